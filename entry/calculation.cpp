@@ -1,0 +1,114 @@
+#include "calculation.h"
+
+#include <cmath>
+
+namespace Zyntra {
+
+namespace {
+
+[[noreturn]] void fail(Failure::Cause cause)
+{
+    throw Failure{cause, -1, {}};
+}
+
+Num checked(double result)
+{
+    if (std::isnan(result))
+        fail(Failure::Cause::InvalidOperation);
+    if (std::isinf(result))
+        fail(Failure::Cause::TooLarge);
+    return Num(result);
+}
+
+} // namespace
+
+QString describe(const Failure &failure, const QString &fieldName)
+{
+    switch (failure.cause) {
+    case Failure::Cause::NotANumber:
+        if (failure.text.isEmpty())
+            return QStringLiteral("%1 is empty. Type a number, such as 12.5.").arg(fieldName);
+        return QStringLiteral("%1: \"%2\" is not a number. Type digits with at most one full stop, such as 12.5.")
+            .arg(fieldName, failure.text.size() > 40 ? failure.text.left(40) + QStringLiteral("…") : failure.text);
+    case Failure::Cause::DivisionByZero:
+        return QStringLiteral("The calculation divides by zero. Check the given values.");
+    case Failure::Cause::NegativeRoot:
+        return QStringLiteral("The calculation needs the square root of a negative number. "
+                              "These values do not make a real figure.");
+    case Failure::Cause::TooLarge:
+        return QStringLiteral("A number in the calculation is too large. Give smaller values.");
+    case Failure::Cause::InvalidOperation:
+        return QStringLiteral("The calculation has no real result for these values.");
+    }
+    return {};
+}
+
+Num operator+(Num a, Num b) { return checked(a.m_value + b.m_value); }
+Num operator-(Num a, Num b) { return checked(a.m_value - b.m_value); }
+Num operator*(Num a, Num b) { return checked(a.m_value * b.m_value); }
+
+Num operator/(Num a, Num b)
+{
+    if (b.m_value == 0)
+        fail(Failure::Cause::DivisionByZero);
+    return checked(a.m_value / b.m_value);
+}
+
+Num sqrt(Num x)
+{
+    if (x.value() < 0)
+        fail(Failure::Cause::NegativeRoot);
+    return checked(std::sqrt(x.value()));
+}
+
+Num power(Num base, Num exponent)
+{
+    if (base.value() == 0 && exponent.value() < 0)
+        fail(Failure::Cause::DivisionByZero);
+    return checked(std::pow(base.value(), exponent.value()));
+}
+
+Num sin(Num radians) { return checked(std::sin(radians.value())); }
+Num cos(Num radians) { return checked(std::cos(radians.value())); }
+Num tan(Num radians) { return checked(std::tan(radians.value())); }
+Num atan(Num x) { return checked(std::atan(x.value())); }
+
+bool Fields::allEmpty(std::initializer_list<int> indexes) const
+{
+    for (int i : indexes)
+        if (!isEmpty(i))
+            return false;
+    return true;
+}
+
+bool Fields::anyEmpty(std::initializer_list<int> indexes) const
+{
+    for (int i : indexes)
+        if (isEmpty(i))
+            return true;
+    return false;
+}
+
+Num Fields::number(int index) const
+{
+    const QString t = text(index);
+    if (const auto value = textToNumber(t))
+        return Num(*value);
+    throw Failure{Failure::Cause::NotANumber, index, t};
+}
+
+Outcome runCalculation(const std::function<Outcome()> &calculation)
+{
+    try {
+        return calculation();
+    } catch (const Failure &failure) {
+        return {Outcome::Kind::Failed, {}, failure};
+    }
+}
+
+QString format(Num value, Pattern pattern)
+{
+    return formatResult(value.value(), pattern);
+}
+
+} // namespace Zyntra

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "numericentry.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+namespace Zyntra {
+
+// Why a calculation stopped before writing any answer.
+struct Failure {
+    enum class Cause {
+        NotANumber,       // a field's text does not convert
+        DivisionByZero,
+        NegativeRoot,     // square root of a negative number
+        TooLarge,         // a step overflowed the double range
+        InvalidOperation, // any other step without a real result
+    };
+    Cause cause = Cause::NotANumber;
+    int field = -1;   // the field that failed to convert, or -1
+    QString text;     // that field's text
+};
+
+// What the user reads: the field (when there is one) and the cause, plainly.
+QString describe(const Failure &failure, const QString &fieldName);
+
+// A double whose every step is checked: a step that would produce an
+// infinity or not-a-number throws a Failure instead.
+class Num {
+public:
+    constexpr Num(double value = 0) : m_value(value) {}
+    constexpr double value() const { return m_value; }
+
+    friend Num operator+(Num a, Num b);
+    friend Num operator-(Num a, Num b);
+    friend Num operator*(Num a, Num b);
+    friend Num operator/(Num a, Num b);
+    friend Num operator-(Num a) { return Num(-a.m_value); }
+    Num &operator+=(Num b) { return *this = *this + b; }
+    Num &operator-=(Num b) { return *this = *this - b; }
+    Num &operator*=(Num b) { return *this = *this * b; }
+    Num &operator/=(Num b) { return *this = *this / b; }
+    friend bool operator==(Num a, Num b) { return a.m_value == b.m_value; }
+    friend auto operator<=>(Num a, Num b) { return a.m_value <=> b.m_value; }
+
+private:
+    double m_value;
+};
+
+Num sqrt(Num x);
+Num power(Num base, Num exponent);
+Num sin(Num radians);
+Num cos(Num radians);
+Num tan(Num radians);
+Num atan(Num x);
+
+// Answer texts by the index of the label they go to.
+using Answers = std::map<int, QString>;
+
+// The result of one CALCULATE: answers to write, the plain zeros that an
+// empty guard shows, or the failure that stopped it.
+struct Outcome {
+    enum class Kind { Answers, Zeros, Failed };
+    Kind kind = Kind::Answers;
+    Answers answers;
+    Failure failure;
+
+    static Outcome zeros() { return {Kind::Zeros, {}, {}}; }
+};
+
+// Field texts in, as a window reads them.
+class Fields {
+public:
+    Fields(QStringList texts) : m_texts(std::move(texts)) {}
+    bool isEmpty(int index) const { return text(index).isEmpty(); }
+    bool allEmpty(std::initializer_list<int> indexes) const;
+    bool anyEmpty(std::initializer_list<int> indexes) const;
+    QString text(int index) const { return m_texts.value(index); }
+    Num number(int index) const; // throws Failure when the text does not convert
+
+private:
+    QStringList m_texts;
+};
+
+// Runs a calculation and turns a thrown Failure into a failed outcome, so
+// that no answer is ever written from a stopped calculation.
+Outcome runCalculation(const std::function<Outcome()> &calculation);
+
+QString format(Num value, Pattern pattern);
+
+} // namespace Zyntra

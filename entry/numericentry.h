@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <Qt>
+
+#include <optional>
+
+namespace Zyntra {
+
+// Key code of a keystroke: the typed character as a signed 16-bit value.
+// Empty when the key types no character (arrows, Delete, Home...).
+// Ctrl+letter is its control code whether the platform puts the control
+// character or the letter into the event's text.
+std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStringView text);
+
+// Value fields accept control codes and "0123456789."; anything else is
+// discarded by setting the code to 0.
+void filterKeyCode(qint16 &keyAscii);
+
+// Reads field text with the full stop as decimal separator in every
+// locale. Surrounding blanks and one leading sign are tolerated.
+std::optional<double> textToNumber(QStringView text);
+
+enum class Pattern {
+    TwoOrThreeDecimals, // "#.00#"
+    OneOrTwoDecimals,   // "#.0#"
+};
+
+// Result text with 15 significant digits, halves away from zero, no
+// exponent, no grouping and no leading zero before the full stop.
+QString formatResult(double value, Pattern pattern);
+
+} // namespace Zyntra

@@ -1,0 +1,114 @@
+#include "frmpolygon.h"
+
+#include "polygonareas.h"
+#include "shell/globalsubs.h"
+#include "shell/systemcolours.h"
+#include "shell/valuefield.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+namespace Zyntra {
+
+namespace {
+
+constexpr int ColumnLeft[] = {240, 1440, 2640};
+constexpr int ColumnWidth[] = {1215, 1215, 1575};
+
+Twips tableCell(int column, int row) // row -1 is the header
+{
+    return {ColumnLeft[column], row < 0 ? 240 : 600 + 240 * row, ColumnWidth[column], 255};
+}
+
+void styleTableCell(QLabel *cell, bool bordered)
+{
+    QFont font = cell->font();
+    font.setBold(true);
+    font.setPointSizeF(8.25);
+    cell->setFont(font);
+    cell->setAlignment(Qt::AlignCenter);
+    if (bordered)
+        cell->setFrameShape(QFrame::Box);
+}
+
+} // namespace
+
+frmPolygon::frmPolygon()
+    : FigureWindow(FormCode::Polygon, QStringLiteral("frmPolygon"), {0, 0, 8280, 7860})
+{
+    QWidget *window = form();
+    QLabel *heading = addLabel(window, QStringLiteral("lblHeading"), {120, 120, 9615, 495},
+                               QStringLiteral("Polygon Calculations"));
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(13.5);
+    heading->setFont(headingFont);
+
+    QGroupBox *input = addFrame(window, QStringLiteral("Frame1"), {360, 480, 1695, 2895});
+    QLabel *caption = addLabel(input, QStringLiteral("lblGivenValue"), {120, 360, 1335, 255}, QStringLiteral("a ="));
+    m_side = addField(input, QStringLiteral("txtGivenValue"), {120, 600, 1335, 285}, caption, QStringLiteral("Side a"));
+    m_side->setKeyPressHandler([this](qint16 &keyAscii) { txtGivenValue_KeyPress(keyAscii); });
+
+    addPicture(window, QStringLiteral("Picture1"), {2760, 480, 3975, 2895}, QStringLiteral(":/pictures/octagon.svg"))
+        ->setAccessibleName(QStringLiteral("Regular octagon with its side marked a"));
+
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255});
+    const auto addCaption = [&](int index, int column, int row, const QString &text) {
+        styleTableCell(addLabel(results, arrayName(QStringLiteral("lblResult"), index), tableCell(column, row), text),
+                       row >= 0);
+    };
+    addCaption(0, 0, -1, QStringLiteral("Polygon"));
+    addCaption(1, 1, -1, QStringLiteral("No. of Sides"));
+    m_answers[10] = addLabel(results, arrayName(QStringLiteral("lblAnswer"), 10), tableCell(2, -1), QStringLiteral("Area"));
+    styleTableCell(m_answers[10], false);
+    for (int row = 0; row < int(RegularPolygons.size()); ++row) {
+        const RegularPolygon &polygon = RegularPolygons[size_t(row)];
+        addCaption(2 + 2 * row, 0, row, QString::fromLatin1(polygon.name));
+        addCaption(3 + 2 * row, 1, row, QString::fromLatin1(polygon.sides));
+        m_answers[size_t(row)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), row), tableCell(2, row),
+                                           QStringLiteral("Area of %1").arg(QString::fromLatin1(polygon.name)));
+        styleTableCell(m_answers[size_t(row)], true);
+    }
+
+    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {5040, 3720, 1695, 615},
+                                       QStringLiteral("CALCULATE"));
+    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {5040, 4440, 1695, 615}, QStringLiteral("CLEAR"));
+    // Clicking does not take the focus from the field being edited.
+    calculate->setFocusPolicy(Qt::TabFocus);
+    clear->setFocusPolicy(Qt::TabFocus);
+    connect(calculate, &QPushButton::clicked, this, &frmPolygon::cmdCalculate_Click);
+    connect(clear, &QPushButton::clicked, this, &frmPolygon::cmdClear_Click);
+
+    Form_Load();
+}
+
+void frmPolygon::Form_Load()
+{
+    intCurrentForm = FormCode::Polygon;
+}
+
+void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
+{
+    filterKeyCode(keyAscii);
+}
+
+void frmPolygon::cmdCalculate_Click()
+{
+    const Outcome outcome = calculatePolygonAreas(m_side->text());
+    if (outcome.kind == Outcome::Kind::Failed) {
+        showFailure(outcome.failure, m_side, QStringLiteral("Side a"));
+        return;
+    }
+    for (const auto &[index, text] : outcome.answers)
+        m_answers[size_t(index)]->setText(text);
+}
+
+void frmPolygon::cmdClear_Click()
+{
+    for (int i = 0; i < 10; ++i)
+        m_answers[size_t(i)]->clear();
+    m_side->clear();
+}
+
+} // namespace Zyntra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/figurewindow.h"
+
+#include <array>
+
+namespace Zyntra {
+
+// Areas of the regular polygons with 3 to 12 sides from one side.
+class frmPolygon : public FigureWindow {
+    Q_OBJECT
+public:
+    frmPolygon();
+
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void txtGivenValue_KeyPress(qint16 &keyAscii);
+
+private:
+    void Form_Load();
+
+    ValueField *m_side;
+    std::array<QLabel *, 11> m_answers{}; // 10 is the "Area" header
+};
+
+} // namespace Zyntra

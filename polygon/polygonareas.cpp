@@ -1,0 +1,19 @@
+#include "polygonareas.h"
+
+namespace Zyntra {
+
+Outcome calculatePolygonAreas(const QString &sideText)
+{
+    return runCalculation([&] {
+        const Num square = power(Fields({sideText}).number(0), 2);
+        std::array<Num, RegularPolygons.size()> areas;
+        for (size_t i = 0; i < RegularPolygons.size(); ++i)
+            areas[i] = i == 1 ? square : square * RegularPolygons[i].factor;
+        Outcome outcome;
+        for (size_t i = 0; i < areas.size(); ++i)
+            outcome.answers[int(i)] = format(areas[i], Pattern::TwoOrThreeDecimals);
+        return outcome;
+    });
+}
+
+} // namespace Zyntra

@@ -1,0 +1,154 @@
+#include "figurewindow.h"
+
+#include "systemcolours.h"
+#include "valuefield.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+
+namespace Zyntra {
+
+QString arrayName(const QString &name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSize)
+    : m_formCode(formCode)
+{
+    setObjectName(name);
+    setWindowFlags(Qt::FramelessWindowHint);
+    // Without a system menu there is no keyboard way to move, size or close it.
+    setSystemMenu(nullptr);
+
+    auto *content = new QWidget;
+    content->setObjectName(name + QStringLiteral("Form"));
+    content->setAutoFillBackground(true);
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, SystemColour::activeBorder());
+    content->setPalette(palette);
+    QFont font = content->font();
+    font.setPointSizeF(8.25);
+    content->setFont(font);
+    setWidget(content);
+    resize(twipsToPixels(designSize.width), twipsToPixels(designSize.height));
+}
+
+FigureWindow::~FigureWindow()
+{
+    delete m_warning;
+}
+
+void FigureWindow::unload()
+{
+    m_unloading = true;
+    close();
+}
+
+void FigureWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloading) {
+        event->ignore();
+        return;
+    }
+    if (m_warning)
+        m_warning->close();
+    QMdiSubWindow::closeEvent(event);
+}
+
+QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(at.toPixels());
+    return label;
+}
+
+QLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption)
+{
+    QLabel *label = addLabel(parent, name, at, QString());
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setAccessibleDescription(caption);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+ValueField *FigureWindow::addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
+                                   const QString &accessibleName)
+{
+    auto *field = new ValueField(parent);
+    field->setObjectName(name);
+    field->setGeometry(at.toPixels());
+    field->setAccessibleName(accessibleName);
+    if (caption)
+        caption->setBuddy(field);
+    return field;
+}
+
+QPushButton *FigureWindow::addButton(QWidget *parent, const QString &name, Twips at, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(at.toPixels());
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton *FigureWindow::addOption(QWidget *parent, const QString &name, Twips at, const QString &text)
+{
+    auto *option = new QRadioButton(text, parent);
+    option->setObjectName(name);
+    option->setGeometry(at.toPixels());
+    return option;
+}
+
+QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at)
+{
+    auto *frame = new QGroupBox(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(at.toPixels());
+    return frame;
+}
+
+QSvgWidget *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource)
+{
+    auto *picture = new QSvgWidget(resource, parent);
+    picture->setObjectName(name);
+    picture->setGeometry(at.toPixels());
+    return picture;
+}
+
+void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QString &fieldName)
+{
+    if (!m_warning) {
+        m_warning = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zyntra"), QString(),
+                                    QMessageBox::Ok, window());
+        m_warning->setObjectName(QStringLiteral("warning"));
+        m_warning->setWindowModality(Qt::NonModal);
+        m_warning->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_warning->setText(describe(failure, fieldName));
+    m_warning->setAccessibleDescription(m_warning->text());
+    disconnect(m_refocus);
+    if (field) {
+        m_refocus = connect(m_warning, &QMessageBox::finished, field,
+                            [field] { field->setFocus(Qt::OtherFocusReason); });
+        field->setFocus(Qt::OtherFocusReason);
+    }
+    m_warning->show();
+    m_warning->raise();
+}
+
+} // namespace Zyntra

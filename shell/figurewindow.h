@@ -1,0 +1,65 @@
+#pragma once
+
+#include "entry/calculation.h"
+#include "shell/twips.h"
+
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPointer>
+
+class QGroupBox;
+class QLabel;
+
+class QPushButton;
+class QRadioButton;
+class QSvgWidget;
+
+namespace Zyntra {
+
+class ValueField;
+
+// A figure window: a borderless child of the main window's client area
+// that the user cannot move, resize or close; only the next figure
+// command (through UnloadCurrentForm) or the end of the program closes it.
+class FigureWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    FigureWindow(qint16 formCode, const QString &name, Twips designSize);
+    ~FigureWindow() override;
+
+    qint16 formCode() const { return m_formCode; }
+    void unload();
+
+    // The warning of the last failed calculation, if one is shown.
+    QMessageBox *warning() const { return m_warning; }
+
+protected:
+    QWidget *form() const { return widget(); }
+
+    QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
+    // An answer label: red on black; its row's caption becomes its description.
+    QLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption);
+    ValueField *addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
+                         const QString &accessibleName);
+    QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);
+    QRadioButton *addOption(QWidget *parent, const QString &name, Twips at, const QString &text);
+    QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at);
+    QSvgWidget *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
+
+    // Tells the user why a calculation stopped, without blocking, and puts
+    // the focus back on the field to mend.
+    void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    qint16 m_formCode;
+    bool m_unloading = false;
+    QPointer<QMessageBox> m_warning;
+    QMetaObject::Connection m_refocus;
+};
+
+// "txtGivenValue" and 2 make "txtGivenValue(2)".
+QString arrayName(const QString &name, int index);
+
+} // namespace Zyntra

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace Zyntra {
+
+// The About window: a top-level window of its own, left alone by the
+// figure commands.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *owner);
+
+    void cmdOK_Click();
+
+private:
+    void Form_Load();
+
+    QLabel *m_label1;
+    QLabel *m_label2;
+    QLabel *m_label4;
+    QLabel *m_label5;
+};
+
+} // namespace Zyntra

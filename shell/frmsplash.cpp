@@ -1,0 +1,79 @@
+#include "frmsplash.h"
+
+#include "mdimain.h"
+#include "twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QSvgWidget>
+#include <QTimer>
+
+namespace Zyntra {
+
+namespace {
+
+QSvgWidget *addImage(QWidget *parent, const char *name, Twips at, const char *resource)
+{
+    auto *image = new QSvgWidget(QString::fromLatin1(resource), parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setGeometry(at.toPixels());
+    return image;
+}
+
+} // namespace
+
+frmSplash::frmSplash()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString::fromLatin1(Maker::Product));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+    setGeometry(Twips{3465, 3000, 8340, 3615}.toPixels());
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(Twips{120, 0, 8055, 3495}.toPixels());
+    frame->setFrameShape(QFrame::Box);
+    addImage(frame, "Image2", {120, 360, 2265, 1800}, ":/pictures/backdrop.svg");
+    addImage(frame, "Image1", {240, 480, 1980, 1560}, ":/pictures/logo.svg");
+    addImage(frame, "Image3", {3720, 960, 4200, 555}, ":/pictures/maker.svg");
+    m_label1 = new QLabel(frame);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(Twips{3840, 1680, 3735, 375}.toPixels());
+    QFont bold = m_label1->font();
+    bold.setBold(true);
+    bold.setPointSizeF(9.75);
+    m_label1->setFont(bold);
+    m_label2 = new QLabel(frame);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(Twips{4920, 3240, 3015, 255}.toPixels());
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(DelayMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Form_Load();
+}
+
+frmSplash::~frmSplash() = default;
+
+void frmSplash::Form_Load()
+{
+    m_label1->setText(QString::fromLatin1(Maker::Product));
+    m_label2->setText(QString::fromLatin1(Maker::WebAddress));
+    m_timer->start();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    m_timer->stop();
+    m_main = std::make_unique<MDIMain>(this);
+    m_main->show();
+}
+
+} // namespace Zyntra

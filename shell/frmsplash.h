@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QTimer;
+
+namespace Zyntra {
+
+class MDIMain;
+
+// The first window: the product's pictures for three seconds, then the
+// main window takes over.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int DelayMilliseconds = 3000;
+
+    frmSplash();
+    ~frmSplash() override;
+
+    MDIMain *mainWindow() const { return m_main.get(); }
+    QTimer *timer() const { return m_timer; }
+
+    void Timer1_Timer();
+
+private:
+    void Form_Load();
+
+    QLabel *m_label1;
+    QLabel *m_label2;
+    QTimer *m_timer;
+    std::unique_ptr<MDIMain> m_main;
+};
+
+// The maker's words, shared by the splash and the About window.
+namespace Maker {
+inline constexpr char Name[] = "Zyntra Works";
+inline constexpr char WebAddress[] = "www.zyntra.example";
+inline constexpr char Product[] = "Zyntra v1.0";
+} // namespace Maker
+
+} // namespace Zyntra

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QMdiArea;
+
+namespace Zyntra {
+
+// The only state shared between windows: which figure window was loaded
+// last, and the mode the next workbench or circle window opens in.
+inline qint16 intCurrentForm = 0;
+inline qint16 intSquareMode = 0;
+inline qint16 intCircleMode = 0;
+
+// Window codes written into intCurrentForm.
+namespace FormCode {
+constexpr qint16 MainLoaded = 1;
+constexpr qint16 Circle = 2;
+constexpr qint16 Geometry = 6;
+constexpr qint16 Sphere = 8;
+constexpr qint16 Square = 9;
+constexpr qint16 Polygon = 18;
+} // namespace FormCode
+
+namespace GlobalSubs {
+
+// The main window's client area, where figure windows live.
+void setClientArea(QMdiArea *area);
+QMdiArea *clientArea();
+
+// Closes the figure window that intCurrentForm names, if it is open.
+void UnloadCurrentForm();
+
+} // namespace GlobalSubs
+} // namespace Zyntra

@@ -1,0 +1,154 @@
+#include "mdimain.h"
+
+#include "frmabout.h"
+#include "globalsubs.h"
+#include "systemcolours.h"
+#include "twips.h"
+#include "polygon/frmpolygon.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+
+namespace Zyntra {
+
+namespace {
+
+constexpr int PlacementMarginTwips = 1050;
+
+FigureWindow *createFigureWindow(FigureTarget target)
+{
+    switch (target) {
+    case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Circle:
+    case FigureTarget::Geometry:
+    case FigureTarget::Square:
+    case FigureTarget::Sphere: return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QRect figurePlacement(QSize mainOuterSize)
+{
+    const int width = twipsToPixels(pixelsToTwips(mainOuterSize.width()) - PlacementMarginTwips);
+    const int height = twipsToPixels(pixelsToTwips(mainOuterSize.height()) - PlacementMarginTwips);
+    return QRect(0, 0, std::max(width, 1), std::max(height, 1));
+}
+
+MDIMain::MDIMain(QWidget *splash)
+    : m_splash(splash)
+    , m_client(new QMdiArea)
+{
+    setObjectName(QStringLiteral("MDIMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    m_client->setObjectName(QStringLiteral("MDIMainClient"));
+    m_client->setBackground(SystemColour::activeBorder());
+    m_client->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_client->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(m_client);
+    GlobalSubs::setClientArea(m_client);
+    createMenus();
+    setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
+    MDIForm_Load();
+}
+
+void MDIMain::MDIForm_Load()
+{
+    setWindowTitle(QStringLiteral("Zyntra v1.0"));
+    intCurrentForm = FormCode::MainLoaded;
+    if (m_splash)
+        m_splash->hide();
+}
+
+void MDIMain::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("&Exit"), this, [this] { mnuFileItem_Click(1); });
+    exit->setObjectName(arrayName(QStringLiteral("mnuFileItem"), 1));
+
+    QMenu *geometry = menuBar()->addMenu(QStringLiteral("&Geometry"));
+    geometry->setObjectName(QStringLiteral("mnuGeometry"));
+    const auto addItems = [this](QMenu *menu, const QString &arrayBase, const auto &commands,
+                                 void (MDIMain::*handler)(qint16)) {
+        for (qint16 index = 0; index < qint16(commands.size()); ++index) {
+            QAction *item = menu->addAction(QString::fromLatin1(commands[size_t(index)].caption), this,
+                                            [this, handler, index] { (this->*handler)(index); });
+            item->setObjectName(arrayName(arrayBase, index));
+        }
+    };
+    QMenu *plane = geometry->addMenu(QStringLiteral("2D Objects"));
+    plane->setObjectName(arrayName(QStringLiteral("mnuDim"), 0));
+    addItems(plane, QStringLiteral("mnuGeometryItem"), Geometry2dCommands, &MDIMain::mnuGeometryItem_Click);
+    QMenu *solid = geometry->addMenu(QStringLiteral("3D Objects"));
+    solid->setObjectName(arrayName(QStringLiteral("mnuDim"), 1));
+    addItems(solid, QStringLiteral("mnu3dGeometryItem"), Geometry3dCommands, &MDIMain::mnu3dGeometryItem_Click);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *about = help->addAction(QStringLiteral("About"), this, [this] { mnuHelpItem_Click(1); });
+    about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
+}
+
+void MDIMain::mnuFileItem_Click(qint16 index)
+{
+    if (index == 1)
+        close();
+}
+
+void MDIMain::mnuHelpItem_Click(qint16 index)
+{
+    if (index != 1)
+        return;
+    if (!m_about)
+        m_about = new frmAbout(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MDIMain::mnuGeometryItem_Click(qint16 index)
+{
+    if (index >= 0 && index < qint16(Geometry2dCommands.size()))
+        runFigureCommand(Geometry2dCommands[size_t(index)]);
+}
+
+void MDIMain::mnu3dGeometryItem_Click(qint16 index)
+{
+    if (index >= 0 && index < qint16(Geometry3dCommands.size()))
+        runFigureCommand(Geometry3dCommands[size_t(index)]);
+}
+
+void MDIMain::runFigureCommand(const FigureCommand &command)
+{
+    GlobalSubs::UnloadCurrentForm();
+    if (command.target == FigureTarget::Square)
+        intSquareMode = command.mode;
+    else if (command.target == FigureTarget::Circle)
+        intCircleMode = command.mode;
+    if (FigureWindow *window = createFigureWindow(command.target))
+        placeAndShow(window);
+}
+
+void MDIMain::placeAndShow(FigureWindow *window)
+{
+    m_client->addSubWindow(window, Qt::FramelessWindowHint);
+    window->setGeometry(figurePlacement(frameGeometry().size()));
+    window->show();
+}
+
+// Ending the main window ends the program, with every other window.
+void MDIMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_about)
+        m_about->close();
+    if (m_splash)
+        m_splash->hide();
+    QCoreApplication::quit();
+}
+
+} // namespace Zyntra

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "figurecommands.h"
+#include "frmabout.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QMdiArea;
+
+namespace Zyntra {
+
+class FigureWindow;
+
+
+// The main window: the menu bar and the client area that holds one
+// figure window at a time.
+class MDIMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIMain(QWidget *splash);
+
+    void mnuFileItem_Click(qint16 index);
+    void mnuGeometryItem_Click(qint16 index);
+    void mnu3dGeometryItem_Click(qint16 index);
+    void mnuHelpItem_Click(qint16 index);
+
+    QMdiArea *clientArea() const { return m_client; }
+    frmAbout *aboutWindow() const { return m_about; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void MDIForm_Load();
+    void createMenus();
+    void runFigureCommand(const FigureCommand &command);
+    void placeAndShow(FigureWindow *window);
+
+    QWidget *m_splash;
+    QMdiArea *m_client;
+    QPointer<frmAbout> m_about;
+};
+
+// Where a figure window of the given main window size goes, in pixels:
+// the client area's top-left corner, 1050 twips smaller than the main
+// window's outer size (at least one pixel).
+QRect figurePlacement(QSize mainOuterSize);
+
+} // namespace Zyntra

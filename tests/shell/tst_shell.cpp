@@ -1,0 +1,236 @@
+#include "shellfixture.h"
+
+#include "shell/frmabout.h"
+#include "shell/globalsubs.h"
+#include "shell/systemcolours.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace Zyntra;
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void splashComesFirstAndMainWindowAfterTheTick();
+    void menuItemsHaveTheirCaptionsAndIndices_data();
+    void menuItemsHaveTheirCaptionsAndIndices();
+    void menuBarHasFileGeometryHelp();
+    void figureCommandRunsTheSequence();
+    void reopeningTheSameFigureGivesAFreshWindow();
+    void figureWindowFillsClientAreaLessTheMargin_data();
+    void figureWindowFillsClientAreaLessTheMargin();
+    void figureWindowCannotBeClosedMovedOrResizedByTheUser();
+    void aboutOpensOnceAndOutlivesFigureCommands();
+    void okClosesOnlyTheAbout();
+    void unloadCurrentFormIgnoresUnknownCodes();
+};
+
+void TestShell::splashComesFirstAndMainWindowAfterTheTick()
+{
+    intCurrentForm = 0;
+    QElapsedTimer clock;
+    clock.start();
+    frmSplash splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Zyntra v1.0"));
+    QVERIFY(!splash.findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
+    QCOMPARE(splash.timer()->interval(), 3000);
+    QVERIFY(splash.timer()->isActive());
+    QVERIFY(!splash.mainWindow());
+
+    QTRY_VERIFY_WITH_TIMEOUT(splash.mainWindow() && splash.mainWindow()->isVisible(), 5000);
+    QVERIFY(clock.elapsed() >= 2900);
+    QVERIFY(!splash.isVisible());
+    QVERIFY(!splash.timer()->isActive());
+    QCOMPARE(splash.mainWindow()->windowTitle(), QStringLiteral("Zyntra v1.0"));
+    QCOMPARE(intCurrentForm, FormCode::MainLoaded);
+    QVERIFY(splash.mainWindow()->clientArea()->subWindowList().isEmpty());
+    QCOMPARE(splash.mainWindow()->clientArea()->background().color(), SystemColour::activeBorder());
+    QVERIFY(!splash.mainWindow()->windowIcon().isNull());
+}
+
+void TestShell::menuItemsHaveTheirCaptionsAndIndices_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    const char *plane[] = {"Circle", "Triangle (Right)", "Rectangle", "Parallelogram", "Trapezoid",
+                           "Quadrilateral", "Annulus", "Trapezium", "Triangle (Equilateral)",
+                           "Regular Polygon", "Circle Sections", "Ellipse"};
+    for (int i = 0; i < 12; ++i)
+        QTest::newRow(plane[i]) << arrayName(QStringLiteral("mnuGeometryItem"), i) << "mnuDim(0)" << plane[i];
+    const char *solid[] = {"Sphere", "Cube", "Right Prism", "Right Cylinder", "Right Cone", "Right Pyramid",
+                           "Circular Ring"};
+    for (int i = 0; i < 7; ++i)
+        QTest::newRow(solid[i]) << arrayName(QStringLiteral("mnu3dGeometryItem"), i) << "mnuDim(1)" << solid[i];
+    QTest::newRow("Exit") << "mnuFileItem(1)" << "mnuFile" << "&Exit";
+    QTest::newRow("About") << "mnuHelpItem(1)" << "mnuHelp" << "About";
+}
+
+void TestShell::menuItemsHaveTheirCaptionsAndIndices()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    ShellFixture program;
+    QAction *item = program.menuItem(name);
+    QVERIFY(item);
+    QCOMPARE(item->text(), caption);
+    QVERIFY(item->shortcut().isEmpty());
+    QVERIFY(!item->isCheckable());
+    QVERIFY(item->isEnabled());
+    auto *owner = program.main()->findChild<QMenu *>(menu);
+    QVERIFY(owner);
+    QVERIFY(owner->actions().contains(item));
+}
+
+void TestShell::menuBarHasFileGeometryHelp()
+{
+    ShellFixture program;
+    QStringList titles;
+    for (QAction *action : program.main()->menuBar()->actions())
+        titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Geometry", "&Help"}));
+    auto *geometry = program.main()->findChild<QMenu *>(QStringLiteral("mnuGeometry"));
+    QStringList submenus;
+    for (QAction *action : geometry->actions())
+        submenus << action->text();
+    QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects"}));
+}
+
+void TestShell::figureCommandRunsTheSequence()
+{
+    ShellFixture program;
+    QCOMPARE(intCurrentForm, FormCode::MainLoaded);
+    auto *first = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(first);
+    QCOMPARE(first->objectName(), QStringLiteral("frmPolygon"));
+    QCOMPARE(intCurrentForm, FormCode::Polygon);
+    QVERIFY(first->isVisible());
+    QVERIFY(first->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(!first->systemMenu());
+}
+
+void TestShell::reopeningTheSameFigureGivesAFreshWindow()
+{
+    ShellFixture program;
+    QPointer<FigureWindow> first = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(9)"));
+    first->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"))->setText(QStringLiteral("5"));
+    auto *second = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(!first); // destroyed, not just hidden
+    QVERIFY(second);
+    QCOMPARE(program.figureWindows().size(), 1);
+    QVERIFY(second->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"))->text().isEmpty());
+}
+
+void TestShell::figureWindowFillsClientAreaLessTheMargin_data()
+{
+    QTest::addColumn<QSize>("mainOuter");
+    QTest::addColumn<QRect>("figure");
+    QTest::newRow("12000 x 9000 twips") << QSize(800, 600) << QRect(0, 0, 730, 530);
+    QTest::newRow("design size") << QSize(679, 716) << QRect(0, 0, 609, 646);
+    QTest::newRow("smaller than the margin") << QSize(50, 60) << QRect(0, 0, 1, 1);
+}
+
+void TestShell::figureWindowFillsClientAreaLessTheMargin()
+{
+    QFETCH(QSize, mainOuter);
+    QFETCH(QRect, figure);
+    QCOMPARE(figurePlacement(mainOuter), figure);
+    QCOMPARE(twipsToPixels(12000 - 1050), 730);
+    QCOMPARE(twipsToPixels(9000 - 1050), 530);
+}
+
+void TestShell::figureWindowCannotBeClosedMovedOrResizedByTheUser()
+{
+    ShellFixture program;
+    program.main()->resize(800, 600);
+    auto *figure = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(9)"));
+    QCOMPARE(figure->geometry(), figurePlacement(program.main()->frameGeometry().size()));
+    const QRect placed = figure->geometry();
+
+    QVERIFY(!figure->close());
+    QTest::keyClick(figure, Qt::Key_F4, Qt::ControlModifier);
+    QTest::keyClick(figure, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(program.figureWindows().size(), 1);
+    QVERIFY(figure->isVisible());
+
+    // A drag from the corner or the top edge neither resizes nor moves it.
+    const QPoint corner(placed.width() - 1, placed.height() - 1);
+    QTest::mousePress(figure, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(figure, corner + QPoint(40, 40));
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, corner + QPoint(40, 40));
+    QTest::mousePress(figure, Qt::LeftButton, {}, QPoint(placed.width() / 2, 1));
+    QTest::mouseMove(figure, QPoint(placed.width() / 2 + 50, 60));
+    QTest::mouseRelease(figure, Qt::LeftButton, {}, QPoint(placed.width() / 2 + 50, 60));
+    QCOMPARE(figure->geometry(), placed);
+
+    // Resizing the main window later leaves the figure window as placed.
+    program.main()->resize(900, 700);
+    QCOMPARE(figure->geometry(), placed);
+}
+
+void TestShell::aboutOpensOnceAndOutlivesFigureCommands()
+{
+    ShellFixture program;
+    program.choose(QStringLiteral("mnuHelpItem(1)"));
+    program.choose(QStringLiteral("mnuHelpItem(1)"));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget *w) { return w->objectName() == QStringLiteral("frmAbout") && w->isVisible(); }),
+             1);
+    frmAbout *about = program.main()->aboutWindow();
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Zyntra"));
+    QVERIFY(about->isWindow());
+    QCOMPARE(about->size(), QSize(420, 262));
+    const QPoint where = about->pos();
+
+    program.choose(QStringLiteral("mnuGeometryItem(9)"));
+    program.choose(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->pos(), where);
+    QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Zyntra v1.0"));
+    for (const char *label : {"Label2", "Label3", "Label4", "Label5"})
+        QVERIFY(!about->findChild<QLabel *>(QString::fromLatin1(label))->text().isEmpty());
+    QVERIFY(about->findChild<QLabel *>(QStringLiteral("Label3"))->text().contains(QStringLiteral("2002")));
+}
+
+void TestShell::okClosesOnlyTheAbout()
+{
+    ShellFixture program;
+    program.choose(QStringLiteral("mnuGeometryItem(9)"));
+    program.choose(QStringLiteral("mnuHelpItem(1)"));
+    QPointer<frmAbout> about = program.main()->aboutWindow();
+    QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTRY_VERIFY(!about);
+    QVERIFY(program.main()->isVisible());
+    QCOMPARE(program.figureWindows().size(), 1);
+    program.choose(QStringLiteral("mnuHelpItem(1)"));
+    QVERIFY(program.main()->aboutWindow()->isVisible());
+}
+
+void TestShell::unloadCurrentFormIgnoresUnknownCodes()
+{
+    ShellFixture program;
+    program.choose(QStringLiteral("mnuGeometryItem(9)"));
+    for (qint16 code : {qint16(1), qint16(2), qint16(6), qint16(8), qint16(9), qint16(-7), qint16(300)}) {
+        intCurrentForm = code;
+        GlobalSubs::UnloadCurrentForm();
+        QCOMPARE(program.figureWindows().size(), 1);
+    }
+    intCurrentForm = FormCode::Polygon;
+    GlobalSubs::UnloadCurrentForm();
+    QVERIFY(program.figureWindows().isEmpty());
+    QCOMPARE(intCurrentForm, FormCode::Polygon); // only the next load writes it
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
