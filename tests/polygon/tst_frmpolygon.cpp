@@ -1,4 +1,4 @@
-#include "../shell/shellfixture.h"
+#include "shell/shellfixture.h"
 
 #include "polygon/frmpolygon.h"
 #include "shell/globalsubs.h"

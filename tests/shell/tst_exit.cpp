@@ -1,4 +1,4 @@
-#include "shellfixture.h"
+#include "shell/shellfixture.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "shellfixture.h"
+#include "shell/shellfixture.h"
 
 #include "shell/frmabout.h"
 #include "shell/globalsubs.h"
