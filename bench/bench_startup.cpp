@@ -19,7 +19,7 @@ class ExposeWatch : public QObject {
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWidget *>(watched)->isVisible()) {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
             std::puts("exposed");
             std::fflush(stdout);
             std::_Exit(0);
