@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "twips.h"
 #include "polygon/frmpolygon.h"
+#include "workbench/frmsquare.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,9 +22,9 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Square: return new frmSquare;
     case FigureTarget::Circle:
     case FigureTarget::Geometry:
-    case FigureTarget::Square:
     case FigureTarget::Sphere: return nullptr;
     }
     return nullptr;
