@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "twips.h"
 #include "polygon/frmpolygon.h"
+#include "triangle/frmgeometry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,8 +22,8 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Geometry: return new frmGeometry;
     case FigureTarget::Circle:
-    case FigureTarget::Geometry:
     case FigureTarget::Square:
     case FigureTarget::Sphere: return nullptr;
     }
