@@ -67,6 +67,14 @@ void styleOnDrawing(QLabel *label)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+// A long value widens its label rather than losing digits.
+void showAnswer(QLabel *label, const QString &text, Twips design)
+{
+    label->setText(text);
+    label->resize(std::max(design.toPixels().width(), label->sizeHint().width()), label->height());
+    label->show();
+}
+
 void setFieldState(ValueField *field, bool enabled, const QColor &background)
 {
     field->setEnabled(enabled);
@@ -180,10 +188,8 @@ void frmGeometry::RtTriangle()
                     named ? QString::fromLatin1(Quantities[size_t(index)].name) : QString());
         return;
     }
-    for (const auto &[index, text] : outcome.answers) {
-        m_answers[size_t(index)]->setText(text);
-        m_answers[size_t(index)]->show();
-    }
+    for (const auto &[index, text] : outcome.answers)
+        showAnswer(m_answers[size_t(index)], text, Quantities[size_t(index)].answer);
 }
 
 void frmGeometry::cmdClear_Click()

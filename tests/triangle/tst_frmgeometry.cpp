@@ -153,6 +153,8 @@ void TestFrmGeometry::calculateWritesAllFiveOntoTheDrawing_data()
     QTest::newRow("A 30, B 60") << 3 << "30" << 4 << "60" << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("a 0 is not given") << 0 << "0" << 1 << "4" << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("b typed before a") << 1 << "4" << 0 << "3" << QStringList{"3.0", "4.0", "5.0", "36.89", "53.11"};
+    QTest::newRow("long values keep every digit")
+        << 0 << "1234567.891" << 1 << "1000000" << QStringList{"1234567.89", "1000000.0", "1588759.86", "51.02", "38.98"};
 }
 
 void TestFrmGeometry::calculateWritesAllFiveOntoTheDrawing()
@@ -167,6 +169,8 @@ void TestFrmGeometry::calculateWritesAllFiveOntoTheDrawing()
     calculate();
     QCOMPARE(answers(), expected);
     QCOMPARE(answersShown(), QList<bool>(5, true));
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(answer(i)->contentsRect().width() >= answer(i)->fontMetrics().horizontalAdvance(answer(i)->text()));
     QCOMPARE(input(first)->text(), firstKeys);
     QCOMPARE(input(second)->text(), secondKeys);
     QVERIFY(!m_window->warning());
