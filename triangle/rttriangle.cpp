@@ -16,7 +16,7 @@ using Quantity = Num Triangle::*;
 constexpr std::array<Quantity, RtValue::Count> ValueList{&Triangle::a, &Triangle::b, &Triangle::c, &Triangle::A,
                                                      &Triangle::B};
 
-// Angles are converted with the window's rough pi, the division first.
+// Angles are converted with the rough pi of 3.14, the division first.
 Num radians(Num degrees, Num pi) { return (pi / 180) * degrees; }
 Num degrees(Num radians, Num pi) { return (180 / pi) * radians; }
 
@@ -28,22 +28,22 @@ void requireShorterThanHypotenuse(Num leg, Num hypotenuse, int field, const char
                       QStringLiteral("Side %1 must be shorter than the hypotenuse c.").arg(QLatin1String(name))};
 }
 
-// The two sides that are not given, from the one that is and angle A.
-void sidesFromA(Triangle &t, Num pi)
+// The two sides not given, from the one given and angle A.
+void fromLegA(Triangle &t, Num pi)
 {
     const Num r = radians(t.A, pi);
     t.b = t.a * (1 / tan(r));
     t.c = t.a * (1 / sin(r));
 }
 
-void sidesFromB(Triangle &t, Num pi)
+void fromLegB(Triangle &t, Num pi)
 {
     const Num r = radians(t.A, pi);
     t.a = t.b * tan(r);
     t.c = t.b * (1 / cos(r));
 }
 
-void sidesFromC(Triangle &t, Num pi)
+void fromHypotenuse(Triangle &t, Num pi)
 {
     const Num r = radians(t.A, pi);
     t.a = t.c * sin(r);
@@ -71,9 +71,9 @@ constexpr std::array<SolvingRow, 9> SolvingRows{{
          t.A = degrees(atan(t.a / t.b), pi);
          t.B = 90 - t.A;
      }},
-    {&Triangle::a, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; sidesFromA(t, pi); }},
-    {&Triangle::b, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; sidesFromB(t, pi); }},
-    {&Triangle::c, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; sidesFromC(t, pi); }},
+    {&Triangle::a, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromLegB(t, pi); }},
+    {&Triangle::c, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromHypotenuse(t, pi); }},
     {&Triangle::b, &Triangle::c,
      [](Triangle &t, Num pi) {
          requireShorterThanHypotenuse(t.b, t.c, RtValue::b, "b");
@@ -81,9 +81,9 @@ constexpr std::array<SolvingRow, 9> SolvingRows{{
          t.B = degrees(atan(t.b / t.a), pi);
          t.A = 90 - t.B;
      }},
-    {&Triangle::a, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; sidesFromA(t, pi); }},
-    {&Triangle::b, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; sidesFromB(t, pi); }},
-    {&Triangle::c, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; sidesFromC(t, pi); }},
+    {&Triangle::a, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromLegB(t, pi); }},
+    {&Triangle::c, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromHypotenuse(t, pi); }},
 }};
 
 } // namespace
