@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "twips.h"
 #include "polygon/frmpolygon.h"
+#include "triangle/frmgeometry.h"
 #include "workbench/frmsquare.h"
 
 #include <QCloseEvent>
@@ -23,8 +24,8 @@ FigureWindow *createFigureWindow(FigureTarget target)
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
     case FigureTarget::Square: return new frmSquare;
+    case FigureTarget::Geometry: return new frmGeometry;
     case FigureTarget::Circle:
-    case FigureTarget::Geometry:
     case FigureTarget::Sphere: return nullptr;
     }
     return nullptr;
