@@ -28,6 +28,23 @@ void requireShorterThanHypotenuse(Num leg, Num hypotenuse, int field, const char
                       QStringLiteral("Side %1 must be shorter than the hypotenuse c.").arg(QLatin1String(name))};
 }
 
+// Negative lengths and angles of 90 degrees or more would come out as
+// negative sides and angles: no right triangle has them.
+void requireRealTriangle(const Triangle &t, Quantity first, Quantity second)
+{
+    static const char *const names[] = {"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"};
+    for (const Quantity given : {first, second}) {
+        const int field = int(std::ranges::find(ValueList, given) - ValueList.begin());
+        const bool angle = field == RtValue::A || field == RtValue::B;
+        if ((t.*given).value() < 0)
+            throw Failure{Failure::Cause::NotAFigure, field,
+                          QStringLiteral("%1 must be greater than zero.").arg(QLatin1String(names[field]))};
+        if (angle && (t.*given).value() >= 90)
+            throw Failure{Failure::Cause::NotAFigure, field,
+                          QStringLiteral("%1 must be less than 90 degrees.").arg(QLatin1String(names[field]))};
+    }
+}
+
 // The two sides not given, from the one given and angle A.
 void fromLegA(Triangle &t, Num pi)
 {
@@ -100,8 +117,10 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts)
 
         const auto row = std::ranges::find_if(
             SolvingRows, [&](const SolvingRow &r) { return t.*r.first != 0 && t.*r.second != 0; });
-        if (row != SolvingRows.end())
+        if (row != SolvingRows.end()) {
+            requireRealTriangle(t, row->first, row->second);
             row->complete(t, pi);
+        }
         else
             t = Triangle{};
 

@@ -291,7 +291,7 @@ void TestFrmGeometry::failedCalculateChangesNothingShown_data()
                                         << "Side b must be shorter than the hypotenuse c.";
     QTest::newRow("a 1.2.3") << 0 << 1 << "1.2.3" << "4" << 0 << "Side a: \"1.2.3\" is not a number.";
     QTest::newRow("c lone full stop") << 2 << 3 << "." << "30" << 2 << "Hypotenuse c: \".\" is not a number.";
-    QTest::newRow("B 90") << 0 << 4 << "3" << "90" << -1 << "divides by zero";
+    QTest::newRow("B 90") << 0 << 4 << "3" << "90" << 4 << "Angle B must be less than 90 degrees.";
     QTest::newRow("square too large") << 0 << 1 << "1" + QString(200, u'0') << "4" << -1 << "too large";
 }
 

@@ -68,12 +68,8 @@ void TestRtTriangle::solves_data()
     QTest::newRow("0.0 is not given") << given({{c, "10"}, {A, "0.0"}}) << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("one value alone") << given({{c, "5"}}) << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("nothing given") << given({}) << QStringList(5, QStringLiteral(".0"));
-    QTest::newRow("B 90 makes a flat triangle") << given({{b, "4"}, {B, "90"}})
-                                                << QStringList{".0", "4.0", "4.0", ".0", "90.0"};
-    QTest::newRow("A 90 is used as typed") << given({{c, "10"}, {A, "90"}})
-                                           << QStringList{"10.0", ".01", "10.0", "90.0", ".0"};
-    QTest::newRow("A 100 is used as typed") << given({{a, "1"}, {A, "100"}})
-                                            << QStringList{"1.0", "-.18", "1.02", "100.0", "-10.0"};
+    QTest::newRow("A just under 90") << given({{c, "10"}, {A, "89.99"}})
+                                     << QStringList{"10.0", ".01", "10.0", "89.99", ".01"};
 }
 
 void TestRtTriangle::solves()
@@ -109,8 +105,19 @@ void TestRtTriangle::failures_data()
     QTest::newRow("A 1..2") << given({{b, "4"}, {A, "1..2"}}) << Cause::NotANumber << int(A) << "1..2";
     QTest::newRow("B pasted blanks") << given({{a, "3"}, {B, "  "}}) << Cause::NotANumber << int(B) << "  ";
     QTest::newRow("bad text with no pair") << given({{b, "abc"}}) << Cause::NotANumber << int(b) << "abc";
-    QTest::newRow("B 90 leaves A without a tangent") << given({{a, "3"}, {B, "90"}}) << Cause::DivisionByZero << -1
-                                                     << QString();
+    const QString AUnder90 = QStringLiteral("Angle A must be less than 90 degrees.");
+    const QString BUnder90 = QStringLiteral("Angle B must be less than 90 degrees.");
+    QTest::newRow("B 90 makes no triangle") << given({{a, "3"}, {B, "90"}}) << Cause::NotAFigure << int(B) << BUnder90;
+    QTest::newRow("B 90 with b") << given({{b, "4"}, {B, "90"}}) << Cause::NotAFigure << int(B) << BUnder90;
+    QTest::newRow("A 90 with c") << given({{c, "10"}, {A, "90"}}) << Cause::NotAFigure << int(A) << AUnder90;
+    QTest::newRow("A 100 would give negative sides") << given({{a, "1"}, {A, "100"}}) << Cause::NotAFigure << int(A)
+                                                     << AUnder90;
+    QTest::newRow("pasted negative side") << given({{a, "-3"}, {b, "4"}}) << Cause::NotAFigure << int(a)
+                                          << "Side a must be greater than zero.";
+    QTest::newRow("pasted negative hypotenuse") << given({{b, "3"}, {c, "-5"}}) << Cause::NotAFigure << int(c)
+                                                << "Hypotenuse c must be greater than zero.";
+    QTest::newRow("pasted negative angle") << given({{c, "5"}, {B, "-30"}}) << Cause::NotAFigure << int(B)
+                                           << "Angle B must be greater than zero.";
     QTest::newRow("square too large") << given({{a, "1" + QString(200, u'0')}, {b, "4"}}) << Cause::TooLarge << -1
                                       << QString();
 }
