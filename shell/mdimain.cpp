@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "twips.h"
 #include "polygon/frmpolygon.h"
+#include "solids/frmsphere.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,10 +22,10 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Sphere: return new frmSphere;
     case FigureTarget::Circle:
     case FigureTarget::Geometry:
-    case FigureTarget::Square:
-    case FigureTarget::Sphere: return nullptr;
+    case FigureTarget::Square: return nullptr;
     }
     return nullptr;
 }
