@@ -6,6 +6,7 @@
 #include "twips.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
+#include "workbench/frmsquare.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,10 +23,10 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Square: return new frmSquare;
     case FigureTarget::Sphere: return new frmSphere;
     case FigureTarget::Circle:
-    case FigureTarget::Geometry:
-    case FigureTarget::Square: return nullptr;
+    case FigureTarget::Geometry: return nullptr;
     }
     return nullptr;
 }
