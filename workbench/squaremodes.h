@@ -24,6 +24,7 @@ struct Slot {
 
 inline constexpr Slot keep{};
 inline constexpr Slot hide{nullptr, Shown::No, nullptr};
+inline constexpr Slot show{nullptr, Shown::Yes, nullptr};
 // A new caption; shown or hidden stays as it is.
 constexpr Slot named(const char *caption) { return {caption, Shown::Keep, nullptr}; }
 // A new caption, shown.
