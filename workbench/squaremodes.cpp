@@ -158,7 +158,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
                 .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
             },
             Layout{
-                .fields = {keep, Slot{.shown = Shown::Yes}, Slot{.shown = Shown::Yes}},
+                .fields = {keep, show, show},
                 .rows = {named("a"), named("b"), named("c"), shown("Volume"), shown("Surface Area")},
             },
             std::nullopt,
