@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "twips.h"
 #include "polygon/frmpolygon.h"
+#include "solids/frmsphere.h"
 #include "triangle/frmgeometry.h"
 #include "workbench/frmsquare.h"
 
@@ -25,8 +26,8 @@ FigureWindow *createFigureWindow(FigureTarget target)
     case FigureTarget::Polygon: return new frmPolygon;
     case FigureTarget::Square: return new frmSquare;
     case FigureTarget::Geometry: return new frmGeometry;
-    case FigureTarget::Circle:
-    case FigureTarget::Sphere: return nullptr;
+    case FigureTarget::Sphere: return new frmSphere;
+    case FigureTarget::Circle: return nullptr;
     }
     return nullptr;
 }

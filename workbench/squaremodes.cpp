@@ -1,6 +1,7 @@
 #include "squaremodes.h"
 
 #include "planefigures.h"
+#include "solids/solidfigures.h"
 
 namespace Zyntra {
 
@@ -12,13 +13,16 @@ const std::array<PictureBox, PictureCount> PictureBoxes{{
      "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
     {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
     {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
-    {"picCircularRing", ":/pictures/picCircularRing.svg", "Circular ring"},
-    {"picPyramid", ":/pictures/picPyramid.svg", "Right pyramid"},
-    {"picFrustum", ":/pictures/picFrustum.svg", "Frustum of a right cylinder"},
-    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone"},
-    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder"},
-    {"picPrism", ":/pictures/picPrism.svg", "Right prism"},
-    {"picCube", ":/pictures/picCube.svg", "Cube or parallelepiped"},
+    {"picCircularRing", ":/pictures/picCircularRing.svg",
+     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
+    {"picPyramid", ":/pictures/picPyramid.svg", "Right pyramid on a five-sided base A with its height h and slant height k"},
+    {"picFrustum", ":/pictures/picFrustum.svg",
+     "Frustum of a right cylinder with its radius r, long side h and short side k"},
+    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
+    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
+    {"picPrism", ":/pictures/picPrism.svg",
+     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
+    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
     {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
     {"picTrapezium", ":/pictures/picTrapezium.svg",
      "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
@@ -141,34 +145,94 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
         .arithmetic = calculateEqTriangle,
     },
     {
-        .layout = {.heading = "Cube/Parallelopiped Calculations", .picture = Picture::picCube},
-        .optionLayouts = {},
-        .arithmetic = nullptr,
+        .layout = {
+            .heading = "Cube/Parallelopiped Calculations",
+            .picture = Picture::picCube,
+            .options = {named("Cube"), named("Parallelopiped"), hide},
+            .fields = {field("a =", "Edge a"), field("b =", "Edge b", Shown::No), field("c =", "Edge c", Shown::No)},
+            .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {keep, hide, hide},
+                .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
+            },
+            Layout{
+                .fields = {keep, show, show},
+                .rows = {named("a"), named("b"), named("c"), shown("Volume"), shown("Surface Area")},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateCube,
     },
     {
-        .layout = {.heading = "Right Prism Calculations", .picture = Picture::picPrism},
+        .layout = {
+            .heading = "Right Prism Calculations",
+            .picture = Picture::picPrism,
+            .options = onlyOption("a/c/h"),
+            .fields = {field("a =", "Leg a"), field("c =", "Leg c", Shown::Yes), field("h =", "Length h", Shown::Yes),
+                       hide},
+            .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
+        },
         .optionLayouts = {},
-        .arithmetic = nullptr,
+        .arithmetic = calculatePrism,
     },
     {
-        .layout = {.heading = "Right Cylinder Calculations", .picture = Picture::picRightCyl},
-        .optionLayouts = {},
-        .arithmetic = nullptr,
+        .layout = {
+            .heading = "Right Cylinder Calculations",
+            .picture = Picture::picRightCyl,
+            .options = {named("Right Cylinder"), named("Frustum of Right Cylinder"), hide},
+            .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .picture = Picture::picRightCyl,
+                .fields = {keep, keep, hide},
+                .rows = {keep, keep, named("Volume"), named("Surface Area"), hide},
+            },
+            Layout{
+                .picture = Picture::picFrustum,
+                .fields = {keep, keep, field("k =", "Short side k", Shown::Yes)},
+                .rows = {keep, keep, named("k"), named("Volume"), shown("Surface Area")},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateRightCyl,
     },
     {
-        .layout = {.heading = "Right Cone Calculations", .picture = Picture::picRightCone},
+        .layout = {
+            .heading = "Right Cone Calculations",
+            .picture = Picture::picRightCone,
+            .options = onlyOption("r/h"),
+            .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
+        },
         .optionLayouts = {},
-        .arithmetic = nullptr,
+        .arithmetic = calculateRightCone,
     },
     {
-        .layout = {.heading = "Right Pyramid Calculations", .picture = Picture::picPyramid},
+        .layout = {
+            .heading = "Right Pyramid Calculations",
+            .picture = Picture::picPyramid,
+            .options = onlyOption("A/h/k"),
+            .fields = {field("A(Area of base) =", "Base area A"), field("P (Perimeter of base) =", "Base perimeter P"),
+                       field("h =", "Height h", Shown::Yes), field("k =", "Slant height k", Shown::Yes)},
+            .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
+        },
         .optionLayouts = {},
-        .arithmetic = nullptr,
+        .arithmetic = calculateRightPyramid,
     },
     {
-        .layout = {.heading = "Circular Ring Calculations", .picture = Picture::picCircularRing},
+        .layout = {
+            .heading = "Circular Ring Calculations",
+            .picture = Picture::picCircularRing,
+            .options = onlyOption("r/R"),
+            .fields = {field("r =", "Section radius r"), field("R =", "Ring radius R"), hide, hide},
+            .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
+        },
         .optionLayouts = {},
-        .arithmetic = nullptr,
+        .arithmetic = calculateCircularRing,
     },
 }};
 

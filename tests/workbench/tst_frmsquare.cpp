@@ -225,21 +225,6 @@ void TestFrmSquare::modeLayout_data()
     QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)" << "Equilateral Triangle Calculations"
                                             << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "}
                                             << QStringList{"a", "h", "Area"};
-    const QStringList designOptions{"a/b", "a/Area", "b/Area"};
-    const QStringList designFields{"a=", "b ="};
-    const QStringList designRows{"a", "b", "Area", "Perimeter", "Diagonal"};
-    QTest::newRow("Cube") << "mnu3dGeometryItem(1)" << "Cube/Parallelopiped Calculations" << "picCube"
-                          << designOptions << designFields << designRows;
-    QTest::newRow("Right Prism") << "mnu3dGeometryItem(2)" << "Right Prism Calculations" << "picPrism"
-                                 << designOptions << designFields << designRows;
-    QTest::newRow("Right Cylinder") << "mnu3dGeometryItem(3)" << "Right Cylinder Calculations" << "picRightCyl"
-                                    << designOptions << designFields << designRows;
-    QTest::newRow("Right Cone") << "mnu3dGeometryItem(4)" << "Right Cone Calculations" << "picRightCone"
-                                << designOptions << designFields << designRows;
-    QTest::newRow("Right Pyramid") << "mnu3dGeometryItem(5)" << "Right Pyramid Calculations" << "picPyramid"
-                                   << designOptions << designFields << designRows;
-    QTest::newRow("Circular Ring") << "mnu3dGeometryItem(6)" << "Circular Ring Calculations" << "picCircularRing"
-                                   << designOptions << designFields << designRows;
 }
 
 void TestFrmSquare::modeLayout()
