@@ -51,14 +51,30 @@ BENCHMARK(figureCommand)
     ->ArgNames({"3d", "index"})
     ->Unit(benchmark::kMicrosecond);
 
-// One CALCULATE click in the polygon window, answers written.
-static void polygonCalculateClick(benchmark::State &state)
+// One CALCULATE click in each figure's window, its first option in force,
+// two of its shown fields given, answers written.
+static void calculateClick(benchmark::State &state)
 {
-    menuItem(QStringLiteral("mnuGeometryItem(9)"))->trigger();
-    QMdiSubWindow *window = program()->clientArea()->subWindowList().constFirst();
-    window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"))->setText(QStringLiteral("2.5"));
+    const bool plane = state.range(0) == 0;
+    const int index = int(state.range(1));
+    menuItem(arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index))->trigger();
+    state.SetLabel(plane ? Geometry2dCommands[size_t(index)].caption : Geometry3dCommands[size_t(index)].caption);
+    const QList<QMdiSubWindow *> windows = program()->clientArea()->subWindowList();
+    if (windows.isEmpty()) {
+        state.SkipWithError("this figure has no window");
+        return;
+    }
+    QMdiSubWindow *window = windows.constFirst();
+    int given = 0;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (field->isVisibleTo(window) && field->isEnabled() && given++ < 5)
+            field->setText(given == 1 ? QStringLiteral("3") : QStringLiteral("2"));
     QPushButton *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
     for (auto _ : state)
         calculate->click();
 }
-BENCHMARK(polygonCalculateClick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calculateClick)
+    ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1)})
+    ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1)})
+    ->ArgNames({"3d", "index"})
+    ->Unit(benchmark::kMicrosecond);
