@@ -4,6 +4,7 @@
 #include "globalsubs.h"
 #include "systemcolours.h"
 #include "twips.h"
+#include "circle/frmcircle.h"
 #include "polygon/frmpolygon.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,7 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
-    case FigureTarget::Circle:
+    case FigureTarget::Circle: return new frmCircle;
     case FigureTarget::Geometry:
     case FigureTarget::Square:
     case FigureTarget::Sphere: return nullptr;
