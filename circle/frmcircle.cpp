@@ -148,8 +148,8 @@ frmCircle::frmCircle()
     const QString fieldCaptions[] = {QStringLiteral("r ="), QStringLiteral("Degrees ="), QStringLiteral("r =")};
     const QString fieldNames[] = {QStringLiteral("Radius r"), QString::fromUtf8(Angle), QStringLiteral("Radius r")};
     for (int i = 0; i < 3; ++i) {
-        QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblGivenValue"), i), {120, 240 + 600 * i, 1335, 255},
-                                   fieldCaptions[i]);
+        QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblGivenValue"), i),
+                                   {120, 240 + 600 * i, 1335, 255}, fieldCaptions[i]);
         ValueField *field = addField(given, arrayName(QStringLiteral("txtGivenValue"), i),
                                      {120, 480 + 600 * i, 1335, 285}, caption, fieldNames[i]);
         field->setKeyPressHandler([this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
@@ -178,7 +178,8 @@ frmCircle::frmCircle()
 
     QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {6360, 3720, 1695, 615},
                                        QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6360, 4440, 1695, 615}, QStringLiteral("CLEAR"));
+    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6360, 4440, 1695, 615},
+                                   QStringLiteral("CLEAR"));
     for (QPushButton *button : {calculate, clear}) {
         boldFont(button);
         // Clicking does not take the focus from the field being edited.
