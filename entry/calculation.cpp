@@ -39,6 +39,8 @@ QString describe(const Failure &failure, const QString &fieldName)
         return QStringLiteral("A number in the calculation is too large. Give smaller values.");
     case Failure::Cause::InvalidOperation:
         return QStringLiteral("The calculation has no real result for these values.");
+    case Failure::Cause::NotAFigure:
+        return failure.text;
     }
     return {};
 }

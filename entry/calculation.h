@@ -18,10 +18,11 @@ struct Failure {
         NegativeRoot,     // square root of a negative number
         TooLarge,         // a step overflowed the double range
         InvalidOperation, // any other step without a real result
+        NotAFigure,       // the given values fit no such figure
     };
     Cause cause = Cause::NotANumber;
     int field = -1;   // the field that failed to convert, or -1
-    QString text;     // that field's text
+    QString text;     // that field's text; for NotAFigure, why the values fit no figure
 };
 
 // What the user reads: the field (when there is one) and the cause, plainly.

@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

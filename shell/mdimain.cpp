@@ -6,6 +6,9 @@
 #include "twips.h"
 #include "circle/frmcircle.h"
 #include "polygon/frmpolygon.h"
+#include "solids/frmsphere.h"
+#include "triangle/frmgeometry.h"
+#include "workbench/frmsquare.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,10 +25,10 @@ FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
     case FigureTarget::Polygon: return new frmPolygon;
+    case FigureTarget::Square: return new frmSquare;
+    case FigureTarget::Geometry: return new frmGeometry;
+    case FigureTarget::Sphere: return new frmSphere;
     case FigureTarget::Circle: return new frmCircle;
-    case FigureTarget::Geometry:
-    case FigureTarget::Square:
-    case FigureTarget::Sphere: return nullptr;
     }
     return nullptr;
 }

@@ -100,6 +100,8 @@ void TestCalculation::descriptionNamesFieldAndText_data()
                                       << "The calculation divides by zero. Check the given values.";
     QTest::newRow("too large") << Failure{Cause::TooLarge, -1, {}}
                                << "A number in the calculation is too large. Give smaller values.";
+    QTest::newRow("not a figure tells why") << Failure{Cause::NotAFigure, 0, QStringLiteral("Side a must be shorter.")}
+                                            << "Side a must be shorter.";
 }
 
 void TestCalculation::descriptionNamesFieldAndText()

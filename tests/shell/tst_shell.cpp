@@ -21,6 +21,8 @@ private slots:
     void menuItemsHaveTheirCaptionsAndIndices_data();
     void menuItemsHaveTheirCaptionsAndIndices();
     void menuBarHasFileGeometryHelp();
+    void figureCommandWritesItsMode_data();
+    void figureCommandWritesItsMode();
     void figureCommandRunsTheSequence();
     void reopeningTheSameFigureGivesAFreshWindow();
     void figureWindowFillsClientAreaLessTheMargin_data();
@@ -103,6 +105,39 @@ void TestShell::menuBarHasFileGeometryHelp()
     for (QAction *action : geometry->actions())
         submenus << action->text();
     QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects"}));
+}
+
+void TestShell::figureCommandWritesItsMode_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("squareMode"); // -1: left as it was
+    QTest::addColumn<int>("circleMode");
+    QTest::newRow("Circle") << "mnuGeometryItem(0)" << -1 << 0;
+    QTest::newRow("Triangle (Right)") << "mnuGeometryItem(1)" << -1 << -1;
+    for (int index = 2; index <= 8; ++index)
+        QTest::addRow("%s", Geometry2dCommands[size_t(index)].caption)
+            << arrayName(QStringLiteral("mnuGeometryItem"), index) << index - 2 << -1;
+    QTest::newRow("Regular Polygon") << "mnuGeometryItem(9)" << -1 << -1;
+    QTest::newRow("Circle Sections") << "mnuGeometryItem(10)" << -1 << 1;
+    QTest::newRow("Ellipse") << "mnuGeometryItem(11)" << -1 << 2;
+    QTest::newRow("Sphere") << "mnu3dGeometryItem(0)" << -1 << -1;
+    for (int index = 1; index <= 6; ++index)
+        QTest::addRow("%s", Geometry3dCommands[size_t(index)].caption)
+            << arrayName(QStringLiteral("mnu3dGeometryItem"), index) << index + 6 << -1;
+}
+
+void TestShell::figureCommandWritesItsMode()
+{
+    QFETCH(QString, item);
+    QFETCH(int, squareMode);
+    QFETCH(int, circleMode);
+    ShellFixture program;
+    intSquareMode = 99;
+    intCircleMode = 99;
+    program.choose(item);
+    QCOMPARE(int(intSquareMode), squareMode < 0 ? 99 : squareMode);
+    QCOMPARE(int(intCircleMode), circleMode < 0 ? 99 : circleMode);
+    QVERIFY(program.figureWindows().size() <= 1);
 }
 
 void TestShell::figureCommandRunsTheSequence()

@@ -1,0 +1,32 @@
+#include "entry/numericentry.h"
+#include "polygon/polygonareas.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace Zyntra;
+
+static void formatOneValue(benchmark::State &state)
+{
+    const double values[] = {0.125, 2.675, 1234567.891, 3.14159265358979, 1e20, -2.5};
+    const Pattern pattern = state.range(0) == 0 ? Pattern::TwoOrThreeDecimals : Pattern::OneOrTwoDecimals;
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatResult(values[i++ % std::size(values)], pattern));
+}
+BENCHMARK(formatOneValue)->Arg(0)->Arg(1)->ArgName("oneOrTwoDecimals");
+
+static void convertOneText(benchmark::State &state)
+{
+    const QString text = QStringLiteral("1234.5678");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(textToNumber(text));
+}
+BENCHMARK(convertOneText);
+
+static void polygonCalculation(benchmark::State &state)
+{
+    const QString side = QStringLiteral("2.5");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculatePolygonAreas(side));
+}
+BENCHMARK(polygonCalculation);

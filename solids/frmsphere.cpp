@@ -1,0 +1,146 @@
+#include "frmsphere.h"
+
+#include "shell/globalsubs.h"
+#include "shell/valuefield.h"
+#include "spherevalues.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+
+namespace Zyntra {
+
+namespace {
+
+struct GivenChoice {
+    const char *option; // also the field's spoken name
+    const char *prompt;
+};
+
+// Only "Volume =" goes without a blank after the equals sign.
+constexpr std::array<GivenChoice, 5> GivenChoices{{
+    {"Radius", "Radius = "},
+    {"Diameter", "Diameter = "},
+    {"Circumference", "Circumference = "},
+    {"Surface area", "Surface area = "},
+    {"Volume", "Volume ="},
+}};
+
+struct ResultRow {
+    const char *captionName;
+    const char *answerName;
+    const char *caption;
+};
+
+constexpr std::array<ResultRow, 5> ResultRows{{
+    {"Label1", "lblRadius", "Radius"},
+    {"Label2", "lblDiameter", "Diameter"},
+    {"Label3", "lblCircum", "Circumference"},
+    {"Label4", "lblArea", "Surface area"},
+    {"Label6", "lblVolume", "Volume"},
+}};
+
+void makeBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+} // namespace
+
+frmSphere::frmSphere()
+    : FigureWindow(FormCode::Sphere, QStringLiteral("frmSphere"), {0, 0, 6480, 5400})
+{
+    QWidget *window = form();
+
+    QGroupBox *givenFrame = addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175});
+    givenFrame->setTitle(QStringLiteral("Given:"));
+    makeBold(givenFrame);
+    for (qint16 i = 0; i < qint16(GivenChoices.size()); ++i) {
+        QRadioButton *option = addOption(givenFrame, arrayName(QStringLiteral("optGivensphere"), i),
+                                         {120, 300 + 360 * i, 1695, 315}, QString::fromLatin1(GivenChoices[size_t(i)].option));
+        // The frame's bold is for its title only.
+        QFont font = option->font();
+        font.setBold(false);
+        option->setFont(font);
+        connect(option, &QRadioButton::clicked, this, [this, i] { optGivensphere_Click(i); });
+        m_options[size_t(i)] = option;
+    }
+    m_options[0]->setChecked(true);
+
+    QGroupBox *valueFrame = addFrame(window, QStringLiteral("fraGivenValue"), {120, 2340, 1935, 855});
+    m_prompt = addLabel(valueFrame, QStringLiteral("lblGivenValue"), {120, 150, 1695, 255}, QStringLiteral("Radius ="));
+    m_given = addField(valueFrame, QStringLiteral("txtGivenValue"), {120, 420, 1695, 285}, m_prompt,
+                       QString::fromLatin1(GivenChoices[0].option));
+    m_given->setKeyPressHandler([this](qint16 &keyAscii) { txtGivenValue_KeyPress(keyAscii); });
+
+    addPicture(window, QStringLiteral("Picture1"), {2280, 120, 3960, 3165}, QStringLiteral(":/pictures/sphere.svg"))
+        ->setAccessibleName(QStringLiteral("Wire-frame sphere with its radius r and diameter d marked"));
+
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575});
+    for (size_t i = 0; i < ResultRows.size(); ++i) {
+        const ResultRow &row = ResultRows[i];
+        const int top = 240 + 240 * int(i);
+        makeBold(addLabel(results, QString::fromLatin1(row.captionName), {240, top, 1455, 255},
+                          QString::fromLatin1(row.caption)));
+        m_answers[i] = addAnswer(results, QString::fromLatin1(row.answerName), {1800, top, 1815, 255},
+                                 QString::fromLatin1(row.caption));
+    }
+
+    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {4200, 3480, 1695, 615},
+                                       QStringLiteral("CALCULATE"));
+    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {4200, 4200, 1695, 615}, QStringLiteral("CLEAR"));
+    makeBold(calculate);
+    makeBold(clear);
+    // Clicking does not take the focus from the field being edited.
+    calculate->setFocusPolicy(Qt::TabFocus);
+    clear->setFocusPolicy(Qt::TabFocus);
+    connect(calculate, &QPushButton::clicked, this, &frmSphere::cmdCalculate_Click);
+    connect(clear, &QPushButton::clicked, this, &frmSphere::cmdClear_Click);
+
+    Form_Load();
+}
+
+void frmSphere::Form_Load()
+{
+    intCurrentForm = FormCode::Sphere;
+}
+
+void frmSphere::optGivensphere_Click(qint16 index)
+{
+    if (index < 0 || index >= qint16(GivenChoices.size()))
+        return;
+    cmdClear_Click();
+    const GivenChoice &choice = GivenChoices[size_t(index)];
+    m_prompt->setText(QString::fromLatin1(choice.prompt));
+    m_given->setAccessibleName(QString::fromLatin1(choice.option));
+    intGiven = index;
+}
+
+void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
+{
+    filterKeyCode(keyAscii);
+}
+
+void frmSphere::cmdCalculate_Click()
+{
+    const Outcome outcome = calculateSphere(m_given->text(), intGiven);
+    if (outcome.kind == Outcome::Kind::Failed) {
+        showFailure(outcome.failure, m_given, m_given->accessibleName());
+        return;
+    }
+    for (const auto &[index, text] : outcome.answers)
+        m_answers[size_t(index)]->setText(text);
+}
+
+void frmSphere::cmdClear_Click()
+{
+    m_given->clear();
+    for (QLabel *answer : m_answers)
+        answer->clear();
+}
+
+} // namespace Zyntra

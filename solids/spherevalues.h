@@ -1,0 +1,15 @@
+#pragma once
+
+#include "entry/calculation.h"
+
+namespace Zyntra {
+
+// The quantity the sphere window is given (its intGiven) and the order of
+// its five answers: radius, diameter, circumference, surface area, volume.
+enum class SphereQuantity : qint16 { Radius, Diameter, Circumference, SurfaceArea, Volume };
+
+// The five quantities of a sphere from the value field's text and the
+// given quantity. An empty field shows every quantity as a formatted zero.
+Outcome calculateSphere(const QString &givenText, qint16 given);
+
+} // namespace Zyntra

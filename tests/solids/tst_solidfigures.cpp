@@ -1,0 +1,176 @@
+#include "solids/solidfigures.h"
+
+#include <QTest>
+
+using namespace Zyntra;
+using Cause = Failure::Cause;
+using Kind = Outcome::Kind;
+
+Q_DECLARE_METATYPE(Zyntra::Failure::Cause)
+Q_DECLARE_METATYPE(Zyntra::Outcome::Kind)
+Q_DECLARE_METATYPE(Zyntra::SolidCalculation)
+
+class TestSolidFigures : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void failures_data();
+    void failures();
+};
+
+namespace {
+
+// A row named after its figure, the option in force and the typed fields.
+void addRow(const char *name, SolidCalculation calculation, int given, const QStringList &fields, Kind kind,
+            const QStringList &expected = {})
+{
+    QTest::newRow(name) << calculation << given << fields << kind << expected;
+}
+
+} // namespace
+
+void TestSolidFigures::answers_data()
+{
+    QTest::addColumn<SolidCalculation>("calculation");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QStringList>("expected");
+
+    addRow("cube a = 2", calculateCube, 0, {"2"}, Kind::Answers, {"2.00", "8.00", "24.00"});
+    addRow("cube a = 1.5", calculateCube, 0, {"1.5"}, Kind::Answers, {"1.50", "3.375", "13.50"});
+    addRow("cube a = 0", calculateCube, 0, {"0"}, Kind::Answers, {".00", ".00", ".00"});
+    addRow("cube ignores hidden b and c", calculateCube, 0, {"2", "abc", ""}, Kind::Answers, {"2.00", "8.00", "24.00"});
+    addRow("cube, a empty", calculateCube, 0, {"", "3", "4"}, Kind::Zeros);
+    addRow("parallelepiped 2, 3, 4", calculateCube, 1, {"2", "3", "4"}, Kind::Answers,
+           {"2.00", "3.00", "4.00", "24.00", "52.00"});
+    addRow("parallelepiped .5, 1, 1", calculateCube, 1, {".5", "1", "1"}, Kind::Answers,
+           {".50", "1.00", "1.00", ".50", "4.00"});
+    addRow("parallelepiped, c empty", calculateCube, 1, {"2", "3", ""}, Kind::Zeros);
+    addRow("parallelepiped, a empty", calculateCube, 1, {"", "3", "4"}, Kind::Zeros);
+    addRow("parallelepiped, guard before conversion", calculateCube, 1, {"abc", "", "4"}, Kind::Zeros);
+    addRow("cube mode, no third option", calculateCube, 2, {"2", "3", "4"}, Kind::Answers);
+
+    addRow("prism 3, 4, 10", calculatePrism, 0, {"3", "4", "10"}, Kind::Answers, {"60.00", "132.00"});
+    addRow("prism 1, 1, 1", calculatePrism, 0, {"1", "1", "1"}, Kind::Answers, {".50", "4.414"});
+    addRow("prism ignores the option", calculatePrism, 1, {"3", "4", "10"}, Kind::Answers, {"60.00", "132.00"});
+    addRow("prism ignores hidden fields", calculatePrism, 0, {"3", "4", "10", "abc", "x"}, Kind::Answers,
+           {"60.00", "132.00"});
+    addRow("prism, h empty", calculatePrism, 0, {"3", "4", ""}, Kind::Zeros);
+    addRow("prism, a empty", calculatePrism, 0, {"", "4", "10"}, Kind::Zeros);
+
+    addRow("cylinder 1, 1", calculateRightCyl, 0, {"1", "1"}, Kind::Answers, {"1.00", "1.00", "3.14", "12.56"});
+    addRow("cylinder 2, 5", calculateRightCyl, 0, {"2", "5"}, Kind::Answers, {"2.00", "5.00", "62.80", "87.92"});
+    addRow("cylinder 2, 3", calculateRightCyl, 0, {"2", "3"}, Kind::Answers, {"2.00", "3.00", "37.68", "62.80"});
+    addRow("cylinder ignores hidden k", calculateRightCyl, 0, {"1", "1", "abc"}, Kind::Answers,
+           {"1.00", "1.00", "3.14", "12.56"});
+    addRow("cylinder, h empty", calculateRightCyl, 0, {"1", ""}, Kind::Zeros);
+    addRow("cylinder, r empty", calculateRightCyl, 0, {"", "1"}, Kind::Zeros);
+    addRow("frustum 1, 4, 2", calculateRightCyl, 1, {"1", "4", "2"}, Kind::Answers,
+           {"1.00", "4.00", "2.00", "9.42", "26.421"});
+    addRow("frustum 1, 2, 4", calculateRightCyl, 1, {"1", "2", "4"}, Kind::Answers,
+           {"1.00", "2.00", "4.00", "9.42", "26.421"});
+    addRow("frustum with a straight cut", calculateRightCyl, 1, {"2", "3", "3"}, Kind::Answers,
+           {"2.00", "3.00", "3.00", "37.68", "62.80"});
+    addRow("frustum, k = .5", calculateRightCyl, 1, {"1", "4", ".5"}, Kind::Answers,
+           {"1.00", "4.00", ".50", "7.065", "23.599"});
+    addRow("frustum for any option but 0", calculateRightCyl, 2, {"1", "4", "2"}, Kind::Answers,
+           {"1.00", "4.00", "2.00", "9.42", "26.421"});
+    addRow("frustum, k empty", calculateRightCyl, 1, {"1", "4", ""}, Kind::Zeros);
+
+    addRow("cone 3, 4", calculateRightCone, 0, {"3", "4"}, Kind::Answers, {"3.00", "4.00", "5.00", "37.68", "75.36"});
+    addRow("cone 1, 1", calculateRightCone, 0, {"1", "1"}, Kind::Answers, {"1.00", "1.00", "1.414", "1.047", "7.581"});
+    addRow("cone, h empty", calculateRightCone, 0, {"3", ""}, Kind::Zeros);
+    addRow("cone, r empty", calculateRightCone, 0, {"", "4"}, Kind::Zeros);
+
+    addRow("pyramid on a square of side 4", calculateRightPyramid, 0, {"16", "16", "3", "5"}, Kind::Answers,
+           {"16.00", "40.00"});
+    addRow("pyramid 1, 4, 1, 1", calculateRightPyramid, 0, {"1", "4", "1", "1"}, Kind::Answers, {".333", "2.00"});
+    addRow("pyramid, P empty", calculateRightPyramid, 0, {"16", "", "3", "5"}, Kind::Zeros);
+    addRow("pyramid, h empty and k bad", calculateRightPyramid, 0, {"16", "16", "", "abc"}, Kind::Zeros);
+
+    addRow("ring 1, 5", calculateCircularRing, 0, {"1", "5"}, Kind::Answers, {"1.00", "5.00", "98.596", "197.192"});
+    addRow("ring 2, 10", calculateCircularRing, 0, {"2", "10"}, Kind::Answers,
+           {"2.00", "10.00", "788.768", "788.768"});
+    addRow("ring 1, 1", calculateCircularRing, 0, {"1", "1"}, Kind::Answers, {"1.00", "1.00", "19.719", "39.438"});
+    addRow("ring wider than its circle", calculateCircularRing, 0, {"5", "1"}, Kind::Answers,
+           {"5.00", "1.00", "492.98", "197.192"});
+    addRow("ring, R empty", calculateCircularRing, 0, {"1", ""}, Kind::Zeros);
+    addRow("ring, r empty", calculateCircularRing, 0, {"", "5"}, Kind::Zeros);
+}
+
+void TestSolidFigures::answers()
+{
+    QFETCH(SolidCalculation, calculation);
+    QFETCH(int, given);
+    QFETCH(QStringList, fields);
+    QFETCH(Kind, kind);
+    QFETCH(QStringList, expected);
+    const Outcome outcome = calculation(fields, qint16(given));
+    QCOMPARE(outcome.kind, kind);
+    QStringList shown;
+    int index = 0;
+    for (const auto &[label, text] : outcome.answers) {
+        QCOMPARE(label, index++); // answers go to the rows from the top
+        shown << text;
+    }
+    QCOMPARE(shown, expected);
+}
+
+void TestSolidFigures::failures_data()
+{
+    QTest::addColumn<SolidCalculation>("calculation");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<Cause>("cause");
+    QTest::addColumn<int>("field");
+    const QString huge = "1" + QString(200, u'0');
+
+    QTest::newRow("pyramid, only k empty") << &calculateRightPyramid << 0 << QStringList{"16", "16", "3", ""}
+                                           << Cause::NotANumber << 3;
+    QTest::newRow("pyramid, k hidden field missing") << &calculateRightPyramid << 0 << QStringList{"16", "16", "3"}
+                                                     << Cause::NotANumber << 3;
+    QTest::newRow("cube 1..2") << &calculateCube << 0 << QStringList{"1..2"} << Cause::NotANumber << 0;
+    QTest::newRow("parallelepiped b is a full stop") << &calculateCube << 1 << QStringList{"2", ".", "4"}
+                                                     << Cause::NotANumber << 1;
+    QTest::newRow("prism h is letters") << &calculatePrism << 0 << QStringList{"3", "4", "abc"}
+                                        << Cause::NotANumber << 2;
+    QTest::newRow("cylinder r is blanks") << &calculateRightCyl << 0 << QStringList{"  ", "1"} << Cause::NotANumber << 0;
+    QTest::newRow("frustum k 1.2.3") << &calculateRightCyl << 1 << QStringList{"1", "4", "1.2.3"}
+                                     << Cause::NotANumber << 2;
+    QTest::newRow("cone h 1.2.3") << &calculateRightCone << 0 << QStringList{"3", "1.2.3"} << Cause::NotANumber << 1;
+    QTest::newRow("ring R letters") << &calculateCircularRing << 0 << QStringList{"1", "x"} << Cause::NotANumber << 1;
+    QTest::newRow("cube volume overflows") << &calculateCube << 0 << QStringList{huge} << Cause::TooLarge << -1;
+    QTest::newRow("parallelepiped volume overflows") << &calculateCube << 1 << QStringList{huge, huge, "1"}
+                                                     << Cause::TooLarge << -1;
+    QTest::newRow("prism square overflows") << &calculatePrism << 0 << QStringList{"1", huge, "1"}
+                                            << Cause::TooLarge << -1;
+    QTest::newRow("cylinder square overflows") << &calculateRightCyl << 0 << QStringList{huge, "1"}
+                                               << Cause::TooLarge << -1;
+    QTest::newRow("frustum square overflows") << &calculateRightCyl << 1 << QStringList{huge, "1", "1"}
+                                              << Cause::TooLarge << -1;
+    QTest::newRow("cone square overflows") << &calculateRightCone << 0 << QStringList{"1", huge}
+                                           << Cause::TooLarge << -1;
+    QTest::newRow("pyramid volume overflows") << &calculateRightPyramid << 0 << QStringList{huge, "1", huge, "1"}
+                                              << Cause::TooLarge << -1;
+    QTest::newRow("ring square overflows") << &calculateCircularRing << 0 << QStringList{huge, "1"}
+                                           << Cause::TooLarge << -1;
+}
+
+void TestSolidFigures::failures()
+{
+    QFETCH(SolidCalculation, calculation);
+    QFETCH(int, given);
+    QFETCH(QStringList, fields);
+    QFETCH(Cause, cause);
+    QFETCH(int, field);
+    const Outcome outcome = calculation(fields, qint16(given));
+    QCOMPARE(outcome.kind, Kind::Failed);
+    QCOMPARE(outcome.failure.cause, cause);
+    QCOMPARE(outcome.failure.field, field);
+    QVERIFY(outcome.answers.empty());
+}
+
+QTEST_GUILESS_MAIN(TestSolidFigures)
+#include "tst_solidfigures.moc"

@@ -1,0 +1,627 @@
+#include "shell/shellfixture.h"
+
+#include "shell/globalsubs.h"
+#include "workbench/frmsquare.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+
+using namespace Zyntra;
+
+namespace {
+
+const QStringList PlaneMenuItems{"mnuGeometryItem(2)", "mnuGeometryItem(3)", "mnuGeometryItem(4)",
+                                 "mnuGeometryItem(5)", "mnuGeometryItem(6)", "mnuGeometryItem(7)",
+                                 "mnuGeometryItem(8)"};
+
+} // namespace
+
+class TestFrmSquare : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void opensInItsDesignState();
+    void modeLayout_data();
+    void modeLayout();
+    void optionLayout_data();
+    void optionLayout();
+    void calculateShowsEveryQuantity_data();
+    void calculateShowsEveryQuantity();
+    void emptyFieldsShowZeros_data();
+    void emptyFieldsShowZeros();
+    void optionClickClearsBeforeRecaptioning();
+    void singleOptionClickOnlyClears();
+    void clearKeepsCaptionsAndOption();
+    void rowFourStaysHidden_data();
+    void rowFourStaysHidden();
+    void reopeningFromTheMenuStartsAfresh();
+    void failedCalculationWarnsAndKeepsEverything_data();
+    void failedCalculationWarnsAndKeepsEverything();
+    void keysOutsideTheAcceptedSetAreDropped();
+    void namesFollowTheLayout();
+    void modeOutsideTheTableKeepsTheDesignState();
+
+private:
+    frmSquare *open(const QString &menuItem)
+    {
+        m_window = m_program->open<frmSquare>(menuItem);
+        if (m_window)
+            (void)QTest::qWaitForWindowExposed(m_window);
+        return m_window;
+    }
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+    QLabel *label(const char *array, int i) const { return control<QLabel>(arrayName(QString::fromLatin1(array), i)); }
+    QLineEdit *field(int i) const { return control<QLineEdit>(arrayName(QStringLiteral("txtGivenValue"), i)); }
+    QRadioButton *option(int i) const { return control<QRadioButton>(arrayName(QStringLiteral("optGivenrect"), i)); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(QString::fromLatin1(name)); }
+    QString heading() const { return control<QLabel>(QStringLiteral("lblTitle"))->text(); }
+
+    // What a user reads: the captions of the shown options, value fields and result rows.
+    QStringList shownOptions() const
+    {
+        QStringList captions;
+        for (int i = 0; i < 3; ++i)
+            if (option(i)->isVisible())
+                captions << option(i)->text();
+        return captions;
+    }
+    QStringList shownFields() const
+    {
+        QStringList captions;
+        for (int i = 0; i < 5; ++i) {
+            if (label("lblGivenValue", i)->isVisible() != field(i)->isVisible())
+                captions << QStringLiteral("caption and field %1 disagree").arg(i);
+            else if (field(i)->isVisible())
+                captions << label("lblGivenValue", i)->text();
+        }
+        return captions;
+    }
+    QStringList shownRows() const
+    {
+        QStringList captions;
+        for (int i = 0; i < 5; ++i) {
+            if (label("lblResult", i)->isVisible() != label("lblAnswer", i)->isVisible())
+                captions << QStringLiteral("name and answer %1 disagree").arg(i);
+            else if (label("lblResult", i)->isVisible())
+                captions << label("lblResult", i)->text();
+        }
+        return captions;
+    }
+    QStringList shownPictures() const
+    {
+        QStringList names;
+        for (const PictureBox &box : PictureBoxes)
+            if (control<QSvgWidget>(QString::fromLatin1(box.name))->isVisible())
+                names << QString::fromLatin1(box.name);
+        return names;
+    }
+    QStringList answers() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 5; ++i)
+            texts << label("lblAnswer", i)->text();
+        return texts;
+    }
+    QStringList fieldTexts() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 5; ++i)
+            texts << field(i)->text();
+        return texts;
+    }
+    void type(int i, const QString &keys)
+    {
+        field(i)->setFocus();
+        QTest::keyClicks(field(i), keys);
+    }
+    void typeAll(const QStringList &keys)
+    {
+        for (int i = 0; i < keys.size(); ++i)
+            if (!keys[i].isEmpty())
+                type(i, keys[i]);
+    }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
+
+    std::unique_ptr<ShellFixture> m_program;
+    frmSquare *m_window = nullptr;
+};
+
+void TestFrmSquare::init()
+{
+    m_program = std::make_unique<ShellFixture>();
+}
+
+void TestFrmSquare::cleanup()
+{
+    m_program.reset();
+    m_window = nullptr;
+    intSquareMode = 0;
+}
+
+void TestFrmSquare::opensInItsDesignState()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmSquare"));
+    QCOMPARE(intCurrentForm, FormCode::Square);
+    QCOMPARE(m_window->screenInitialized(), qint16(-1));
+    QCOMPARE(m_window->given(), qint16(0));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    auto *title = control<QLabel>(QStringLiteral("lblTitle"));
+    QCOMPARE(title->font().pointSizeF(), 13.5);
+    QVERIFY(title->font().italic());
+    QCOMPARE(title->geometry(), QRect(8, 8, 393, 33));
+    QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivencircle"))->geometry(), QRect(8, 40, 113, 217));
+    QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivenValue(0)"))->geometry(), QRect(120, 40, 113, 217));
+    QCOMPARE(control<QGroupBox>(QStringLiteral("fraSphereResults"))->geometry(), QRect(8, 264, 225, 105));
+    QCOMPARE(option(2)->geometry(), QRect(8, 88, 97, 25));
+    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 89, 17));
+    QCOMPARE(field(4)->geometry(), QRect(8, 184, 89, 19));
+    QCOMPARE(label("lblResult", 4)->geometry(), QRect(16, 80, 81, 17));
+    QCOMPARE(label("lblAnswer", 4)->geometry(), QRect(96, 80, 105, 17));
+    QCOMPARE(button("cmdCalculate")->geometry(), QRect(400, 272, 113, 41));
+    QCOMPARE(button("cmdClear")->geometry(), QRect(400, 320, 113, 41));
+    QVERIFY(button("cmdCalculate")->font().bold());
+    QCOMPARE(button("cmdClear")->text(), QStringLiteral("CLEAR"));
+    QVERIFY(label("lblResult", 0)->font().bold());
+    QVERIFY(label("lblAnswer", 0)->font().bold());
+    QCOMPARE(label("lblAnswer", 0)->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(label("lblAnswer", 0)->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(option(0)->isChecked());
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+
+    for (const PictureBox &box : PictureBoxes) {
+        auto *picture = control<QSvgWidget>(QString::fromLatin1(box.name));
+        QVERIFY2(picture, box.name);
+        QCOMPARE(picture->geometry(), QRect(248, 48, 265, 209));
+        QVERIFY2(picture->renderer()->isValid(), box.name);
+    }
+    // Hidden fields keep their designed captions.
+    QCOMPARE(label("lblGivenValue", 2)->text(), QStringLiteral("b ="));
+    QCOMPARE(label("lblGivenValue", 3)->text(), QStringLiteral("f ="));
+    QCOMPARE(label("lblGivenValue", 4)->text(), QStringLiteral("g ="));
+}
+
+void TestFrmSquare::modeLayout_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("Rectangle") << "mnuGeometryItem(2)" << "Rectangle Calculations" << "picSquare"
+                               << QStringList{"a/b", "a/Area", "b/Area"} << QStringList{"a=", "b ="}
+                               << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
+    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)" << "Parallelogram Calculations" << "picParallel"
+                                   << QStringList{"a/b/Theta", "a/h"} << QStringList{"a = ", "b = ", "Theta = "}
+                                   << QStringList{"a", "b", "Theta", "Area", "Perimeter"};
+    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)" << "Trapezoid Calculations" << "picTrapezoid"
+                               << QStringList{"a/b/h"} << QStringList{"a = ", "b = ", "h = "}
+                               << QStringList{"a", "b", "h", "Area"};
+    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)" << "Quadrilateral Calculations" << "picQuad"
+                                   << QStringList{"d1/d2/Theta"} << QStringList{"d1 = ", "d2 = ", "Theta = "}
+                                   << QStringList{"d1", "d2", "Theta", "Area"};
+    QTest::newRow("Annulus") << "mnuGeometryItem(6)" << "Annulus Calculations" << "picAnnulus"
+                             << QStringList{"r1/r2", "f/d"} << QStringList{"r1 = ", "r2 = "}
+                             << QStringList{"r1", "r2", "Area"};
+    QTest::newRow("Trapezium") << "mnuGeometryItem(7)" << "Trapezium Calculations" << "picTrapezium"
+                               << QStringList{"h/k/e/g/f"} << QStringList{"h = ", "k = ", "e = ", "g = ", "f = "}
+                               << QStringList{"Perimeter", "Area"};
+    QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)" << "Equilateral Triangle Calculations"
+                                            << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "}
+                                            << QStringList{"a", "h", "Area"};
+}
+
+void TestFrmSquare::modeLayout()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, heading);
+    QFETCH(QString, picture);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, rows);
+    QVERIFY(open(menuItem));
+    QCOMPARE(this->heading(), heading);
+    QCOMPARE(shownPictures(), QStringList{picture});
+    QCOMPARE(shownOptions(), options);
+    QCOMPARE(shownFields(), fields);
+    QCOMPARE(shownRows(), rows);
+    QVERIFY(option(0)->isChecked());
+    QCOMPARE(m_window->given(), qint16(0));
+    QCOMPARE(m_window->screenInitialized(), qint16(-1));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+}
+
+void TestFrmSquare::optionLayout_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("given");
+
+    QTest::newRow("Rectangle a/Area") << "mnuGeometryItem(2)" << 1 << QStringList{"a = ", "Area ="}
+                                      << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"} << 1;
+    QTest::newRow("Rectangle b/Area") << "mnuGeometryItem(2)" << 2 << QStringList{"b = ", "Area ="}
+                                      << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"} << 2;
+    QTest::newRow("Rectangle a/b") << "mnuGeometryItem(2)" << 0 << QStringList{"a = ", "b ="}
+                                   << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"} << 0;
+    QTest::newRow("Parallelogram a/h") << "mnuGeometryItem(3)" << 1 << QStringList{"a = ", "h = "}
+                                       << QStringList{"a", "h", "Area"} << 1;
+    QTest::newRow("Parallelogram a/b/Theta") << "mnuGeometryItem(3)" << 0 << QStringList{"a = ", "b = ", "Theta = "}
+                                             << QStringList{"a", "b", "Theta", "Area", "Perimeter"} << 0;
+    QTest::newRow("Annulus f/d") << "mnuGeometryItem(6)" << 1 << QStringList{"f = ", "d = "}
+                                 << QStringList{"f", "d", "Area"} << 1;
+    QTest::newRow("Annulus r1/r2") << "mnuGeometryItem(6)" << 0 << QStringList{"r1 = ", "r2 = "}
+                                   << QStringList{"r1", "r2", "Area"} << 0;
+    QTest::newRow("Trapezoid only clears") << "mnuGeometryItem(4)" << 0 << QStringList{"a = ", "b = ", "h = "}
+                                           << QStringList{"a", "b", "h", "Area"} << 0;
+    QTest::newRow("Equilateral only clears") << "mnuGeometryItem(8)" << 0 << QStringList{"a = "}
+                                             << QStringList{"a", "h", "Area"} << 0;
+}
+
+void TestFrmSquare::optionLayout()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(int, index);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, rows);
+    QFETCH(int, given);
+    QVERIFY(open(menuItem));
+    const QString headingBefore = heading();
+    const QStringList picturesBefore = shownPictures();
+    const QStringList optionsBefore = shownOptions();
+    // Going through another option first shows that each layout sets all it needs.
+    if (index == 0 && option(1)->isVisible())
+        click(option(1));
+    click(option(index));
+    QVERIFY(option(index)->isChecked());
+    QCOMPARE(shownFields(), fields);
+    QCOMPARE(shownRows(), rows);
+    QCOMPARE(m_window->given(), qint16(given));
+    QCOMPARE(heading(), headingBefore);
+    QCOMPARE(shownPictures(), picturesBefore);
+    QCOMPARE(shownOptions(), optionsBefore);
+}
+
+void TestFrmSquare::calculateShowsEveryQuantity_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("rectangle a/b 3 4") << "mnuGeometryItem(2)" << 0 << QStringList{"3", "4"}
+                                       << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
+    QTest::newRow("rectangle a/Area 4 10") << "mnuGeometryItem(2)" << 1 << QStringList{"4", "10"}
+                                           << QStringList{"4.00", "2.50", "10.00", "13.00", "4.717"};
+    QTest::newRow("parallelogram 10 5 30") << "mnuGeometryItem(3)" << 0 << QStringList{"10", "5", "30"}
+                                           << QStringList{"10.00", "5.00", "30.00", "24.989", "30.00"};
+    QTest::newRow("parallelogram 10 5 90") << "mnuGeometryItem(3)" << 0 << QStringList{"10", "5", "90"}
+                                           << QStringList{"10.00", "5.00", "90.00", "50.00", "30.00"};
+    QTest::newRow("parallelogram a/h 6 2.5") << "mnuGeometryItem(3)" << 1 << QStringList{"6", "2.5"}
+                                             << QStringList{"6.00", "2.50", "15.00", "", ""};
+    QTest::newRow("trapezoid 10 6 4") << "mnuGeometryItem(4)" << 0 << QStringList{"10", "6", "4"}
+                                      << QStringList{"10.00", "6.00", "4.00", "32.00", ""};
+    QTest::newRow("trapezoid 5 3 2.5") << "mnuGeometryItem(4)" << 0 << QStringList{"5", "3", "2.5"}
+                                       << QStringList{"5.00", "3.00", "2.50", "10.00", ""};
+    QTest::newRow("quadrilateral 10 8 90") << "mnuGeometryItem(5)" << 0 << QStringList{"10", "8", "90"}
+                                           << QStringList{"10.00", "8.00", "90.00", "40.00", ""};
+    QTest::newRow("quadrilateral 10 8 30") << "mnuGeometryItem(5)" << 0 << QStringList{"10", "8", "30"}
+                                           << QStringList{"10.00", "8.00", "30.00", "19.991", ""};
+    QTest::newRow("annulus r1/r2 1 2") << "mnuGeometryItem(6)" << 0 << QStringList{"1", "2"}
+                                       << QStringList{"1.00", "2.00", "9.42", "", ""};
+    QTest::newRow("annulus f/d 2 4") << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"}
+                                     << QStringList{"2.00", "4.00", "9.425", "", ""};
+    QTest::newRow("annulus r1/r2 3 2") << "mnuGeometryItem(6)" << 0 << QStringList{"3", "2"}
+                                       << QStringList{"3.00", "2.00", "-15.70", "", ""};
+    QTest::newRow("trapezium 3 4 4 5 3") << "mnuGeometryItem(7)" << 0 << QStringList{"3", "4", "4", "5", "3"}
+                                         << QStringList{"", "27.099", "29.50", "", ""};
+    QTest::newRow("trapezium 2 2 0 6 0") << "mnuGeometryItem(7)" << 0 << QStringList{"2", "2", "0", "6", "0"}
+                                         << QStringList{"", "16.00", "12.00", "", ""};
+    QTest::newRow("equilateral 10") << "mnuGeometryItem(8)" << 0 << QStringList{"10"}
+                                    << QStringList{"10.00", "8.66", "43.30", "", ""};
+    QTest::newRow("equilateral 1") << "mnuGeometryItem(8)" << 0 << QStringList{"1"}
+                                   << QStringList{"1.00", ".866", ".43", "", ""};
+    QTest::newRow("equilateral 2.345") << "mnuGeometryItem(8)" << 0 << QStringList{"2.345"}
+                                       << QStringList{"2.35", "2.031", "2.38", "", ""};
+    QTest::newRow("equilateral 0.05") << "mnuGeometryItem(8)" << 0 << QStringList{"0.05"}
+                                      << QStringList{".05", ".043", ".00", "", ""};
+}
+
+void TestFrmSquare::calculateShowsEveryQuantity()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(int, index);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, expected);
+    QVERIFY(open(menuItem));
+    if (index != 0)
+        click(option(index));
+    typeAll(keys);
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), expected);
+    QVERIFY(!m_window->warning());
+    for (int i = 0; i < keys.size(); ++i)
+        QCOMPARE(field(i)->text(), keys[i]);
+    // The answers do not drift on a second press.
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), expected);
+}
+
+void TestFrmSquare::emptyFieldsShowZeros_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("zero");
+    QTest::newRow("Rectangle formats its zeros") << "mnuGeometryItem(2)" << ".00";
+    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)" << "0";
+    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)" << "0";
+    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)" << "0";
+    QTest::newRow("Annulus") << "mnuGeometryItem(6)" << "0";
+    QTest::newRow("Trapezium") << "mnuGeometryItem(7)" << "0";
+    QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)" << "0";
+}
+
+void TestFrmSquare::emptyFieldsShowZeros()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, zero);
+    QVERIFY(open(menuItem));
+    const QStringList rows = shownRows();
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), QStringList(5, zero)); // hidden answers are written too
+    QCOMPARE(shownRows(), rows);
+    QVERIFY(!m_window->warning());
+}
+
+void TestFrmSquare::optionClickClearsBeforeRecaptioning()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(3)")));
+    typeAll({"10", "5", "30"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers()[3], QStringLiteral("24.989"));
+
+    QString captionWhenCleared;
+    connect(field(1), &QLineEdit::textChanged, m_window,
+            [&] { captionWhenCleared = label("lblGivenValue", 1)->text(); });
+    click(option(1));
+    QCOMPARE(captionWhenCleared, QStringLiteral("b = "));
+    QCOMPARE(label("lblGivenValue", 1)->text(), QStringLiteral("h = "));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+    QVERIFY(!field(2)->isVisible());
+
+    // The hidden field cannot keep text: a/h reads only a and h.
+    typeAll({"6", "2.5"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), (QStringList{"6.00", "2.50", "15.00", "", ""}));
+    click(option(0));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QVERIFY(field(2)->isVisible());
+}
+
+void TestFrmSquare::singleOptionClickOnlyClears()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(4)")));
+    typeAll({"10", "6", "4"});
+    click(button("cmdCalculate"));
+    const QStringList fields = shownFields();
+    const QStringList rows = shownRows();
+    click(option(0));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+    QCOMPARE(shownFields(), fields);
+    QCOMPARE(shownRows(), rows);
+    QVERIFY(option(0)->isChecked());
+    QCOMPARE(m_window->given(), qint16(0));
+}
+
+void TestFrmSquare::clearKeepsCaptionsAndOption()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    click(option(1));
+    typeAll({"4", "10"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers()[1], QStringLiteral("2.50"));
+    click(button("cmdClear"));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+    QCOMPARE(shownFields(), (QStringList{"a = ", "Area ="}));
+    QCOMPARE(shownRows(), (QStringList{"a", "b", "Area", "Perimeter", "Diagonal"}));
+    QVERIFY(option(1)->isChecked());
+    QCOMPARE(m_window->given(), qint16(1));
+    typeAll({"5", "10"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), (QStringList{"5.00", "2.00", "10.00", "14.00", "5.385"}));
+}
+
+void TestFrmSquare::rowFourStaysHidden_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)";
+    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)";
+}
+
+void TestFrmSquare::rowFourStaysHidden()
+{
+    QFETCH(QString, menuItem);
+    QVERIFY(open(menuItem));
+    typeAll({"10", "8", "90"});
+    click(button("cmdCalculate"));
+    QVERIFY(!label("lblResult", 4)->isVisible());
+    QVERIFY(!label("lblAnswer", 4)->isVisible());
+    click(button("cmdClear"));
+    QVERIFY(!label("lblResult", 4)->isVisible());
+    QVERIFY(!label("lblAnswer", 4)->isVisible());
+    QCOMPARE(shownRows().size(), 4);
+}
+
+void TestFrmSquare::reopeningFromTheMenuStartsAfresh()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    click(option(2));
+    typeAll({"4", "10"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers()[0], QStringLiteral("2.50"));
+
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(3)")));
+    QCOMPARE(m_program->figureWindows().size(), 1);
+    QCOMPARE(intSquareMode, qint16(1));
+    QCOMPARE(heading(), QStringLiteral("Parallelogram Calculations"));
+    QVERIFY(option(0)->isChecked());
+    QCOMPARE(m_window->given(), qint16(0));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(answers(), QStringList(5));
+    typeAll({"10", "5", "90"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers()[3], QStringLiteral("50.00")); // option 0's formula
+
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QCOMPARE(m_program->figureWindows().size(), 1);
+    QCOMPARE(shownFields(), (QStringList{"a=", "b ="}));
+    QCOMPARE(shownPictures(), QStringList{"picSquare"});
+    QVERIFY(option(0)->isChecked());
+    typeAll({"3", "4"});
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), (QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"}));
+}
+
+void TestFrmSquare::failedCalculationWarnsAndKeepsEverything_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("goodKeys");
+    QTest::addColumn<QStringList>("badKeys");
+    QTest::addColumn<int>("badField");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("rectangle a/Area with a = 0") << "mnuGeometryItem(2)" << 1 << QStringList{"4", "10"}
+                                                 << QStringList{"0", "10"} << 0 << "divides by zero";
+    QTest::newRow("rectangle b empty") << "mnuGeometryItem(2)" << 0 << QStringList{"3", "4"}
+                                       << QStringList{"3", ""} << 1 << "Height b is empty.";
+    QTest::newRow("trapezoid 1.2.3") << "mnuGeometryItem(4)" << 0 << QStringList{"10", "6", "4"}
+                                     << QStringList{"10", "1.2.3", "4"} << 1 << "Side b: \"1.2.3\" is not a number.";
+    QTest::newRow("annulus f/d with d a lone stop") << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"}
+                                                    << QStringList{"2", "."} << 1 << "Outer diameter d";
+    QTest::newRow("trapezium f missing") << "mnuGeometryItem(7)" << 0 << QStringList{"3", "4", "4", "5", "3"}
+                                         << QStringList{"3", "4", "4", "5", ""} << 4 << "Base part f is empty.";
+    QTest::newRow("equilateral 1..2") << "mnuGeometryItem(8)" << 0 << QStringList{"10"} << QStringList{"1..2"}
+                                      << 0 << "Side a: \"1..2\"";
+}
+
+void TestFrmSquare::failedCalculationWarnsAndKeepsEverything()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(int, index);
+    QFETCH(QStringList, goodKeys);
+    QFETCH(QStringList, badKeys);
+    QFETCH(int, badField);
+    QFETCH(QString, warning);
+    QVERIFY(open(menuItem));
+    if (index != 0)
+        click(option(index));
+    typeAll(goodKeys);
+    click(button("cmdCalculate"));
+    const QStringList before = answers();
+    QVERIFY(!before.join(QString()).isEmpty());
+
+    for (int i = 0; i < badKeys.size(); ++i) {
+        field(i)->setFocus();
+        field(i)->selectAll();
+        QTest::keyClick(field(i), Qt::Key_Backspace);
+        QTest::keyClicks(field(i), badKeys[i]);
+    }
+    const QStringList typed = fieldTexts();
+    click(button("cmdCalculate"));
+
+    QCOMPARE(answers(), before);
+    QCOMPARE(fieldTexts(), typed);
+    QVERIFY(m_window->warning());
+    QVERIFY(m_window->warning()->isVisible());
+    QVERIFY2(m_window->warning()->text().contains(warning), qPrintable(m_window->warning()->text()));
+    QCOMPARE(QApplication::focusWidget(), field(badField));
+    m_window->warning()->accept();
+    QCOMPARE(answers(), before);
+}
+
+void TestFrmSquare::keysOutsideTheAcceptedSetAreDropped()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(7)")));
+    for (int i = 0; i < 5; ++i) {
+        type(i, QStringLiteral("-a1 ,e+"));
+        QTest::keyClick(field(i), Qt::Key_Escape);
+        QCOMPARE(field(i)->text(), QStringLiteral("1"));
+    }
+    type(0, QStringLiteral(".2.3"));
+    QCOMPARE(field(0)->text(), QStringLiteral("1.2.3"));
+    QTest::keyClick(field(0), Qt::Key_Backspace);
+    QTest::keyClick(field(0), Qt::Key_Backspace);
+    QCOMPARE(field(0)->text(), QStringLiteral("1.2"));
+}
+
+void TestFrmSquare::namesFollowTheLayout()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QCOMPARE(field(0)->accessibleName(), QStringLiteral("Width a"));
+    QCOMPARE(label("lblGivenValue", 1)->buddy(), field(1));
+    QCOMPARE(label("lblAnswer", 3)->accessibleDescription(), QStringLiteral("Perimeter"));
+    QVERIFY(label("lblAnswer", 3)->accessibleName().isEmpty());
+    click(option(2));
+    QCOMPARE(field(0)->accessibleName(), QStringLiteral("Height b"));
+    QCOMPARE(field(1)->accessibleName(), QStringLiteral("Area"));
+    QVERIFY(!control<QSvgWidget>(QStringLiteral("picSquare"))->accessibleName().isEmpty());
+
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(3)")));
+    click(option(1));
+    QCOMPARE(field(1)->accessibleName(), QStringLiteral("Height h"));
+    QCOMPARE(label("lblAnswer", 1)->accessibleDescription(), QStringLiteral("h"));
+    QCOMPARE(label("lblAnswer", 2)->accessibleDescription(), QStringLiteral("Area"));
+
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(6)")));
+    click(option(1));
+    QCOMPARE(field(0)->accessibleName(), QStringLiteral("Inner diameter f"));
+    QCOMPARE(label("lblAnswer", 0)->accessibleDescription(), QStringLiteral("f"));
+}
+
+void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
+{
+    intSquareMode = 13;
+    frmSquare window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    m_window = &window;
+    QCOMPARE(intCurrentForm, FormCode::Square);
+    QCOMPARE(heading(), QStringLiteral("Rectangle Calculations"));
+    QCOMPARE(shownPictures(), QStringList());
+    QCOMPARE(shownFields(), (QStringList{"a=", "b ="}));
+    QCOMPARE(window.screenInitialized(), qint16(0));
+    type(0, QStringLiteral("3"));
+    type(1, QStringLiteral("4"));
+    click(button("cmdCalculate"));
+    QCOMPARE(answers(), QStringList(5));
+    click(option(1));
+    QCOMPARE(fieldTexts(), QStringList(5));
+    QCOMPARE(shownFields(), (QStringList{"a=", "b ="}));
+    QCOMPARE(window.given(), qint16(0));
+    m_window = nullptr;
+    window.unload();
+}
+
+QTEST_MAIN(TestFrmSquare)
+#include "tst_frmsquare.moc"

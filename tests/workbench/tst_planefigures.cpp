@@ -1,0 +1,225 @@
+#include "workbench/planefigures.h"
+#include "workbench/squaremodes.h"
+
+#include <QTest>
+
+using namespace Zyntra;
+using Cause = Failure::Cause;
+using Kind = Outcome::Kind;
+
+Q_DECLARE_METATYPE(Zyntra::Failure::Cause)
+Q_DECLARE_METATYPE(Zyntra::Outcome::Kind)
+
+namespace {
+
+// The five answer rows as a user would read them; "-" marks a row the
+// calculation does not write.
+QStringList rowsOf(const Outcome &outcome)
+{
+    QStringList rows(5, QStringLiteral("-"));
+    for (const auto &[row, text] : outcome.answers)
+        rows[row] = text;
+    return rows;
+}
+
+QStringList texts(const QString &joined) { return joined.split(u'|'); }
+
+Arithmetic arithmeticOf(const QString &figure)
+{
+    static const QMap<QString, Arithmetic> figures{
+        {"Rectangle", calculateRectangle},     {"Parallelogram", calculateParallelogram},
+        {"Trapezoid", calculateTrapezoid},     {"Quadrilateral", calculateQuadrilateral},
+        {"Annulus", calculateAnnulus},         {"Trapezium", calculateTrapezium},
+        {"EqTriangle", calculateEqTriangle},
+    };
+    return figures.value(figure);
+}
+
+} // namespace
+
+class TestPlaneFigures : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void emptyGuardShowsZeros_data();
+    void emptyGuardShowsZeros();
+    void failures_data();
+    void failures();
+    void modeTableHoldsEveryFigure();
+};
+
+void TestPlaneFigures::answers_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("fields"); // the five field texts, joined by |
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("rectangle a/b 3 4") << "Rectangle" << 0 << "3|4|||"
+                                       << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
+    QTest::newRow("rectangle a/Area 4 10") << "Rectangle" << 1 << "4|10|||"
+                                           << QStringList{"4.00", "2.50", "10.00", "13.00", "4.717"};
+    QTest::newRow("rectangle b/Area 4 10") << "Rectangle" << 2 << "4|10|||"
+                                           << QStringList{"2.50", "4.00", "10.00", "13.00", "4.717"};
+    QTest::newRow("rectangle reads only fields 0 and 1") << "Rectangle" << 0 << "3|4|abc|x|y"
+                                                         << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
+    QTest::newRow("rectangle .5 by 5.") << "Rectangle" << 0 << ".5|5.|||"
+                                        << QStringList{".50", "5.00", "2.50", "11.00", "5.025"};
+    QTest::newRow("rectangle 1234567.891 by 1") << "Rectangle" << 0 << "1234567.891|1|||"
+                                                << QStringList{"1234567.891", "1.00", "1234567.891",
+                                                               "2469137.782", "1234567.891"};
+
+    QTest::newRow("parallelogram 10 5 30") << "Parallelogram" << 0 << "10|5|30||"
+                                           << QStringList{"10.00", "5.00", "30.00", "24.989", "30.00"};
+    QTest::newRow("parallelogram 10 5 90") << "Parallelogram" << 0 << "10|5|90||"
+                                           << QStringList{"10.00", "5.00", "90.00", "50.00", "30.00"};
+    QTest::newRow("parallelogram a/h 6 2.5") << "Parallelogram" << 1 << "6|2.5|||"
+                                             << QStringList{"6.00", "2.50", "15.00", "-", "-"};
+
+    QTest::newRow("trapezoid 10 6 4") << "Trapezoid" << 0 << "10|6|4||"
+                                      << QStringList{"10.00", "6.00", "4.00", "32.00", "-"};
+    QTest::newRow("trapezoid 5 3 2.5") << "Trapezoid" << 0 << "5|3|2.5||"
+                                       << QStringList{"5.00", "3.00", "2.50", "10.00", "-"};
+    QTest::newRow("trapezoid ignores intGiven") << "Trapezoid" << 2 << "5|3|2.5||"
+                                                << QStringList{"5.00", "3.00", "2.50", "10.00", "-"};
+
+    QTest::newRow("quadrilateral 10 8 90") << "Quadrilateral" << 0 << "10|8|90||"
+                                           << QStringList{"10.00", "8.00", "90.00", "40.00", "-"};
+    QTest::newRow("quadrilateral 10 8 30") << "Quadrilateral" << 0 << "10|8|30||"
+                                           << QStringList{"10.00", "8.00", "30.00", "19.991", "-"};
+
+    QTest::newRow("annulus r1/r2 1 2") << "Annulus" << 0 << "1|2|||"
+                                       << QStringList{"1.00", "2.00", "9.42", "-", "-"};
+    QTest::newRow("annulus f/d 2 4") << "Annulus" << 1 << "2|4|||"
+                                     << QStringList{"2.00", "4.00", "9.425", "-", "-"};
+    QTest::newRow("annulus r1 larger than r2") << "Annulus" << 0 << "3|2|||"
+                                               << QStringList{"3.00", "2.00", "-15.70", "-", "-"};
+
+    QTest::newRow("trapezium 3 4 4 5 3") << "Trapezium" << 0 << "3|4|4|5|3"
+                                         << QStringList{"-", "27.099", "29.50", "-", "-"};
+    QTest::newRow("trapezium 6 by 2 rectangle") << "Trapezium" << 0 << "2|2|0|6|0"
+                                                << QStringList{"-", "16.00", "12.00", "-", "-"};
+
+    QTest::newRow("equilateral 10") << "EqTriangle" << 0 << "10||||"
+                                    << QStringList{"10.00", "8.66", "43.30", "-", "-"};
+    QTest::newRow("equilateral 1") << "EqTriangle" << 0 << "1||||"
+                                   << QStringList{"1.00", ".866", ".43", "-", "-"};
+    QTest::newRow("equilateral 2.345") << "EqTriangle" << 0 << "2.345||||"
+                                       << QStringList{"2.35", "2.031", "2.38", "-", "-"};
+    QTest::newRow("equilateral 0.05") << "EqTriangle" << 0 << "0.05||||"
+                                      << QStringList{".05", ".043", ".00", "-", "-"};
+    QTest::newRow("equilateral reads only field 0") << "EqTriangle" << 0 << "10|abc|||"
+                                                    << QStringList{"10.00", "8.66", "43.30", "-", "-"};
+}
+
+void TestPlaneFigures::answers()
+{
+    QFETCH(QString, figure);
+    QFETCH(int, given);
+    QFETCH(QString, fields);
+    QFETCH(QStringList, expected);
+    const Outcome outcome = arithmeticOf(figure)(texts(fields), qint16(given));
+    QCOMPARE(outcome.kind, Kind::Answers);
+    QCOMPARE(rowsOf(outcome), expected);
+}
+
+void TestPlaneFigures::emptyGuardShowsZeros_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList formattedZeros(5, QStringLiteral(".00"));
+    const QStringList none(5, QStringLiteral("-"));
+    QTest::newRow("rectangle a/b formats zeros") << "Rectangle" << 0 << "||||" << Kind::Answers << formattedZeros;
+    QTest::newRow("rectangle a/Area formats zeros") << "Rectangle" << 1 << "||||" << Kind::Answers << formattedZeros;
+    QTest::newRow("rectangle b/Area formats zeros") << "Rectangle" << 2 << "||||" << Kind::Answers << formattedZeros;
+    QTest::newRow("parallelogram a/b/Theta") << "Parallelogram" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("parallelogram a/h") << "Parallelogram" << 1 << "||||" << Kind::Zeros << none;
+    QTest::newRow("trapezoid") << "Trapezoid" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("quadrilateral") << "Quadrilateral" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("annulus r1/r2") << "Annulus" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("annulus f/d") << "Annulus" << 1 << "||||" << Kind::Zeros << none;
+    QTest::newRow("trapezium") << "Trapezium" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("equilateral") << "EqTriangle" << 0 << "||||" << Kind::Zeros << none;
+    QTest::newRow("equilateral tests field 0 alone") << "EqTriangle" << 0 << "|5|5|5|5" << Kind::Zeros << none;
+}
+
+void TestPlaneFigures::emptyGuardShowsZeros()
+{
+    QFETCH(QString, figure);
+    QFETCH(int, given);
+    QFETCH(QString, fields);
+    QFETCH(Kind, kind);
+    QFETCH(QStringList, expected);
+    const Outcome outcome = arithmeticOf(figure)(texts(fields), qint16(given));
+    QCOMPARE(outcome.kind, kind);
+    QCOMPARE(rowsOf(outcome), expected);
+}
+
+void TestPlaneFigures::failures_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<Cause>("cause");
+    QTest::addColumn<int>("field");
+
+    const QString huge = "1" + QString(200, u'0');
+    QTest::newRow("rectangle a/Area with a = 0") << "Rectangle" << 1 << "0|10|||" << Cause::DivisionByZero << 0;
+    QTest::newRow("rectangle b/Area with b = 0") << "Rectangle" << 2 << "0|10|||" << Cause::DivisionByZero << 0;
+    QTest::newRow("rectangle b empty") << "Rectangle" << 0 << "3||||" << Cause::NotANumber << 1;
+    QTest::newRow("rectangle a empty") << "Rectangle" << 0 << "|4|||" << Cause::NotANumber << 0;
+    QTest::newRow("rectangle a = 0 and Area empty") << "Rectangle" << 1 << "0||||" << Cause::NotANumber << 1;
+    QTest::newRow("rectangle 1..2") << "Rectangle" << 0 << "1..2|4|||" << Cause::NotANumber << 0;
+    QTest::newRow("rectangle area overflows") << "Rectangle" << 0 << huge + "|" + huge + "|||" << Cause::TooLarge << -1;
+    QTest::newRow("rectangle diagonal overflows") << "Rectangle" << 0 << huge + "|0|||" << Cause::TooLarge << -1;
+    QTest::newRow("parallelogram Theta empty") << "Parallelogram" << 0 << "10|5|||" << Cause::NotANumber << 2;
+    QTest::newRow("parallelogram only Theta") << "Parallelogram" << 0 << "||30||" << Cause::NotANumber << 0;
+    QTest::newRow("parallelogram a/h with h blank") << "Parallelogram" << 1 << "6| ||" << Cause::NotANumber << 1;
+    QTest::newRow("trapezoid 1.2.3") << "Trapezoid" << 0 << "10|1.2.3|4||" << Cause::NotANumber << 1;
+    QTest::newRow("trapezoid h empty") << "Trapezoid" << 0 << "10|6|||" << Cause::NotANumber << 2;
+    QTest::newRow("quadrilateral abc") << "Quadrilateral" << 0 << "10|8|abc||" << Cause::NotANumber << 2;
+    QTest::newRow("annulus r2 empty") << "Annulus" << 0 << "1||||" << Cause::NotANumber << 1;
+    QTest::newRow("annulus f/d reads d first") << "Annulus" << 1 << "x|y|||" << Cause::NotANumber << 1;
+    QTest::newRow("annulus f/d square overflows") << "Annulus" << 1 << "2|" + huge + "|||" << Cause::TooLarge << -1;
+    QTest::newRow("trapezium one filled field") << "Trapezium" << 0 << "|||5|" << Cause::NotANumber << 0;
+    QTest::newRow("trapezium f missing") << "Trapezium" << 0 << "3|4|4|5|" << Cause::NotANumber << 4;
+    QTest::newRow("equilateral .") << "EqTriangle" << 0 << ".||||" << Cause::NotANumber << 0;
+    QTest::newRow("equilateral square overflows") << "EqTriangle" << 0 << huge + "||||" << Cause::TooLarge << -1;
+}
+
+void TestPlaneFigures::failures()
+{
+    QFETCH(QString, figure);
+    QFETCH(int, given);
+    QFETCH(QString, fields);
+    QFETCH(Cause, cause);
+    QFETCH(int, field);
+    const Outcome outcome = arithmeticOf(figure)(texts(fields), qint16(given));
+    QCOMPARE(outcome.kind, Kind::Failed);
+    QCOMPARE(outcome.failure.cause, cause);
+    QCOMPARE(outcome.failure.field, field);
+    QVERIFY(outcome.answers.empty());
+}
+
+void TestPlaneFigures::modeTableHoldsEveryFigure()
+{
+    const QList<Arithmetic> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
+                                  calculateQuadrilateral, calculateAnnulus, calculateTrapezium,
+                                  calculateEqTriangle};
+    for (int mode = 0; mode < SquareModeCount; ++mode) {
+        const SquareMode &figure = SquareModes[size_t(mode)];
+        QVERIFY(figure.layout.heading);
+        QVERIFY(figure.layout.picture);
+        if (mode < plane.size())
+            QVERIFY(figure.arithmetic == plane[mode]);
+    }
+    QCOMPARE(QString::fromLatin1(SquareModes[7].layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
+}
+
+QTEST_GUILESS_MAIN(TestPlaneFigures)
+#include "tst_planefigures.moc"

@@ -1,0 +1,204 @@
+#include "frmgeometry.h"
+
+#include "rttriangle.h"
+#include "shell/globalsubs.h"
+#include "shell/systemcolours.h"
+#include "shell/valuefield.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+#include <algorithm>
+
+namespace Zyntra {
+
+namespace {
+
+// One row per quantity, in value-list order: its "Given Values:" row and
+// the place on the drawing where its value is written.
+struct Quantity {
+    const char *caption;
+    const char *name; // what a screen reader says, and the warning names
+    int top;
+    const char *letter; // the hidden result label's design caption
+    Twips answer;
+};
+
+constexpr std::array<Quantity, RtValue::Count> Quantities{{
+    {"a=", "Side a", 480, "a", {720, 2280, 855, 495}},
+    {"b=", "Side b", 840, "b", {2880, 4200, 855, 495}},
+    {"c=", "Hypotenuse c", 1200, "c", {3840, 1800, 855, 495}},
+    {"A=", "Angle A", 1800, "A", {5160, 3480, 855, 375}},
+    {"B=", "Angle B", 2160, "B", {2160, 2040, 855, 495}},
+}};
+
+struct SideCaption {
+    const char *text;
+    Twips at;
+};
+
+constexpr std::array<SideCaption, 3> SideCaptions{{
+    {"a=", {720, 2040, 855, 495}},
+    {"c=", {3840, 1560, 1215, 375}},
+    {"b=", {2880, 3960, 1215, 375}},
+}};
+
+// A blue that stays readable on the black drawing.
+const QColor AnswerBlue(0x33, 0x99, 0xFF);
+
+QFont withSize(QFont font, qreal points, bool bold, bool italic = false)
+{
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// Written straight onto the drawing, top-aligned as designed so that a
+// caption and the value under it do not cover each other.
+void styleOnDrawing(QLabel *label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, AnswerBlue);
+    label->setPalette(palette);
+    label->setFont(withSize(label->font(), 9.75, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+// A long value widens its label rather than losing digits.
+void showAnswer(QLabel *label, const QString &text, Twips design)
+{
+    label->setText(text);
+    label->resize(std::max(design.toPixels().width(), label->sizeHint().width()), label->height());
+    label->show();
+}
+
+void setFieldState(ValueField *field, bool enabled, const QColor &background)
+{
+    field->setEnabled(enabled);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, background);
+    field->setPalette(palette);
+}
+
+} // namespace
+
+frmGeometry::frmGeometry()
+    : FigureWindow(FormCode::Geometry, QStringLiteral("frmGeometry"), {0, 0, 8175, 8055})
+{
+    QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055});
+
+    QLabel *title = addLabel(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495},
+                             QStringLiteral("Rt. Triangle Formulas"));
+    title->setFont(withSize(title->font(), 13.5, false, true));
+
+    QSvgWidget *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
+                                     QStringLiteral(":/pictures/imgRightTriangle.svg"));
+    picture->setAccessibleName(QStringLiteral(
+        "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
+        "side a upright, side b along the bottom, hypotenuse c slanted"));
+
+    for (int i = 0; i < int(SideCaptions.size()); ++i) {
+        const SideCaption &side = SideCaptions[size_t(i)];
+        m_answers[size_t(5 + i)] = addLabel(all, arrayName(QStringLiteral("lblanswer"), 5 + i), side.at,
+                                            QString::fromLatin1(side.text));
+        styleOnDrawing(m_answers[size_t(5 + i)]);
+    }
+
+    QGroupBox *given = addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775});
+    given->setTitle(QStringLiteral("Given Values:"));
+    given->setFont(withSize(given->font(), 9.75, true));
+    const QFont plain = withSize(form()->font(), 8.25, false);
+
+    for (int i = 0; i < RtValue::Count; ++i) {
+        const Quantity &quantity = Quantities[size_t(i)];
+        QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblResult"), i), {120, quantity.top, 255, 255},
+                                   QString::fromLatin1(quantity.caption));
+        caption->setFont(plain);
+        ValueField *field = addField(given, arrayName(QStringLiteral("txtInput"), i), {360, quantity.top, 1455, 285},
+                                     caption, QString::fromLatin1(quantity.name));
+        field->setFont(plain);
+        field->setKeyPressHandler([this, i](qint16 &keyAscii) { txtInput_KeyPress(i, keyAscii); });
+        connect(field, &QLineEdit::textChanged, this, [this, i] { txtInput_Change(i); });
+        m_inputs[size_t(i)] = field;
+
+        QLabel *answer = addLabel(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
+                                  QString::fromLatin1(quantity.letter));
+        styleOnDrawing(answer);
+        answer->setAccessibleDescription(QString::fromLatin1(quantity.name));
+        answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        answer->hide();
+        m_answers[size_t(i)] = answer;
+    }
+
+    QPushButton *calculate = addButton(all, QStringLiteral("cmdCalculate"), {6000, 5280, 1575, 495},
+                                       QStringLiteral("CALCULATE"));
+    QPushButton *clear = addButton(all, QStringLiteral("cmdClear"), {6000, 6000, 1575, 495}, QStringLiteral("CLEAR"));
+    for (QPushButton *button : {calculate, clear}) {
+        button->setFont(withSize(button->font(), 9.75, true));
+        // Clicking does not take the focus from the field being edited.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(calculate, &QPushButton::clicked, this, &frmGeometry::cmdCalculate_Click);
+    connect(clear, &QPushButton::clicked, this, &frmGeometry::cmdClear_Click);
+
+    Form_Load();
+}
+
+void frmGeometry::Form_Load()
+{
+    intCurrentForm = FormCode::Geometry;
+}
+
+// Once two fields hold text the empty ones are locked, so that no
+// calculation ever sees more than two given values.
+void frmGeometry::txtInput_Change([[maybe_unused]] int index)
+{
+    const auto filled = std::ranges::count_if(m_inputs, [](ValueField *field) { return !field->text().isEmpty(); });
+    for (ValueField *field : m_inputs) {
+        if (filled < 2)
+            setFieldState(field, true, QColor(255, 255, 255));
+        else if (field->text().isEmpty())
+            setFieldState(field, false, SystemColour::inactiveBorder());
+    }
+}
+
+void frmGeometry::txtInput_KeyPress([[maybe_unused]] int index, qint16 &keyAscii)
+{
+    filterKeyCode(keyAscii);
+}
+
+void frmGeometry::cmdCalculate_Click()
+{
+    RtTriangle();
+}
+
+void frmGeometry::RtTriangle()
+{
+    QStringList texts;
+    for (ValueField *field : m_inputs)
+        texts << field->text();
+    const Outcome outcome = calculateRtTriangle(texts);
+    if (outcome.kind == Outcome::Kind::Failed) {
+        const int index = outcome.failure.field;
+        const bool named = index >= 0 && index < RtValue::Count;
+        showFailure(outcome.failure, named ? m_inputs[size_t(index)] : nullptr,
+                    named ? QString::fromLatin1(Quantities[size_t(index)].name) : QString());
+        return;
+    }
+    for (const auto &[index, text] : outcome.answers)
+        showAnswer(m_answers[size_t(index)], text, Quantities[size_t(index)].answer);
+}
+
+void frmGeometry::cmdClear_Click()
+{
+    for (int i = 0; i < RtValue::Count; ++i) {
+        m_inputs[size_t(i)]->clear();
+        m_answers[size_t(i)]->clear();
+        setFieldState(m_inputs[size_t(i)], true, SystemColour::windowBackground());
+    }
+}
+
+} // namespace Zyntra

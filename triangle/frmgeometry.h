@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/figurewindow.h"
+
+#include <array>
+
+namespace Zyntra {
+
+// Solves a right triangle from any two of its sides and acute angles and
+// writes all five values onto its drawing.
+class frmGeometry : public FigureWindow {
+    Q_OBJECT
+public:
+    frmGeometry();
+
+    void txtInput_Change(int index);
+    void txtInput_KeyPress(int index, qint16 &keyAscii);
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+
+private:
+    void Form_Load();
+    void RtTriangle();
+
+    std::array<ValueField *, 5> m_inputs{};
+    std::array<QLabel *, 8> m_answers{}; // 5 to 7 are the side captions on the drawing
+};
+
+} // namespace Zyntra

@@ -1,0 +1,232 @@
+#include "frmsquare.h"
+
+#include "shell/globalsubs.h"
+#include "shell/valuefield.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+
+namespace Zyntra {
+
+namespace {
+
+void setBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void applyShown(QWidget *widget, Shown shown)
+{
+    if (shown != Shown::Keep)
+        widget->setVisible(shown == Shown::Yes);
+}
+
+} // namespace
+
+frmSquare::frmSquare()
+    : FigureWindow(FormCode::Square, QStringLiteral("frmSquare"), {0, 0, 7935, 5775})
+{
+    QWidget *window = form();
+    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(13.5);
+    titleFont.setItalic(true);
+    lblTitle->setFont(titleFont);
+
+    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255});
+    for (int i = 0; i < 3; ++i) {
+        optGivenrect[size_t(i)] = addOption(options, arrayName(QStringLiteral("optGivenrect"), i),
+                                            {120, 360 + 480 * i, 1455, 375}, QString());
+        connect(optGivenrect[size_t(i)], &QRadioButton::clicked, this, [this, i] { optGivenrect_Click(i); });
+    }
+    optGivenrect[0]->setChecked(true);
+
+    QGroupBox *values = addFrame(window, arrayName(QStringLiteral("fraGivenValue"), 0), {1800, 600, 1695, 3255});
+    for (int i = 0; i < 5; ++i) {
+        lblGivenValue[size_t(i)] = addLabel(values, arrayName(QStringLiteral("lblGivenValue"), i),
+                                            {120, 120 + 600 * i, 1335, 255}, QString());
+        txtGivenValue[size_t(i)] = addField(values, arrayName(QStringLiteral("txtGivenValue"), i),
+                                            {120, 360 + 600 * i, 1335, 285}, lblGivenValue[size_t(i)], QString());
+        txtGivenValue[size_t(i)]->setKeyPressHandler(
+            [this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
+    }
+
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3375, 1575});
+    for (int i = 0; i < 5; ++i) {
+        lblResult[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblResult"), i),
+                                        {240, 240 + 240 * i, 1215, 255}, QString());
+        setBold(lblResult[size_t(i)]);
+        lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i),
+                                         {1440, 240 + 240 * i, 1575, 255}, QString());
+    }
+
+    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {6000, 4080, 1695, 615},
+                                       QStringLiteral("CALCULATE"));
+    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6000, 4800, 1695, 615},
+                                   QStringLiteral("CLEAR"));
+    for (QPushButton *button : {calculate, clear}) {
+        setBold(button);
+        // Clicking does not take the focus from the field being edited.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(calculate, &QPushButton::clicked, this, &frmSquare::cmdCalculate_Click);
+    connect(clear, &QPushButton::clicked, this, &frmSquare::cmdClear_Click);
+
+    for (size_t i = 0; i < PictureBoxes.size(); ++i) {
+        const PictureBox &box = PictureBoxes[i];
+        QSvgWidget *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
+                                         QString::fromLatin1(box.resource));
+        picture->setAccessibleName(QString::fromLatin1(box.spoken));
+        picture->hide();
+        pictures[i] = picture;
+    }
+
+    applyLayout(DesignLayout);
+    Form_Load();
+}
+
+void frmSquare::Form_Load()
+{
+    intCurrentForm = FormCode::Square;
+    ScreenInitialized = 0;
+    callModeRoutine();
+}
+
+void frmSquare::callModeRoutine()
+{
+    static constexpr std::array<void (frmSquare::*)(), SquareModeCount> routines{
+        &frmSquare::CalculateRectangle, &frmSquare::CalculateParallel,  &frmSquare::CalculateTrap,
+        &frmSquare::CalculateQuad,      &frmSquare::CalculateAnnulus,   &frmSquare::CalculateTrapezium,
+        &frmSquare::CalculateEqTriangle, &frmSquare::CalculateCube,     &frmSquare::CalculatePrism,
+        &frmSquare::CalculateRightCyl,  &frmSquare::CalculateRightCone, &frmSquare::CalculateRightPyramid,
+        &frmSquare::CalculateCircularRing,
+    };
+    if (intSquareMode >= 0 && intSquareMode < SquareModeCount)
+        (this->*routines[size_t(intSquareMode)])();
+}
+
+void frmSquare::CalculateRectangle() { runPhase(Mode::Rectangle); }
+void frmSquare::CalculateParallel() { runPhase(Mode::Parallelogram); }
+void frmSquare::CalculateTrap() { runPhase(Mode::Trapezoid); }
+void frmSquare::CalculateQuad() { runPhase(Mode::Quadrilateral); }
+void frmSquare::CalculateAnnulus() { runPhase(Mode::Annulus); }
+void frmSquare::CalculateTrapezium() { runPhase(Mode::Trapezium); }
+void frmSquare::CalculateEqTriangle() { runPhase(Mode::EqTriangle); }
+void frmSquare::CalculateCube() { runPhase(Mode::Cube); }
+void frmSquare::CalculatePrism() { runPhase(Mode::Prism); }
+void frmSquare::CalculateRightCyl() { runPhase(Mode::RightCyl); }
+void frmSquare::CalculateRightCone() { runPhase(Mode::RightCone); }
+void frmSquare::CalculateRightPyramid() { runPhase(Mode::RightPyramid); }
+void frmSquare::CalculateCircularRing() { runPhase(Mode::CircularRing); }
+
+void frmSquare::runPhase(Mode mode)
+{
+    const SquareMode &figure = squareMode(mode);
+    if (ScreenInitialized == 0) {
+        applyLayout(figure.layout);
+        ScreenInitialized = -1;
+        return;
+    }
+    if (!figure.arithmetic)
+        return;
+    QStringList texts;
+    for (const ValueField *field : txtGivenValue)
+        texts << field->text();
+    showOutcome(figure.arithmetic(texts, intGiven));
+}
+
+void frmSquare::applyLayout(const Layout &layout)
+{
+    if (layout.heading)
+        lblTitle->setText(QString::fromLatin1(layout.heading));
+    if (layout.picture) {
+        for (size_t i = 0; i < pictures.size(); ++i)
+            pictures[i]->setVisible(Picture(i) == *layout.picture);
+    }
+    for (size_t i = 0; i < optGivenrect.size(); ++i) {
+        const Slot &slot = layout.options[i];
+        if (slot.caption)
+            optGivenrect[i]->setText(QString::fromLatin1(slot.caption));
+        applyShown(optGivenrect[i], slot.shown);
+    }
+    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
+        const Slot &slot = layout.fields[i];
+        if (slot.caption)
+            lblGivenValue[i]->setText(QString::fromLatin1(slot.caption));
+        if (slot.spoken)
+            txtGivenValue[i]->setAccessibleName(QString::fromLatin1(slot.spoken));
+        applyShown(lblGivenValue[i], slot.shown);
+        applyShown(txtGivenValue[i], slot.shown);
+    }
+    for (size_t i = 0; i < lblResult.size(); ++i) {
+        const Slot &slot = layout.rows[i];
+        if (slot.caption) {
+            lblResult[i]->setText(QString::fromLatin1(slot.caption));
+            lblAnswer[i]->setAccessibleDescription(lblResult[i]->text());
+        }
+        applyShown(lblResult[i], slot.shown);
+        applyShown(lblAnswer[i], slot.shown);
+    }
+}
+
+void frmSquare::showOutcome(const Outcome &outcome)
+{
+    switch (outcome.kind) {
+    case Outcome::Kind::Answers:
+        for (const auto &[row, text] : outcome.answers)
+            lblAnswer[size_t(row)]->setText(text);
+        break;
+    case Outcome::Kind::Zeros:
+        ZeroAnswer();
+        break;
+    case Outcome::Kind::Failed: {
+        const int index = outcome.failure.field;
+        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
+        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
+        break;
+    }
+    }
+}
+
+void frmSquare::cmdCalculate_Click()
+{
+    callModeRoutine();
+}
+
+void frmSquare::cmdClear_Click()
+{
+    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
+        txtGivenValue[i]->clear();
+        lblAnswer[i]->clear();
+    }
+}
+
+void frmSquare::ZeroAnswer()
+{
+    for (QLabel *answer : lblAnswer)
+        answer->setText(QStringLiteral("0"));
+}
+
+void frmSquare::optGivenrect_Click(int index)
+{
+    cmdClear_Click();
+    if (intSquareMode < 0 || intSquareMode >= SquareModeCount || index < 0 || index >= int(optGivenrect.size()))
+        return;
+    const std::optional<Layout> &layout = SquareModes[size_t(intSquareMode)].optionLayouts[size_t(index)];
+    if (!layout)
+        return;
+    applyLayout(*layout);
+    intGiven = qint16(index);
+}
+
+void frmSquare::txtGivenValue_KeyPress(int, qint16 &keyAscii)
+{
+    filterKeyCode(keyAscii);
+}
+
+} // namespace Zyntra

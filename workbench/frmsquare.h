@@ -1,0 +1,62 @@
+#pragma once
+
+#include "shell/figurewindow.h"
+#include "squaremodes.h"
+
+#include <array>
+
+namespace Zyntra {
+
+// The figure workbench: one fixed set of controls that each of thirteen
+// modes (intSquareMode) re-captions, shows and hides.
+class frmSquare : public FigureWindow {
+    Q_OBJECT
+public:
+    frmSquare();
+
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void optGivenrect_Click(int index);
+    void txtGivenValue_KeyPress(int index, qint16 &keyAscii);
+
+    qint16 given() const { return intGiven; }
+    qint16 screenInitialized() const { return ScreenInitialized; }
+
+private:
+    void Form_Load();
+    void callModeRoutine();
+
+    // Each routine applies its mode's layout on the first call after
+    // loading, and calculates on every later one.
+    void CalculateRectangle();
+    void CalculateParallel();
+    void CalculateTrap();
+    void CalculateQuad();
+    void CalculateAnnulus();
+    void CalculateTrapezium();
+    void CalculateEqTriangle();
+    void CalculateCube();
+    void CalculatePrism();
+    void CalculateRightCyl();
+    void CalculateRightCone();
+    void CalculateRightPyramid();
+    void CalculateCircularRing();
+    void runPhase(Mode mode);
+
+    void applyLayout(const Layout &layout);
+    void showOutcome(const Outcome &outcome);
+    void ZeroAnswer();
+
+    qint16 intGiven = 0;
+    qint16 ScreenInitialized = 0; // 0 before the layout phase, -1 after
+
+    QLabel *lblTitle;
+    std::array<QRadioButton *, 3> optGivenrect{};
+    std::array<QLabel *, 5> lblGivenValue{};
+    std::array<ValueField *, 5> txtGivenValue{};
+    std::array<QLabel *, 5> lblResult{};
+    std::array<QLabel *, 5> lblAnswer{};
+    std::array<QWidget *, PictureCount> pictures{};
+};
+
+} // namespace Zyntra

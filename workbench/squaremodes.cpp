@@ -1,0 +1,239 @@
+#include "squaremodes.h"
+
+#include "planefigures.h"
+#include "solids/solidfigures.h"
+
+namespace Zyntra {
+
+const std::array<PictureBox, PictureCount> PictureBoxes{{
+    {"picAnnulus", ":/pictures/picAnnulus.svg",
+     "Annulus with inner radius r1, outer radius r2, inner diameter f and outer diameter d"},
+    {"picQuad", ":/pictures/picQuad.svg", "Quadrilateral with diagonals d1 and d2 crossing at the angle theta"},
+    {"picParallel", ":/pictures/picParallel.svg",
+     "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
+    {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
+    {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
+    {"picCircularRing", ":/pictures/picCircularRing.svg",
+     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
+    {"picPyramid", ":/pictures/picPyramid.svg", "Right pyramid on a five-sided base A with its height h and slant height k"},
+    {"picFrustum", ":/pictures/picFrustum.svg",
+     "Frustum of a right cylinder with its radius r, long side h and short side k"},
+    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
+    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
+    {"picPrism", ":/pictures/picPrism.svg",
+     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
+    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
+    {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
+    {"picTrapezium", ":/pictures/picTrapezium.svg",
+     "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
+}};
+
+const Layout DesignLayout{
+    .heading = "Rectangle Calculations",
+    .options = {shown("a/b"), shown("a/Area"), shown("b/Area")},
+    .fields = {field("a=", "Width a", Shown::Yes), field("b =", "Height b", Shown::Yes),
+               field("b =", "Value b", Shown::No), field("f =", "Value f", Shown::No),
+               field("g =", "Value g", Shown::No)},
+    .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal")},
+};
+
+namespace {
+
+// Modes with one way of giving the figure: its option alone.
+constexpr std::array<Slot, 3> onlyOption(const char *caption) { return {named(caption), hide, hide}; }
+
+} // namespace
+
+const std::array<SquareMode, SquareModeCount> SquareModes{{
+    {
+        .layout = {.heading = "Rectangle Calculations", .picture = Picture::picSquare},
+        .optionLayouts = {
+            Layout{.fields = {field("a = ", "Width a"), field("b =", "Height b")}},
+            Layout{.fields = {field("a = ", "Width a"), field("Area =", "Area")}},
+            Layout{.fields = {field("b = ", "Height b"), field("Area =", "Area")}},
+        },
+        .arithmetic = calculateRectangle,
+    },
+    {
+        .layout = {
+            .heading = "Parallelogram Calculations",
+            .picture = Picture::picParallel,
+            .options = {named("a/b/Theta"), named("a/h"), hide},
+            .fields = {field("a = ", "Base a"), field("b = ", "Side b"), field("Theta = ", "Angle Theta", Shown::Yes)},
+            .rows = {named("a"), named("b"), named("Theta"), named("Area"), named("Perimeter")},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {field("a = ", "Base a"), field("b = ", "Side b"),
+                           field("Theta = ", "Angle Theta", Shown::Yes)},
+                .rows = {named("a"), named("b"), named("Theta"), shown("Area"), shown("Perimeter")},
+            },
+            Layout{
+                .fields = {field("a = ", "Base a"), field("h = ", "Height h"), hide},
+                .rows = {named("a"), named("h"), named("Area"), hide, hide},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateParallelogram,
+    },
+    {
+        .layout = {
+            .heading = "Trapezoid Calculations",
+            .picture = Picture::picTrapezoid,
+            .options = onlyOption("a/b/h"),
+            .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("h = ", "Height h", Shown::Yes)},
+            .rows = {named("a"), named("b"), named("h"), named("Area"), hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateTrapezoid,
+    },
+    {
+        .layout = {
+            .heading = "Quadrilateral Calculations",
+            .picture = Picture::picQuad,
+            .options = onlyOption("d1/d2/Theta"),
+            .fields = {field("d1 = ", "Diagonal d1"), field("d2 = ", "Diagonal d2"),
+                       field("Theta = ", "Angle Theta", Shown::Yes)},
+            .rows = {named("d1"), named("d2"), named("Theta"), named("Area"), hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateQuadrilateral,
+    },
+    {
+        .layout = {
+            .heading = "Annulus Calculations",
+            .picture = Picture::picAnnulus,
+            .options = {named("r1/r2"), named("f/d"), hide},
+            .fields = {field("r1 = ", "Inner radius r1"), field("r2 = ", "Outer radius r2"), hide},
+            .rows = {named("r1"), named("r2"), named("Area"), hide, hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {field("r1 = ", "Inner radius r1"), field("r2 = ", "Outer radius r2")},
+                .rows = {named("r1"), named("r2"), named("Area")},
+            },
+            Layout{
+                .fields = {field("f = ", "Inner diameter f"), field("d = ", "Outer diameter d")},
+                .rows = {named("f"), named("d"), named("Area")},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateAnnulus,
+    },
+    {
+        .layout = {
+            .heading = "Trapezium Calculations",
+            .picture = Picture::picTrapezium,
+            .options = onlyOption("h/k/e/g/f"),
+            .fields = {field("h = ", "Height h", Shown::Yes), field("k = ", "Height k", Shown::Yes),
+                       field("e = ", "Base part e", Shown::Yes), field("g = ", "Base part g", Shown::Yes),
+                       field("f = ", "Base part f", Shown::Yes)},
+            .rows = {hide, shown("Perimeter"), shown("Area"), hide, hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateTrapezium,
+    },
+    {
+        .layout = {
+            .heading = "Equilateral Triangle Calculations",
+            .picture = Picture::picEqTriangle,
+            .options = onlyOption("a"),
+            .fields = {field("a = ", "Side a"), hide, hide},
+            .rows = {named("a"), named("h"), named("Area"), hide, hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateEqTriangle,
+    },
+    {
+        .layout = {
+            .heading = "Cube/Parallelopiped Calculations",
+            .picture = Picture::picCube,
+            .options = {named("Cube"), named("Parallelopiped"), hide},
+            .fields = {field("a =", "Edge a"), field("b =", "Edge b", Shown::No), field("c =", "Edge c", Shown::No)},
+            .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {keep, hide, hide},
+                .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
+            },
+            Layout{
+                .fields = {keep, show, show},
+                .rows = {named("a"), named("b"), named("c"), shown("Volume"), shown("Surface Area")},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateCube,
+    },
+    {
+        .layout = {
+            .heading = "Right Prism Calculations",
+            .picture = Picture::picPrism,
+            .options = onlyOption("a/c/h"),
+            .fields = {field("a =", "Leg a"), field("c =", "Leg c", Shown::Yes), field("h =", "Length h", Shown::Yes),
+                       hide},
+            .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculatePrism,
+    },
+    {
+        .layout = {
+            .heading = "Right Cylinder Calculations",
+            .picture = Picture::picRightCyl,
+            .options = {named("Right Cylinder"), named("Frustum of Right Cylinder"), hide},
+            .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .picture = Picture::picRightCyl,
+                .fields = {keep, keep, hide},
+                .rows = {keep, keep, named("Volume"), named("Surface Area"), hide},
+            },
+            Layout{
+                .picture = Picture::picFrustum,
+                .fields = {keep, keep, field("k =", "Short side k", Shown::Yes)},
+                .rows = {keep, keep, named("k"), named("Volume"), shown("Surface Area")},
+            },
+            std::nullopt,
+        },
+        .arithmetic = calculateRightCyl,
+    },
+    {
+        .layout = {
+            .heading = "Right Cone Calculations",
+            .picture = Picture::picRightCone,
+            .options = onlyOption("r/h"),
+            .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateRightCone,
+    },
+    {
+        .layout = {
+            .heading = "Right Pyramid Calculations",
+            .picture = Picture::picPyramid,
+            .options = onlyOption("A/h/k"),
+            .fields = {field("A(Area of base) =", "Base area A"), field("P (Perimeter of base) =", "Base perimeter P"),
+                       field("h =", "Height h", Shown::Yes), field("k =", "Slant height k", Shown::Yes)},
+            .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateRightPyramid,
+    },
+    {
+        .layout = {
+            .heading = "Circular Ring Calculations",
+            .picture = Picture::picCircularRing,
+            .options = onlyOption("r/R"),
+            .fields = {field("r =", "Section radius r"), field("R =", "Ring radius R"), hide, hide},
+            .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
+        },
+        .optionLayouts = {},
+        .arithmetic = calculateCircularRing,
+    },
+}};
+
+} // namespace Zyntra
