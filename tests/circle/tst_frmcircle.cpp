@@ -5,13 +5,16 @@
 #include "shell/globalsubs.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
@@ -57,7 +60,8 @@ private slots:
     void clearKeepsOptionCaptionsAndLayout();
     void reopeningStartsFromTheDesignState();
     void figureCommandsReloadTheWindow();
-    void drawingsAreThereAndNamed();
+    void drawingsShowTheirLettersOnBlack_data();
+    void drawingsShowTheirLettersOnBlack();
     void rowsTellAScreenReaderTheirCaption();
     void longOptionCaptionsWrapInsideTheirButton_data();
     void longOptionCaptionsWrapInsideTheirButton();
@@ -586,16 +590,53 @@ void TestFrmCircle::figureCommandsReloadTheWindow()
     m_window = nullptr;
 }
 
-void TestFrmCircle::drawingsAreThereAndNamed()
+void TestFrmCircle::drawingsShowTheirLettersOnBlack_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("letters");
+    QTest::newRow("circle") << "picCircle" << QStringList{"D", "r"};
+    QTest::newRow("sector") << "picCircleSector" << QStringList{"A", "B", "C", "r", "θ"};
+    QTest::newRow("segment") << "picCircleSegment" << QStringList{"A", "C", "D", "r", "θ"};
+    QTest::newRow("hollow sector") << "picHollowSec" << QStringList{"A", "B", "C", "D", "r1", "r2", "θ"};
+    QTest::newRow("ellipse") << "picEllipse" << QStringList{"a", "b"};
+}
+
+void TestFrmCircle::drawingsShowTheirLettersOnBlack()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, letters);
     QVERIFY(open(CircleMode::Circle));
-    for (const QString &name : PictureNames) {
-        auto *picture = m_window->findChild<QSvgWidget *>(name);
-        QVERIFY2(picture && picture->renderer()->isValid(), qPrintable(name));
-        QCOMPARE(picture->renderer()->defaultSize(), QSize(265, 193));
-        QVERIFY(!picture->accessibleName().isEmpty());
-    }
-    QVERIFY(m_window->findChild<QSvgWidget *>(QStringLiteral("picHollowSec"))->accessibleName().contains(u"r1"));
+    auto *picture = m_window->findChild<QSvgWidget *>(name);
+    QVERIFY(picture && picture->renderer()->isValid());
+    QCOMPARE(picture->renderer()->defaultSize(), QSize(265, 193));
+    QVERIFY(!picture->accessibleName().isEmpty());
+
+    QFile file(QStringLiteral(":/pictures/%1.svg").arg(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    QStringList shown;
+    static const QRegularExpression text(QStringLiteral("<text [^>]*fill=\"#f00\"[^>]*>([^<]+)</text>"));
+    for (const QRegularExpressionMatch &match : text.globalMatch(svg))
+        shown << match.captured(1);
+    shown.sort();
+    QCOMPARE(shown, letters);
+
+    QImage image(picture->renderer()->defaultSize(), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    picture->renderer()->render(&painter);
+    painter.end();
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::black));
+    int white = 0, red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            white += c.red() > 200 && c.green() > 200 && c.blue() > 200;
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    QVERIFY2(white > 300, "the figure is drawn in white lines");
+    QVERIFY2(red > 50, "dimension lines and letters are red");
 }
 
 void TestFrmCircle::rowsTellAScreenReaderTheirCaption()
