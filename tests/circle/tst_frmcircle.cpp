@@ -60,6 +60,7 @@ private slots:
     void clearKeepsOptionCaptionsAndLayout();
     void reopeningStartsFromTheDesignState();
     void figureCommandsReloadTheWindow();
+    void unknownModeKeepsTheDesignStateAndCalculatesNothing();
     void drawingsShowTheirLettersOnBlack_data();
     void drawingsShowTheirLettersOnBlack();
     void rowsTellAScreenReaderTheirCaption();
@@ -588,6 +589,28 @@ void TestFrmCircle::figureCommandsReloadTheWindow()
     QCOMPARE(m_program->figureWindows().size(), 1);
     QVERIFY(!qobject_cast<frmCircle *>(m_program->figureWindows().first()));
     m_window = nullptr;
+}
+
+void TestFrmCircle::unknownModeKeepsTheDesignStateAndCalculatesNothing()
+{
+    intCircleMode = 7;
+    intCurrentForm = 0;
+    frmCircle window;
+    m_window = &window;
+    QCOMPARE(intCurrentForm, FormCode::Circle);
+    QCOMPARE(title()->text(), QStringLiteral("Circle Calculations"));
+    for (const QString &name : PictureNames)
+        QVERIFY(window.findChild<QSvgWidget *>(name)->isHidden());
+    QVERIFY(field(1)->isHidden());
+    field(0)->setText(QStringLiteral("5"));
+    window.cmdCalculate_Click();
+    QCOMPARE(answers(), QStringList(4));
+    QVERIFY(!window.warning());
+    window.optGivencircle_Click(2);
+    QCOMPARE(field(0)->text(), QString());
+    QCOMPARE(fieldCaption(0)->text(), QStringLiteral("r ="));
+    m_window = nullptr;
+    intCircleMode = 0;
 }
 
 void TestFrmCircle::drawingsShowTheirLettersOnBlack_data()
