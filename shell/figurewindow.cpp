@@ -1,5 +1,6 @@
 #include "figurewindow.h"
 
+#include "optionbutton.h"
 #include "systemcolours.h"
 #include "valuefield.h"
 
@@ -108,7 +109,7 @@ QPushButton *FigureWindow::addButton(QWidget *parent, const QString &name, Twips
 
 QRadioButton *FigureWindow::addOption(QWidget *parent, const QString &name, Twips at, const QString &text)
 {
-    auto *option = new QRadioButton(text, parent);
+    auto *option = new OptionButton(text, parent);
     option->setObjectName(name);
     option->setGeometry(at.toPixels());
     return option;

@@ -56,6 +56,8 @@ frmSplash::frmSplash()
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(DelayMilliseconds);
+    // A coarse timer may fire up to a twentieth early; the splash stays its full time.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Form_Load();
 }

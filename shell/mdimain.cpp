@@ -4,6 +4,7 @@
 #include "globalsubs.h"
 #include "systemcolours.h"
 #include "twips.h"
+#include "circle/frmcircle.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
 #include "triangle/frmgeometry.h"
@@ -27,7 +28,7 @@ FigureWindow *createFigureWindow(FigureTarget target)
     case FigureTarget::Square: return new frmSquare;
     case FigureTarget::Geometry: return new frmGeometry;
     case FigureTarget::Sphere: return new frmSphere;
-    case FigureTarget::Circle: return nullptr;
+    case FigureTarget::Circle: return new frmCircle;
     }
     return nullptr;
 }

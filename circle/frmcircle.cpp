@@ -1,0 +1,286 @@
+#include "frmcircle.h"
+
+#include "circlecalculations.h"
+#include "shell/globalsubs.h"
+#include "shell/valuefield.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+
+#include <span>
+
+namespace Zyntra {
+
+namespace {
+
+enum class Show { Keep, Shown, Hidden };
+
+// A caption to set (none keeps it) and whether to show or hide.
+struct ControlLayout {
+    const char *caption = nullptr;
+    Show show = Show::Keep;
+};
+
+// A value field: its label's caption, the name a screen reader speaks (and
+// the warning uses), and whether label and field show.
+struct FieldLayout {
+    const char *caption = nullptr;
+    const char *accessibleName = nullptr;
+    Show show = Show::Keep;
+};
+
+} // namespace
+
+// What a family member shows when it loads, or what an option changes.
+struct CircleLayout {
+    const char *title = nullptr;
+    const char *picture = nullptr; // the one picture shown; none keeps them
+    std::array<ControlLayout, 4> options{};
+    std::array<FieldLayout, 3> fields{};
+    std::array<ControlLayout, 4> rows{}; // result caption and answer together
+};
+
+namespace {
+
+const char *const Angle = "Angle θ in degrees";
+
+struct Picture {
+    const char *name;
+    const char *description;
+};
+
+constexpr std::array<Picture, 5> Pictures{{
+    {"picCircle", "Circle with its diameter D and its radius r marked"},
+    {"picCircleSector", "Sector ABC of a circle with centre B, angle θ at B and radius r"},
+    {"picCircleSegment", "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
+    {"picHollowSec", "Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ"},
+    {"picEllipse", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
+}};
+
+const std::array<CircleLayout, 4> CircleOptions{{
+    {.fields = {{{"Radius = ", "Radius r"}}}},
+    {.fields = {{{"Diameter = ", "Diameter D"}}}},
+    {.fields = {{{"Circumference = ", "Circumference"}}}},
+    {.fields = {{{"Area = ", "Area"}}}},
+}};
+
+const std::array<CircleLayout, 3> SectionOptions{{
+    {.picture = "picCircleSector",
+     .fields = {{{"r =", "Radius r"}, {"Degrees =", Angle}, {.show = Show::Hidden}}},
+     .rows = {{{"Radius"}, {"Degrees"}, {"Arc Length AC"}, {"Area ABCA", Show::Shown}}}},
+    {.picture = "picCircleSegment",
+     .fields = {{{"r =", "Radius r"}, {"Degrees =", Angle}, {.show = Show::Hidden}}},
+     .rows = {{{"Radius"}, {"Degrees"}, {"Area ACDA"}, {.show = Show::Hidden}}}},
+    {.picture = "picHollowSec",
+     .fields = {{{"r1", "Outer radius r1"}, {"r2", "Inner radius r2", Show::Shown}, {"Degrees", Angle, Show::Shown}}},
+     .rows = {{{"r1"}, {"r2"}, {"Degrees", Show::Shown}, {"Area ABCDA", Show::Shown}}}},
+}};
+
+struct FamilyMember {
+    CircleLayout load;
+    std::span<const CircleLayout> options; // option k applies options[k]
+};
+
+// By intCircleMode.
+const std::array<FamilyMember, 3> FamilyMembers{{
+    {{.picture = "picCircle"}, CircleOptions},
+    {{.title = "Cirle Section Calculations",
+      .picture = "picCircleSector",
+      .options = {{{"Sector of Circle"}, {"Seg. of Circle"}, {"Hollow Circle Sector"}, {.show = Show::Hidden}}},
+      .fields = {{{}, {.show = Show::Shown}, {}}},
+      .rows = {{{"Radius"}, {"Degrees"}, {"Arc Length AC"}, {"Area ABCA"}}}},
+     SectionOptions},
+    {{.picture = "picEllipse",
+      .options = {{{"a/b"}, {.show = Show::Hidden}, {.show = Show::Hidden}, {.show = Show::Hidden}}},
+      .fields = {{{"a =", "Semi-axis a"}, {"b =", "Semi-axis b", Show::Shown}, {}}},
+      .rows = {{{"a"}, {"b"}, {"Area"}, {"Perimeter", Show::Shown}}}},
+     {}},
+}};
+
+const FamilyMember *familyMember(qint16 circleMode)
+{
+    return circleMode >= 0 && circleMode < qint16(FamilyMembers.size()) ? &FamilyMembers[size_t(circleMode)]
+                                                                        : nullptr;
+}
+
+void applyShow(QWidget *control, Show show)
+{
+    if (show != Show::Keep)
+        control->setVisible(show == Show::Shown);
+}
+
+void boldFont(QWidget *control)
+{
+    QFont font = control->font();
+    font.setBold(true);
+    control->setFont(font);
+}
+
+} // namespace
+
+frmCircle::frmCircle()
+    : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})
+{
+    QWidget *window = form();
+    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
+                        QStringLiteral("Circle Calculations"));
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(13.5);
+    titleFont.setItalic(true);
+    lblTitle->setFont(titleFont);
+
+    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895});
+    const QString optionCaptions[] = {QStringLiteral("Radius"), QStringLiteral("Diameter"),
+                                      QStringLiteral("Circumference"), QStringLiteral("Area")};
+    for (int i = 0; i < 4; ++i) {
+        QRadioButton *option = addOption(options, arrayName(QStringLiteral("optGivencircle"), i),
+                                         {120, 240 + 480 * i, 1455, 375}, optionCaptions[i]);
+        // Every click counts, also on the option already chosen.
+        connect(option, &QRadioButton::clicked, this, [this, i] { optGivencircle_Click(i); });
+        optGivencircle[size_t(i)] = option;
+    }
+    optGivencircle[0]->setChecked(true);
+
+    QGroupBox *given = addFrame(window, QStringLiteral("Frame1"), {1800, 600, 1695, 2895});
+    const QString fieldCaptions[] = {QStringLiteral("r ="), QStringLiteral("Degrees ="), QStringLiteral("r =")};
+    const QString fieldNames[] = {QStringLiteral("Radius r"), QString::fromUtf8(Angle), QStringLiteral("Radius r")};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblGivenValue"), i),
+                                   {120, 240 + 600 * i, 1335, 255}, fieldCaptions[i]);
+        ValueField *field = addField(given, arrayName(QStringLiteral("txtGivenValue"), i),
+                                     {120, 480 + 600 * i, 1335, 285}, caption, fieldNames[i]);
+        field->setKeyPressHandler([this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
+        caption->setVisible(i == 0);
+        field->setVisible(i == 0);
+        lblGivenValue[size_t(i)] = caption;
+        txtGivenValue[size_t(i)] = field;
+    }
+
+    for (size_t i = 0; i < Pictures.size(); ++i) {
+        const QString name = QString::fromLatin1(Pictures[i].name);
+        pictures[i] = addPicture(window, name, {4080, 600, 3975, 2895}, QStringLiteral(":/pictures/%1.svg").arg(name));
+        pictures[i]->setAccessibleName(QString::fromUtf8(Pictures[i].description));
+        pictures[i]->hide();
+    }
+
+    QGroupBox *results = addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575});
+    for (int i = 0; i < 4; ++i) {
+        const int top = 360 + 240 * i;
+        lblAnswerCaption[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i),
+                                               {120, top, 1455, 255}, optionCaptions[i]);
+        boldFont(lblAnswerCaption[size_t(i)]);
+        lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1560, top, 1575, 255},
+                                         optionCaptions[i]);
+    }
+
+    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {6360, 3720, 1695, 615},
+                                       QStringLiteral("CALCULATE"));
+    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6360, 4440, 1695, 615},
+                                   QStringLiteral("CLEAR"));
+    for (QPushButton *button : {calculate, clear}) {
+        boldFont(button);
+        // Clicking does not take the focus from the field being edited.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(calculate, &QPushButton::clicked, this, &frmCircle::cmdCalculate_Click);
+    connect(clear, &QPushButton::clicked, this, &frmCircle::cmdClear_Click);
+
+    Form_Load();
+}
+
+void frmCircle::Form_Load()
+{
+    intCurrentForm = FormCode::Circle;
+    if (const FamilyMember *member = familyMember(intCircleMode))
+        applyLayout(member->load);
+}
+
+void frmCircle::applyLayout(const CircleLayout &layout)
+{
+    if (layout.title)
+        lblTitle->setText(QString::fromUtf8(layout.title));
+    if (layout.picture)
+        for (QSvgWidget *picture : pictures)
+            picture->setVisible(picture->objectName() == QLatin1String(layout.picture));
+    for (size_t i = 0; i < optGivencircle.size(); ++i) {
+        if (layout.options[i].caption)
+            optGivencircle[i]->setText(QString::fromUtf8(layout.options[i].caption));
+        applyShow(optGivencircle[i], layout.options[i].show);
+    }
+    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
+        const FieldLayout &field = layout.fields[i];
+        if (field.caption)
+            lblGivenValue[i]->setText(QString::fromUtf8(field.caption));
+        if (field.accessibleName)
+            txtGivenValue[i]->setAccessibleName(QString::fromUtf8(field.accessibleName));
+        applyShow(lblGivenValue[i], field.show);
+        applyShow(txtGivenValue[i], field.show);
+    }
+    for (size_t i = 0; i < lblAnswer.size(); ++i) {
+        const ControlLayout &row = layout.rows[i];
+        if (row.caption) {
+            lblAnswerCaption[i]->setText(QString::fromUtf8(row.caption));
+            lblAnswer[i]->setAccessibleDescription(lblAnswerCaption[i]->text());
+        }
+        applyShow(lblAnswerCaption[i], row.show);
+        applyShow(lblAnswer[i], row.show);
+    }
+}
+
+void frmCircle::optGivencircle_Click(int index)
+{
+    cmdClear_Click();
+    const FamilyMember *member = familyMember(intCircleMode);
+    if (!member || index < 0 || size_t(index) >= member->options.size())
+        return;
+    intGiven = qint16(index);
+    applyLayout(member->options[size_t(index)]);
+}
+
+void frmCircle::txtGivenValue_KeyPress(int index, qint16 &keyAscii)
+{
+    Q_UNUSED(index) // every field takes the same keys
+    filterKeyCode(keyAscii);
+}
+
+void frmCircle::cmdCalculate_Click()
+{
+    QStringList texts;
+    for (const ValueField *field : txtGivenValue)
+        texts << field->text();
+    const Outcome outcome = calculateCircleFamily(texts, intCircleMode, intGiven, pi);
+    switch (outcome.kind) {
+    case Outcome::Kind::Failed: {
+        const int index = outcome.failure.field;
+        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
+        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
+        return;
+    }
+    case Outcome::Kind::Zeros:
+        ZeroAnswer();
+        return;
+    case Outcome::Kind::Answers:
+        for (const auto &[index, text] : outcome.answers)
+            lblAnswer[size_t(index)]->setText(text);
+        return;
+    }
+}
+
+void frmCircle::ZeroAnswer()
+{
+    for (QLabel *answer : lblAnswer)
+        answer->setText(QStringLiteral("0"));
+}
+
+void frmCircle::cmdClear_Click()
+{
+    for (QLabel *answer : lblAnswer)
+        answer->clear();
+    for (ValueField *field : txtGivenValue)
+        field->clear();
+}
+
+} // namespace Zyntra
