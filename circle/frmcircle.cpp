@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 #include <span>
 
@@ -47,12 +47,12 @@ namespace {
 
 const char *const Angle = "Angle θ in degrees";
 
-struct Picture {
+struct CirclePicture {
     const char *name;
     const char *description;
 };
 
-constexpr std::array<Picture, 5> Pictures{{
+constexpr std::array<CirclePicture, 5> Pictures{{
     {"picCircle", "Circle with its diameter D and its radius r marked"},
     {"picCircleSector", "Sector ABC of a circle with centre B, angle θ at B and radius r"},
     {"picCircleSegment", "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
@@ -203,7 +203,7 @@ void frmCircle::applyLayout(const CircleLayout &layout)
     if (layout.title)
         lblTitle->setText(QString::fromUtf8(layout.title));
     if (layout.picture)
-        for (QSvgWidget *picture : pictures)
+        for (Picture *picture : pictures)
             picture->setVisible(picture->objectName() == QLatin1String(layout.picture));
     for (size_t i = 0; i < optGivencircle.size(); ++i) {
         if (layout.options[i].caption)

@@ -33,7 +33,7 @@ private:
     std::array<QRadioButton *, 4> optGivencircle{};
     std::array<QLabel *, 3> lblGivenValue{};
     std::array<ValueField *, 3> txtGivenValue{};
-    std::array<QSvgWidget *, 5> pictures{};
+    std::array<Picture *, 5> pictures{};
     std::array<QLabel *, 4> lblAnswerCaption{};
     std::array<QLabel *, 4> lblAnswer{};
 };

@@ -8,7 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 namespace Zyntra {
 

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 namespace Zyntra {
 
@@ -123,9 +123,9 @@ QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at
     return frame;
 }
 
-QSvgWidget *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource)
+Picture *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource)
 {
-    auto *picture = new QSvgWidget(resource, parent);
+    auto *picture = new Picture(resource, parent);
     picture->setObjectName(name);
     picture->setGeometry(at.toPixels());
     return picture;

@@ -12,10 +12,11 @@ class QLabel;
 
 class QPushButton;
 class QRadioButton;
-class QSvgWidget;
+
 
 namespace Zyntra {
 
+class Picture;
 class ValueField;
 
 // A figure window: a borderless child of the main window's client area
@@ -44,7 +45,7 @@ protected:
     QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);
     QRadioButton *addOption(QWidget *parent, const QString &name, Twips at, const QString &text);
     QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at);
-    QSvgWidget *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
+    Picture *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
 
     // Tells the user why a calculation stopped, without blocking, and puts
     // the focus back on the field to mend.

@@ -6,7 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 namespace Zyntra {
 
@@ -38,7 +38,7 @@ frmAbout::frmAbout(QWidget *owner)
     setPalette(palette);
     setFixedSize(Twips{0, 0, 6300, 3930}.toPixels().size());
 
-    auto *logo = new QSvgWidget(QStringLiteral(":/pictures/logo.svg"), this);
+    auto *logo = new Picture(QStringLiteral(":/pictures/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(Twips{0, 240, 2145, 1620}.toPixels());
     m_label1 = addLabel(this, "Label1", {3240, 0, 1995, 375});

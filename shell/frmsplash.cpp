@@ -5,16 +5,16 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QSvgWidget>
+#include "shell/picture.h"
 #include <QTimer>
 
 namespace Zyntra {
 
 namespace {
 
-QSvgWidget *addImage(QWidget *parent, const char *name, Twips at, const char *resource)
+Picture *addImage(QWidget *parent, const char *name, Twips at, const char *resource)
 {
-    auto *image = new QSvgWidget(QString::fromLatin1(resource), parent);
+    auto *image = new Picture(QString::fromLatin1(resource), parent);
     image->setObjectName(QString::fromLatin1(name));
     image->setGeometry(at.toPixels());
     return image;

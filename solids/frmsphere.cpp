@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 namespace Zyntra {
 

@@ -8,7 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 #include <algorithm>
 
@@ -94,7 +94,7 @@ frmGeometry::frmGeometry()
                              QStringLiteral("Rt. Triangle Formulas"));
     title->setFont(withSize(title->font(), 13.5, false, true));
 
-    QSvgWidget *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
+    Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
                                      QStringLiteral(":/pictures/imgRightTriangle.svg"));
     picture->setAccessibleName(QStringLiteral(
         "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 namespace Zyntra {
 
@@ -79,7 +79,7 @@ frmSquare::frmSquare()
 
     for (size_t i = 0; i < PictureBoxes.size(); ++i) {
         const PictureBox &box = PictureBoxes[i];
-        QSvgWidget *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
+        Picture *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
                                          QString::fromLatin1(box.resource));
         picture->setAccessibleName(QString::fromLatin1(box.spoken));
         picture->hide();
@@ -146,7 +146,7 @@ void frmSquare::applyLayout(const Layout &layout)
         lblTitle->setText(QString::fromLatin1(layout.heading));
     if (layout.picture) {
         for (size_t i = 0; i < pictures.size(); ++i)
-            pictures[i]->setVisible(Picture(i) == *layout.picture);
+            pictures[i]->setVisible(SquarePicture(i) == *layout.picture);
     }
     for (size_t i = 0; i < optGivenrect.size(); ++i) {
         const Slot &slot = layout.options[i];

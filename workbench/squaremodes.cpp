@@ -46,7 +46,7 @@ constexpr std::array<Slot, 3> onlyOption(const char *caption) { return {named(ca
 
 const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
-        .layout = {.heading = "Rectangle Calculations", .picture = Picture::picSquare},
+        .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
         .optionLayouts = {
             Layout{.fields = {field("a = ", "Width a"), field("b =", "Height b")}},
             Layout{.fields = {field("a = ", "Width a"), field("Area =", "Area")}},
@@ -57,7 +57,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Parallelogram Calculations",
-            .picture = Picture::picParallel,
+            .picture = SquarePicture::picParallel,
             .options = {named("a/b/Theta"), named("a/h"), hide},
             .fields = {field("a = ", "Base a"), field("b = ", "Side b"), field("Theta = ", "Angle Theta", Shown::Yes)},
             .rows = {named("a"), named("b"), named("Theta"), named("Area"), named("Perimeter")},
@@ -79,7 +79,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Trapezoid Calculations",
-            .picture = Picture::picTrapezoid,
+            .picture = SquarePicture::picTrapezoid,
             .options = onlyOption("a/b/h"),
             .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("h = ", "Height h", Shown::Yes)},
             .rows = {named("a"), named("b"), named("h"), named("Area"), hide},
@@ -90,7 +90,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Quadrilateral Calculations",
-            .picture = Picture::picQuad,
+            .picture = SquarePicture::picQuad,
             .options = onlyOption("d1/d2/Theta"),
             .fields = {field("d1 = ", "Diagonal d1"), field("d2 = ", "Diagonal d2"),
                        field("Theta = ", "Angle Theta", Shown::Yes)},
@@ -102,7 +102,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Annulus Calculations",
-            .picture = Picture::picAnnulus,
+            .picture = SquarePicture::picAnnulus,
             .options = {named("r1/r2"), named("f/d"), hide},
             .fields = {field("r1 = ", "Inner radius r1"), field("r2 = ", "Outer radius r2"), hide},
             .rows = {named("r1"), named("r2"), named("Area"), hide, hide},
@@ -123,7 +123,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Trapezium Calculations",
-            .picture = Picture::picTrapezium,
+            .picture = SquarePicture::picTrapezium,
             .options = onlyOption("h/k/e/g/f"),
             .fields = {field("h = ", "Height h", Shown::Yes), field("k = ", "Height k", Shown::Yes),
                        field("e = ", "Base part e", Shown::Yes), field("g = ", "Base part g", Shown::Yes),
@@ -136,7 +136,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Equilateral Triangle Calculations",
-            .picture = Picture::picEqTriangle,
+            .picture = SquarePicture::picEqTriangle,
             .options = onlyOption("a"),
             .fields = {field("a = ", "Side a"), hide, hide},
             .rows = {named("a"), named("h"), named("Area"), hide, hide},
@@ -147,7 +147,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
-            .picture = Picture::picCube,
+            .picture = SquarePicture::picCube,
             .options = {named("Cube"), named("Parallelopiped"), hide},
             .fields = {field("a =", "Edge a"), field("b =", "Edge b", Shown::No), field("c =", "Edge c", Shown::No)},
             .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
@@ -168,7 +168,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Right Prism Calculations",
-            .picture = Picture::picPrism,
+            .picture = SquarePicture::picPrism,
             .options = onlyOption("a/c/h"),
             .fields = {field("a =", "Leg a"), field("c =", "Leg c", Shown::Yes), field("h =", "Length h", Shown::Yes),
                        hide},
@@ -180,19 +180,19 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Right Cylinder Calculations",
-            .picture = Picture::picRightCyl,
+            .picture = SquarePicture::picRightCyl,
             .options = {named("Right Cylinder"), named("Frustum of Right Cylinder"), hide},
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {
             Layout{
-                .picture = Picture::picRightCyl,
+                .picture = SquarePicture::picRightCyl,
                 .fields = {keep, keep, hide},
                 .rows = {keep, keep, named("Volume"), named("Surface Area"), hide},
             },
             Layout{
-                .picture = Picture::picFrustum,
+                .picture = SquarePicture::picFrustum,
                 .fields = {keep, keep, field("k =", "Short side k", Shown::Yes)},
                 .rows = {keep, keep, named("k"), named("Volume"), shown("Surface Area")},
             },
@@ -203,7 +203,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Right Cone Calculations",
-            .picture = Picture::picRightCone,
+            .picture = SquarePicture::picRightCone,
             .options = onlyOption("r/h"),
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
@@ -214,7 +214,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Right Pyramid Calculations",
-            .picture = Picture::picPyramid,
+            .picture = SquarePicture::picPyramid,
             .options = onlyOption("A/h/k"),
             .fields = {field("A(Area of base) =", "Base area A"), field("P (Perimeter of base) =", "Base perimeter P"),
                        field("h =", "Height h", Shown::Yes), field("k =", "Slant height k", Shown::Yes)},
@@ -226,7 +226,7 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {
             .heading = "Circular Ring Calculations",
-            .picture = Picture::picCircularRing,
+            .picture = SquarePicture::picCircularRing,
             .options = onlyOption("r/R"),
             .fields = {field("r =", "Section radius r"), field("R =", "Ring radius R"), hide, hide},
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},

@@ -36,7 +36,7 @@ constexpr Slot field(const char *caption, const char *spoken, Shown visibility =
 }
 
 // The fourteen pictures, in the order they are stacked on the window.
-enum class Picture {
+enum class SquarePicture {
     picAnnulus, picQuad, picParallel, picSquare, picTrapezoid, picCircularRing, picPyramid,
     picFrustum, picRightCone, picRightCyl, picPrism, picCube, picEqTriangle, picTrapezium,
 };
@@ -52,7 +52,7 @@ extern const std::array<PictureBox, PictureCount> PictureBoxes;
 
 struct Layout {
     const char *heading = nullptr;         // lblTitle; nullptr keeps it
-    std::optional<Picture> picture{};      // shown alone; nullopt keeps the one shown
+    std::optional<SquarePicture> picture{};      // shown alone; nullopt keeps the one shown
     std::array<Slot, 3> options{};         // optGivenrect(0..2)
     std::array<Slot, 5> fields{};          // lblGivenValue(i) with txtGivenValue(i)
     std::array<Slot, 5> rows{};            // lblResult(i) with lblAnswer(i)

@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -139,7 +139,7 @@ private:
         for (int i = 0; i < 4; ++i)
             pair(s.rows, rowCaption(i), answer(i), rowCaption(i)->text());
         for (const QString &name : PictureNames)
-            if (m_window->findChild<QSvgWidget *>(name)->isVisible())
+            if (m_window->findChild<Picture *>(name)->isVisible())
                 s.pictures << name;
         return s;
     }
@@ -195,7 +195,7 @@ void TestFrmCircle::designStateUnderCircle()
     QCOMPARE(answer(3)->geometry(), QRect(104, 72, 105, 17));
     QCOMPARE(button("cmdClear")->geometry(), QRect(424, 296, 113, 41));
     for (const QString &name : PictureNames)
-        QCOMPARE(m_window->findChild<QSvgWidget *>(name)->geometry(), QRect(272, 40, 265, 193));
+        QCOMPARE(m_window->findChild<Picture *>(name)->geometry(), QRect(272, 40, 265, 193));
 }
 
 void TestFrmCircle::eachMemberOpensWithItsLayout_data()
@@ -600,7 +600,7 @@ void TestFrmCircle::unknownModeKeepsTheDesignStateAndCalculatesNothing()
     QCOMPARE(intCurrentForm, FormCode::Circle);
     QCOMPARE(title()->text(), QStringLiteral("Circle Calculations"));
     for (const QString &name : PictureNames)
-        QVERIFY(window.findChild<QSvgWidget *>(name)->isHidden());
+        QVERIFY(window.findChild<Picture *>(name)->isHidden());
     QVERIFY(field(1)->isHidden());
     field(0)->setText(QStringLiteral("5"));
     window.cmdCalculate_Click();
@@ -629,7 +629,7 @@ void TestFrmCircle::drawingsShowTheirLettersOnBlack()
     QFETCH(QString, name);
     QFETCH(QStringList, letters);
     QVERIFY(open(CircleMode::Circle));
-    auto *picture = m_window->findChild<QSvgWidget *>(name);
+    auto *picture = m_window->findChild<Picture *>(name);
     QVERIFY(picture && picture->renderer()->isValid());
     QCOMPARE(picture->renderer()->defaultSize(), QSize(265, 193));
     QVERIFY(!picture->accessibleName().isEmpty());

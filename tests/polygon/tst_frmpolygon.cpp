@@ -11,7 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -81,7 +81,7 @@ void TestFrmPolygon::opensWithItsDesignState()
     QCOMPARE(button("cmdClear")->text(), QStringLiteral("CLEAR"));
     QCOMPARE(side()->geometry(), QRect(8, 40, 89, 19));
     QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("fraSphereResults"))->geometry(), QRect(24, 240, 297, 217));
-    auto *picture = m_window->findChild<QSvgWidget *>(QStringLiteral("Picture1"));
+    auto *picture = m_window->findChild<Picture *>(QStringLiteral("Picture1"));
     QVERIFY(picture && picture->renderer()->isValid());
     QCOMPARE(picture->geometry(), QRect(184, 32, 265, 193));
     QCOMPARE(cell(3)->palette().color(QPalette::WindowText), QColor(Qt::red));

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -125,7 +125,7 @@ void TestFrmSphere::opensWithItsDesignState()
     QCOMPARE(button("cmdClear")->text(), QStringLiteral("CLEAR"));
     QVERIFY(button("cmdCalculate")->font().bold());
     QVERIFY(button("cmdCalculate")->y() < button("cmdClear")->y());
-    auto *picture = m_window->findChild<QSvgWidget *>(QStringLiteral("Picture1"));
+    auto *picture = m_window->findChild<Picture *>(QStringLiteral("Picture1"));
     QVERIFY(picture && picture->isVisible() && picture->renderer()->isValid());
     QCOMPARE(picture->size(), QSize(264, 211));
     // Left column, picture to its right, results below, buttons right of the results.
@@ -324,7 +324,7 @@ void TestFrmSphere::controlsHaveNamesAScreenReaderSpeaks()
         QCOMPARE(answer(i)->accessibleDescription(), OptionCaptions[i]);
         QVERIFY(answer(i)->accessibleName().isEmpty()); // the shown text is what is read
     }
-    QVERIFY(!m_window->findChild<QSvgWidget *>(QStringLiteral("Picture1"))->accessibleName().isEmpty());
+    QVERIFY(!m_window->findChild<Picture *>(QStringLiteral("Picture1"))->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestFrmSphere)

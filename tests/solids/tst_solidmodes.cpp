@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -102,7 +102,7 @@ private:
     {
         QStringList names;
         for (const QString &name : PictureNames)
-            if (control<QSvgWidget>(name)->isVisible())
+            if (control<Picture>(name)->isVisible())
                 names << name;
         return names;
     }

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -125,7 +125,7 @@ void TestFrmGeometry::opensWithItsDesignState()
         QVERIFY(!answer(i)->autoFillBackground()); // written onto the drawing
     }
 
-    auto *picture = m_window->findChild<QSvgWidget *>(QStringLiteral("imgRightTriangle"));
+    auto *picture = m_window->findChild<Picture *>(QStringLiteral("imgRightTriangle"));
     QVERIFY(picture && picture->renderer()->isValid());
     QCOMPARE(picture->geometry(), QRect(16, 40, 493, 275));
     QCOMPARE(picture->renderer()->viewBox(), QRect(0, 0, 493, 275));
@@ -360,7 +360,7 @@ void TestFrmGeometry::controlsHaveNamesAScreenReaderSpeaks()
         QCOMPARE(answer(i)->accessibleDescription(), names[i]);
         QVERIFY(answer(i)->accessibleName().isEmpty()); // the shown text is what is read
     }
-    QVERIFY(!m_window->findChild<QSvgWidget *>(QStringLiteral("imgRightTriangle"))->accessibleName().isEmpty());
+    QVERIFY(!m_window->findChild<Picture *>(QStringLiteral("imgRightTriangle"))->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestFrmGeometry)

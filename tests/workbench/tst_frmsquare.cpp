@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <QSvgWidget>
+#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -103,7 +103,7 @@ private:
     {
         QStringList names;
         for (const PictureBox &box : PictureBoxes)
-            if (control<QSvgWidget>(QString::fromLatin1(box.name))->isVisible())
+            if (control<Picture>(QString::fromLatin1(box.name))->isVisible())
                 names << QString::fromLatin1(box.name);
         return names;
     }
@@ -184,7 +184,7 @@ void TestFrmSquare::opensInItsDesignState()
     QCOMPARE(answers(), QStringList(5));
 
     for (const PictureBox &box : PictureBoxes) {
-        auto *picture = control<QSvgWidget>(QString::fromLatin1(box.name));
+        auto *picture = control<Picture>(QString::fromLatin1(box.name));
         QVERIFY2(picture, box.name);
         QCOMPARE(picture->geometry(), QRect(248, 48, 265, 209));
         QVERIFY2(picture->renderer()->isValid(), box.name);
@@ -585,7 +585,7 @@ void TestFrmSquare::namesFollowTheLayout()
     click(option(2));
     QCOMPARE(field(0)->accessibleName(), QStringLiteral("Height b"));
     QCOMPARE(field(1)->accessibleName(), QStringLiteral("Area"));
-    QVERIFY(!control<QSvgWidget>(QStringLiteral("picSquare"))->accessibleName().isEmpty());
+    QVERIFY(!control<Picture>(QStringLiteral("picSquare"))->accessibleName().isEmpty());
 
     QVERIFY(open(QStringLiteral("mnuGeometryItem(3)")));
     click(option(1));
