@@ -1,3 +1,4 @@
+#include "shell/clientarea.h"
 #include "shell/figurecommands.h"
 #include "shell/figurewindow.h"
 #include "shell/frmsplash.h"
@@ -6,8 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -59,12 +58,12 @@ static void calculateClick(benchmark::State &state)
     const int index = int(state.range(1));
     menuItem(arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index))->trigger();
     state.SetLabel(plane ? Geometry2dCommands[size_t(index)].caption : Geometry3dCommands[size_t(index)].caption);
-    const QList<QMdiSubWindow *> windows = program()->clientArea()->subWindowList();
+    const QList<FigureWindow *> windows = program()->clientArea()->figureWindows();
     if (windows.isEmpty()) {
         state.SkipWithError("this figure has no window");
         return;
     }
-    QMdiSubWindow *window = windows.constFirst();
+    FigureWindow *window = windows.constFirst();
     int given = 0;
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
         if (field->isVisibleTo(window) && field->isEnabled() && given++ < 5)

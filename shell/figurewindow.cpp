@@ -23,20 +23,13 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     : m_formCode(formCode)
 {
     setObjectName(name);
-    setWindowFlags(Qt::FramelessWindowHint);
-    // Without a system menu there is no keyboard way to move, size or close it.
-    setSystemMenu(nullptr);
-
-    auto *content = new QWidget;
-    content->setObjectName(name + QStringLiteral("Form"));
-    content->setAutoFillBackground(true);
-    QPalette palette = content->palette();
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
     palette.setColor(QPalette::Window, SystemColour::activeBorder());
-    content->setPalette(palette);
-    QFont font = content->font();
+    setPalette(palette);
+    QFont font = this->font();
     font.setPointSizeF(8.25);
-    content->setFont(font);
-    setWidget(content);
+    setFont(font);
     resize(twipsToPixels(designSize.width), twipsToPixels(designSize.height));
 }
 
@@ -59,7 +52,7 @@ void FigureWindow::closeEvent(QCloseEvent *event)
     }
     if (m_warning)
         m_warning->close();
-    QMdiSubWindow::closeEvent(event);
+    QWidget::closeEvent(event);
 }
 
 QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, const QString &text)

@@ -3,26 +3,25 @@
 #include "entry/calculation.h"
 #include "shell/twips.h"
 
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QWidget>
 
 class QGroupBox;
 class QLabel;
-
 class QPushButton;
 class QRadioButton;
-
 
 namespace Zyntra {
 
 class Picture;
 class ValueField;
 
-// A figure window: a borderless child of the main window's client area
-// that the user cannot move, resize or close; only the next figure
-// command (through UnloadCurrentForm) or the end of the program closes it.
-class FigureWindow : public QMdiSubWindow {
+// A figure window: a borderless child of the main window's client area.
+// Having no frame, title or system menu, the user cannot move, resize or
+// close it; only the next figure command (through UnloadCurrentForm) or the
+// end of the program closes it.
+class FigureWindow : public QWidget {
     Q_OBJECT
 public:
     FigureWindow(qint16 formCode, const QString &name, Twips designSize);
@@ -35,7 +34,7 @@ public:
     QMessageBox *warning() const { return m_warning; }
 
 protected:
-    QWidget *form() const { return widget(); }
+    QWidget *form() { return this; }
 
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
     // An answer label: red on black; its row's caption becomes its description.

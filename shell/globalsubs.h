@@ -2,9 +2,9 @@
 
 #include <QtGlobal>
 
-class QMdiArea;
-
 namespace Zyntra {
+
+class ClientArea;
 
 // The only state shared between windows: which figure window was loaded
 // last, and the mode the next workbench or circle window opens in.
@@ -25,8 +25,8 @@ constexpr qint16 Polygon = 18;
 namespace GlobalSubs {
 
 // The main window's client area, where figure windows live.
-void setClientArea(QMdiArea *area);
-QMdiArea *clientArea();
+void setClientArea(ClientArea *area);
+ClientArea *clientArea();
 
 // Closes the figure window that intCurrentForm names, if it is open.
 void UnloadCurrentForm();

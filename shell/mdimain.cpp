@@ -1,5 +1,6 @@
 #include "mdimain.h"
 
+#include "clientarea.h"
 #include "frmabout.h"
 #include "globalsubs.h"
 #include "systemcolours.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QMdiArea>
 #include <QMenuBar>
 
 namespace Zyntra {
@@ -44,14 +44,11 @@ QRect figurePlacement(QSize mainOuterSize)
 
 MDIMain::MDIMain(QWidget *splash)
     : m_splash(splash)
-    , m_client(new QMdiArea)
+    , m_client(new ClientArea)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
-    m_client->setObjectName(QStringLiteral("MDIMainClient"));
     m_client->setBackground(SystemColour::activeBorder());
-    m_client->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_client->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(m_client);
     GlobalSubs::setClientArea(m_client);
     createMenus();
@@ -139,9 +136,7 @@ void MDIMain::runFigureCommand(const FigureCommand &command)
 
 void MDIMain::placeAndShow(FigureWindow *window)
 {
-    m_client->addSubWindow(window, Qt::FramelessWindowHint);
-    window->setGeometry(figurePlacement(frameGeometry().size()));
-    window->show();
+    m_client->addFigureWindow(window, figurePlacement(frameGeometry().size()));
 }
 
 // Ending the main window ends the program, with every other window.

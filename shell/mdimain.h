@@ -6,10 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QMdiArea;
-
 namespace Zyntra {
 
+class ClientArea;
 class FigureWindow;
 
 
@@ -25,7 +24,7 @@ public:
     void mnu3dGeometryItem_Click(qint16 index);
     void mnuHelpItem_Click(qint16 index);
 
-    QMdiArea *clientArea() const { return m_client; }
+    ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }
 
 protected:
@@ -38,7 +37,7 @@ private:
     void placeAndShow(FigureWindow *window);
 
     QWidget *m_splash;
-    QMdiArea *m_client;
+    ClientArea *m_client;
     QPointer<frmAbout> m_about;
 };
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "shell/clientarea.h"
 #include "shell/figurewindow.h"
 #include "shell/frmsplash.h"
 #include "shell/mdimain.h"
 
 #include <QAction>
-#include <QMdiArea>
 #include <QTest>
 
 #include <memory>
@@ -39,11 +39,7 @@ struct ShellFixture {
 
     QList<Zyntra::FigureWindow *> figureWindows() const
     {
-        QList<Zyntra::FigureWindow *> windows;
-        for (QMdiSubWindow *window : main()->clientArea()->subWindowList())
-            if (auto *figure = qobject_cast<Zyntra::FigureWindow *>(window))
-                windows.append(figure);
-        return windows;
+        return main()->clientArea()->figureWindows();
     }
 
     template <typename Window>

@@ -53,8 +53,8 @@ void TestShell::splashComesFirstAndMainWindowAfterTheTick()
     QVERIFY(!splash.timer()->isActive());
     QCOMPARE(splash.mainWindow()->windowTitle(), QStringLiteral("Zyntra v1.0"));
     QCOMPARE(intCurrentForm, FormCode::MainLoaded);
-    QVERIFY(splash.mainWindow()->clientArea()->subWindowList().isEmpty());
-    QCOMPARE(splash.mainWindow()->clientArea()->background().color(), SystemColour::activeBorder());
+    QVERIFY(splash.mainWindow()->clientArea()->figureWindows().isEmpty());
+    QCOMPARE(splash.mainWindow()->clientArea()->background(), SystemColour::activeBorder());
     QVERIFY(!splash.mainWindow()->windowIcon().isNull());
 }
 
@@ -149,8 +149,9 @@ void TestShell::figureCommandRunsTheSequence()
     QCOMPARE(first->objectName(), QStringLiteral("frmPolygon"));
     QCOMPARE(intCurrentForm, FormCode::Polygon);
     QVERIFY(first->isVisible());
-    QVERIFY(first->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(!first->systemMenu());
+    QVERIFY(!first->isWindow()); // no frame, title or system menu of its own
+    QCOMPARE(first->parentWidget(), program.main()->clientArea());
+    QCOMPARE(first->pos(), QPoint(0, 0));
 }
 
 void TestShell::reopeningTheSameFigureGivesAFreshWindow()

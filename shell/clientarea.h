@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Zyntra {
+
+class FigureWindow;
+
+// The main window's multiple-document area: it holds the open figure
+// window, placed from its top-left corner, on the active-border colour.
+class ClientArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClientArea(QWidget *parent = nullptr);
+
+    void setBackground(const QColor &colour);
+    QColor background() const;
+    QList<FigureWindow *> figureWindows() const;
+    void addFigureWindow(FigureWindow *window, const QRect &placement);
+};
+
+} // namespace Zyntra
