@@ -186,6 +186,7 @@ frmCircle::frmCircle()
         button->setFocusPolicy(Qt::TabFocus);
     }
     connect(calculate, &QPushButton::clicked, this, &frmCircle::cmdCalculate_Click);
+    setUpKeyboard(calculate);
     connect(clear, &QPushButton::clicked, this, &frmCircle::cmdClear_Click);
 
     Form_Load();

@@ -78,6 +78,7 @@ frmPolygon::frmPolygon()
     calculate->setFocusPolicy(Qt::TabFocus);
     clear->setFocusPolicy(Qt::TabFocus);
     connect(calculate, &QPushButton::clicked, this, &frmPolygon::cmdCalculate_Click);
+    setUpKeyboard(calculate);
     connect(clear, &QPushButton::clicked, this, &frmPolygon::cmdClear_Click);
 
     Form_Load();

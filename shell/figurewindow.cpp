@@ -4,6 +4,7 @@
 #include "systemcolours.h"
 #include "valuefield.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include "shell/picture.h"
+
+#include <algorithm>
 
 namespace Zyntra {
 
@@ -124,6 +127,39 @@ Picture *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at
     return picture;
 }
 
+namespace {
+
+// The controls Tab stops at, block by block from the top left: a frame is
+// read whole before whatever lies below or to its right.
+void collectInReadingOrder(QWidget *container, QList<QWidget *> &chain)
+{
+    QList<QWidget *> children = container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    std::ranges::stable_sort(children, [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (QWidget *child : children) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            chain << child;
+        else
+            collectInReadingOrder(child, chain);
+    }
+}
+
+} // namespace
+
+void FigureWindow::setUpKeyboard(QPushButton *calculate)
+{
+    for (QLabel *label : findChildren<QLabel *>())
+        if (label->textInteractionFlags() & Qt::TextSelectableByKeyboard)
+            label->setFocusPolicy(Qt::StrongFocus);
+    QList<QWidget *> chain;
+    collectInReadingOrder(this, chain);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    for (ValueField *field : findChildren<ValueField *>())
+        connect(field, &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
+}
+
 void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QString &fieldName)
 {
     if (!m_warning) {
@@ -132,6 +168,10 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
         m_warning->setObjectName(QStringLiteral("warning"));
         m_warning->setWindowModality(Qt::NonModal);
         m_warning->setAttribute(Qt::WA_DeleteOnClose);
+        m_warning->setAccessibleName(QStringLiteral("Zyntra warning"));
+        for (QLabel *sign : m_warning->findChildren<QLabel *>())
+            if (!sign->pixmap().isNull())
+                sign->setAccessibleName(QStringLiteral("Warning sign"));
     }
     m_warning->setText(describe(failure, fieldName));
     m_warning->setAccessibleDescription(m_warning->text());
@@ -141,8 +181,14 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
                             [field] { field->setFocus(Qt::OtherFocusReason); });
         field->setFocus(Qt::OtherFocusReason);
     }
+    // A warning that opens is announced as it shows; one already open says its new text again.
+    const bool alreadyShown = m_warning->isVisible();
     m_warning->show();
     m_warning->raise();
+    if (alreadyShown) {
+        QAccessibleEvent alert(m_warning, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 } // namespace Zyntra

@@ -46,6 +46,11 @@ protected:
     QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at);
     Picture *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
 
+    // Called once the window's controls exist. Tab follows the reading
+    // order of what is shown; answers can be reached to select and copy;
+    // Enter in a value field clicks CALCULATE once the field has had the key.
+    void setUpKeyboard(QPushButton *calculate);
+
     // Tells the user why a calculation stopped, without blocking, and puts
     // the focus back on the field to mend.
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);

@@ -40,6 +40,7 @@ frmAbout::frmAbout(QWidget *owner)
 
     auto *logo = new Picture(QStringLiteral(":/pictures/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Image1"));
+    logo->setAccessibleName(QString::fromLatin1(Maker::Logo));
     logo->setGeometry(Twips{0, 240, 2145, 1620}.toPixels());
     m_label1 = addLabel(this, "Label1", {3240, 0, 1995, 375});
     QFont bold = m_label1->font();

@@ -12,10 +12,11 @@ namespace Zyntra {
 
 namespace {
 
-Picture *addImage(QWidget *parent, const char *name, Twips at, const char *resource)
+Picture *addImage(QWidget *parent, const char *name, Twips at, const char *resource, const char *spoken)
 {
     auto *image = new Picture(QString::fromLatin1(resource), parent);
     image->setObjectName(QString::fromLatin1(name));
+    image->setAccessibleName(QString::fromLatin1(spoken));
     image->setGeometry(at.toPixels());
     return image;
 }
@@ -39,9 +40,9 @@ frmSplash::frmSplash()
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(Twips{120, 0, 8055, 3495}.toPixels());
     frame->setFrameShape(QFrame::Box);
-    addImage(frame, "Image2", {120, 360, 2265, 1800}, ":/pictures/backdrop.svg");
-    addImage(frame, "Image1", {240, 480, 1980, 1560}, ":/pictures/logo.svg");
-    addImage(frame, "Image3", {3720, 960, 4200, 555}, ":/pictures/maker.svg");
+    addImage(frame, "Image2", {120, 360, 2265, 1800}, ":/pictures/backdrop.svg", "Grey hatched panel behind the logo");
+    addImage(frame, "Image1", {240, 480, 1980, 1560}, ":/pictures/logo.svg", Maker::Logo);
+    addImage(frame, "Image3", {3720, 960, 4200, 555}, ":/pictures/maker.svg", Maker::Name);
     m_label1 = new QLabel(frame);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(Twips{3840, 1680, 3735, 375}.toPixels());

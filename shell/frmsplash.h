@@ -40,6 +40,7 @@ namespace Maker {
 inline constexpr char Name[] = "Zyntra Works";
 inline constexpr char WebAddress[] = "www.zyntra.example";
 inline constexpr char Product[] = "Zyntra v1.0";
+inline constexpr char Logo[] = "Zyntra logo: a cube, a cone, a cylinder and a sphere before a blue globe";
 } // namespace Maker
 
 } // namespace Zyntra

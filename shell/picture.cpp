@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
@@ -8,10 +9,25 @@
 
 namespace Zyntra {
 
+namespace {
+
+// A screen reader says "graphic" with the drawing's name.
+QAccessibleInterface *accessibleDrawing(const QString &, QObject *object)
+{
+    auto *picture = qobject_cast<Picture *>(object);
+    return picture ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
 Picture::Picture(const QString &resource, QWidget *parent)
     : QWidget(parent)
     , m_resource(resource)
 {
+    [[maybe_unused]] static const bool spoken = [] {
+        QAccessible::installFactory(accessibleDrawing);
+        return true;
+    }();
 }
 
 QSvgRenderer *Picture::renderer() const

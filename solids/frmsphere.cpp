@@ -99,6 +99,7 @@ frmSphere::frmSphere()
     calculate->setFocusPolicy(Qt::TabFocus);
     clear->setFocusPolicy(Qt::TabFocus);
     connect(calculate, &QPushButton::clicked, this, &frmSphere::cmdCalculate_Click);
+    setUpKeyboard(calculate);
     connect(clear, &QPushButton::clicked, this, &frmSphere::cmdClear_Click);
 
     Form_Load();

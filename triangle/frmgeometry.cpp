@@ -142,6 +142,7 @@ frmGeometry::frmGeometry()
         button->setFocusPolicy(Qt::TabFocus);
     }
     connect(calculate, &QPushButton::clicked, this, &frmGeometry::cmdCalculate_Click);
+    setUpKeyboard(calculate);
     connect(clear, &QPushButton::clicked, this, &frmGeometry::cmdClear_Click);
 
     Form_Load();

@@ -75,6 +75,7 @@ frmSquare::frmSquare()
         button->setFocusPolicy(Qt::TabFocus);
     }
     connect(calculate, &QPushButton::clicked, this, &frmSquare::cmdCalculate_Click);
+    setUpKeyboard(calculate);
     connect(clear, &QPushButton::clicked, this, &frmSquare::cmdClear_Click);
 
     for (size_t i = 0; i < PictureBoxes.size(); ++i) {

@@ -1,0 +1,285 @@
+#include "everywindow.h"
+
+#include "shell/picture.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Zyntra;
+
+namespace {
+
+// Controls a user acts on or a drawing a user is told about: each must have a name.
+bool mustBeNamed(const QAccessibleInterface *node)
+{
+    switch (node->role()) {
+    case QAccessible::EditableText:
+    case QAccessible::PushButton:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::MenuItem:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::Graphic:
+        return true;
+    default:
+        return qobject_cast<const Picture *>(node->object()) != nullptr;
+    }
+}
+
+QString describeNode(const QAccessibleInterface *node)
+{
+    const QObject *object = node->object();
+    return QStringLiteral("%1 (role %2)")
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') + object->objectName()
+                    : QStringLiteral("?"))
+        .arg(int(node->role()));
+}
+
+// Walks what a screen reader can reach from `node`: shown controls, and
+// the items of every menu whether it is open or not.
+void walk(QAccessibleInterface *node, QStringList &problems, QStringList *seen = nullptr)
+{
+    if (!node || !node->isValid())
+        return;
+    const bool menu = qobject_cast<const QMenu *>(node->object()) != nullptr;
+    const bool menuItem = node->role() == QAccessible::MenuItem;
+    if (node->state().invisible && !menu && !menuItem)
+        return;
+    const QString name = node->text(QAccessible::Name);
+    const QString objectName = node->object() ? node->object()->objectName() : QString();
+    if (mustBeNamed(node) && name.trimmed().isEmpty())
+        problems << QStringLiteral("no name: ") + describeNode(node);
+    if (!objectName.isEmpty() && name == objectName)
+        problems << QStringLiteral("named by its objectName: ") + describeNode(node);
+    if (!objectName.isEmpty() && node->text(QAccessible::Description) == objectName)
+        problems << QStringLiteral("described by its objectName: ") + describeNode(node);
+    if (seen)
+        *seen << name;
+    for (int i = 0; i < node->childCount(); ++i)
+        walk(node->child(i), problems, seen);
+}
+
+QStringList problemsOf(QWidget *window, QStringList *seen = nullptr)
+{
+    QStringList problems;
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window);
+    if (!root)
+        return {QStringLiteral("no accessible interface")};
+    walk(root, problems, seen);
+    return problems;
+}
+
+// The shown labels a result is written into: the ones a user can select.
+QList<QLabel *> answerLabels(QWidget *window)
+{
+    QList<QLabel *> answers;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (label->isVisible() && label->textInteractionFlags() & Qt::TextSelectableByMouse)
+            answers << label;
+    return answers;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_program = std::make_unique<ShellFixture>(); }
+    void cleanup() { m_program.reset(); }
+
+    void mainWindowAndEveryMenuItemHaveNames();
+    void splashHasNames();
+    void aboutHasNames();
+    void everyLayoutOfEveryFigureWindowHasNames_data();
+    void everyLayoutOfEveryFigureWindowHasNames();
+    void fieldsAreNamedForWhatTheyHold_data();
+    void fieldsAreNamedForWhatTheyHold();
+    void answersAreDescribedByTheirRowCaption_data();
+    void answersAreDescribedByTheirRowCaption();
+    void warningHasNamesAndIsAnnounced();
+
+private:
+    std::unique_ptr<ShellFixture> m_program;
+};
+
+void TestAccessibility::mainWindowAndEveryMenuItemHaveNames()
+{
+    QStringList seen;
+    const QStringList problems = problemsOf(m_program->main(), &seen);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    for (const char *item : {"File", "Exit", "Geometry", "2D Objects", "Trapezoid", "3D Objects", "Circular Ring",
+                             "Help", "About"})
+        QVERIFY2(seen.contains(QString::fromLatin1(item)), item);
+}
+
+void TestAccessibility::splashHasNames()
+{
+    frmSplash splash;
+    splash.timer()->stop();
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QStringList seen;
+    const QStringList problems = problemsOf(&splash, &seen);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY(seen.contains(QStringLiteral("Zyntra v1.0")));
+}
+
+void TestAccessibility::aboutHasNames()
+{
+    m_program->choose(QStringLiteral("mnuHelpItem(1)"));
+    frmAbout *about = m_program->main()->aboutWindow();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QStringList seen;
+    const QStringList problems = problemsOf(about, &seen);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY(seen.contains(QStringLiteral("OK")));
+}
+
+void TestAccessibility::everyLayoutOfEveryFigureWindowHasNames_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    for (const QString &item : everyFigureCommand())
+        QTest::newRow(qPrintable(item)) << item;
+}
+
+void TestAccessibility::everyLayoutOfEveryFigureWindowHasNames()
+{
+    QFETCH(QString, menuItem);
+    QStringList problems;
+    int layouts = 0;
+    forEachLayout(*m_program, menuItem, [&](FigureWindow *window, const QString &where) {
+        ++layouts;
+        for (const QString &problem : problemsOf(window))
+            problems << where + QStringLiteral(": ") + problem;
+    });
+    QVERIFY(layouts >= 1);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestAccessibility::fieldsAreNamedForWhatTheyHold_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << "" << QStringList{"Width a", "Height b"};
+    QTest::newRow("rectangle a/Area") << "mnuGeometryItem(2)" << "optGivenrect(1)" << QStringList{"Width a", "Area"};
+    QTest::newRow("trapezium") << "mnuGeometryItem(7)" << ""
+                               << QStringList{"Height h", "Height k", "Base part e", "Base part g", "Base part f"};
+    QTest::newRow("circle diameter") << "mnuGeometryItem(0)" << "optGivencircle(1)" << QStringList{"Diameter D"};
+    QTest::newRow("hollow sector") << "mnuGeometryItem(10)" << "optGivencircle(2)"
+                                   << QStringList{"Outer radius r1", "Inner radius r2", "Angle θ in degrees"};
+    QTest::newRow("ellipse") << "mnuGeometryItem(11)" << "" << QStringList{"Semi-axis a", "Semi-axis b"};
+    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << "optGivensphere(4)" << QStringList{"Volume"};
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << ""
+                                    << QStringList{"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "" << QStringList{"Side a"};
+}
+
+void TestAccessibility::fieldsAreNamedForWhatTheyHold()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, option);
+    QFETCH(QStringList, names);
+    FigureWindow *window = m_program->open<FigureWindow>(menuItem);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (!option.isEmpty())
+        clickOption(window->findChild<QRadioButton *>(option));
+    QStringList spoken;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (field->isVisible())
+            spoken << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+    QCOMPARE(spoken, names);
+}
+
+void TestAccessibility::answersAreDescribedByTheirRowCaption_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("descriptions");
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << ""
+                               << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
+    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)" << "optGivenrect(1)" << QStringList{"a", "h", "Area"};
+    QTest::newRow("circle segment") << "mnuGeometryItem(10)" << "optGivencircle(1)"
+                                    << QStringList{"Radius", "Degrees", "Area ACDA"};
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << ""
+                            << QStringList{"Radius", "Diameter", "Circumference", "Surface area", "Volume"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << ""
+                             << QStringList{"Area of Eq. Triangle", "Area of Square", "Area of Pentagon", "Area of Hexagon",
+                                            "Area of Heptagon", "Area of Octagon", "Area of Nonagon", "Area of Decagon",
+                                            "Area of Undecagon", "Area of Dodecagon"};
+}
+
+// An answer label says its value as its name and its row as its description.
+void TestAccessibility::answersAreDescribedByTheirRowCaption()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, option);
+    QFETCH(QStringList, descriptions);
+    FigureWindow *window = m_program->open<FigureWindow>(menuItem);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (!option.isEmpty())
+        clickOption(window->findChild<QRadioButton *>(option));
+    QPushButton *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
+    QStringList described;
+    QStringList names;
+    for (QLabel *label : answerLabels(window)) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
+        described << node->text(QAccessible::Description);
+        names << node->text(QAccessible::Name);
+    }
+    QCOMPARE(described, descriptions);
+    QVERIFY(names.join(QString()).isEmpty());
+
+    QLineEdit *first = window->findChildren<QLineEdit *>().first();
+    QTest::keyClicks(first, QStringLiteral("2"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    for (QLabel *label : answerLabels(window))
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
+}
+
+void TestAccessibility::warningHasNamesAndIsAnnounced()
+{
+    FigureWindow *window = m_program->open<FigureWindow>(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QLineEdit *side = window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"));
+    QPushButton *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
+    QTest::keyClicks(side, QStringLiteral("1.2.3"));
+
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QMessageBox *warning = window->warning();
+    QVERIFY(warning);
+    QVERIFY(QTest::qWaitForWindowExposed(warning));
+
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(warning);
+    // An alert is read out by a screen reader as it appears.
+    QCOMPARE(node->role(), QAccessible::AlertMessage);
+    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Zyntra warning"));
+    QCOMPARE(node->text(QAccessible::Description), warning->text());
+    QVERIFY(warning->text().contains(QLatin1String("Side a")));
+
+    // A second failure while the warning is open: the same window says the new text.
+    side->clear();
+    QTest::keyClicks(side, QStringLiteral("."));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QCOMPARE(window->warning(), warning);
+    QCOMPARE(node->text(QAccessible::Description), warning->text());
+    QVERIFY(warning->isVisible());
+    QStringList seen;
+    const QStringList problems = problemsOf(warning, &seen);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY(seen.contains(warning->text()));
+    QVERIFY(seen.contains(QStringLiteral("OK")));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

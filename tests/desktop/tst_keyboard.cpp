@@ -1,0 +1,373 @@
+#include "everywindow.h"
+
+#include "shell/globalsubs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace Zyntra;
+
+namespace {
+
+using KeyList = QList<int>;
+
+QWidget *focused() { return QApplication::focusWidget(); }
+
+// Presses Tab from the focused control until the focus comes back, and
+// gives the controls it stopped at.
+QStringList tabStops()
+{
+    QWidget *start = focused();
+    if (!start)
+        return {QStringLiteral("nothing has the focus")};
+    QStringList stops{start->objectName()};
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        if (focused() == start)
+            return stops;
+        stops << (focused() ? focused()->objectName() : QStringLiteral("nothing"));
+    }
+    return stops << QStringLiteral("the focus never came back");
+}
+
+QStringList named(const QString &array, int first, int last)
+{
+    QStringList names;
+    for (int i = first; i <= last; ++i)
+        names << arrayName(array, i);
+    return names;
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_program.reset(); }
+
+    void menusOpenWithTheirMnemonics_data();
+    void menusOpenWithTheirMnemonics();
+    void arrowsAndReturnChooseAFigureCommand_data();
+    void arrowsAndReturnChooseAFigureCommand();
+    void tabFollowsTheReadingOrder_data();
+    void tabFollowsTheReadingOrder();
+    void tabReachesTheTriangleAnswersOnTheDrawing();
+    void spacePressesTheFocusedButton_data();
+    void spacePressesTheFocusedButton();
+    void spaceChoosesTheFocusedOption_data();
+    void spaceChoosesTheFocusedOption();
+    void enterInAValueFieldCalculates_data();
+    void enterInAValueFieldCalculates();
+    void enterWithABadValueWarns();
+
+private:
+    FigureWindow *open(const QString &menuItem)
+    {
+        FigureWindow *window = m_program->open<FigureWindow>(menuItem);
+        if (window)
+            (void)QTest::qWaitForWindowExposed(window);
+        return window;
+    }
+    template <typename T>
+    T *control(FigureWindow *window, const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qWarning("no control %s", qPrintable(name));
+        return found;
+    }
+
+    std::unique_ptr<ShellFixture> m_program;
+};
+
+void TestKeyboard::init()
+{
+    m_program = std::make_unique<ShellFixture>();
+    m_program->main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+}
+
+void TestKeyboard::menusOpenWithTheirMnemonics_data()
+{
+    QTest::addColumn<int>("letter");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("firstItem");
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << "mnuFile" << "Exit";
+    QTest::newRow("Alt+G") << int(Qt::Key_G) << "mnuGeometry" << "2D Objects";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << "mnuHelp" << "About";
+}
+
+void TestKeyboard::menusOpenWithTheirMnemonics()
+{
+    QFETCH(int, letter);
+    QFETCH(QString, menu);
+    QFETCH(QString, firstItem);
+    QMenu *popup = m_program->main()->findChild<QMenu *>(menu);
+    QVERIFY(popup);
+    QVERIFY(!popup->isVisible());
+    QTest::keyClick(m_program->main(), Qt::Key(letter), Qt::AltModifier);
+    QVERIFY(popup->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), popup);
+    // Opened from the keyboard, the menu's first item is ready for the arrows.
+    QVERIFY(popup->activeAction());
+    QCOMPARE(popup->activeAction()->text().remove(QLatin1Char('&')), firstItem);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+}
+
+void TestKeyboard::arrowsAndReturnChooseAFigureCommand_data()
+{
+    QTest::addColumn<KeyList>("keys");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("squareMode");
+    QTest::addColumn<int>("circleMode");
+    const int down = Qt::Key_Down;
+    const int right = Qt::Key_Right;
+    QTest::newRow("2D Objects > Circle") << KeyList{right} << "frmCircle" << -1 << 0;
+    QTest::newRow("2D Objects > Trapezoid") << KeyList{right, down, down, down, down} << "frmSquare" << 2 << -1;
+    QTest::newRow("2D Objects > Ellipse, going up") << KeyList{right, Qt::Key_Up} << "frmCircle" << -1 << 2;
+    QTest::newRow("3D Objects > Sphere") << KeyList{down, right} << "frmSphere" << -1 << -1;
+    QTest::newRow("3D Objects > Circular Ring") << KeyList{down, right, down, down, down, down, down, down}
+                                                << "frmSquare" << 12 << -1;
+}
+
+void TestKeyboard::arrowsAndReturnChooseAFigureCommand()
+{
+    QFETCH(KeyList, keys);
+    QFETCH(QString, window);
+    QFETCH(int, squareMode);
+    QFETCH(int, circleMode);
+    intSquareMode = -1;
+    intCircleMode = -1;
+    QTest::keyClick(m_program->main(), Qt::Key_G, Qt::AltModifier);
+    for (int key : keys) {
+        QWidget *popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QTest::keyClick(popup, Qt::Key(key));
+    }
+    QVERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QVERIFY(!QApplication::activePopupWidget());
+    const auto windows = m_program->figureWindows();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first()->objectName(), window);
+    QCOMPARE(int(intSquareMode), squareMode);
+    QCOMPARE(int(intCircleMode), circleMode);
+}
+
+void TestKeyboard::tabFollowsTheReadingOrder_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("stops");
+    const QStringList buttons{"cmdCalculate", "cmdClear"};
+    const QStringList field = named("txtGivenValue", 0, 0);
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << ""
+                               << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 1)
+                                      + named("lblAnswer", 0, 4) + buttons;
+    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)" << "optGivenrect(1)"
+                                       << QStringList{"optGivenrect(1)"} + named("txtGivenValue", 0, 1)
+                                              + named("lblAnswer", 0, 2) + buttons;
+    QTest::newRow("trapezium") << "mnuGeometryItem(7)" << ""
+                               << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 4)
+                                      + named("lblAnswer", 1, 2) + buttons;
+    QTest::newRow("right pyramid") << "mnu3dGeometryItem(5)" << ""
+                                   << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 3)
+                                          + named("lblAnswer", 0, 1) + buttons;
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << ""
+                            << QStringList{"optGivencircle(0)"} + field + named("lblAnswer", 0, 3) + buttons;
+    QTest::newRow("circle by area") << "mnuGeometryItem(0)" << "optGivencircle(3)"
+                                    << QStringList{"optGivencircle(3)"} + field + named("lblAnswer", 0, 3) + buttons;
+    QTest::newRow("hollow sector") << "mnuGeometryItem(10)" << "optGivencircle(2)"
+                                   << QStringList{"optGivencircle(2)"} + named("txtGivenValue", 0, 2)
+                                          + named("lblAnswer", 0, 3) + buttons;
+    QTest::newRow("ellipse") << "mnuGeometryItem(11)" << ""
+                             << QStringList{"optGivencircle(0)"} + named("txtGivenValue", 0, 1)
+                                    + named("lblAnswer", 0, 3) + buttons;
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << ""
+                            << QStringList{"optGivensphere(0)", "txtGivenValue", "lblRadius", "lblDiameter",
+                                           "lblCircum", "lblArea", "lblVolume"} + buttons;
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << ""
+                             << QStringList{"txtGivenValue"} + named("lblAnswer", 0, 9) + buttons;
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "" << named("txtInput", 0, 4) + buttons;
+}
+
+// The window opens with the focus on its first control; from there Tab
+// goes through what is shown, frame by frame, and comes back.
+void TestKeyboard::tabFollowsTheReadingOrder()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, option);
+    QFETCH(QStringList, stops);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    if (!option.isEmpty()) {
+        QRadioButton *chosen = control<QRadioButton>(window, option);
+        QVERIFY(chosen);
+        clickOption(chosen);
+        QVERIFY(chosen->isChecked());
+    }
+    QCOMPARE(tabStops(), stops);
+    // Shift+Tab goes back the same way.
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused()->objectName(), stops.last());
+}
+
+void TestKeyboard::tabReachesTheTriangleAnswersOnTheDrawing()
+{
+    FigureWindow *window = open(QStringLiteral("mnuGeometryItem(1)"));
+    QVERIFY(window);
+    QCOMPARE(focused()->objectName(), QStringLiteral("txtInput(0)"));
+    QTest::keyClicks(focused(), QStringLiteral("3"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClicks(focused(), QStringLiteral("4"));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblanswer(2)"))->text(), QStringLiteral("5.0"));
+    // The three empty fields are locked; the values on the drawing are read top to bottom.
+    QCOMPARE(tabStops(), (QStringList{"txtInput(1)", "cmdCalculate", "cmdClear", "lblanswer(2)", "lblanswer(4)",
+                                      "lblanswer(0)", "lblanswer(3)", "lblanswer(1)", "txtInput(0)"}));
+}
+
+void TestKeyboard::spacePressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("equilateral triangle") << "mnuGeometryItem(8)" << "2" << "lblAnswer(0)" << "2.00";
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << "5" << "lblAnswer(3)" << "78.54";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "2.5" << "lblVolume" << "65.45";
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "2" << "lblAnswer(9)" << "44.784";
+}
+
+void TestKeyboard::spacePressesTheFocusedButton()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, keys);
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    QLineEdit *field = window->findChildren<QLineEdit *>().first();
+    QTest::keyClicks(field, keys);
+    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+    while (focused() != calculate && focused())
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClick(calculate, Qt::Key_Space);
+    QCOMPARE(control<QLabel>(window, answer)->text(), expected);
+
+    QTest::keyClick(calculate, Qt::Key_Tab);
+    QCOMPARE(focused()->objectName(), QStringLiteral("cmdClear"));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    QCOMPARE(control<QLabel>(window, answer)->text(), QString());
+    QCOMPARE(field->text(), QString());
+}
+
+void TestKeyboard::spaceChoosesTheFocusedOption_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("captionText");
+    QTest::newRow("rectangle b/Area") << "mnuGeometryItem(2)" << "optGivenrect(2)" << "lblGivenValue(0)" << "b = ";
+    QTest::newRow("circle diameter") << "mnuGeometryItem(0)" << "optGivencircle(1)" << "lblGivenValue(0)"
+                                     << "Diameter = ";
+    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << "optGivensphere(4)" << "lblGivenValue" << "Volume =";
+}
+
+void TestKeyboard::spaceChoosesTheFocusedOption()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, option);
+    QFETCH(QString, caption);
+    QFETCH(QString, captionText);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    QLineEdit *field = window->findChildren<QLineEdit *>().first();
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QRadioButton *chosen = control<QRadioButton>(window, option);
+    chosen->setFocus(Qt::TabFocusReason);
+    QVERIFY(!chosen->isChecked());
+    QTest::keyClick(chosen, Qt::Key_Space);
+    QVERIFY(chosen->isChecked());
+    QCOMPARE(control<QLabel>(window, caption)->text(), captionText);
+    QCOMPARE(field->text(), QString());
+}
+
+void TestKeyboard::enterInAValueFieldCalculates_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expected");
+    const int ret = Qt::Key_Return;
+    const int pad = Qt::Key_Enter;
+    QTest::newRow("rectangle, Return") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << ret << "lblAnswer(2)"
+                                       << "12.00";
+    QTest::newRow("rectangle, keypad Enter") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << pad
+                                             << "lblAnswer(4)" << "5.00";
+    QTest::newRow("trapezoid") << "mnuGeometryItem(4)" << QStringList{"10", "6", "4"} << ret << "lblAnswer(3)"
+                               << "32.00";
+    QTest::newRow("circle, keypad Enter") << "mnuGeometryItem(0)" << QStringList{"5"} << pad << "lblAnswer(2)"
+                                          << "31.42";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << QStringList{"2.5"} << ret << "lblArea" << "78.54";
+    QTest::newRow("polygon, keypad Enter") << "mnuGeometryItem(9)" << QStringList{"2"} << pad << "lblAnswer(1)"
+                                           << "4.00";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << ret << "lblanswer(4)"
+                                    << "53.11";
+}
+
+// Enter reaches the field as before (it finishes the editing there) and
+// then runs the calculation, from whichever field has the focus.
+void TestKeyboard::enterInAValueFieldCalculates()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QStringList, keys);
+    QFETCH(int, enter);
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    // From the option the window opens on, Tab goes to the first field.
+    if (qobject_cast<QRadioButton *>(focused()))
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    QLineEdit *field = nullptr;
+    for (const QString &text : keys) {
+        field = qobject_cast<QLineEdit *>(focused());
+        QVERIFY2(field, "the focus is not in a value field");
+        QTest::keyClicks(field, text);
+        if (&text != &keys.last())
+            QTest::keyClick(field, Qt::Key_Tab);
+    }
+    QLabel *shown = control<QLabel>(window, answer);
+    QVERIFY(shown->text() != expected);
+    QSignalSpy finished(field, &QLineEdit::editingFinished);
+    QTest::keyClick(field, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(shown->text(), expected);
+    QCOMPARE(focused(), field);
+    QCOMPARE(field->text(), keys.last());
+}
+
+void TestKeyboard::enterWithABadValueWarns()
+{
+    FigureWindow *window = open(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(window);
+    QLineEdit *side = control<QLineEdit>(window, QStringLiteral("txtGivenValue"));
+    QTest::keyClicks(side, QStringLiteral("1.2.3"));
+    QTest::keyClick(side, Qt::Key_Return);
+    QVERIFY(window->warning());
+    QVERIFY(window->warning()->isVisible());
+    QCOMPARE(side->text(), QStringLiteral("1.2.3"));
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(0)"))->text(), QString());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
