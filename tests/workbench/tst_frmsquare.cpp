@@ -167,7 +167,7 @@ void TestFrmSquare::opensInItsDesignState()
     QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivenValue(0)"))->geometry(), QRect(120, 40, 113, 217));
     QCOMPARE(control<QGroupBox>(QStringLiteral("fraSphereResults"))->geometry(), QRect(8, 264, 225, 105));
     QCOMPARE(option(2)->geometry(), QRect(8, 88, 97, 25));
-    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 89, 17));
+    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 103, 17));
     QCOMPARE(field(4)->geometry(), QRect(8, 184, 89, 19));
     QCOMPARE(label("lblResult", 4)->geometry(), QRect(16, 80, 81, 17));
     QCOMPARE(label("lblAnswer", 4)->geometry(), QRect(96, 80, 105, 17));
