@@ -7,7 +7,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file
 )

@@ -1,5 +1,6 @@
 #include "figurewindow.h"
 
+#include "captionlabel.h"
 #include "optionbutton.h"
 #include "systemcolours.h"
 #include "valuefield.h"
@@ -31,6 +32,9 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     palette.setColor(QPalette::Window, SystemColour::activeBorder());
     setPalette(palette);
     QFont font = this->font();
+    // The twips layouts were drawn for a narrow sans face; Liberation Sans has
+    // its metrics, and the desktop's sans stands in where it is missing.
+    font.setFamilies({QStringLiteral("Liberation Sans"), font.family()});
     font.setPointSizeF(8.25);
     setFont(font);
     resize(twipsToPixels(designSize.width), twipsToPixels(designSize.height));
@@ -60,7 +64,7 @@ void FigureWindow::closeEvent(QCloseEvent *event)
 
 QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new CaptionLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(at.toPixels());
     return label;

@@ -48,8 +48,10 @@ frmSquare::frmSquare()
 
     QGroupBox *values = addFrame(window, arrayName(QStringLiteral("fraGivenValue"), 0), {1800, 600, 1695, 3255});
     for (int i = 0; i < 5; ++i) {
+        // Captions run to the frame's edge, past their field, so that the
+        // longest ("P (Perimeter of base) =") stays whole.
         lblGivenValue[size_t(i)] = addLabel(values, arrayName(QStringLiteral("lblGivenValue"), i),
-                                            {120, 120 + 600 * i, 1335, 255}, QString());
+                                            {120, 120 + 600 * i, 1545, 255}, QString());
         txtGivenValue[size_t(i)] = addField(values, arrayName(QStringLiteral("txtGivenValue"), i),
                                             {120, 360 + 600 * i, 1335, 285}, lblGivenValue[size_t(i)], QString());
         txtGivenValue[size_t(i)]->setKeyPressHandler(

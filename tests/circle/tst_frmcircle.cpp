@@ -686,7 +686,7 @@ void TestFrmCircle::longOptionCaptionsWrapInsideTheirButton_data()
     QTest::addColumn<int>("lines");
     QTest::newRow("Radius") << 0 << 0 << 1;
     QTest::newRow("Circumference, one long word") << 0 << 2 << 1;
-    QTest::newRow("Sector of Circle") << 1 << 0 << 2;
+    QTest::newRow("Sector of Circle") << 1 << 0 << 1;
     QTest::newRow("Seg. of Circle") << 1 << 1 << 1;
     QTest::newRow("Hollow Circle Sector") << 1 << 2 << 2;
 }

@@ -1,15 +1,7 @@
-#include "shell/shellfixture.h"
-
-#include "shell/globalsubs.h"
-#include "workbench/frmsquare.h"
+#include "workbench/workbenchview.h"
 
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -22,14 +14,10 @@ const char *const Cone = "mnu3dGeometryItem(4)";
 const char *const Pyramid = "mnu3dGeometryItem(5)";
 const char *const Ring = "mnu3dGeometryItem(6)";
 
-const QStringList PictureNames{"picAnnulus", "picQuad", "picParallel", "picSquare", "picTrapezoid",
-                               "picCircularRing", "picPyramid", "picFrustum", "picRightCone", "picRightCyl",
-                               "picPrism", "picCube", "picEqTriangle", "picTrapezium"};
-
 } // namespace
 
 // The six solid modes of the workbench, driven as a user drives them.
-class TestSolidModes : public QObject {
+class TestSolidModes : public QObject, private WorkbenchView {
     Q_OBJECT
 private slots:
     void init();
@@ -48,104 +36,16 @@ private slots:
     void failedCalculationWarnsAndKeepsEverything_data();
     void failedCalculationWarnsAndKeepsEverything();
     void reopeningTheCylinderStartsAsTheCylinder();
-
-private:
-    frmSquare *open(const char *menuItem)
-    {
-        m_window = m_program->open<frmSquare>(QString::fromLatin1(menuItem));
-        if (m_window)
-            (void)QTest::qWaitForWindowExposed(m_window);
-        return m_window;
-    }
-    template <typename T>
-    T *control(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
-    QLabel *label(const char *array, int i) const { return control<QLabel>(arrayName(QString::fromLatin1(array), i)); }
-    QLineEdit *field(int i) const { return control<QLineEdit>(arrayName(QStringLiteral("txtGivenValue"), i)); }
-    QRadioButton *option(int i) const { return control<QRadioButton>(arrayName(QStringLiteral("optGivenrect"), i)); }
-    QPushButton *button(const char *name) const { return control<QPushButton>(QString::fromLatin1(name)); }
-
-    QStringList shownOptions() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 3; ++i)
-            if (option(i)->isVisible())
-                captions << option(i)->text();
-        return captions;
-    }
-    // Each shown value field as "caption|spoken name".
-    QStringList shownFields() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 5; ++i) {
-            if (label("lblGivenValue", i)->isVisible() != field(i)->isVisible())
-                captions << QStringLiteral("caption and field %1 disagree").arg(i);
-            else if (field(i)->isVisible())
-                captions << label("lblGivenValue", i)->text() + u'|' + field(i)->accessibleName();
-        }
-        return captions;
-    }
-    QStringList shownRows() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 5; ++i) {
-            if (label("lblResult", i)->isVisible() != label("lblAnswer", i)->isVisible())
-                captions << QStringLiteral("name and answer %1 disagree").arg(i);
-            else if (label("lblResult", i)->isVisible())
-                captions << label("lblResult", i)->text();
-        }
-        return captions;
-    }
-    QStringList shownPictures() const
-    {
-        QStringList names;
-        for (const QString &name : PictureNames)
-            if (control<Picture>(name)->isVisible())
-                names << name;
-        return names;
-    }
-    QStringList answers() const
-    {
-        QStringList texts;
-        for (int i = 0; i < 5; ++i)
-            texts << label("lblAnswer", i)->text();
-        return texts;
-    }
-    QStringList fieldTexts() const
-    {
-        QStringList texts;
-        for (int i = 0; i < 5; ++i)
-            texts << field(i)->text();
-        return texts;
-    }
-    void typeAll(const QStringList &keys)
-    {
-        for (int i = 0; i < keys.size(); ++i) {
-            if (keys[i].isEmpty())
-                continue;
-            field(i)->setFocus();
-            QTest::keyClicks(field(i), keys[i]);
-        }
-    }
-    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
-    void calculate() { QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton); }
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmSquare *m_window = nullptr;
 };
 
 void TestSolidModes::init()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
 }
 
 void TestSolidModes::cleanup()
 {
-    m_program.reset();
-    m_window = nullptr;
-    intSquareMode = 0;
+    closeProgram();
 }
 
 void TestSolidModes::modeLayout_data()
@@ -190,13 +90,13 @@ void TestSolidModes::modeLayout()
     QFETCH(QStringList, fields);
     QFETCH(QStringList, rows);
     QFETCH(int, mode);
-    QVERIFY(open(qPrintable(menuItem)));
+    QVERIFY(open(menuItem));
     QCOMPARE(intSquareMode, qint16(mode));
     QCOMPARE(intCurrentForm, FormCode::Square);
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTitle"))->text(), heading);
+    QCOMPARE(this->heading(), heading);
     QCOMPARE(shownPictures(), QStringList{picture});
     QCOMPARE(shownOptions(), options);
-    QCOMPARE(shownFields(), fields);
+    QCOMPARE(shownFieldsAndNames(), fields);
     QCOMPARE(shownRows(), rows);
     QVERIFY(option(0)->isChecked());
     QCOMPARE(m_window->given(), qint16(0));
@@ -260,7 +160,7 @@ void TestSolidModes::calculateShowsEveryQuantity()
     QFETCH(int, index);
     QFETCH(QStringList, keys);
     QFETCH(QStringList, expected);
-    QVERIFY(open(qPrintable(menuItem)));
+    QVERIFY(open(menuItem));
     if (index == 0)
         click(option(1)); // and back, below
     if (index >= 0)
@@ -296,7 +196,7 @@ void TestSolidModes::anyEmptyTestedFieldShowsZeros()
     QFETCH(QString, menuItem);
     QFETCH(int, index);
     QFETCH(QStringList, keys);
-    QVERIFY(open(qPrintable(menuItem)));
+    QVERIFY(open(menuItem));
     if (index >= 0)
         click(option(index));
     typeAll(keys);
@@ -319,7 +219,7 @@ void TestSolidModes::cubeOptionsSwitchShape()
     QCOMPARE(m_window->given(), qint16(1));
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
-    QCOMPARE(shownFields(), (QStringList{"a =|Edge a", "b =|Edge b", "c =|Edge c"}));
+    QCOMPARE(shownFieldsAndNames(), (QStringList{"a =|Edge a", "b =|Edge b", "c =|Edge c"}));
     QCOMPARE(shownRows(), (QStringList{"a", "b", "c", "Volume", "Surface Area"}));
     QCOMPARE(label("lblAnswer", 4)->accessibleDescription(), QStringLiteral("Surface Area"));
     QCOMPARE(shownPictures(), QStringList{"picCube"});
@@ -331,11 +231,11 @@ void TestSolidModes::cubeOptionsSwitchShape()
     QCOMPARE(m_window->given(), qint16(0));
     QCOMPARE(fieldTexts(), QStringList(5)); // hidden fields emptied too
     QCOMPARE(answers(), QStringList(5));
-    QCOMPARE(shownFields(), QStringList{"a =|Edge a"});
+    QCOMPARE(shownFieldsAndNames(), QStringList{"a =|Edge a"});
     QCOMPARE(shownRows(), (QStringList{"a", "Volume", "Surface Area"}));
     QCOMPARE(label("lblAnswer", 1)->accessibleDescription(), QStringLiteral("Volume"));
     QCOMPARE(shownOptions(), (QStringList{"Cube", "Parallelopiped"}));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Cube/Parallelopiped Calculations"));
+    QCOMPARE(heading(), QStringLiteral("Cube/Parallelopiped Calculations"));
 }
 
 void TestSolidModes::cylinderOptionsSwapThePicture()
@@ -350,7 +250,7 @@ void TestSolidModes::cylinderOptionsSwapThePicture()
     QCOMPARE(shownPictures(), QStringList{"picFrustum"});
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
-    QCOMPARE(shownFields(), (QStringList{"r =|Radius r", "h =|Height h", "k =|Short side k"}));
+    QCOMPARE(shownFieldsAndNames(), (QStringList{"r =|Radius r", "h =|Height h", "k =|Short side k"}));
     QCOMPARE(shownRows(), (QStringList{"r", "h", "k", "Volume", "Surface Area"}));
     QCOMPARE(label("lblAnswer", 2)->accessibleDescription(), QStringLiteral("k"));
     typeAll({QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("2")});
@@ -362,7 +262,7 @@ void TestSolidModes::cylinderOptionsSwapThePicture()
     QCOMPARE(shownPictures(), QStringList{"picRightCyl"});
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
-    QCOMPARE(shownFields(), (QStringList{"r =|Radius r", "h =|Height h"}));
+    QCOMPARE(shownFieldsAndNames(), (QStringList{"r =|Radius r", "h =|Height h"}));
     QCOMPARE(shownRows(), (QStringList{"r", "h", "Volume", "Surface Area"}));
     QCOMPARE(label("lblAnswer", 2)->accessibleDescription(), QStringLiteral("Volume"));
     typeAll({QStringLiteral("1"), QStringLiteral("1")});
@@ -384,8 +284,8 @@ void TestSolidModes::singleOptionClickOnlyClears()
 {
     QFETCH(QString, menuItem);
     QFETCH(QStringList, keys);
-    QVERIFY(open(qPrintable(menuItem)));
-    const QStringList fields = shownFields();
+    QVERIFY(open(menuItem));
+    const QStringList fields = shownFieldsAndNames();
     const QStringList rows = shownRows();
     const QStringList pictures = shownPictures();
     typeAll(keys);
@@ -395,7 +295,7 @@ void TestSolidModes::singleOptionClickOnlyClears()
     QVERIFY(option(0)->isChecked());
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
-    QCOMPARE(shownFields(), fields);
+    QCOMPARE(shownFieldsAndNames(), fields);
     QCOMPARE(shownRows(), rows);
     QCOMPARE(shownPictures(), pictures);
     QCOMPARE(m_window->given(), qint16(0));
@@ -437,7 +337,7 @@ void TestSolidModes::failedCalculationWarnsAndKeepsEverything()
     QFETCH(int, badField);
     QFETCH(QString, pasted);
     QFETCH(QString, warning);
-    QVERIFY(open(qPrintable(menuItem)));
+    QVERIFY(open(menuItem));
     if (index >= 0)
         click(option(index));
     typeAll(good);

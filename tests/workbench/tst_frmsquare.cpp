@@ -1,16 +1,8 @@
-#include "shell/shellfixture.h"
-
-#include "shell/globalsubs.h"
-#include "workbench/frmsquare.h"
+#include "workbench/workbenchview.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -22,7 +14,7 @@ const QStringList PlaneMenuItems{"mnuGeometryItem(2)", "mnuGeometryItem(3)", "mn
 
 } // namespace
 
-class TestFrmSquare : public QObject {
+class TestFrmSquare : public QObject, private WorkbenchView {
     Q_OBJECT
 private slots:
     void init();
@@ -48,106 +40,16 @@ private slots:
     void keysOutsideTheAcceptedSetAreDropped();
     void namesFollowTheLayout();
     void modeOutsideTheTableKeepsTheDesignState();
-
-private:
-    frmSquare *open(const QString &menuItem)
-    {
-        m_window = m_program->open<frmSquare>(menuItem);
-        if (m_window)
-            (void)QTest::qWaitForWindowExposed(m_window);
-        return m_window;
-    }
-    template <typename T>
-    T *control(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
-    QLabel *label(const char *array, int i) const { return control<QLabel>(arrayName(QString::fromLatin1(array), i)); }
-    QLineEdit *field(int i) const { return control<QLineEdit>(arrayName(QStringLiteral("txtGivenValue"), i)); }
-    QRadioButton *option(int i) const { return control<QRadioButton>(arrayName(QStringLiteral("optGivenrect"), i)); }
-    QPushButton *button(const char *name) const { return control<QPushButton>(QString::fromLatin1(name)); }
-    QString heading() const { return control<QLabel>(QStringLiteral("lblTitle"))->text(); }
-
-    // What a user reads: the captions of the shown options, value fields and result rows.
-    QStringList shownOptions() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 3; ++i)
-            if (option(i)->isVisible())
-                captions << option(i)->text();
-        return captions;
-    }
-    QStringList shownFields() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 5; ++i) {
-            if (label("lblGivenValue", i)->isVisible() != field(i)->isVisible())
-                captions << QStringLiteral("caption and field %1 disagree").arg(i);
-            else if (field(i)->isVisible())
-                captions << label("lblGivenValue", i)->text();
-        }
-        return captions;
-    }
-    QStringList shownRows() const
-    {
-        QStringList captions;
-        for (int i = 0; i < 5; ++i) {
-            if (label("lblResult", i)->isVisible() != label("lblAnswer", i)->isVisible())
-                captions << QStringLiteral("name and answer %1 disagree").arg(i);
-            else if (label("lblResult", i)->isVisible())
-                captions << label("lblResult", i)->text();
-        }
-        return captions;
-    }
-    QStringList shownPictures() const
-    {
-        QStringList names;
-        for (const PictureBox &box : PictureBoxes)
-            if (control<Picture>(QString::fromLatin1(box.name))->isVisible())
-                names << QString::fromLatin1(box.name);
-        return names;
-    }
-    QStringList answers() const
-    {
-        QStringList texts;
-        for (int i = 0; i < 5; ++i)
-            texts << label("lblAnswer", i)->text();
-        return texts;
-    }
-    QStringList fieldTexts() const
-    {
-        QStringList texts;
-        for (int i = 0; i < 5; ++i)
-            texts << field(i)->text();
-        return texts;
-    }
-    void type(int i, const QString &keys)
-    {
-        field(i)->setFocus();
-        QTest::keyClicks(field(i), keys);
-    }
-    void typeAll(const QStringList &keys)
-    {
-        for (int i = 0; i < keys.size(); ++i)
-            if (!keys[i].isEmpty())
-                type(i, keys[i]);
-    }
-    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmSquare *m_window = nullptr;
 };
 
 void TestFrmSquare::init()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
 }
 
 void TestFrmSquare::cleanup()
 {
-    m_program.reset();
-    m_window = nullptr;
-    intSquareMode = 0;
+    closeProgram();
 }
 
 void TestFrmSquare::opensInItsDesignState()
@@ -167,7 +69,7 @@ void TestFrmSquare::opensInItsDesignState()
     QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivenValue(0)"))->geometry(), QRect(120, 40, 113, 217));
     QCOMPARE(control<QGroupBox>(QStringLiteral("fraSphereResults"))->geometry(), QRect(8, 264, 225, 105));
     QCOMPARE(option(2)->geometry(), QRect(8, 88, 97, 25));
-    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 89, 17));
+    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 103, 17));
     QCOMPARE(field(4)->geometry(), QRect(8, 184, 89, 19));
     QCOMPARE(label("lblResult", 4)->geometry(), QRect(16, 80, 81, 17));
     QCOMPARE(label("lblAnswer", 4)->geometry(), QRect(96, 80, 105, 17));
