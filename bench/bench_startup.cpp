@@ -118,6 +118,9 @@ int main(int argc, char **argv)
         return showFirstWindow(argc, argv, qstrcmp(argv[2], "splash") == 0);
     if (argc == 3 && qstrcmp(argv[1], ResidentFlag) == 0)
         return showResidentMemory(argc, argv, qstrcmp(argv[2], "every-window") == 0);
+    // Measured headless unless a display is asked for; the children inherit it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
