@@ -1,8 +1,12 @@
+#include "benchprogram.h"
+
+#include "shell/figurecommands.h"
 #include "shell/frmsplash.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMainWindow>
 #include <QProcess>
 #include <QWindow>
 
@@ -13,6 +17,7 @@
 namespace {
 
 const char ChildFlag[] = "--show-first-window";
+const char ResidentFlag[] = "--resident-memory";
 
 // Ends the process as soon as its window is first exposed on screen.
 class ExposeWatch : public QObject {
@@ -59,7 +64,50 @@ void startToFirstWindow(benchmark::State &state, const char *which)
     }
 }
 
+// Prints the resident memory once an empty Qt main window is shown, or
+// once the program has opened each of its nineteen figure commands once.
+int showResidentMemory(int argc, char **argv, bool everyWindow)
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<QMainWindow> empty;
+    if (everyWindow) {
+        for (int index = 0; index < int(Zyntra::Geometry2dCommands.size()); ++index) {
+            chooseFigure(0, index);
+            QApplication::processEvents();
+        }
+        for (int index = 0; index < int(Zyntra::Geometry3dCommands.size()); ++index) {
+            chooseFigure(1, index);
+            QApplication::processEvents();
+        }
+    } else {
+        empty = std::make_unique<QMainWindow>();
+        empty->show();
+        QApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::printf("%.0f\n", residentKiB());
+    return 0;
+}
+
+void residentMemory(benchmark::State &state, const char *which)
+{
+    double total = 0;
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ResidentFlag), QString::fromLatin1(which)});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        total += child.readAllStandardOutput().trimmed().toDouble();
+    }
+    state.counters["rssKiB"] = total / double(state.iterations());
+}
+
 } // namespace
+
+BENCHMARK_CAPTURE(residentMemory, emptyQtMainWindow, "empty")->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(residentMemory, everyFigureWindowOnce, "every-window")->Iterations(3)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(startToFirstWindow, emptyQtWindow, "empty")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startToFirstWindow, splash, "splash")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
@@ -68,6 +116,11 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], ChildFlag) == 0)
         return showFirstWindow(argc, argv, qstrcmp(argv[2], "splash") == 0);
+    if (argc == 3 && qstrcmp(argv[1], ResidentFlag) == 0)
+        return showResidentMemory(argc, argv, qstrcmp(argv[2], "every-window") == 0);
+    // Measured headless unless a display is asked for; the children inherit it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

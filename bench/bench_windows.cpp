@@ -1,8 +1,8 @@
+#include "benchprogram.h"
+
 #include "shell/clientarea.h"
 #include "shell/figurecommands.h"
 #include "shell/figurewindow.h"
-#include "shell/frmsplash.h"
-#include "shell/mdimain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,20 +15,7 @@ using namespace Zyntra;
 
 namespace {
 
-// The program past its splash, shared by the window benchmarks.
-MDIMain *program()
-{
-    static frmSplash *splash = [] {
-        auto *s = new frmSplash;
-        s->show();
-        s->Timer1_Timer();
-        QApplication::processEvents();
-        return s;
-    }();
-    return splash->mainWindow();
-}
-
-QAction *menuItem(const QString &name) { return program()->findChild<QAction *>(name); }
+QAction *menuItem(const QString &name) { return benchProgram()->findChild<QAction *>(name); }
 
 } // namespace
 
@@ -58,7 +45,7 @@ static void calculateClick(benchmark::State &state)
     const int index = int(state.range(1));
     menuItem(arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index))->trigger();
     state.SetLabel(plane ? Geometry2dCommands[size_t(index)].caption : Geometry3dCommands[size_t(index)].caption);
-    const QList<FigureWindow *> windows = program()->clientArea()->figureWindows();
+    const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
     if (windows.isEmpty()) {
         state.SkipWithError("this figure has no window");
         return;

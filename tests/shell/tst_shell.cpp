@@ -1,15 +1,18 @@
 #include "shell/shellfixture.h"
 
+#include "shell/figurecommands.h"
 #include "shell/frmabout.h"
 #include "shell/globalsubs.h"
 #include "shell/systemcolours.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 
 using namespace Zyntra;
@@ -25,6 +28,8 @@ private slots:
     void figureCommandWritesItsMode();
     void figureCommandRunsTheSequence();
     void reopeningTheSameFigureGivesAFreshWindow();
+    void everyWindowAndItsWarningGoWithTheNextCommand_data();
+    void everyWindowAndItsWarningGoWithTheNextCommand();
     void figureWindowFillsClientAreaLessTheMargin_data();
     void figureWindowFillsClientAreaLessTheMargin();
     void figureWindowCannotBeClosedMovedOrResizedByTheUser();
@@ -164,6 +169,35 @@ void TestShell::reopeningTheSameFigureGivesAFreshWindow()
     QVERIFY(second);
     QCOMPARE(program.figureWindows().size(), 1);
     QVERIFY(second->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"))->text().isEmpty());
+}
+
+void TestShell::everyWindowAndItsWarningGoWithTheNextCommand_data()
+{
+    QTest::addColumn<QString>("item");
+    for (size_t i = 0; i < Geometry2dCommands.size(); ++i)
+        QTest::newRow(Geometry2dCommands[i].caption) << arrayName(QStringLiteral("mnuGeometryItem"), int(i));
+    for (size_t i = 0; i < Geometry3dCommands.size(); ++i)
+        QTest::newRow(Geometry3dCommands[i].caption) << arrayName(QStringLiteral("mnu3dGeometryItem"), int(i));
+}
+
+void TestShell::everyWindowAndItsWarningGoWithTheNextCommand()
+{
+    QFETCH(QString, item);
+    ShellFixture program;
+    QPointer<FigureWindow> window = program.open<FigureWindow>(item);
+    QVERIFY(window);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (field->isVisibleTo(window) && field->isEnabled())
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    QPointer<QMessageBox> warning = window->warning();
+    QVERIFY(warning && warning->isVisible());
+
+    program.choose(item);
+    QVERIFY(!window); // destroyed, not just hidden
+    QVERIFY(!warning);
+    QCOMPARE(program.figureWindows().size(), 1);
 }
 
 void TestShell::figureWindowFillsClientAreaLessTheMargin_data()

@@ -1,0 +1,57 @@
+#include "benchprogram.h"
+
+#include "shell/clientarea.h"
+#include "shell/figurecommands.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The nineteen figure commands in menu order, the 2D ones first.
+void chooseNth(int n)
+{
+    const int plane = int(Zyntra::Geometry2dCommands.size());
+    const int all = plane + int(Zyntra::Geometry3dCommands.size());
+    n %= all;
+    chooseFigure(n < plane ? 0 : 1, n < plane ? n : n - plane);
+    QApplication::processEvents(); // let the window paint
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+// Ten thousand figure commands, cycling through all nineteen, after a
+// warm-up that has opened every window twice: the resident memory before
+// and after, what it grew by, how many widgets more there are (none: every
+// command destroys the window it closes), and what ten thousand more add.
+// What growth remains is the style's cache of drawn buttons, which Qt
+// bounds and trims by itself, so the next ten thousand add less.
+static void tenThousandFigureCommands(benchmark::State &state)
+{
+    constexpr int Commands = 10000;
+    for (auto _ : state) {
+        for (int n = 0; n < 38; ++n)
+            chooseNth(n);
+        const double before = residentKiB();
+        const auto widgetsBefore = QApplication::allWidgets().size();
+        for (int n = 0; n < Commands; ++n)
+            chooseNth(n);
+        const double after = residentKiB();
+        const auto widgetsAfter = QApplication::allWidgets().size();
+        for (int n = 0; n < Commands; ++n)
+            chooseNth(n);
+        state.counters["nextGrowthKiB"] = residentKiB() - after;
+        if (benchProgram()->clientArea()->figureWindows().size() != 1) {
+            state.SkipWithError("more or fewer than one figure window is open");
+            return;
+        }
+        state.counters["rssBeforeKiB"] = before;
+        state.counters["rssAfterKiB"] = after;
+        state.counters["growthKiB"] = after - before;
+        state.counters["growthPerCommandB"] = (after - before) * 1024 / Commands;
+        state.counters["widgetGrowth"] = double(widgetsAfter - widgetsBefore);
+    }
+}
+BENCHMARK(tenThousandFigureCommands)->Iterations(1)->Unit(benchmark::kMillisecond);

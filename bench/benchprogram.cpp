@@ -1,0 +1,39 @@
+#include "benchprogram.h"
+
+#include "shell/figurewindow.h"
+#include "shell/frmsplash.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+
+#include <unistd.h>
+
+using namespace Zyntra;
+
+MDIMain *benchProgram()
+{
+    static frmSplash *splash = [] {
+        auto *s = new frmSplash;
+        s->show();
+        s->Timer1_Timer();
+        QApplication::processEvents();
+        return s;
+    }();
+    return splash->mainWindow();
+}
+
+void chooseFigure(int submenu, int index)
+{
+    const QString item = arrayName(submenu == 0 ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
+    benchProgram()->findChild<QAction *>(item)->trigger();
+}
+
+double residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / 1024 : 0;
+}
