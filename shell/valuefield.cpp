@@ -5,12 +5,16 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include <limits>
+
 namespace Zyntra {
 
 ValueField::ValueField(QWidget *parent)
     : QLineEdit(parent)
     , m_keyPress(filterKeyCode)
 {
+    // A value field takes whatever is pasted into it, however long.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void ValueField::keyPressEvent(QKeyEvent *event)
