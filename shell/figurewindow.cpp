@@ -27,10 +27,10 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     : m_formCode(formCode)
 {
     setObjectName(name);
+    // The window's colours come from the client area it is placed in: one
+    // palette for every window, so that the style's cached drawings of one
+    // window serve the next instead of piling up.
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, SystemColour::activeBorder());
-    setPalette(palette);
     QFont font = this->font();
     // The twips layouts were drawn for a narrow sans face; Liberation Sans has
     // its metrics, and the desktop's sans stands in where it is missing.
