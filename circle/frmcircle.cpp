@@ -176,18 +176,10 @@ frmCircle::frmCircle()
                                          optionCaptions[i]);
     }
 
-    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {6360, 3720, 1695, 615},
-                                       QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6360, 4440, 1695, 615},
-                                   QStringLiteral("CLEAR"));
-    for (QPushButton *button : {calculate, clear}) {
-        boldFont(button);
-        // Clicking does not take the focus from the field being edited.
-        button->setFocusPolicy(Qt::TabFocus);
-    }
-    connect(calculate, &QPushButton::clicked, this, &frmCircle::cmdCalculate_Click);
-    setUpKeyboard(calculate);
-    connect(clear, &QPushButton::clicked, this, &frmCircle::cmdClear_Click);
+    const CommandButtons buttons = addCommandButtons(window, {6360, 3720, 1695, 615}, {6360, 4440, 1695, 615},
+                                                     &frmCircle::cmdCalculate_Click, &frmCircle::cmdClear_Click);
+    boldFont(buttons.calculate);
+    boldFont(buttons.clear);
 
     Form_Load();
 }

@@ -71,15 +71,8 @@ frmPolygon::frmPolygon()
         styleTableCell(m_answers[size_t(row)], true);
     }
 
-    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {5040, 3720, 1695, 615},
-                                       QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {5040, 4440, 1695, 615}, QStringLiteral("CLEAR"));
-    // Clicking does not take the focus from the field being edited.
-    calculate->setFocusPolicy(Qt::TabFocus);
-    clear->setFocusPolicy(Qt::TabFocus);
-    connect(calculate, &QPushButton::clicked, this, &frmPolygon::cmdCalculate_Click);
-    setUpKeyboard(calculate);
-    connect(clear, &QPushButton::clicked, this, &frmPolygon::cmdClear_Click);
+    addCommandButtons(window, {5040, 3720, 1695, 615}, {5040, 4440, 1695, 615}, &frmPolygon::cmdCalculate_Click,
+                      &frmPolygon::cmdClear_Click);
 
     Form_Load();
 }

@@ -151,6 +151,17 @@ void collectInReadingOrder(QWidget *container, QList<QWidget *> &chain)
 
 } // namespace
 
+FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt)
+{
+    const CommandButtons buttons{addButton(parent, QStringLiteral("cmdCalculate"), calculateAt, QStringLiteral("CALCULATE")),
+                                 addButton(parent, QStringLiteral("cmdClear"), clearAt, QStringLiteral("CLEAR"))};
+    // Clicking does not take the focus from the field being edited.
+    buttons.calculate->setFocusPolicy(Qt::TabFocus);
+    buttons.clear->setFocusPolicy(Qt::TabFocus);
+    setUpKeyboard(buttons.calculate);
+    return buttons;
+}
+
 void FigureWindow::setUpKeyboard(QPushButton *calculate)
 {
     for (QLabel *label : findChildren<QLabel *>())

@@ -5,11 +5,12 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
-class QPushButton;
+
 class QRadioButton;
 
 namespace Zyntra {
@@ -42,6 +43,21 @@ protected:
     ValueField *addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
                          const QString &accessibleName);
     QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);
+    struct CommandButtons {
+        QPushButton *calculate;
+        QPushButton *clear;
+    };
+    // CALCULATE and CLEAR, wired to their handlers. Built after every other
+    // control, since they also set up the window's keyboard.
+    template <typename Window>
+    CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt,
+                                     void (Window::*calculate)(), void (Window::*clear)())
+    {
+        const CommandButtons buttons = addCommandButtons(parent, calculateAt, clearAt);
+        connect(buttons.calculate, &QPushButton::clicked, static_cast<Window *>(this), calculate);
+        connect(buttons.clear, &QPushButton::clicked, static_cast<Window *>(this), clear);
+        return buttons;
+    }
     QRadioButton *addOption(QWidget *parent, const QString &name, Twips at, const QString &text);
     QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at);
     Picture *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
@@ -49,6 +65,7 @@ protected:
     // Called once the window's controls exist. Tab follows the reading
     // order of what is shown; answers can be reached to select and copy;
     // Enter in a value field clicks CALCULATE once the field has had the key.
+    CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt);
     void setUpKeyboard(QPushButton *calculate);
 
     // Tells the user why a calculation stopped, without blocking, and puts

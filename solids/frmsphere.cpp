@@ -90,17 +90,10 @@ frmSphere::frmSphere()
                                  QString::fromLatin1(row.caption));
     }
 
-    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {4200, 3480, 1695, 615},
-                                       QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {4200, 4200, 1695, 615}, QStringLiteral("CLEAR"));
-    makeBold(calculate);
-    makeBold(clear);
-    // Clicking does not take the focus from the field being edited.
-    calculate->setFocusPolicy(Qt::TabFocus);
-    clear->setFocusPolicy(Qt::TabFocus);
-    connect(calculate, &QPushButton::clicked, this, &frmSphere::cmdCalculate_Click);
-    setUpKeyboard(calculate);
-    connect(clear, &QPushButton::clicked, this, &frmSphere::cmdClear_Click);
+    const CommandButtons buttons = addCommandButtons(window, {4200, 3480, 1695, 615}, {4200, 4200, 1695, 615},
+                                                     &frmSphere::cmdCalculate_Click, &frmSphere::cmdClear_Click);
+    makeBold(buttons.calculate);
+    makeBold(buttons.clear);
 
     Form_Load();
 }

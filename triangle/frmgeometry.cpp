@@ -133,17 +133,10 @@ frmGeometry::frmGeometry()
         m_answers[size_t(i)] = answer;
     }
 
-    QPushButton *calculate = addButton(all, QStringLiteral("cmdCalculate"), {6000, 5280, 1575, 495},
-                                       QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(all, QStringLiteral("cmdClear"), {6000, 6000, 1575, 495}, QStringLiteral("CLEAR"));
-    for (QPushButton *button : {calculate, clear}) {
+    const CommandButtons buttons = addCommandButtons(all, {6000, 5280, 1575, 495}, {6000, 6000, 1575, 495},
+                                                     &frmGeometry::cmdCalculate_Click, &frmGeometry::cmdClear_Click);
+    for (QPushButton *button : {buttons.calculate, buttons.clear})
         button->setFont(withSize(button->font(), 9.75, true));
-        // Clicking does not take the focus from the field being edited.
-        button->setFocusPolicy(Qt::TabFocus);
-    }
-    connect(calculate, &QPushButton::clicked, this, &frmGeometry::cmdCalculate_Click);
-    setUpKeyboard(calculate);
-    connect(clear, &QPushButton::clicked, this, &frmGeometry::cmdClear_Click);
 
     Form_Load();
 }

@@ -67,18 +67,10 @@ frmSquare::frmSquare()
                                          {1440, 240 + 240 * i, 1575, 255}, QString());
     }
 
-    QPushButton *calculate = addButton(window, QStringLiteral("cmdCalculate"), {6000, 4080, 1695, 615},
-                                       QStringLiteral("CALCULATE"));
-    QPushButton *clear = addButton(window, QStringLiteral("cmdClear"), {6000, 4800, 1695, 615},
-                                   QStringLiteral("CLEAR"));
-    for (QPushButton *button : {calculate, clear}) {
-        setBold(button);
-        // Clicking does not take the focus from the field being edited.
-        button->setFocusPolicy(Qt::TabFocus);
-    }
-    connect(calculate, &QPushButton::clicked, this, &frmSquare::cmdCalculate_Click);
-    setUpKeyboard(calculate);
-    connect(clear, &QPushButton::clicked, this, &frmSquare::cmdClear_Click);
+    const CommandButtons buttons = addCommandButtons(window, {6000, 4080, 1695, 615}, {6000, 4800, 1695, 615},
+                                                     &frmSquare::cmdCalculate_Click, &frmSquare::cmdClear_Click);
+    setBold(buttons.calculate);
+    setBold(buttons.clear);
 
     for (size_t i = 0; i < PictureBoxes.size(); ++i) {
         const PictureBox &box = PictureBoxes[i];
