@@ -26,8 +26,6 @@ void chooseNth(int n)
 // warm-up that has opened every window twice: the resident memory before
 // and after, what it grew by, how many widgets more there are (none: every
 // command destroys the window it closes), and what ten thousand more add.
-// What growth remains is the style's cache of drawn buttons, which Qt
-// bounds and trims by itself, so the next ten thousand add less.
 static void tenThousandFigureCommands(benchmark::State &state)
 {
     constexpr int Commands = 10000;

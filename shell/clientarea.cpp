@@ -2,25 +2,35 @@
 
 #include "figurewindow.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
 namespace Zyntra {
 
 ClientArea::ClientArea(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("MDIMainClient"));
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// Painted, not set as a palette, for the reason FigureWindow::paintEvent gives.
 void ClientArea::setBackground(const QColor &colour)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour);
-    setPalette(palette);
+    if (colour == m_background)
+        return;
+    m_background = colour;
+    update();
 }
 
 QColor ClientArea::background() const
 {
-    return palette().color(QPalette::Window);
+    return m_background;
+}
+
+void ClientArea::paintEvent(QPaintEvent *event)
+{
+    QPainter(this).fillRect(event->rect(), m_background);
 }
 
 QList<FigureWindow *> ClientArea::figureWindows() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace Zyntra {
@@ -17,6 +18,12 @@ public:
     QColor background() const;
     QList<FigureWindow *> figureWindows() const;
     void addFigureWindow(FigureWindow *window, const QRect &placement);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_background = Qt::white;
 };
 
 } // namespace Zyntra

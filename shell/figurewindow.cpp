@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include "shell/picture.h"
@@ -27,10 +29,9 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     : m_formCode(formCode)
 {
     setObjectName(name);
-    // The window's colours come from the client area it is placed in: one
-    // palette for every window, so that the style's cached drawings of one
-    // window serve the next instead of piling up.
-    setAutoFillBackground(true);
+    // The window paints its own colour rather than carrying a palette (see
+    // paintEvent).
+    setAttribute(Qt::WA_OpaquePaintEvent);
     QFont font = this->font();
     // The twips layouts were drawn for a narrow sans face; Liberation Sans has
     // its metrics, and the desktop's sans stands in where it is missing.
@@ -60,6 +61,15 @@ void FigureWindow::closeEvent(QCloseEvent *event)
     if (m_warning)
         m_warning->close();
     QWidget::closeEvent(event);
+}
+
+// The active-border face is painted here, not set as a palette: a palette
+// of the window's own would give each control in it a fresh copy, the style
+// would key its cached button drawings on that copy, and every window opened
+// would add drawings that no later window can use.
+void FigureWindow::paintEvent(QPaintEvent *event)
+{
+    QPainter(this).fillRect(event->rect(), SystemColour::activeBorder());
 }
 
 QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, const QString &text)

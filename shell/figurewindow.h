@@ -73,6 +73,7 @@ protected:
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
 
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     qint16 m_formCode;

@@ -30,6 +30,8 @@ private slots:
     void reopeningTheSameFigureGivesAFreshWindow();
     void everyWindowAndItsWarningGoWithTheNextCommand_data();
     void everyWindowAndItsWarningGoWithTheNextCommand();
+    void figureWindowsPaintTheirFaceAndShareOnePalette_data();
+    void figureWindowsPaintTheirFaceAndShareOnePalette();
     void figureWindowFillsClientAreaLessTheMargin_data();
     void figureWindowFillsClientAreaLessTheMargin();
     void figureWindowCannotBeClosedMovedOrResizedByTheUser();
@@ -171,13 +173,19 @@ void TestShell::reopeningTheSameFigureGivesAFreshWindow()
     QVERIFY(second->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"))->text().isEmpty());
 }
 
-void TestShell::everyWindowAndItsWarningGoWithTheNextCommand_data()
+// One row per figure command, named by its caption.
+static void addEveryFigureCommand()
 {
     QTest::addColumn<QString>("item");
     for (size_t i = 0; i < Geometry2dCommands.size(); ++i)
         QTest::newRow(Geometry2dCommands[i].caption) << arrayName(QStringLiteral("mnuGeometryItem"), int(i));
     for (size_t i = 0; i < Geometry3dCommands.size(); ++i)
         QTest::newRow(Geometry3dCommands[i].caption) << arrayName(QStringLiteral("mnu3dGeometryItem"), int(i));
+}
+
+void TestShell::everyWindowAndItsWarningGoWithTheNextCommand_data()
+{
+    addEveryFigureCommand();
 }
 
 void TestShell::everyWindowAndItsWarningGoWithTheNextCommand()
@@ -198,6 +206,30 @@ void TestShell::everyWindowAndItsWarningGoWithTheNextCommand()
     QVERIFY(!window); // destroyed, not just hidden
     QVERIFY(!warning);
     QCOMPARE(program.figureWindows().size(), 1);
+}
+
+void TestShell::figureWindowsPaintTheirFaceAndShareOnePalette_data()
+{
+    addEveryFigureCommand();
+}
+
+// Each window shows the active-border colour, and the buttons of the next
+// window are drawn with the very palette of the last one, so that the
+// style's cached drawings of them are found again instead of piling up.
+void TestShell::figureWindowsPaintTheirFaceAndShareOnePalette()
+{
+    QFETCH(QString, item);
+    ShellFixture program;
+    auto *first = program.open<FigureWindow>(item);
+    QVERIFY(first);
+    const QImage face = first->grab().toImage();
+    QCOMPARE(face.pixelColor(face.width() - 2, face.height() - 2), SystemColour::activeBorder());
+    const qint64 firstKey = first->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->palette().cacheKey();
+
+    auto *second = program.open<FigureWindow>(item);
+    QVERIFY(second);
+    for (const QPushButton *button : second->findChildren<QPushButton *>())
+        QCOMPARE(button->palette().cacheKey(), firstKey);
 }
 
 void TestShell::figureWindowFillsClientAreaLessTheMargin_data()
