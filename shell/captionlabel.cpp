@@ -48,10 +48,8 @@ const CaptionLabel::LaidOut &CaptionLabel::laidOut(int width) const
 
 void CaptionLabel::paintEvent(QPaintEvent *event)
 {
-    // Selectable answers, rich text and wrapped text keep the label's own painting.
-    constexpr Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
-    if (wordWrap() || textInteractionFlags() & selectable || textFormat() == Qt::RichText
-        || text().isEmpty()) {
+    // Rich text and wrapped text keep the label's own painting.
+    if (wordWrap() || textFormat() == Qt::RichText || text().isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }

@@ -1,6 +1,8 @@
 #include "figurewindow.h"
 
+#include "answerlabel.h"
 #include "captionlabel.h"
+#include "framebox.h"
 #include "optionbutton.h"
 #include "systemcolours.h"
 #include "valuefield.h"
@@ -80,19 +82,23 @@ QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, c
     return label;
 }
 
-QLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption)
+QLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
+                               AnswerLook look)
 {
-    QLabel *label = addLabel(parent, name, at, QString());
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    auto *label = new AnswerLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(at.toPixels());
     label->setAccessibleDescription(caption);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (look == AnswerLook::RedOnBlack) {
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        palette.setColor(QPalette::WindowText, Qt::red);
+        label->setPalette(palette);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
     return label;
 }
 
@@ -127,7 +133,7 @@ QRadioButton *FigureWindow::addOption(QWidget *parent, const QString &name, Twip
 
 QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at)
 {
-    auto *frame = new QGroupBox(parent);
+    auto *frame = new FrameBox(parent);
     frame->setObjectName(name);
     frame->setGeometry(at.toPixels());
     return frame;
@@ -174,9 +180,6 @@ FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Tw
 
 void FigureWindow::setUpKeyboard(QPushButton *calculate)
 {
-    for (QLabel *label : findChildren<QLabel *>())
-        if (label->textInteractionFlags() & Qt::TextSelectableByKeyboard)
-            label->setFocusPolicy(Qt::StrongFocus);
     QList<QWidget *> chain;
     collectInReadingOrder(this, chain);
     for (qsizetype i = 1; i < chain.size(); ++i)

@@ -38,8 +38,10 @@ protected:
     QWidget *form() { return this; }
 
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
-    // An answer label: red on black; its row's caption becomes its description.
-    QLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption);
+    // An answer label, selectable; its row's caption becomes its description.
+    enum class AnswerLook { RedOnBlack, Plain };
+    QLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
+                      AnswerLook look = AnswerLook::RedOnBlack);
     ValueField *addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
                          const QString &accessibleName);
     QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);

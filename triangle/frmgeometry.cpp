@@ -124,11 +124,10 @@ frmGeometry::frmGeometry()
         connect(field, &QLineEdit::textChanged, this, [this, i] { txtInput_Change(i); });
         m_inputs[size_t(i)] = field;
 
-        QLabel *answer = addLabel(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
-                                  QString::fromLatin1(quantity.letter));
+        QLabel *answer = addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
+                                   QString::fromLatin1(quantity.name), AnswerLook::Plain);
+        answer->setText(QString::fromLatin1(quantity.letter));
         styleOnDrawing(answer);
-        answer->setAccessibleDescription(QString::fromLatin1(quantity.name));
-        answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         answer->hide();
         m_answers[size_t(i)] = answer;
     }

@@ -1,5 +1,6 @@
 #include "everywindow.h"
 
+#include "shell/answerlabel.h"
 #include "shell/picture.h"
 
 #include <QAccessible>
@@ -80,7 +81,7 @@ QList<QLabel *> answerLabels(QWidget *window)
 {
     QList<QLabel *> answers;
     for (QLabel *label : window->findChildren<QLabel *>())
-        if (label->isVisible() && label->textInteractionFlags() & Qt::TextSelectableByMouse)
+        if (label->isVisible() && qobject_cast<Zyntra::AnswerLabel *>(label))
             answers << label;
     return answers;
 }

@@ -1,0 +1,39 @@
+#include "answerlabel.h"
+
+namespace Zyntra {
+
+AnswerLabel::AnswerLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    // What a selectable label offers, before it is one.
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
+}
+
+void AnswerLabel::becomeSelectable()
+{
+    if (textInteractionFlags() & Qt::TextSelectableByMouse)
+        return;
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void AnswerLabel::focusInEvent(QFocusEvent *event)
+{
+    becomeSelectable();
+    QLabel::focusInEvent(event);
+}
+
+void AnswerLabel::mousePressEvent(QMouseEvent *event)
+{
+    becomeSelectable();
+    QLabel::mousePressEvent(event);
+}
+
+void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
+{
+    becomeSelectable();
+    QLabel::contextMenuEvent(event);
+}
+
+} // namespace Zyntra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace Zyntra {
+
+// A label a result is written into. Its text can be selected and copied by
+// mouse or keyboard, and Tab stops at it. The selection machinery behind a
+// label is costly to build and most answers are only read, so it is built
+// the first time the user reaches for the label: a click, a right click or
+// the keyboard focus.
+class AnswerLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit AnswerLabel(QWidget *parent);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void becomeSelectable();
+};
+
+} // namespace Zyntra
