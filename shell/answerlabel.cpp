@@ -2,8 +2,8 @@
 
 namespace Zyntra {
 
-AnswerLabel::AnswerLabel(QWidget *parent)
-    : QLabel(parent)
+AnswerLabel::AnswerLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
 {
     // What a selectable label offers, before it is one.
     setFocusPolicy(Qt::StrongFocus);

@@ -12,7 +12,9 @@ namespace Zyntra {
 class AnswerLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit AnswerLabel(QWidget *parent);
+    // The text given here is set before the label takes the focus policy
+    // that makes Qt build the selection machinery on the next setText.
+    AnswerLabel(const QString &text, QWidget *parent);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -83,9 +83,9 @@ QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, c
 }
 
 QLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
-                               AnswerLook look)
+                               AnswerLook look, const QString &text)
 {
-    auto *label = new AnswerLabel(parent);
+    auto *label = new AnswerLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(at.toPixels());
     label->setAccessibleDescription(caption);

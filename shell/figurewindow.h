@@ -41,7 +41,7 @@ protected:
     // An answer label, selectable; its row's caption becomes its description.
     enum class AnswerLook { RedOnBlack, Plain };
     QLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
-                      AnswerLook look = AnswerLook::RedOnBlack);
+                      AnswerLook look = AnswerLook::RedOnBlack, const QString &text = QString());
     ValueField *addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
                          const QString &accessibleName);
     QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);

@@ -11,5 +11,6 @@ inline QColor windowBackground() { return QColor(Qt::white); }
 inline QColor windowText() { return QColor(Qt::black); }
 inline QColor buttonShadow() { return QColor(0x80, 0x80, 0x80); }
 inline QColor buttonHighlight() { return QColor(Qt::white); }
+inline QColor buttonDarkShadow() { return QColor(0x40, 0x40, 0x40); }
 
 } // namespace Zyntra::SystemColour

@@ -1,9 +1,11 @@
 #include "valuefield.h"
 
 #include "entry/numericentry.h"
+#include "shell/systemcolours.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <limits>
 
@@ -15,6 +17,30 @@ ValueField::ValueField(QWidget *parent)
 {
     // A value field takes whatever is pasted into it, however long.
     setMaxLength(std::numeric_limits<int>::max());
+    setFrame(false);
+    // Room for the border, as much as the style's frame leaves.
+    setTextMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+}
+
+void ValueField::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    // Outer line: shadow above and left, highlight below and right.
+    painter.fillRect(0, 0, right, 1, SystemColour::buttonShadow());
+    painter.fillRect(0, 0, 1, bottom, SystemColour::buttonShadow());
+    painter.fillRect(0, bottom, right + 1, 1, SystemColour::buttonHighlight());
+    painter.fillRect(right, 0, 1, bottom, SystemColour::buttonHighlight());
+    // Inner line: dark above and left, the face colour below and right; all
+    // highlight colour while the field is being typed in.
+    const QColor dark = hasFocus() ? palette().color(QPalette::Highlight) : SystemColour::buttonDarkShadow();
+    const QColor light = hasFocus() ? dark : SystemColour::activeBorder();
+    painter.fillRect(1, 1, right - 2, 1, dark);
+    painter.fillRect(1, 1, 1, bottom - 2, dark);
+    painter.fillRect(1, bottom - 1, right - 1, 1, light);
+    painter.fillRect(right - 1, 1, 1, bottom - 1, light);
 }
 
 void ValueField::keyPressEvent(QKeyEvent *event)

@@ -125,8 +125,8 @@ frmGeometry::frmGeometry()
         m_inputs[size_t(i)] = field;
 
         QLabel *answer = addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
-                                   QString::fromLatin1(quantity.name), AnswerLook::Plain);
-        answer->setText(QString::fromLatin1(quantity.letter));
+                                   QString::fromLatin1(quantity.name), AnswerLook::Plain,
+                                   QString::fromLatin1(quantity.letter));
         styleOnDrawing(answer);
         answer->hide();
         m_answers[size_t(i)] = answer;
