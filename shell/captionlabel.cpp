@@ -46,6 +46,24 @@ const CaptionLabel::LaidOut &CaptionLabel::laidOut(int width) const
     return *cache.insert(key, {shown, laid});
 }
 
+void CaptionLabel::drawBox(QPainter &painter)
+{
+    if (frameShape() != QFrame::Box || frameShadow() != QFrame::Plain) {
+        drawFrame(&painter);
+        return;
+    }
+    // The style strokes a plain box as a path; four thin fills put the same
+    // pixels on screen for a fraction of the work, which tells in a table
+    // of thirty cells.
+    const QRect box = frameRect();
+    const int line = lineWidth();
+    const QColor colour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    painter.fillRect(box.left(), box.top(), box.width(), line, colour);
+    painter.fillRect(box.left(), box.bottom() - line + 1, box.width(), line, colour);
+    painter.fillRect(box.left(), box.top() + line, line, box.height() - 2 * line, colour);
+    painter.fillRect(box.right() - line + 1, box.top() + line, line, box.height() - 2 * line, colour);
+}
+
 void CaptionLabel::paintEvent(QPaintEvent *event)
 {
     // Rich text and wrapped text keep the label's own painting.
@@ -69,7 +87,7 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
         y = room.bottom() + 1 - size.height();
 
     QPainter painter(this);
-    drawFrame(&painter);
+    drawBox(painter);
     painter.setFont(laid.font);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     painter.drawStaticText(QPointF(x, y), laid.text);

@@ -19,6 +19,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawBox(QPainter &painter);
     struct LaidOut {
         QFont font; // the caption's own font, or a smaller one that fits
         QStaticText text;

@@ -1,4 +1,5 @@
 #include "shell/answerlabel.h"
+#include "shell/captionlabel.h"
 #include "shell/framebox.h"
 #include "shell/systemcolours.h"
 #include "shell/valuefield.h"
@@ -14,6 +15,8 @@ class TestDrawnControls : public QObject {
 private slots:
     void frameIsAnEtchedLineBrokenByItsTitle_data();
     void frameIsAnEtchedLineBrokenByItsTitle();
+    void boxedCaptionHasTheStylesBorder_data();
+    void boxedCaptionHasTheStylesBorder();
     void valueFieldShowsWhetherItHasTheKeyboard();
     void answerBecomesSelectableWhenReached_data();
     void answerBecomesSelectableWhenReached();
@@ -70,6 +73,42 @@ void TestDrawnControls::frameIsAnEtchedLineBrokenByItsTitle()
             inked = inked || image.pixelColor(x, y).lightness() < 90;
     }
     QCOMPARE(inked, !title.isEmpty());
+}
+
+void TestDrawnControls::boxedCaptionHasTheStylesBorder_data()
+{
+    QTest::addColumn<QColor>("ink");
+    QTest::addColumn<int>("lineWidth");
+    QTest::newRow("black, one pixel") << QColor(Qt::black) << 1;
+    QTest::newRow("red, two pixels") << QColor(Qt::red) << 2;
+}
+
+// A boxed caption's border is pixel for pixel the one a plain label gets
+// from the style.
+void TestDrawnControls::boxedCaptionHasTheStylesBorder()
+{
+    QFETCH(QColor, ink);
+    QFETCH(int, lineWidth);
+    CaptionLabel caption(QStringLiteral("Octagon"));
+    QLabel reference(QStringLiteral("Octagon"));
+    for (QLabel *label : {static_cast<QLabel *>(&caption), &reference}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ink);
+        label->setPalette(palette);
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(lineWidth);
+        label->setGeometry(0, 0, 81, 17);
+    }
+    const QImage drawn = onFace(&caption);
+    const QImage expected = onFace(&reference);
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const bool border = x < lineWidth || y < lineWidth || x >= drawn.width() - lineWidth
+                || y >= drawn.height() - lineWidth;
+            if (border)
+                QCOMPARE(drawn.pixelColor(x, y), expected.pixelColor(x, y));
+        }
+    QCOMPARE(drawn.pixelColor(0, 0), ink);
 }
 
 void TestDrawnControls::valueFieldShowsWhetherItHasTheKeyboard()
