@@ -2,6 +2,7 @@
 
 #include "circlecalculations.h"
 #include "shell/globalsubs.h"
+#include "shell/layoutslot.h"
 #include "shell/valuefield.h"
 
 #include <QGroupBox>
@@ -14,33 +15,13 @@
 
 namespace Zyntra {
 
-namespace {
-
-enum class Show { Keep, Shown, Hidden };
-
-// A caption to set (none keeps it) and whether to show or hide.
-struct ControlLayout {
-    const char *caption = nullptr;
-    Show show = Show::Keep;
-};
-
-// A value field: its label's caption, the name a screen reader speaks (and
-// the warning uses), and whether label and field show.
-struct FieldLayout {
-    const char *caption = nullptr;
-    const char *accessibleName = nullptr;
-    Show show = Show::Keep;
-};
-
-} // namespace
-
 // What a family member shows when it loads, or what an option changes.
 struct CircleLayout {
     const char *title = nullptr;
     const char *picture = nullptr; // the one picture shown; none keeps them
-    std::array<ControlLayout, 4> options{};
-    std::array<FieldLayout, 3> fields{};
-    std::array<ControlLayout, 4> rows{}; // result caption and answer together
+    std::array<Slot, 4> options{};
+    std::array<Slot, 3> fields{};
+    std::array<Slot, 4> rows{}; // result caption and answer together
 };
 
 namespace {
@@ -61,22 +42,23 @@ constexpr std::array<CirclePicture, 5> Pictures{{
 }};
 
 const std::array<CircleLayout, 4> CircleOptions{{
-    {.fields = {{{"Radius = ", "Radius r"}}}},
-    {.fields = {{{"Diameter = ", "Diameter D"}}}},
-    {.fields = {{{"Circumference = ", "Circumference"}}}},
-    {.fields = {{{"Area = ", "Area"}}}},
+    {.fields = {field("Radius = ", "Radius r")}},
+    {.fields = {field("Diameter = ", "Diameter D")}},
+    {.fields = {field("Circumference = ", "Circumference")}},
+    {.fields = {field("Area = ", "Area")}},
 }};
 
 const std::array<CircleLayout, 3> SectionOptions{{
     {.picture = "picCircleSector",
-     .fields = {{{"r =", "Radius r"}, {"Degrees =", Angle}, {.show = Show::Hidden}}},
-     .rows = {{{"Radius"}, {"Degrees"}, {"Arc Length AC"}, {"Area ABCA", Show::Shown}}}},
+     .fields = {field("r =", "Radius r"), field("Degrees =", Angle), hide},
+     .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), shown("Area ABCA")}},
     {.picture = "picCircleSegment",
-     .fields = {{{"r =", "Radius r"}, {"Degrees =", Angle}, {.show = Show::Hidden}}},
-     .rows = {{{"Radius"}, {"Degrees"}, {"Area ACDA"}, {.show = Show::Hidden}}}},
+     .fields = {field("r =", "Radius r"), field("Degrees =", Angle), hide},
+     .rows = {named("Radius"), named("Degrees"), named("Area ACDA"), hide}},
     {.picture = "picHollowSec",
-     .fields = {{{"r1", "Outer radius r1"}, {"r2", "Inner radius r2", Show::Shown}, {"Degrees", Angle, Show::Shown}}},
-     .rows = {{{"r1"}, {"r2"}, {"Degrees", Show::Shown}, {"Area ABCDA", Show::Shown}}}},
+     .fields = {field("r1", "Outer radius r1"), field("r2", "Inner radius r2", Shown::Yes),
+                field("Degrees", Angle, Shown::Yes)},
+     .rows = {named("r1"), named("r2"), shown("Degrees"), shown("Area ABCDA")}},
 }};
 
 struct FamilyMember {
@@ -89,14 +71,14 @@ const std::array<FamilyMember, 3> FamilyMembers{{
     {{.picture = "picCircle"}, CircleOptions},
     {{.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
-      .options = {{{"Sector of Circle"}, {"Seg. of Circle"}, {"Hollow Circle Sector"}, {.show = Show::Hidden}}},
-      .fields = {{{}, {.show = Show::Shown}, {}}},
-      .rows = {{{"Radius"}, {"Degrees"}, {"Arc Length AC"}, {"Area ABCA"}}}},
+      .options = {named("Sector of Circle"), named("Seg. of Circle"), named("Hollow Circle Sector"), hide},
+      .fields = {keep, show, keep},
+      .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
     {{.picture = "picEllipse",
-      .options = {{{"a/b"}, {.show = Show::Hidden}, {.show = Show::Hidden}, {.show = Show::Hidden}}},
-      .fields = {{{"a =", "Semi-axis a"}, {"b =", "Semi-axis b", Show::Shown}, {}}},
-      .rows = {{{"a"}, {"b"}, {"Area"}, {"Perimeter", Show::Shown}}}},
+      .options = {named("a/b"), hide, hide, hide},
+      .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},
+      .rows = {named("a"), named("b"), named("Area"), shown("Perimeter")}},
      {}},
 }};
 
@@ -106,11 +88,6 @@ const FamilyMember *familyMember(qint16 circleMode)
                                                                         : nullptr;
 }
 
-void applyShow(QWidget *control, Show show)
-{
-    if (show != Show::Keep)
-        control->setVisible(show == Show::Shown);
-}
 
 void boldFont(QWidget *control)
 {
@@ -198,29 +175,12 @@ void frmCircle::applyLayout(const CircleLayout &layout)
     if (layout.picture)
         for (Picture *picture : pictures)
             picture->setVisible(picture->objectName() == QLatin1String(layout.picture));
-    for (size_t i = 0; i < optGivencircle.size(); ++i) {
-        if (layout.options[i].caption)
-            optGivencircle[i]->setText(QString::fromUtf8(layout.options[i].caption));
-        applyShow(optGivencircle[i], layout.options[i].show);
-    }
-    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
-        const FieldLayout &field = layout.fields[i];
-        if (field.caption)
-            lblGivenValue[i]->setText(QString::fromUtf8(field.caption));
-        if (field.accessibleName)
-            txtGivenValue[i]->setAccessibleName(QString::fromUtf8(field.accessibleName));
-        applyShow(lblGivenValue[i], field.show);
-        applyShow(txtGivenValue[i], field.show);
-    }
-    for (size_t i = 0; i < lblAnswer.size(); ++i) {
-        const ControlLayout &row = layout.rows[i];
-        if (row.caption) {
-            lblAnswerCaption[i]->setText(QString::fromUtf8(row.caption));
-            lblAnswer[i]->setAccessibleDescription(lblAnswerCaption[i]->text());
-        }
-        applyShow(lblAnswerCaption[i], row.show);
-        applyShow(lblAnswer[i], row.show);
-    }
+    for (size_t i = 0; i < optGivencircle.size(); ++i)
+        applyOption(optGivencircle[i], layout.options[i]);
+    for (size_t i = 0; i < txtGivenValue.size(); ++i)
+        applyField(lblGivenValue[i], txtGivenValue[i], layout.fields[i]);
+    for (size_t i = 0; i < lblAnswer.size(); ++i)
+        applyRow(lblAnswerCaption[i], lblAnswer[i], layout.rows[i]);
 }
 
 void frmCircle::optGivencircle_Click(int index)

@@ -20,12 +20,6 @@ void setBold(QWidget *widget)
     widget->setFont(font);
 }
 
-void applyShown(QWidget *widget, Shown shown)
-{
-    if (shown != Shown::Keep)
-        widget->setVisible(shown == Shown::Yes);
-}
-
 } // namespace
 
 frmSquare::frmSquare()
@@ -143,30 +137,12 @@ void frmSquare::applyLayout(const Layout &layout)
         for (size_t i = 0; i < pictures.size(); ++i)
             pictures[i]->setVisible(SquarePicture(i) == *layout.picture);
     }
-    for (size_t i = 0; i < optGivenrect.size(); ++i) {
-        const Slot &slot = layout.options[i];
-        if (slot.caption)
-            optGivenrect[i]->setText(QString::fromLatin1(slot.caption));
-        applyShown(optGivenrect[i], slot.shown);
-    }
-    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
-        const Slot &slot = layout.fields[i];
-        if (slot.caption)
-            lblGivenValue[i]->setText(QString::fromLatin1(slot.caption));
-        if (slot.spoken)
-            txtGivenValue[i]->setAccessibleName(QString::fromLatin1(slot.spoken));
-        applyShown(lblGivenValue[i], slot.shown);
-        applyShown(txtGivenValue[i], slot.shown);
-    }
-    for (size_t i = 0; i < lblResult.size(); ++i) {
-        const Slot &slot = layout.rows[i];
-        if (slot.caption) {
-            lblResult[i]->setText(QString::fromLatin1(slot.caption));
-            lblAnswer[i]->setAccessibleDescription(lblResult[i]->text());
-        }
-        applyShown(lblResult[i], slot.shown);
-        applyShown(lblAnswer[i], slot.shown);
-    }
+    for (size_t i = 0; i < optGivenrect.size(); ++i)
+        applyOption(optGivenrect[i], layout.options[i]);
+    for (size_t i = 0; i < txtGivenValue.size(); ++i)
+        applyField(lblGivenValue[i], txtGivenValue[i], layout.fields[i]);
+    for (size_t i = 0; i < lblResult.size(); ++i)
+        applyRow(lblResult[i], lblAnswer[i], layout.rows[i]);
 }
 
 void frmSquare::showOutcome(const Outcome &outcome)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/calculation.h"
+#include "shell/layoutslot.h"
 
 #include <array>
 #include <optional>
@@ -8,32 +9,7 @@
 namespace Zyntra {
 
 // What the workbench shows is data: a Layout says what to change on the one
-// fixed set of controls, and frmSquare applies it with one function. A
-// layout lists only its changes; whatever it leaves alone keeps its state.
-
-enum class Shown { Keep, Yes, No };
-
-// One option, value field or result row: its new caption (nullptr keeps
-// the caption) and whether it is shown. `spoken` is a value field's
-// accessible name, also the name its warning uses (nullptr keeps it).
-struct Slot {
-    const char *caption = nullptr;
-    Shown shown = Shown::Keep;
-    const char *spoken = nullptr;
-};
-
-inline constexpr Slot keep{};
-inline constexpr Slot hide{nullptr, Shown::No, nullptr};
-inline constexpr Slot show{nullptr, Shown::Yes, nullptr};
-// A new caption; shown or hidden stays as it is.
-constexpr Slot named(const char *caption) { return {caption, Shown::Keep, nullptr}; }
-// A new caption, shown.
-constexpr Slot shown(const char *caption) { return {caption, Shown::Yes, nullptr}; }
-// A value field's new caption and accessible name.
-constexpr Slot field(const char *caption, const char *spoken, Shown visibility = Shown::Keep)
-{
-    return {caption, visibility, spoken};
-}
+// fixed set of controls, and frmSquare applies it with one function.
 
 // The fourteen pictures, in the order they are stacked on the window.
 enum class SquarePicture {
