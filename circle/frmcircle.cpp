@@ -1,5 +1,6 @@
 #include "frmcircle.h"
 
+#include "shell/answerlabel.h"
 #include "circlecalculations.h"
 #include "shell/globalsubs.h"
 #include "shell/layoutslot.h"
@@ -217,15 +218,15 @@ void frmCircle::cmdCalculate_Click()
         return;
     case Outcome::Kind::Answers:
         for (const auto &[index, text] : outcome.answers)
-            lblAnswer[size_t(index)]->setText(text);
+            lblAnswer[size_t(index)]->setAnswer(text);
         return;
     }
 }
 
 void frmCircle::ZeroAnswer()
 {
-    for (QLabel *answer : lblAnswer)
-        answer->setText(QStringLiteral("0"));
+    for (AnswerLabel *answer : lblAnswer)
+        answer->setAnswer(QStringLiteral("0"));
 }
 
 void frmCircle::cmdClear_Click()

@@ -35,7 +35,7 @@ private:
     std::array<ValueField *, 3> txtGivenValue{};
     std::array<Picture *, 5> pictures{};
     std::array<QLabel *, 4> lblAnswerCaption{};
-    std::array<QLabel *, 4> lblAnswer{};
+    std::array<AnswerLabel *, 4> lblAnswer{};
 };
 
 } // namespace Zyntra

@@ -1,5 +1,6 @@
 #include "frmpolygon.h"
 
+#include "shell/answerlabel.h"
 #include "polygonareas.h"
 #include "shell/globalsubs.h"
 #include "shell/systemcolours.h"
@@ -60,8 +61,8 @@ frmPolygon::frmPolygon()
     };
     addCaption(0, 0, -1, QStringLiteral("Polygon"));
     addCaption(1, 1, -1, QStringLiteral("No. of Sides"));
-    m_answers[10] = addLabel(results, arrayName(QStringLiteral("lblAnswer"), 10), tableCell(2, -1), QStringLiteral("Area"));
-    styleTableCell(m_answers[10], false);
+    styleTableCell(addLabel(results, arrayName(QStringLiteral("lblAnswer"), 10), tableCell(2, -1), QStringLiteral("Area")),
+                   false);
     for (int row = 0; row < int(RegularPolygons.size()); ++row) {
         const RegularPolygon &polygon = RegularPolygons[size_t(row)];
         addCaption(2 + 2 * row, 0, row, QString::fromLatin1(polygon.name));
@@ -95,7 +96,7 @@ void frmPolygon::cmdCalculate_Click()
         return;
     }
     for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setText(text);
+        m_answers[size_t(index)]->setAnswer(text);
 }
 
 void frmPolygon::cmdClear_Click()

@@ -20,7 +20,7 @@ private:
     void Form_Load();
 
     ValueField *m_side;
-    std::array<QLabel *, 11> m_answers{}; // 10 is the "Area" header
+    std::array<AnswerLabel *, 10> m_answers{};
 };
 
 } // namespace Zyntra

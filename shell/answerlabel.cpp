@@ -10,9 +10,20 @@ AnswerLabel::AnswerLabel(const QString &text, QWidget *parent)
     setCursor(Qt::IBeamCursor);
 }
 
+void AnswerLabel::setAnswer(const QString &text)
+{
+    if (selectable()) {
+        setText(text);
+        return;
+    }
+    setFocusPolicy(Qt::NoFocus);
+    setText(text);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void AnswerLabel::becomeSelectable()
 {
-    if (textInteractionFlags() & Qt::TextSelectableByMouse)
+    if (selectable())
         return;
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);

@@ -16,6 +16,11 @@ public:
     // that makes Qt build the selection machinery on the next setText.
     AnswerLabel(const QString &text, QWidget *parent);
 
+    // Writes an answer. Qt builds the selection machinery for any label that
+    // can take the focus as soon as its text is set; until the user reaches
+    // for this one, the text goes in without it.
+    void setAnswer(const QString &text);
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -23,6 +28,7 @@ protected:
 
 private:
     void becomeSelectable();
+    bool selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
 };
 
 } // namespace Zyntra

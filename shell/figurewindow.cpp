@@ -82,7 +82,7 @@ QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, c
     return label;
 }
 
-QLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
+AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
                                AnswerLook look, const QString &text)
 {
     auto *label = new AnswerLabel(text, parent);

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace Zyntra {
 
+class AnswerLabel;
 class Picture;
 class ValueField;
 
@@ -40,8 +41,8 @@ protected:
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
     // An answer label, selectable; its row's caption becomes its description.
     enum class AnswerLook { RedOnBlack, Plain };
-    QLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
-                      AnswerLook look = AnswerLook::RedOnBlack, const QString &text = QString());
+    AnswerLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
+                           AnswerLook look = AnswerLook::RedOnBlack, const QString &text = QString());
     ValueField *addField(QWidget *parent, const QString &name, Twips at, QLabel *caption,
                          const QString &accessibleName);
     QPushButton *addButton(QWidget *parent, const QString &name, Twips at, const QString &text);

@@ -1,5 +1,6 @@
 #include "frmsphere.h"
 
+#include "shell/answerlabel.h"
 #include "shell/globalsubs.h"
 #include "shell/valuefield.h"
 #include "spherevalues.h"
@@ -127,7 +128,7 @@ void frmSphere::cmdCalculate_Click()
         return;
     }
     for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setText(text);
+        m_answers[size_t(index)]->setAnswer(text);
 }
 
 void frmSphere::cmdClear_Click()

@@ -29,7 +29,7 @@ private:
     QLabel *m_prompt;
     ValueField *m_given;
     std::array<QRadioButton *, 5> m_options{};
-    std::array<QLabel *, 5> m_answers{}; // radius, diameter, circumference, surface area, volume
+    std::array<AnswerLabel *, 5> m_answers{}; // radius, diameter, circumference, surface area, volume
 };
 
 } // namespace Zyntra

@@ -1,5 +1,6 @@
 #include "frmgeometry.h"
 
+#include "shell/answerlabel.h"
 #include "rttriangle.h"
 #include "shell/globalsubs.h"
 #include "shell/systemcolours.h"
@@ -68,9 +69,9 @@ void styleOnDrawing(QLabel *label)
 }
 
 // A long value widens its label rather than losing digits.
-void showAnswer(QLabel *label, const QString &text, Twips design)
+void showAnswer(AnswerLabel *label, const QString &text, Twips design)
 {
-    label->setText(text);
+    label->setAnswer(text);
     label->resize(std::max(design.toPixels().width(), label->sizeHint().width()), label->height());
     label->show();
 }
@@ -102,9 +103,8 @@ frmGeometry::frmGeometry()
 
     for (int i = 0; i < int(SideCaptions.size()); ++i) {
         const SideCaption &side = SideCaptions[size_t(i)];
-        m_answers[size_t(5 + i)] = addLabel(all, arrayName(QStringLiteral("lblanswer"), 5 + i), side.at,
-                                            QString::fromLatin1(side.text));
-        styleOnDrawing(m_answers[size_t(5 + i)]);
+        styleOnDrawing(addLabel(all, arrayName(QStringLiteral("lblanswer"), 5 + i), side.at,
+                                QString::fromLatin1(side.text)));
     }
 
     QGroupBox *given = addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775});
@@ -124,7 +124,7 @@ frmGeometry::frmGeometry()
         connect(field, &QLineEdit::textChanged, this, [this, i] { txtInput_Change(i); });
         m_inputs[size_t(i)] = field;
 
-        QLabel *answer = addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
+        AnswerLabel *answer = addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
                                    QString::fromLatin1(quantity.name), AnswerLook::Plain,
                                    QString::fromLatin1(quantity.letter));
         styleOnDrawing(answer);

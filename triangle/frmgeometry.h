@@ -23,7 +23,7 @@ private:
     void RtTriangle();
 
     std::array<ValueField *, 5> m_inputs{};
-    std::array<QLabel *, 8> m_answers{}; // 5 to 7 are the side captions on the drawing
+    std::array<AnswerLabel *, 5> m_answers{};
 };
 
 } // namespace Zyntra

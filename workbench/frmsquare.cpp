@@ -1,5 +1,6 @@
 #include "frmsquare.h"
 
+#include "shell/answerlabel.h"
 #include "shell/globalsubs.h"
 #include "shell/valuefield.h"
 
@@ -150,7 +151,7 @@ void frmSquare::showOutcome(const Outcome &outcome)
     switch (outcome.kind) {
     case Outcome::Kind::Answers:
         for (const auto &[row, text] : outcome.answers)
-            lblAnswer[size_t(row)]->setText(text);
+            lblAnswer[size_t(row)]->setAnswer(text);
         break;
     case Outcome::Kind::Zeros:
         ZeroAnswer();
@@ -179,8 +180,8 @@ void frmSquare::cmdClear_Click()
 
 void frmSquare::ZeroAnswer()
 {
-    for (QLabel *answer : lblAnswer)
-        answer->setText(QStringLiteral("0"));
+    for (AnswerLabel *answer : lblAnswer)
+        answer->setAnswer(QStringLiteral("0"));
 }
 
 void frmSquare::optGivenrect_Click(int index)

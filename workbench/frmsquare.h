@@ -55,7 +55,7 @@ private:
     std::array<QLabel *, 5> lblGivenValue{};
     std::array<ValueField *, 5> txtGivenValue{};
     std::array<QLabel *, 5> lblResult{};
-    std::array<QLabel *, 5> lblAnswer{};
+    std::array<AnswerLabel *, 5> lblAnswer{};
     std::array<QWidget *, PictureCount> pictures{};
 };
 

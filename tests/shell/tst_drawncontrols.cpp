@@ -163,6 +163,8 @@ void TestDrawnControls::answerBecomesSelectableWhenReached()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(answer->focusPolicy(), Qt::StrongFocus); // Tab stops at it from the start
     QCOMPARE(answer->textInteractionFlags() & Qt::TextSelectableByMouse, Qt::TextInteractionFlags());
+    answer->setAnswer(QStringLiteral("7.25"));
+    QCOMPARE(answer->focusPolicy(), Qt::StrongFocus);
 
     if (how == QLatin1String("click")) {
         QTest::mouseClick(answer, Qt::LeftButton, {}, QPoint(5, 9));
@@ -173,8 +175,13 @@ void TestDrawnControls::answerBecomesSelectableWhenReached()
     QTRY_VERIFY(answer->hasFocus());
     QCOMPARE(answer->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QTest::keyClick(answer, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(answer->selectedText(), QStringLiteral("12.5"));
-    QCOMPARE(answer->text(), QStringLiteral("12.5"));
+    QCOMPARE(answer->selectedText(), QStringLiteral("7.25"));
+
+    // Written again once selectable: the new text is what gets selected.
+    answer->setAnswer(QStringLiteral("9.5"));
+    QTest::keyClick(answer, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(answer->selectedText(), QStringLiteral("9.5"));
+    QCOMPARE(answer->text(), QStringLiteral("9.5"));
 }
 
 QTEST_MAIN(TestDrawnControls)
