@@ -18,6 +18,7 @@ namespace {
 
 const char ChildFlag[] = "--show-first-window";
 const char ResidentFlag[] = "--resident-memory";
+const char TickFlag[] = "--tick-to-main-window";
 
 // Ends the process as soon as its window is first exposed on screen.
 class ExposeWatch : public QObject {
@@ -61,6 +62,52 @@ void startToFirstWindow(benchmark::State &state, const char *which)
         }
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
         child.waitForFinished();
+    }
+}
+
+void waitUntilExposed(QWidget *window)
+{
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// With a first window on screen, prints the nanoseconds from the splash's
+// tick to the main window on screen, or, as the floor, from showing an
+// empty Qt main window to its being on screen.
+int showMainWindowAfterTick(int argc, char **argv, bool program)
+{
+    QApplication app(argc, argv);
+    Zyntra::frmSplash splash;
+    splash.show();
+    waitUntilExposed(&splash);
+    QElapsedTimer clock;
+    std::unique_ptr<QMainWindow> empty;
+    QWidget *main = nullptr;
+    clock.start();
+    if (program) {
+        splash.Timer1_Timer();
+        main = splash.mainWindow();
+    } else {
+        empty = std::make_unique<QMainWindow>();
+        empty->show();
+        main = empty.get();
+    }
+    waitUntilExposed(main);
+    std::printf("%lld\n", static_cast<long long>(clock.nsecsElapsed()));
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+void tickToMainWindow(benchmark::State &state, const char *which)
+{
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(TickFlag), QString::fromLatin1(which)});
+        if (!child.waitForFinished(10000)) {
+            state.SkipWithError("the main window never showed");
+            break;
+        }
+        state.SetIterationTime(child.readAllStandardOutput().trimmed().toDouble() / 1e9);
     }
 }
 
@@ -111,11 +158,15 @@ BENCHMARK_CAPTURE(residentMemory, everyFigureWindowOnce, "every-window")->Iterat
 
 BENCHMARK_CAPTURE(startToFirstWindow, emptyQtWindow, "empty")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startToFirstWindow, splash, "splash")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickToMainWindow, emptyQtMainWindow, "empty")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickToMainWindow, program, "program")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], ChildFlag) == 0)
         return showFirstWindow(argc, argv, qstrcmp(argv[2], "splash") == 0);
+    if (argc == 3 && qstrcmp(argv[1], TickFlag) == 0)
+        return showMainWindowAfterTick(argc, argv, qstrcmp(argv[2], "program") == 0);
     if (argc == 3 && qstrcmp(argv[1], ResidentFlag) == 0)
         return showResidentMemory(argc, argv, qstrcmp(argv[2], "every-window") == 0);
     // Measured headless unless a display is asked for; the children inherit it.
