@@ -26,7 +26,6 @@ void AnswerLabel::becomeSelectable()
     if (selectable())
         return;
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void AnswerLabel::focusInEvent(QFocusEvent *event)
