@@ -3,6 +3,7 @@
 #include "shell/clientarea.h"
 #include "shell/figurecommands.h"
 #include "shell/figurewindow.h"
+#include "shell/globalsubs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,29 @@ BENCHMARK(figureCommand)
     ->ArgNames({"3d", "index", "painted"})
     ->MeasureProcessCPUTime() // painting may hand work to Qt's thread pool
     ->Unit(benchmark::kMicrosecond);
+
+// The floor for a figure command: the open window closed and an empty
+// widget of a figure window's size placed and shown in the client area.
+static void emptyWindowCommand(benchmark::State &state)
+{
+    const bool painted = state.range(0) != 0;
+    GlobalSubs::UnloadCurrentForm(); // nothing of a figure window beneath
+    ClientArea *area = benchProgram()->clientArea();
+    const QRect placement = figurePlacement(benchProgram()->frameGeometry().size());
+    auto *window = new QWidget(area);
+    for (auto _ : state) {
+        delete window;
+        window = new QWidget(area);
+        window->setAutoFillBackground(true);
+        window->setGeometry(placement);
+        window->show();
+        if (painted)
+            QApplication::processEvents();
+    }
+    delete window;
+    QApplication::processEvents();
+}
+BENCHMARK(emptyWindowCommand)->ArgName("painted")->Arg(0)->Arg(1)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 namespace {
 
