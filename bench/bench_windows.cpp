@@ -16,7 +16,31 @@ using namespace Zyntra;
 
 namespace {
 
-QAction *menuItem(const QString &name) { return benchProgram()->findChild<QAction *>(name); }
+// The benchmarks below take the figure as their first two arguments:
+// submenu (0 2D, 1 3D) and index.
+QAction *chosenFigure(const benchmark::State &state) { return figureItem(int(state.range(0)), int(state.range(1))); }
+
+void labelFigure(benchmark::State &state)
+{
+    const size_t index = size_t(state.range(1));
+    state.SetLabel(state.range(0) == 0 ? Geometry2dCommands[index].caption : Geometry3dCommands[index].caption);
+}
+
+// Opens a figure's window with its first option in force and two of its
+// shown fields given; its CALCULATE button, or nullptr.
+QPushButton *readyToCalculate(const benchmark::State &state)
+{
+    chosenFigure(state)->trigger();
+    const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
+    if (windows.isEmpty())
+        return nullptr;
+    FigureWindow *window = windows.constFirst();
+    int given = 0;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (field->isVisibleTo(window) && field->isEnabled() && given++ < 5)
+            field->setText(given == 1 ? QStringLiteral("3") : QStringLiteral("2"));
+    return window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
+}
 
 } // namespace
 
@@ -24,11 +48,9 @@ QAction *menuItem(const QString &name) { return benchProgram()->findChild<QActio
 // next; with painted:1 also the event loop's turn that paints it on screen.
 static void figureCommand(benchmark::State &state)
 {
-    const bool plane = state.range(0) == 0;
-    const int index = int(state.range(1));
+    labelFigure(state);
     const bool painted = state.range(2) != 0;
-    QAction *item = menuItem(arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index));
-    state.SetLabel(plane ? Geometry2dCommands[size_t(index)].caption : Geometry3dCommands[size_t(index)].caption);
+    QAction *item = chosenFigure(state);
     for (auto _ : state) {
         item->trigger();
         if (painted)
@@ -65,34 +87,6 @@ static void emptyWindowCommand(benchmark::State &state)
     QApplication::processEvents();
 }
 BENCHMARK(emptyWindowCommand)->ArgName("painted")->Arg(0)->Arg(1)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
-
-namespace {
-
-// Opens a figure's window with its first option in force and two of its
-// shown fields given; its CALCULATE button, or nullptr.
-QPushButton *readyToCalculate(benchmark::State &state)
-{
-    const bool plane = state.range(0) == 0;
-    const int index = int(state.range(1));
-    menuItem(arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index))->trigger();
-    const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
-    if (windows.isEmpty())
-        return nullptr;
-    FigureWindow *window = windows.constFirst();
-    int given = 0;
-    for (QLineEdit *field : window->findChildren<QLineEdit *>())
-        if (field->isVisibleTo(window) && field->isEnabled() && given++ < 5)
-            field->setText(given == 1 ? QStringLiteral("3") : QStringLiteral("2"));
-    return window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
-}
-
-void labelFigure(benchmark::State &state)
-{
-    const size_t index = size_t(state.range(1));
-    state.SetLabel(state.range(0) == 0 ? Geometry2dCommands[index].caption : Geometry3dCommands[index].caption);
-}
-
-} // namespace
 
 // One CALCULATE click in each figure's window, answers written; with
 // first:1 the first click in a freshly opened window, which also builds

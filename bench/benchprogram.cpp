@@ -23,10 +23,15 @@ MDIMain *benchProgram()
     return splash->mainWindow();
 }
 
-void chooseFigure(int submenu, int index)
+QAction *figureItem(int submenu, int index)
 {
     const QString item = arrayName(submenu == 0 ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
-    benchProgram()->findChild<QAction *>(item)->trigger();
+    return benchProgram()->findChild<QAction *>(item);
+}
+
+void chooseFigure(int submenu, int index)
+{
+    figureItem(submenu, index)->trigger();
 }
 
 double residentKiB()
