@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace Zyntra {
@@ -117,14 +116,17 @@ QString formatResult(double value, Pattern pattern)
         value = 0; // never reached: checked arithmetic stops before formatting
 
     // Fifteen significant digits d0.d1...d14 times ten to the exponent.
+    // to_chars ignores every locale setting; printf would write the C
+    // library's decimal separator, a comma on many desktops.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     std::string mantissa;
     const char *p = buffer;
     for (; *p != 'e'; ++p)
         if (*p != '.')
             mantissa.push_back(*p);
-    const int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
 
     // Place the digits around the decimal point: integer digits, then fraction.
     std::string integerPart;
