@@ -109,8 +109,10 @@ frmCircle::frmCircle()
     titleFont.setPointSizeF(13.5);
     titleFont.setItalic(true);
     lblTitle->setFont(titleFont);
+    setHeading(lblTitle);
 
-    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895});
+    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895},
+                                  QStringLiteral("Given"));
     const QString optionCaptions[] = {QStringLiteral("Radius"), QStringLiteral("Diameter"),
                                       QStringLiteral("Circumference"), QStringLiteral("Area")};
     for (int i = 0; i < 4; ++i) {
@@ -122,7 +124,7 @@ frmCircle::frmCircle()
     }
     optGivencircle[0]->setChecked(true);
 
-    QGroupBox *given = addFrame(window, QStringLiteral("Frame1"), {1800, 600, 1695, 2895});
+    QGroupBox *given = addFrame(window, QStringLiteral("Frame1"), {1800, 600, 1695, 2895}, QStringLiteral("Values"));
     const QString fieldCaptions[] = {QStringLiteral("r ="), QStringLiteral("Degrees ="), QStringLiteral("r =")};
     const QString fieldNames[] = {QStringLiteral("Radius r"), QString::fromUtf8(Angle), QStringLiteral("Radius r")};
     for (int i = 0; i < 3; ++i) {
@@ -144,7 +146,7 @@ frmCircle::frmCircle()
         pictures[i]->hide();
     }
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575});
+    QGroupBox *results = addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575}, QStringLiteral("Results"));
     for (int i = 0; i < 4; ++i) {
         const int top = 360 + 240 * i;
         lblAnswerCaption[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i),
@@ -231,7 +233,7 @@ void frmCircle::ZeroAnswer()
 
 void frmCircle::cmdClear_Click()
 {
-    for (QLabel *answer : lblAnswer)
+    for (AnswerLabel *answer : lblAnswer)
         answer->clear();
     for (ValueField *field : txtGivenValue)
         field->clear();

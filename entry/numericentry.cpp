@@ -21,6 +21,10 @@ std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStrin
     case Qt::Key_Delete: return std::nullopt;
     default: break;
     }
+    // The keypad's decimal key types a comma on many layouts; in a number
+    // it can only mean the full stop.
+    if (modifiers.testFlag(Qt::KeypadModifier) && (key == Qt::Key_Comma || key == Qt::Key_Period))
+        return qint16('.');
     if (text.isEmpty())
         return std::nullopt;
     return qint16(text.at(0).unicode());

@@ -11,7 +11,8 @@ namespace Zyntra {
 // Key code of a keystroke: the typed character as a signed 16-bit value.
 // Empty when the key types no character (arrows, Delete, Home...).
 // Ctrl+letter is its control code whether the platform puts the control
-// character or the letter into the event's text.
+// character or the letter into the event's text. The keypad's decimal key
+// is the full stop on every layout.
 std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
 // Value fields accept control codes and "0123456789."; anything else is

@@ -45,8 +45,12 @@ frmPolygon::frmPolygon()
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(13.5);
     heading->setFont(headingFont);
+    // The frame below starts inside the heading's box: the text hangs from
+    // the top so that its descenders stay clear of the frame.
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setHeading(heading);
 
-    QGroupBox *input = addFrame(window, QStringLiteral("Frame1"), {360, 480, 1695, 2895});
+    QGroupBox *input = addFrame(window, QStringLiteral("Frame1"), {360, 480, 1695, 2895}, QStringLiteral("Values"));
     QLabel *caption = addLabel(input, QStringLiteral("lblGivenValue"), {120, 360, 1335, 255}, QStringLiteral("a ="));
     m_side = addField(input, QStringLiteral("txtGivenValue"), {120, 600, 1335, 285}, caption, QStringLiteral("Side a"));
     m_side->setKeyPressHandler([this](qint16 &keyAscii) { txtGivenValue_KeyPress(keyAscii); });
@@ -54,7 +58,7 @@ frmPolygon::frmPolygon()
     addPicture(window, QStringLiteral("Picture1"), {2760, 480, 3975, 2895}, QStringLiteral(":/pictures/octagon.svg"))
         ->setAccessibleName(QStringLiteral("Regular octagon with its side marked a"));
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255});
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255}, QStringLiteral("Results"));
     const auto addCaption = [&](int index, int column, int row, const QString &text) {
         styleTableCell(addLabel(results, arrayName(QStringLiteral("lblResult"), index), tableCell(column, row), text),
                        row >= 0);

@@ -5,10 +5,12 @@
 namespace Zyntra {
 
 // A label a result is written into. Its text can be selected and copied by
-// mouse or keyboard, and Tab stops at it. The selection machinery behind a
-// label is costly to build and most answers are only read, so it is built
-// the first time the user reaches for the label: a click, a right click or
-// the keyboard focus.
+// mouse or keyboard, and Tab stops at it while it shows a value. The
+// selection machinery behind a label is costly to build and most answers
+// are only read, so it is built the first time the user reaches for the
+// label: a click, a right click or the keyboard focus.
+// A screen reader hears the row's caption (the accessible description)
+// with the value, and nothing at all while the answer is empty.
 class AnswerLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,10 +22,14 @@ public:
     // can take the focus as soon as its text is set; until the user reaches
     // for this one, the text goes in without it.
     void setAnswer(const QString &text);
+    // Hides QLabel::clear so that an emptied answer leaves the Tab order too.
+    void clear() { setAnswer(QString()); }
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

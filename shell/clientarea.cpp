@@ -43,14 +43,7 @@ void ClientArea::addFigureWindow(FigureWindow *window, const QRect &placement)
     window->setParent(this);
     window->setGeometry(placement);
     window->show();
-    // Like a freshly opened window, the figure takes the keyboard at its first field.
-    for (QWidget *next = window->nextInFocusChain(); next != window && window->isAncestorOf(next);
-         next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus && next->isVisible() && next->isEnabled()) {
-            next->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
+    window->focusFirstField();
 }
 
 } // namespace Zyntra

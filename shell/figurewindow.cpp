@@ -8,6 +8,7 @@
 #include "valuefield.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,9 +28,55 @@ QString arrayName(const QString &name, int index)
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
+namespace {
+
+void collectInReadingOrder(QWidget *container, QList<QWidget *> &chain);
+
+// A figure window is called by its heading, which the workbench changes
+// with its mode; the heading itself is heard as one.
+class AccessibleFigureWindow : public QAccessibleWidget {
+public:
+    explicit AccessibleFigureWindow(FigureWindow *window) : QAccessibleWidget(window, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const QLabel *heading = static_cast<const FigureWindow *>(widget())->heading();
+        if (t == QAccessible::Name && heading && widget()->accessibleName().isEmpty())
+            return heading->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class AccessibleHeading : public QAccessibleWidget {
+public:
+    explicit AccessibleHeading(QLabel *label) : QAccessibleWidget(label, QAccessible::Heading) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessibleFigureWindowParts(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(FigureWindow::staticMetaObject.className()))
+        return new AccessibleFigureWindow(static_cast<FigureWindow *>(object));
+    if (className == QLatin1String(CaptionLabel::staticMetaObject.className())) {
+        auto *label = static_cast<QLabel *>(object);
+        for (QWidget *up = label->parentWidget(); up; up = up->parentWidget())
+            if (auto *window = qobject_cast<FigureWindow *>(up))
+                return window->heading() == label ? new AccessibleHeading(label) : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSize)
     : m_formCode(formCode)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFigureWindowParts), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(name);
     // The window paints its own colour rather than carrying a palette (see
     // paintEvent).
@@ -63,6 +110,18 @@ void FigureWindow::closeEvent(QCloseEvent *event)
     if (m_warning)
         m_warning->close();
     QWidget::closeEvent(event);
+}
+
+void FigureWindow::focusFirstField()
+{
+    QList<QWidget *> chain;
+    collectInReadingOrder(this, chain);
+    for (QWidget *control : chain) {
+        if (qobject_cast<ValueField *>(control) && control->isVisibleTo(this) && control->isEnabled()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 // The active-border face is painted here, not set as a palette: a palette
@@ -131,10 +190,11 @@ QRadioButton *FigureWindow::addOption(QWidget *parent, const QString &name, Twip
     return option;
 }
 
-QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at)
+QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at, const QString &spoken)
 {
     auto *frame = new FrameBox(parent);
     frame->setObjectName(name);
+    frame->setAccessibleName(spoken);
     frame->setGeometry(at.toPixels());
     return frame;
 }

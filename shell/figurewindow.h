@@ -9,7 +9,7 @@
 #include <QWidget>
 
 class QGroupBox;
-class QLabel;
+#include <QLabel>
 
 class QRadioButton;
 
@@ -30,7 +30,18 @@ public:
     ~FigureWindow() override;
 
     qint16 formCode() const { return m_formCode; }
+
+    // The label that names the figure: the window is called by its text and
+    // a screen reader hears it as a heading. A window without one is
+    // called by its accessible name.
+    void setHeading(QLabel *heading) { m_heading = heading; }
+    QLabel *heading() const { return m_heading; }
     void unload();
+
+    // Like a freshly opened window, the figure takes the keyboard where the
+    // user starts: its first value field (an option already chosen has
+    // nothing to do).
+    void focusFirstField();
 
     // The warning of the last failed calculation, if one is shown.
     QMessageBox *warning() const { return m_warning; }
@@ -62,7 +73,8 @@ protected:
         return buttons;
     }
     QRadioButton *addOption(QWidget *parent, const QString &name, Twips at, const QString &text);
-    QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at);
+    // `spoken` is what a screen reader calls the group ("Given", "Values", "Results").
+    QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at, const QString &spoken);
     Picture *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
 
     // Called once the window's controls exist. Tab follows the reading
@@ -82,6 +94,7 @@ private:
     qint16 m_formCode;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
+    QPointer<QLabel> m_heading;
     QMetaObject::Connection m_refocus;
 };
 

@@ -52,6 +52,14 @@ void ValueField::keyPressEvent(QKeyEvent *event)
             event->accept();
             return;
         }
+        // The code may stand for another character than the key's text
+        // (the keypad's comma); the field types what the code says.
+        const QChar typed{char16_t(keyAscii)};
+        if (keyAscii > 26 && event->text() != QString(typed)) {
+            insert(QString(typed));
+            event->accept();
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
 }

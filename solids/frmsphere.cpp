@@ -56,8 +56,10 @@ frmSphere::frmSphere()
     : FigureWindow(FormCode::Sphere, QStringLiteral("frmSphere"), {0, 0, 6480, 5400})
 {
     QWidget *window = form();
+    // The one figure window without a heading.
+    setAccessibleName(QStringLiteral("Sphere"));
 
-    QGroupBox *givenFrame = addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175});
+    QGroupBox *givenFrame = addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175}, QStringLiteral("Given"));
     givenFrame->setTitle(QStringLiteral("Given:"));
     makeBold(givenFrame);
     for (qint16 i = 0; i < qint16(GivenChoices.size()); ++i) {
@@ -72,7 +74,7 @@ frmSphere::frmSphere()
     }
     m_options[0]->setChecked(true);
 
-    QGroupBox *valueFrame = addFrame(window, QStringLiteral("fraGivenValue"), {120, 2340, 1935, 855});
+    QGroupBox *valueFrame = addFrame(window, QStringLiteral("fraGivenValue"), {120, 2340, 1935, 855}, QStringLiteral("Values"));
     m_prompt = addLabel(valueFrame, QStringLiteral("lblGivenValue"), {120, 150, 1695, 255}, QStringLiteral("Radius ="));
     m_given = addField(valueFrame, QStringLiteral("txtGivenValue"), {120, 420, 1695, 285}, m_prompt,
                        QString::fromLatin1(GivenChoices[0].option));
@@ -81,7 +83,7 @@ frmSphere::frmSphere()
     addPicture(window, QStringLiteral("Picture1"), {2280, 120, 3960, 3165}, QStringLiteral(":/pictures/sphere.svg"))
         ->setAccessibleName(QStringLiteral("Wire-frame sphere with its radius r and diameter d marked"));
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575});
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575}, QStringLiteral("Results"));
     for (size_t i = 0; i < ResultRows.size(); ++i) {
         const ResultRow &row = ResultRows[i];
         const int top = 240 + 240 * int(i);
@@ -134,7 +136,7 @@ void frmSphere::cmdCalculate_Click()
 void frmSphere::cmdClear_Click()
 {
     m_given->clear();
-    for (QLabel *answer : m_answers)
+    for (AnswerLabel *answer : m_answers)
         answer->clear();
 }
 

@@ -89,11 +89,13 @@ void setFieldState(ValueField *field, bool enabled, const QColor &background)
 frmGeometry::frmGeometry()
     : FigureWindow(FormCode::Geometry, QStringLiteral("frmGeometry"), {0, 0, 8175, 8055})
 {
-    QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055});
+    QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055},
+                               QStringLiteral("Right triangle"));
 
     QLabel *title = addLabel(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495},
                              QStringLiteral("Rt. Triangle Formulas"));
     title->setFont(withSize(title->font(), 13.5, false, true));
+    setHeading(title);
 
     Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
                                      QStringLiteral(":/pictures/imgRightTriangle.svg"));
@@ -107,7 +109,7 @@ frmGeometry::frmGeometry()
                                 QString::fromLatin1(side.text)));
     }
 
-    QGroupBox *given = addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775});
+    QGroupBox *given = addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775}, QStringLiteral("Values"));
     given->setTitle(QStringLiteral("Given Values:"));
     given->setFont(withSize(given->font(), 9.75, true));
     const QFont plain = withSize(form()->font(), 8.25, false);

@@ -32,8 +32,10 @@ frmSquare::frmSquare()
     titleFont.setPointSizeF(13.5);
     titleFont.setItalic(true);
     lblTitle->setFont(titleFont);
+    setHeading(lblTitle);
 
-    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255});
+    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255},
+                                  QStringLiteral("Given"));
     for (int i = 0; i < 3; ++i) {
         optGivenrect[size_t(i)] = addOption(options, arrayName(QStringLiteral("optGivenrect"), i),
                                             {120, 360 + 480 * i, 1455, 375}, QString());
@@ -41,19 +43,22 @@ frmSquare::frmSquare()
     }
     optGivenrect[0]->setChecked(true);
 
-    QGroupBox *values = addFrame(window, arrayName(QStringLiteral("fraGivenValue"), 0), {1800, 600, 1695, 3255});
+    QGroupBox *values = addFrame(window, arrayName(QStringLiteral("fraGivenValue"), 0), {1800, 600, 1875, 3255},
+                                 QStringLiteral("Values"));
     for (int i = 0; i < 5; ++i) {
-        // Captions run to the frame's edge, past their field, so that the
-        // longest ("P (Perimeter of base) =") stays whole.
+        // Captions run past their field, and the frame stretches into the gap
+        // before the drawing, so that the longest ("P (Perimeter of base) =")
+        // stays whole at the size of every other caption.
         lblGivenValue[size_t(i)] = addLabel(values, arrayName(QStringLiteral("lblGivenValue"), i),
-                                            {120, 120 + 600 * i, 1545, 255}, QString());
+                                            {120, 120 + 600 * i, 1725, 255}, QString());
         txtGivenValue[size_t(i)] = addField(values, arrayName(QStringLiteral("txtGivenValue"), i),
                                             {120, 360 + 600 * i, 1335, 285}, lblGivenValue[size_t(i)], QString());
         txtGivenValue[size_t(i)]->setKeyPressHandler(
             [this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
     }
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3375, 1575});
+    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3555, 1575},
+                                  QStringLiteral("Results"));
     for (int i = 0; i < 5; ++i) {
         lblResult[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblResult"), i),
                                         {240, 240 + 240 * i, 1215, 255}, QString());

@@ -104,6 +104,8 @@ private slots:
     void answersAreDescribedByTheirRowCaption_data();
     void answersAreDescribedByTheirRowCaption();
     void warningHasNamesAndIsAnnounced();
+    void figureWindowsAreNamedByTheirHeading_data();
+    void figureWindowsAreNamedByTheirHeading();
 
 private:
     std::unique_ptr<ShellFixture> m_program;
@@ -238,13 +240,20 @@ void TestAccessibility::answersAreDescribedByTheirRowCaption()
         names << node->text(QAccessible::Name);
     }
     QCOMPARE(described, descriptions);
+    // Before a CALCULATE an empty result is not a stop for a reader either.
     QVERIFY(names.join(QString()).isEmpty());
+    for (QLabel *label : answerLabels(window))
+        QVERIFY(QAccessible::queryAccessibleInterface(label)->state().invisible);
 
     QLineEdit *first = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(first, QStringLiteral("2"));
     QTest::mouseClick(calculate, Qt::LeftButton);
-    for (QLabel *label : answerLabels(window))
-        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
+    // A reader moving to a result hears the quantity with the value.
+    for (QLabel *label : answerLabels(window)) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
+        if (!label->text().isEmpty())
+            QCOMPARE(node->text(QAccessible::Name), node->text(QAccessible::Description) + u' ' + label->text());
+    }
 }
 
 void TestAccessibility::warningHasNamesAndIsAnnounced()
@@ -280,6 +289,47 @@ void TestAccessibility::warningHasNamesAndIsAnnounced()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     QVERIFY(seen.contains(warning->text()));
     QVERIFY(seen.contains(QStringLiteral("OK")));
+}
+
+void TestAccessibility::figureWindowsAreNamedByTheirHeading_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << "Circle Calculations";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "Rt. Triangle Formulas";
+    QTest::newRow("trapezoid") << "mnuGeometryItem(4)" << "Trapezoid Calculations";
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "Polygon Calculations";
+    QTest::newRow("sector") << "mnuGeometryItem(10)" << "Cirle Section Calculations";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "Sphere";
+    QTest::newRow("right cone") << "mnu3dGeometryItem(4)" << "Right Cone Calculations";
+}
+
+// Moving into a figure window, a reader hears which figure it is, its
+// heading as a heading, and the names of the groups inside it.
+void TestAccessibility::figureWindowsAreNamedByTheirHeading()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, name);
+    FigureWindow *window = m_program->open<FigureWindow>(menuItem);
+    QVERIFY(window);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(node->text(QAccessible::Name), name);
+    QStringList headings;
+    QStringList groups;
+    std::function<void(QAccessibleInterface *)> visit = [&](QAccessibleInterface *at) {
+        if (at->role() == QAccessible::Heading)
+            headings << at->text(QAccessible::Name);
+        if (at->role() == QAccessible::Grouping)
+            groups << at->text(QAccessible::Name);
+        for (int i = 0; i < at->childCount(); ++i)
+            visit(at->child(i));
+    };
+    visit(node);
+    QCOMPARE(headings, name == QLatin1String("Sphere") ? QStringList() : QStringList{name});
+    const bool resultsOnDrawing = menuItem == QLatin1String("mnuGeometryItem(1)");
+    QVERIFY2(groups.contains(QStringLiteral("Values")) && (resultsOnDrawing || groups.contains(QStringLiteral("Results"))),
+             qPrintable(groups.join(u',')));
+    QVERIFY(!groups.contains(QString()));
 }
 
 QTEST_MAIN(TestAccessibility)

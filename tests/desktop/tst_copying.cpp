@@ -85,6 +85,10 @@ void TestCopying::answerCopiesWithTheKeyboard()
     for (int i = 0; i < 40 && focused() != answer; ++i)
         QTest::keyClick(focused(), Qt::Key_Tab);
     QCOMPARE(focused(), answer);
+    // With nothing selected, Ctrl+C takes the whole value.
+    QTest::keyClick(answer, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+    QApplication::clipboard()->clear();
     QTest::keyClick(answer, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(answer->selectedText(), expected);
     QTest::keyClick(answer, Qt::Key_C, Qt::ControlModifier);
@@ -117,6 +121,11 @@ void TestCopying::answerCopiesAfterAMouseDrag()
     QCOMPARE(QApplication::clipboard()->text(), expected);
     QCOMPARE(answer->text(), expected);
     QVERIFY(answer->isVisible());
+
+    // A double-click on the digits after the full stop takes the whole value too.
+    QTest::mouseClick(answer, Qt::LeftButton, {}, QPoint(0, middle));
+    QTest::mouseDClick(answer, Qt::LeftButton, {}, QPoint(answer->width() - 1, middle));
+    QCOMPARE(answer->selectedText(), expected);
 }
 
 QTEST_MAIN(TestCopying)

@@ -1,8 +1,10 @@
 #include "everywindow.h"
 
+#include "shell/answerlabel.h"
 #include "shell/globalsubs.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,6 +67,10 @@ private slots:
     void enterInAValueFieldCalculates_data();
     void enterInAValueFieldCalculates();
     void enterWithABadValueWarns();
+    void answersAreTabStopsWhileTheyShowAValue_data();
+    void answersAreTabStopsWhileTheyShowAValue();
+    void keypadDecimalKeyTypesAFullStop_data();
+    void keypadDecimalKeyTypesAFullStop();
 
 private:
     FigureWindow *open(const QString &menuItem)
@@ -168,38 +174,28 @@ void TestKeyboard::tabFollowsTheReadingOrder_data()
     QTest::addColumn<QStringList>("stops");
     const QStringList buttons{"cmdCalculate", "cmdClear"};
     const QStringList field = named("txtGivenValue", 0, 0);
+    // A fresh window starts in its first value field; its empty answers are no stops.
     QTest::newRow("rectangle") << "mnuGeometryItem(2)" << ""
-                               << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 1)
-                                      + named("lblAnswer", 0, 4) + buttons;
+                               << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivenrect(0)"};
     QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)" << "optGivenrect(1)"
-                                       << QStringList{"optGivenrect(1)"} + named("txtGivenValue", 0, 1)
-                                              + named("lblAnswer", 0, 2) + buttons;
+                                       << QStringList{"optGivenrect(1)"} + named("txtGivenValue", 0, 1) + buttons;
     QTest::newRow("trapezium") << "mnuGeometryItem(7)" << ""
-                               << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 4)
-                                      + named("lblAnswer", 1, 2) + buttons;
+                               << named("txtGivenValue", 0, 4) + buttons + QStringList{"optGivenrect(0)"};
     QTest::newRow("right pyramid") << "mnu3dGeometryItem(5)" << ""
-                                   << QStringList{"optGivenrect(0)"} + named("txtGivenValue", 0, 3)
-                                          + named("lblAnswer", 0, 1) + buttons;
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << ""
-                            << QStringList{"optGivencircle(0)"} + field + named("lblAnswer", 0, 3) + buttons;
+                                   << named("txtGivenValue", 0, 3) + buttons + QStringList{"optGivenrect(0)"};
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << "" << field + buttons + QStringList{"optGivencircle(0)"};
     QTest::newRow("circle by area") << "mnuGeometryItem(0)" << "optGivencircle(3)"
-                                    << QStringList{"optGivencircle(3)"} + field + named("lblAnswer", 0, 3) + buttons;
+                                    << QStringList{"optGivencircle(3)"} + field + buttons;
     QTest::newRow("hollow sector") << "mnuGeometryItem(10)" << "optGivencircle(2)"
-                                   << QStringList{"optGivencircle(2)"} + named("txtGivenValue", 0, 2)
-                                          + named("lblAnswer", 0, 3) + buttons;
+                                   << QStringList{"optGivencircle(2)"} + named("txtGivenValue", 0, 2) + buttons;
     QTest::newRow("ellipse") << "mnuGeometryItem(11)" << ""
-                             << QStringList{"optGivencircle(0)"} + named("txtGivenValue", 0, 1)
-                                    + named("lblAnswer", 0, 3) + buttons;
+                             << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivencircle(0)"};
     QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << ""
-                            << QStringList{"optGivensphere(0)", "txtGivenValue", "lblRadius", "lblDiameter",
-                                           "lblCircum", "lblArea", "lblVolume"} + buttons;
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << ""
-                             << QStringList{"txtGivenValue"} + named("lblAnswer", 0, 9) + buttons;
+                            << QStringList{"txtGivenValue"} + buttons + QStringList{"optGivensphere(0)"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "" << QStringList{"txtGivenValue"} + buttons;
     QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "" << named("txtInput", 0, 4) + buttons;
 }
 
-// The window opens with the focus on its first control; from there Tab
-// goes through what is shown, frame by frame, and comes back.
 void TestKeyboard::tabFollowsTheReadingOrder()
 {
     QFETCH(QString, menuItem);
@@ -367,6 +363,89 @@ void TestKeyboard::enterWithABadValueWarns()
     QVERIFY(window->warning()->isVisible());
     QCOMPARE(side->text(), QStringLiteral("1.2.3"));
     QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(0)"))->text(), QString());
+}
+
+void TestKeyboard::answersAreTabStopsWhileTheyShowAValue_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    for (const QString &item : everyFigureCommand())
+        QTest::newRow(qPrintable(item)) << item;
+}
+
+// In every window, round after round: an answer that shows a value is a Tab
+// stop, an empty one is not, whether it has had the focus or not.
+void TestKeyboard::answersAreTabStopsWhileTheyShowAValue()
+{
+    QFETCH(QString, menuItem);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    const auto check = [&](const char *when) {
+        QStringList expected;
+        for (AnswerLabel *answer : window->findChildren<AnswerLabel *>())
+            if (answer->isVisible() && !answer->text().isEmpty())
+                expected << answer->objectName();
+        const QStringList stops = tabStops();
+        QStringList answerStops;
+        for (const QString &stop : stops)
+            if (expected.contains(stop) || stop.startsWith(QLatin1String("lbl")))
+                answerStops << stop;
+        std::ranges::sort(expected);
+        std::ranges::sort(answerStops);
+        QVERIFY2(answerStops == expected, qPrintable(QStringLiteral("%1: %2 against %3")
+                                                         .arg(QLatin1String(when), answerStops.join(u','),
+                                                              expected.join(u','))));
+    };
+    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+    QPushButton *clear = control<QPushButton>(window, QStringLiteral("cmdClear"));
+    check("fresh");
+    for (int round = 0; round < 2; ++round) {
+        for (QLineEdit *field : window->findChildren<QLineEdit *>())
+            if (field->isVisible() && field->isEnabled() && field->text().isEmpty())
+                QTest::keyClicks(field, QStringLiteral("2"));
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        check("calculated");
+        // An answer that has had the focus stays a stop.
+        for (AnswerLabel *answer : window->findChildren<AnswerLabel *>())
+            if (answer->isVisible() && !answer->text().isEmpty())
+                QTest::mouseClick(answer, Qt::LeftButton);
+        check("clicked");
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        check("calculated again");
+        QTest::mouseClick(clear, Qt::LeftButton);
+        check("cleared");
+    }
+}
+
+void TestKeyboard::keypadDecimalKeyTypesAFullStop_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expected");
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("keypad comma (German layout)") << int(Qt::Key_Comma) << "," << keypad << "2.5";
+    QTest::newRow("keypad full stop") << int(Qt::Key_Period) << "." << keypad << "2.5";
+    QTest::newRow("keypad decimal typing a comma") << int(Qt::Key_Period) << "," << keypad << "2.5";
+    QTest::newRow("main keyboard comma is dropped") << int(Qt::Key_Comma) << "," << 0 << "25";
+}
+
+void TestKeyboard::keypadDecimalKeyTypesAFullStop()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, modifiers);
+    QFETCH(QString, expected);
+    FigureWindow *window = open(QStringLiteral("mnuGeometryItem(9)"));
+    QVERIFY(window);
+    QLineEdit *side = control<QLineEdit>(window, QStringLiteral("txtGivenValue"));
+    QCOMPARE(focused(), side);
+    QTest::keyClick(side, Qt::Key_2, Qt::KeypadModifier);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(side, &press);
+    QTest::keyClick(side, Qt::Key_5, Qt::KeypadModifier);
+    QCOMPARE(side->text(), expected);
+    QTest::keyClick(side, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(1)"))->text(), expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
 }
 
 QTEST_MAIN(TestKeyboard)

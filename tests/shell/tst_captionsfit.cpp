@@ -8,7 +8,8 @@
 using namespace Zyntra;
 
 // Every caption a user reads is whole and readable: in any layout of any
-// figure window, each label's text fits its box at 7 points or more.
+// figure window, each label's text fits its box at its own size, and the
+// whole box of an option answers a click.
 class TestCaptionsFit : public QObject {
     Q_OBJECT
 private slots:
@@ -36,10 +37,17 @@ void TestCaptionsFit::everyCaptionFitsItsBox()
         for (QLabel *label : window->findChildren<QLabel *>()) {
             if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
                 continue;
-            QFont smallest = label->font();
-            smallest.setPointSizeF(std::min(smallest.pointSizeF(), 7.0));
-            const int needed = QFontMetrics(smallest).horizontalAdvance(label->text());
-            if (needed > label->contentsRect().width())
+            const QFontMetrics metrics(label->font());
+            const int needed = metrics.horizontalAdvance(label->text());
+            // Descenders too: a heading must not run into what lies below it.
+            const QRect ink = metrics.boundingRect(label->contentsRect(), int(label->alignment()), label->text());
+            QRect room = label->contentsRect().translated(label->mapTo(window, QPoint()));
+            for (QWidget *other : window->findChildren<QWidget *>())
+                if (other->isVisible() && other != label && !other->isAncestorOf(label) && !label->isAncestorOf(other)
+                    && other->parentWidget() == label->parentWidget() && other->y() > label->y())
+                    room.setBottom(std::min(room.bottom(), other->mapTo(window, QPoint()).y() - 1));
+            if (needed > label->contentsRect().width()
+                || ink.translated(label->mapTo(window, QPoint())).bottom() > room.bottom())
                 cut << QStringLiteral("%1 \"%2\" needs %3 of %4").arg(label->objectName(), label->text())
                            .arg(needed).arg(label->width());
         }
@@ -48,7 +56,10 @@ void TestCaptionsFit::everyCaptionFitsItsBox()
     for (QRadioButton *option : window->findChildren<QRadioButton *>()) {
         if (!option->isVisible())
             continue;
-        QTest::mouseClick(option, Qt::LeftButton);
+        // Far from the mark and the text: the box's bottom right corner.
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 2, option->height() - 2));
+        if (!option->isChecked())
+            cut << option->objectName() + QStringLiteral(" ignores a click in its box");
         check();
     }
     cut.removeDuplicates();

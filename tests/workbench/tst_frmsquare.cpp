@@ -66,10 +66,10 @@ void TestFrmSquare::opensInItsDesignState()
     QVERIFY(title->font().italic());
     QCOMPARE(title->geometry(), QRect(8, 8, 393, 33));
     QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivencircle"))->geometry(), QRect(8, 40, 113, 217));
-    QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivenValue(0)"))->geometry(), QRect(120, 40, 113, 217));
-    QCOMPARE(control<QGroupBox>(QStringLiteral("fraSphereResults"))->geometry(), QRect(8, 264, 225, 105));
+    QCOMPARE(control<QGroupBox>(QStringLiteral("fraGivenValue(0)"))->geometry(), QRect(120, 40, 125, 217));
+    QCOMPARE(control<QGroupBox>(QStringLiteral("fraSphereResults"))->geometry(), QRect(8, 264, 237, 105));
     QCOMPARE(option(2)->geometry(), QRect(8, 88, 97, 25));
-    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 103, 17));
+    QCOMPARE(label("lblGivenValue", 4)->geometry(), QRect(8, 168, 115, 17));
     QCOMPARE(field(4)->geometry(), QRect(8, 184, 89, 19));
     QCOMPARE(label("lblResult", 4)->geometry(), QRect(16, 80, 81, 17));
     QCOMPARE(label("lblAnswer", 4)->geometry(), QRect(96, 80, 105, 17));
