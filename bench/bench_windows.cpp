@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -118,15 +119,15 @@ BENCHMARK(calculateClick)
     ->Unit(benchmark::kMicrosecond);
 
 // Ctrl+V into the polygon's side field, emptied before each paste, until the
-// field (or the warning that refuses the paste) is painted; the argument is
-// the pasted text's length.
+// field (or the warning that refuses the paste, opened afresh) is painted;
+// the argument is the pasted text's length.
 static void pasteIntoField(benchmark::State &state)
 {
     const qsizetype length = state.range(0);
     chooseFigure(0, 9);
     const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
-    QLineEdit *field =
-        windows.isEmpty() ? nullptr : windows.constFirst()->findChild<QLineEdit *>(QStringLiteral("txtGivenValue"));
+    FigureWindow *window = windows.isEmpty() ? nullptr : windows.constFirst();
+    QLineEdit *field = window ? window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue")) : nullptr;
     if (!field) {
         state.SkipWithError("the polygon window has no side field");
         return;
@@ -136,6 +137,7 @@ static void pasteIntoField(benchmark::State &state)
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
+        delete window->warning();
         field->clear();
         QApplication::processEvents();
         state.ResumeTiming();
