@@ -7,7 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -114,3 +117,45 @@ BENCHMARK(calculateClick)
     ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
     ->ArgNames({"3d", "index", "first"})
     ->Unit(benchmark::kMicrosecond);
+
+// Ctrl+V into the polygon's side field, emptied before each paste, until the
+// field (or the warning that refuses the paste, opened afresh) is painted;
+// the argument is the pasted text's length.
+static void pasteIntoField(benchmark::State &state)
+{
+    const qsizetype length = state.range(0);
+    chooseFigure(0, 9);
+    const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
+    FigureWindow *window = windows.isEmpty() ? nullptr : windows.constFirst();
+    QLineEdit *field = window ? window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue")) : nullptr;
+    if (!field) {
+        state.SkipWithError("the polygon window has no side field");
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString(length, u'9'));
+    field->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        delete window->warning();
+        field->clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+        QApplication::sendEvent(field, &paste);
+        QApplication::processEvents();
+    }
+    state.counters["taken"] = double(field->text().size());
+    GlobalSubs::UnloadCurrentForm();
+    QApplication::processEvents();
+}
+BENCHMARK(pasteIntoField)
+    ->ArgName("length")
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Arg(30'000'000)
+    ->UseRealTime() // how long the window is busy
+    ->Unit(benchmark::kMillisecond);

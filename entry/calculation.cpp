@@ -41,6 +41,19 @@ QString describe(const Failure &failure, const QString &fieldName)
         return QStringLiteral("The calculation has no real result for these values.");
     case Failure::Cause::NotAFigure:
         return failure.text;
+    case Failure::Cause::PasteTooLong: {
+        const QString field = fieldName.isEmpty() ? QStringLiteral("a value field") : fieldName;
+        // A text short enough on its own is refused for what the field already holds.
+        const QString why =
+            failure.length > MaxValueLength
+                ? QStringLiteral("%1 takes at most %2 characters.").arg(field).arg(MaxValueLength)
+                : QStringLiteral("with what %1 already holds, that is more than the %2 characters it takes.")
+                      .arg(field)
+                      .arg(MaxValueLength);
+        return QStringLiteral("The pasted text is %1 characters long; %2 Nothing was pasted.")
+            .arg(failure.length)
+            .arg(why);
+    }
     }
     return {};
 }

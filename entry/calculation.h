@@ -19,10 +19,12 @@ struct Failure {
         TooLarge,         // a step overflowed the double range
         InvalidOperation, // any other step without a real result
         NotAFigure,       // the given values fit no such figure
+        PasteTooLong,     // a field refused a paste that would make it longer than MaxValueLength
     };
     Cause cause = Cause::NotANumber;
     int field = -1;   // the field that failed to convert, or -1
     QString text;     // that field's text; for NotAFigure, why the values fit no figure
+    qsizetype length = 0; // for PasteTooLong, the refused text's length
 };
 
 // What the user reads: the field (when there is one) and the cause, plainly.

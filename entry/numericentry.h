@@ -19,6 +19,13 @@ std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStrin
 // discarded by setting the code to 0.
 void filterKeyCode(qint16 &keyAscii);
 
+// The longest text a value field holds. A double tells apart no more than
+// 17 significant digits, from about 310 places before the point to 325
+// after it, so a value it can hold never needs 400 characters; a longer
+// text is a stray paste, and laying out one enormous line would keep the
+// window busy for seconds.
+inline constexpr qsizetype MaxValueLength = 10'000;
+
 // Reads field text with the full stop as decimal separator in every
 // locale. Surrounding blanks and one leading sign are tolerated.
 std::optional<double> textToNumber(QStringView text);

@@ -170,6 +170,9 @@ ValueField *FigureWindow::addField(QWidget *parent, const QString &name, Twips a
     field->setAccessibleName(accessibleName);
     if (caption)
         caption->setBuddy(field);
+    connect(field, &ValueField::pasteRefused, this, [this, field](qsizetype length) {
+        showFailure(Failure{Failure::Cause::PasteTooLong, -1, {}, length}, field, field->accessibleName());
+    });
     return field;
 }
 

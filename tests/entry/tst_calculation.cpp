@@ -100,6 +100,9 @@ void TestCalculation::descriptionNamesFieldAndText_data()
                                       << "The calculation divides by zero. Check the given values.";
     QTest::newRow("too large") << Failure{Cause::TooLarge, -1, {}}
                                << "A number in the calculation is too large. Give smaller values.";
+    QTest::newRow("paste too long") << Failure{Cause::PasteTooLong, -1, {}, 10'001}
+                                    << "The pasted text is 10001 characters long; Side a takes at most 10000 characters. "
+                                       "Nothing was pasted.";
     QTest::newRow("not a figure tells why") << Failure{Cause::NotAFigure, 0, QStringLiteral("Side a must be shorter.")}
                                             << "Side a must be shorter.";
 }

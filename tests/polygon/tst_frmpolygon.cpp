@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include "shell/picture.h"
@@ -30,6 +32,8 @@ private slots:
     void badSideWarnsAndLeavesEveryCell_data();
     void badSideWarnsAndLeavesEveryCell();
     void millionCharacterPasteWarnsAndWritesNothing();
+    void everyWayInRefusesATooLongPasteWhole_data();
+    void everyWayInRefusesATooLongPasteWhole();
     void clearEmptiesCellsAndFieldButKeepsHeader();
     void buttonsDoNotMoveTheFocus();
     void controlsHaveNamesAScreenReaderSpeaks();
@@ -50,6 +54,10 @@ private:
         side()->setFocus();
         QTest::keyClicks(side(), keys);
     }
+    enum Way { CtrlV, ShiftInsert, ContextMenu, Drop, MiddleClick };
+    // Pastes into the side field, at its end for the ways that point; false
+    // only for an ignored drop, whose source then keeps its text.
+    bool pasteBy(int way, const QString &text);
 
     std::unique_ptr<ShellFixture> m_program;
     frmPolygon *m_window = nullptr;
@@ -209,14 +217,82 @@ void TestFrmPolygon::badSideWarnsAndLeavesEveryCell()
 
 void TestFrmPolygon::millionCharacterPasteWarnsAndWritesNothing()
 {
-    QGuiApplication::clipboard()->setText(QString(1'000'000, u'9') + QStringLiteral(".."));
-    side()->setFocus();
-    QTest::keyClick(side(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(side()->text().size(), 1'000'002); // no field limits its length
+    typeSide(QStringLiteral("3"));
     QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    const QStringList answers = cells();
+    QGuiApplication::clipboard()->setText(QString(1'000'000, u'9') + QStringLiteral(".."));
+    QTest::keyClick(side(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(side()->text(), QStringLiteral("3")); // refused whole
     QVERIFY(m_window->warning() && m_window->warning()->isVisible());
-    QCOMPARE(cells(), QStringList(10));
+    QVERIFY(m_window->warning()->text().contains(QStringLiteral("1000002 characters long")));
     QVERIFY(m_window->warning()->text().size() < 200);
+    QCOMPARE(cells(), answers);
+    const QString longest(MaxValueLength, u'9');
+    QGuiApplication::clipboard()->setText(longest);
+    side()->selectAll();
+    QTest::keyClick(side(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(side()->text(), longest);
+}
+
+bool TestFrmPolygon::pasteBy(int way, const QString &text)
+{
+    const QPoint end(side()->width() - 4, side()->height() / 2);
+    QGuiApplication::clipboard()->setText(text, way == MiddleClick ? QClipboard::Selection : QClipboard::Clipboard);
+    switch (way) {
+    case CtrlV:
+    case ShiftInsert:
+        QTest::keyClick(side(), way == CtrlV ? Qt::Key_V : Qt::Key_Insert,
+                        way == CtrlV ? Qt::ControlModifier : Qt::ShiftModifier);
+        break;
+    case ContextMenu: {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, end, side()->mapToGlobal(end));
+        QApplication::sendEvent(side(), &request);
+        std::unique_ptr<QMenu> menu(side()->findChild<QMenu *>());
+        for (QAction *action : menu->actions())
+            if (action->text().startsWith(QStringLiteral("&Paste")))
+                QTest::mouseClick(menu.get(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        break;
+    }
+    case Drop: {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(end, Qt::MoveAction, &data, Qt::LeftButton, {}); // moves the cursor, as a drag does
+        QApplication::sendEvent(side(), &enter);
+        QDropEvent drop(end, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(side(), &drop);
+        return drop.isAccepted();
+    }
+    case MiddleClick:
+        QTest::mouseClick(side(), Qt::MiddleButton, {}, end);
+    }
+    return true;
+}
+
+void TestFrmPolygon::everyWayInRefusesATooLongPasteWhole_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Ctrl+V") << int(CtrlV);
+    QTest::newRow("Shift+Insert") << int(ShiftInsert);
+    QTest::newRow("context menu") << int(ContextMenu);
+    QTest::newRow("drop") << int(Drop);
+    QTest::newRow("middle click") << int(MiddleClick);
+}
+
+void TestFrmPolygon::everyWayInRefusesATooLongPasteWhole()
+{
+    QFETCH(int, way);
+    if (way == MiddleClick && !QGuiApplication::clipboard()->supportsSelection())
+        QSKIP("this platform has no selection clipboard");
+    typeSide(QStringLiteral("12"));
+    QTest::keyClick(side(), Qt::Key_Left);
+    QCOMPARE(pasteBy(way, QString(MaxValueLength - 1, u'5')), way != Drop); // one too many with "12"
+    QCOMPARE(side()->text(), QStringLiteral("12"));
+    QCOMPARE(side()->cursorPosition(), 1);
+    QVERIFY(m_window->warning() && m_window->warning()->text().contains(QStringLiteral("9999 characters long")));
+    QCOMPARE(QApplication::focusWidget(), side());
+    QTest::keyClick(side(), Qt::Key_End);
+    QVERIFY(pasteBy(way, QString(MaxValueLength - 2, u'5')));
+    QCOMPARE(side()->text(), QStringLiteral("12") + QString(MaxValueLength - 2, u'5'));
 }
 
 void TestFrmPolygon::clearEmptiesCellsAndFieldButKeepsHeader()
