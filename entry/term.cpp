@@ -1,0 +1,195 @@
+#include "term.h"
+
+#include <charconv>
+
+namespace Zyntra {
+
+namespace {
+
+bool exactChosen = false;
+
+QString parenthesized(const QString &text) { return u'(' + text + u')'; }
+
+// A negative number among other terms reads as one: (-3).
+QString asOperand(const QString &number)
+{
+    return number.startsWith(u'-') || number.startsWith(u'+') ? parenthesized(number) : number;
+}
+
+} // namespace
+
+bool exactConstants() { return exactChosen; }
+void setExactConstants(bool exact) { exactChosen = exact; }
+
+QString fullNumber(double value)
+{
+    // Fixed notation with the fewest digits that read back as the same
+    // double, and no locale: a full stop on every desktop.
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    return QString::fromLatin1(buffer, written.ptr - buffer);
+}
+
+QString workingText(const QString &quantity, const Working &working, const QString &answer)
+{
+    QStringList sides{quantity};
+    if (!working.formula.isEmpty())
+        sides << working.formula;
+    for (const QString &step : working.steps)
+        if (step != sides.last() && step != answer)
+            sides << step;
+    if (!answer.isEmpty())
+        sides << answer;
+    QString text = sides.join(QStringLiteral(" = "));
+    if (!working.note.isEmpty())
+        text += QStringLiteral(" (%1)").arg(working.note);
+    return text;
+}
+
+Term::Term(Num value, QString formula, QString numbers, QString evaluated, Binding binding, Kind kind)
+    : m_value(value)
+    , m_formula(std::move(formula))
+    , m_numbers(std::move(numbers))
+    , m_evaluated(std::move(evaluated))
+    , m_binding(binding)
+    , m_kind(kind)
+{
+}
+
+Term::Term(double literal)
+    : Term(Num(literal))
+{
+}
+
+Term::Term(Num value)
+    : m_value(value)
+    , m_formula(asOperand(fullNumber(value.value())))
+    , m_numbers(m_formula)
+{
+}
+
+Term Term::given(const QString &letter, Num value, const QString &typed)
+{
+    return Term(value, letter, asOperand(typed.trimmed()), QString(), Binding::Atom, Kind::Given);
+}
+
+Term Term::constant(const Constant &c)
+{
+    const double value = exactConstants() ? c.exact : c.described;
+    const QString symbol = QString::fromUtf8(c.symbol);
+    // "π/4" and "2π" are products: they take parentheses where a product would.
+    const Binding binding = symbol.size() > 1 ? Binding::Product : Binding::Atom;
+    return Term(Num(value), symbol, fullNumber(value), QString(), binding, Kind::Leaf);
+}
+
+Term Term::named(const QString &letter) const
+{
+    Term term(m_value, letter, asOperand(fullNumber(value())), QString(), Binding::Atom, Kind::Leaf);
+    term.m_own = std::make_shared<const Working>(working());
+    return term;
+}
+
+QString Term::operand() const
+{
+    return isLeaf() ? m_numbers : asOperand(fullNumber(value()));
+}
+
+Working Term::working() const
+{
+    if (m_own)
+        return *m_own;
+    switch (m_kind) {
+    case Kind::Given:
+        return {QString(), {m_numbers}, QStringLiteral("given")};
+    case Kind::Leaf:
+        return {m_formula == m_numbers ? QString() : m_formula, {m_numbers}, QString()};
+    case Kind::Compound:
+        break;
+    }
+    Working working{m_formula, {m_numbers}, QString()};
+    if (!m_evaluated.isEmpty() && m_evaluated != m_numbers)
+        working.steps << m_evaluated;
+    return working;
+}
+
+Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Binding binding)
+{
+    // The left operand keeps its place unless it binds more loosely; the
+    // right one is bracketed at the same binding too, since the steps are
+    // taken left to right and floating point is not associative.
+    const auto join = [&](const QString &left, Binding leftBinding, const QString &right, Binding rightBinding) {
+        return (leftBinding < binding ? parenthesized(left) : left) + u' ' + QString::fromUtf8(sign) + u' '
+            + (rightBinding <= binding ? parenthesized(right) : right);
+    };
+    const QString evaluated = a.isLeaf() && b.isLeaf()
+        ? QString()
+        : join(a.operand(), a.isLeaf() ? a.m_binding : Binding::Atom, b.operand(),
+               b.isLeaf() ? b.m_binding : Binding::Atom);
+    return Term(value, join(a.m_formula, a.m_binding, b.m_formula, b.m_binding),
+                join(a.m_numbers, a.m_binding, b.m_numbers, b.m_binding), evaluated, binding, Kind::Compound);
+}
+
+Term Term::function(const QString &name, const Term &x, Num value)
+{
+    const bool root = name == QStringLiteral("√");
+    const auto apply = [&](const QString &argument, Binding binding) {
+        return root && binding == Binding::Atom ? name + argument : name + parenthesized(argument);
+    };
+    const QString evaluated = x.isLeaf() ? QString() : apply(x.operand(), Binding::Atom);
+    return Term(value, apply(x.m_formula, x.m_binding), apply(x.m_numbers, x.m_binding), evaluated, Binding::Atom,
+                Kind::Compound);
+}
+
+Term operator+(const Term &a, const Term &b)
+{
+    return Term::binary(a, b, a.m_value + b.m_value, "+", Term::Binding::Sum);
+}
+
+Term operator-(const Term &a, const Term &b)
+{
+    return Term::binary(a, b, a.m_value - b.m_value, "−", Term::Binding::Sum);
+}
+
+Term operator*(const Term &a, const Term &b)
+{
+    return Term::binary(a, b, a.m_value * b.m_value, "×", Term::Binding::Product);
+}
+
+Term operator/(const Term &a, const Term &b)
+{
+    return Term::binary(a, b, a.m_value / b.m_value, "÷", Term::Binding::Product);
+}
+
+Term sqrt(const Term &x) { return Term::function(QStringLiteral("√"), x, sqrt(x.m_value)); }
+Term sin(const Term &radians) { return Term::function(QStringLiteral("sin"), radians, sin(radians.m_value)); }
+Term cos(const Term &radians) { return Term::function(QStringLiteral("cos"), radians, cos(radians.m_value)); }
+Term tan(const Term &radians) { return Term::function(QStringLiteral("tan"), radians, tan(radians.m_value)); }
+Term atan(const Term &x) { return Term::function(QStringLiteral("atan"), x, atan(x.m_value)); }
+
+Term power(const Term &base, const Term &exponent)
+{
+    const auto raise = [&](const QString &b, Term::Binding baseBinding, const QString &e) {
+        const QString shownBase = baseBinding <= Term::Binding::Power ? u'(' + b + u')' : b;
+        if (exponent.isLeaf() && (e == QStringLiteral("2") || e == QStringLiteral("3")))
+            return shownBase + (e == QStringLiteral("2") ? QStringLiteral("²") : QStringLiteral("³"));
+        return shownBase + u'^' + (exponent.m_binding == Term::Binding::Atom && exponent.isLeaf() ? e : u'(' + e + u')');
+    };
+    const QString evaluated = base.isLeaf() && exponent.isLeaf()
+        ? QString()
+        : raise(base.operand(), base.isLeaf() ? base.m_binding : Term::Binding::Atom, exponent.operand());
+    return Term(power(base.m_value, exponent.m_value), raise(base.m_formula, base.m_binding, exponent.m_formula),
+                raise(base.m_numbers, base.m_binding, exponent.m_numbers), evaluated, Term::Binding::Power,
+                Term::Kind::Compound);
+}
+
+Term roundToTwoDecimals(const Term &x)
+{
+    const Num value = Fields({formatResult(x.value(), Pattern::OneOrTwoDecimals)}).number(0);
+    const auto round = [](const QString &argument) { return QStringLiteral("round(%1, 2)").arg(argument); };
+    const QString evaluated = x.isLeaf() ? QString() : round(x.operand());
+    return Term(value, round(x.m_formula), round(x.m_numbers), evaluated, Term::Binding::Atom, Term::Kind::Compound);
+}
+
+} // namespace Zyntra

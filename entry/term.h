@@ -1,0 +1,118 @@
+#pragma once
+
+#include "calculation.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace Zyntra {
+
+// How an answer came about: the formula in the letters of the drawing,
+// then the same with the numbers put in, then, where it helps, a partly
+// worked form ("√25"). Every step evaluates to the answer as shown.
+struct Working {
+    QString formula;  // "a × b"; empty for a value taken as given
+    QStringList steps; // "3 × 4", "√25"
+    QString note;      // "given", "no values given", "solved from a and b"
+
+    bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
+};
+
+// "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
+QString workingText(const QString &quantity, const Working &working, const QString &answer);
+
+// The typed constants and their exact values. Each figure uses the value
+// in force: the described one by default, the exact one when the user
+// has chosen exact constants.
+struct Constant {
+    const char *symbol; // as the formula shows it
+    double described;
+    double exact;
+};
+
+namespace Constants {
+inline constexpr double Pi = 3.14159265358979323846;
+inline constexpr Constant RoughPi{"π", 3.14, Pi};
+inline constexpr Constant RoughTwoPi{"2π", 6.28, 2 * Pi};
+inline constexpr Constant QuarterPi{"π/4", 0.7854, Pi / 4};
+inline constexpr Constant SixthPi{"π/6", 0.5236, Pi / 6};
+inline constexpr Constant HalfDegree{"π/360", 0.008727, Pi / 360};
+inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.43301270189221932338};
+inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.86602540378443864676};
+inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
+} // namespace Constants
+
+// Program-wide choice of constants; the described ones unless set.
+bool exactConstants();
+void setExactConstants(bool exact);
+
+// A checked number that also carries how it was reached: the formula in
+// letters and the same with numbers. Arithmetic on terms computes exactly
+// as on Num, in the order written, so an answer's working is made by the
+// very steps that made the answer.
+class Term {
+public:
+    Term() : Term(0.0) {}
+    Term(double literal); // a number written in the formula: 2, 180
+    Term(Num value);      // the same, for a value already checked
+
+    // A value the user gave: its letter, and its text as typed.
+    static Term given(const QString &letter, Num value, const QString &typed);
+    // A constant, in its described or exact value as chosen.
+    static Term constant(const Constant &c);
+    // This value under a letter of its own: later formulas use the letter
+    // and its value in full, while its own working stays with it.
+    Term named(const QString &letter) const;
+
+    Num num() const { return m_value; }
+    double value() const { return m_value.value(); }
+    Working working() const;
+
+    friend Term operator+(const Term &a, const Term &b);
+    friend Term operator-(const Term &a, const Term &b);
+    friend Term operator*(const Term &a, const Term &b);
+    friend Term operator/(const Term &a, const Term &b);
+    friend bool operator==(const Term &a, const Term &b) { return a.value() == b.value(); }
+    friend auto operator<=>(const Term &a, const Term &b) { return a.value() <=> b.value(); }
+
+    friend Term sqrt(const Term &x);
+    friend Term power(const Term &base, const Term &exponent);
+    friend Term sin(const Term &radians);
+    friend Term cos(const Term &radians);
+    friend Term tan(const Term &radians);
+    friend Term atan(const Term &x);
+    // Rounded as "#.0#" shows it, and read back.
+    friend Term roundToTwoDecimals(const Term &x);
+
+    // How tightly an expression binds, so that parentheses appear exactly
+    // where the order of the steps needs them.
+    enum class Binding { Sum, Product, Power, Atom };
+
+private:
+    enum class Kind {
+        Given,    // typed by the user
+        Leaf,     // a literal, a constant or a named value: one number in the steps
+        Compound, // worked from other terms
+    };
+    Term(Num value, QString formula, QString numbers, QString evaluated, Binding binding, Kind kind);
+    static Term binary(const Term &a, const Term &b, Num value, const char *sign, Binding binding);
+    static Term function(const QString &name, const Term &x, Num value);
+    bool isLeaf() const { return m_kind != Kind::Compound; }
+    // How this term stands among the numbers of a partly worked step.
+    QString operand() const;
+
+    Num m_value;
+    QString m_formula;   // in letters
+    QString m_numbers;   // the same with the numbers put in
+    QString m_evaluated; // the last step with its operands worked out; empty when that adds nothing
+    Binding m_binding = Binding::Atom;
+    Kind m_kind = Kind::Leaf;
+    std::shared_ptr<const Working> m_own; // a named value's own working
+};
+
+// A number in full: the shortest text that reads back as the same double.
+QString fullNumber(double value);
+
+} // namespace Zyntra

@@ -1,0 +1,81 @@
+#include "entry/term.h"
+#include "expression.h"
+
+#include <QtTest>
+
+using namespace Zyntra;
+
+// The working of an answer reads as a person would write it, and its
+// numbers, evaluated on their own, give the answer.
+class TestTerm : public QObject {
+    Q_OBJECT
+private slots:
+    void workingReadsAsWritten_data();
+    void workingReadsAsWritten();
+    void constantsFollowTheChoice();
+};
+
+namespace {
+
+Term given(const char *letter, double value, const char *typed)
+{
+    return Term::given(QString::fromUtf8(letter), Num(value), QString::fromLatin1(typed));
+}
+
+} // namespace
+
+void TestTerm::workingReadsAsWritten_data()
+{
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("steps");
+    const Term a = given("a", 3, "3");
+    const Term b = given("b", 4, " 4 ");
+    const Term r = given("r", 2, "2");
+    const Term h = given("h", 5, "5");
+    const auto row = [](const char *quantity, const Term &t, const char *expected) {
+        const QString answer = formatResult(t.value(), Pattern::TwoOrThreeDecimals);
+        QTest::newRow(expected) << workingText(QString::fromUtf8(quantity), t.working(), answer)
+                                << QString::fromUtf8(expected) << answer << t.working().steps;
+    };
+    row("Area", a * b, "Area = a × b = 3 × 4 = 12.00");
+    row("Diagonal", sqrt(power(a, 2) + power(b, 2)), "Diagonal = √(a² + b²) = √(3² + 4²) = √25 = 5.00");
+    row("Volume", power(r, 2) * Term::constant(Constants::RoughPi) * h, "Volume = r² × π × h = 2² × 3.14 × 5 = 12.56 × 5 = 62.80");
+    row("x", a - (b - r), "x = a − (b − r) = 3 − (4 − 2) = 3 − 2 = 1.00");
+    row("a", a, "a = 3 = 3.00 (given)");
+    row("y", h * 2 + (r + r).named(QStringLiteral("d")), "y = h × 2 + d = 5 × 2 + 4 = 10 + 4 = 14.00");
+    row("z", power(b / a, Term(1) / 3), "z = (b ÷ a)^(1 ÷ 3) = (4 ÷ 3)^(1 ÷ 3) = 1.3333333333333333^(0.3333333333333333) = 1.101");
+}
+
+void TestTerm::workingReadsAsWritten()
+{
+    QFETCH(QString, made);
+    QFETCH(QString, expected);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, steps);
+    QCOMPARE(made, expected);
+    for (const QString &step : steps) {
+        const auto value = Expression::evaluate(step);
+        QVERIFY2(value, qPrintable(step));
+        QCOMPARE(formatResult(*value, Pattern::TwoOrThreeDecimals), answer);
+    }
+}
+
+void TestTerm::constantsFollowTheChoice()
+{
+    const Term r = given("r", 2, "2");
+    const Term h = given("h", 5, "5");
+    const auto volume = [&] { return power(r, 2) * Term::constant(Constants::RoughPi) * h; };
+    QCOMPARE(formatResult(volume().value(), Pattern::TwoOrThreeDecimals), QStringLiteral("62.80"));
+    setExactConstants(true);
+    const Term exact = volume();
+    setExactConstants(false);
+    QCOMPARE(formatResult(exact.value(), Pattern::TwoOrThreeDecimals), QStringLiteral("62.832"));
+    QVERIFY(exact.working().steps.first().contains(QStringLiteral("3.141592653589793")));
+    for (const QString &step : exact.working().steps)
+        QCOMPARE(Expression::evaluate(step), exact.value());
+}
+
+QTEST_GUILESS_MAIN(TestTerm)
+#include "tst_term.moc"
