@@ -1,16 +1,16 @@
 #include "frmcircle.h"
 
-#include "shell/answerlabel.h"
+#include "controls/answerlabel.h"
 #include "circlecalculations.h"
-#include "shell/globalsubs.h"
-#include "shell/layoutslot.h"
-#include "shell/valuefield.h"
+#include "controls/globalsubs.h"
+#include "controls/layoutslot.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 #include <span>
 

@@ -1,15 +1,15 @@
 #include "frmgeometry.h"
 
-#include "shell/answerlabel.h"
+#include "controls/answerlabel.h"
 #include "rttriangle.h"
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
-#include "shell/valuefield.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include "shell/picture.h"
 
 #include <algorithm>
 

@@ -1,14 +1,15 @@
 #include "frmsquare.h"
 
-#include "shell/answerlabel.h"
-#include "shell/globalsubs.h"
-#include "shell/valuefield.h"
+#include "controls/answerlabel.h"
+#include "controls/globalsubs.h"
+#include "controls/layoutslot.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 namespace Zyntra {
 

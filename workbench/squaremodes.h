@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/calculation.h"
-#include "shell/layoutslot.h"
+#include "controls/slot.h"
 
 #include <array>
 #include <optional>

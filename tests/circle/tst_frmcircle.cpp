@@ -2,7 +2,8 @@
 #include "workedvalues.h"
 
 #include "circle/frmcircle.h"
-#include "shell/globalsubs.h"
+#include "controls/globalsubs.h"
+#include "controls/picture.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 #include <cmath>
 

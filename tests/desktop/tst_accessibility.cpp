@@ -1,7 +1,7 @@
 #include "everywindow.h"
 
-#include "shell/answerlabel.h"
-#include "shell/picture.h"
+#include "controls/answerlabel.h"
+#include "controls/picture.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "everywindow.h"
 
-#include "shell/globalsubs.h"
+#include "controls/globalsubs.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,8 @@
 #include "shell/shellfixture.h"
 
 #include "polygon/frmpolygon.h"
-#include "shell/globalsubs.h"
+#include "controls/globalsubs.h"
+#include "controls/picture.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 

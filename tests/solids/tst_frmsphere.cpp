@@ -1,7 +1,8 @@
 #include "shell/shellfixture.h"
 
-#include "shell/globalsubs.h"
+#include "controls/globalsubs.h"
 #include "solids/frmsphere.h"
+#include "controls/picture.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 

@@ -1,8 +1,9 @@
 #include "shell/shellfixture.h"
 
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
 #include "triangle/frmgeometry.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 

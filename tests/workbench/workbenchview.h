@@ -2,8 +2,8 @@
 
 #include "shell/shellfixture.h"
 
-#include "shell/globalsubs.h"
-#include "shell/picture.h"
+#include "controls/globalsubs.h"
+#include "controls/picture.h"
 #include "workbench/frmsquare.h"
 #include "workbench/squaremodes.h"
 

@@ -4,6 +4,7 @@
 #include "captionlabel.h"
 #include "framebox.h"
 #include "optionbutton.h"
+#include "picture.h"
 #include "systemcolours.h"
 #include "valuefield.h"
 
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/calculation.h"
-#include "shell/twips.h"
+#include "controls/twips.h"
 
 #include <QMessageBox>
 #include <QPointer>
