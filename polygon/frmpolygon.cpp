@@ -90,7 +90,7 @@ void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmPolygon::cmdCalculate_Click()
 {
-    const Outcome outcome = calculatePolygonAreas(m_side->text());
+    const Outcome outcome = calculatePolygonAreas({m_side->text()}, 0);
     if (outcome.kind == Outcome::Kind::Failed) {
         showFailure(outcome.failure, m_side, QStringLiteral("Side a"));
         return;

@@ -122,7 +122,7 @@ void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmSphere::cmdCalculate_Click()
 {
-    const Outcome outcome = calculateSphere(m_given->text(), intGiven);
+    const Outcome outcome = calculateSphere({m_given->text()}, intGiven);
     if (outcome.kind == Outcome::Kind::Failed) {
         showFailure(outcome.failure, m_given, m_given->accessibleName());
         return;

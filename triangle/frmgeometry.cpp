@@ -173,7 +173,7 @@ void frmGeometry::RtTriangle()
     QStringList texts;
     for (ValueField *field : m_inputs)
         texts << field->text();
-    const Outcome outcome = calculateRtTriangle(texts);
+    const Outcome outcome = calculateRtTriangle(texts, 0);
     if (outcome.kind == Outcome::Kind::Failed) {
         const int index = outcome.failure.field;
         const bool named = index >= 0 && index < RtValue::Count;

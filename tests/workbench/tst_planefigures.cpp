@@ -24,9 +24,9 @@ QStringList rowsOf(const Outcome &outcome)
 
 QStringList texts(const QString &joined) { return joined.split(u'|'); }
 
-Arithmetic arithmeticOf(const QString &figure)
+FigureCalculation arithmeticOf(const QString &figure)
 {
-    static const QMap<QString, Arithmetic> figures{
+    static const QMap<QString, FigureCalculation> figures{
         {"Rectangle", calculateRectangle},     {"Parallelogram", calculateParallelogram},
         {"Trapezoid", calculateTrapezoid},     {"Quadrilateral", calculateQuadrilateral},
         {"Annulus", calculateAnnulus},         {"Trapezium", calculateTrapezium},
@@ -208,7 +208,7 @@ void TestPlaneFigures::failures()
 
 void TestPlaneFigures::modeTableHoldsEveryFigure()
 {
-    const QList<Arithmetic> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
+    const QList<FigureCalculation> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
                                   calculateQuadrilateral, calculateAnnulus, calculateTrapezium,
                                   calculateEqTriangle};
     for (int mode = 0; mode < SquareModeCount; ++mode) {
