@@ -205,22 +205,8 @@ void frmCircle::cmdCalculate_Click()
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    const Outcome outcome = calculateCircleFamily(texts, intCircleMode, intGiven, pi);
-    switch (outcome.kind) {
-    case Outcome::Kind::Failed: {
-        const int index = outcome.failure.field;
-        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
-        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
-        return;
-    }
-    case Outcome::Kind::Zeros:
-        ZeroAnswer();
-        return;
-    case Outcome::Kind::Answers:
-        for (const auto &[index, text] : outcome.answers)
-            lblAnswer[size_t(index)]->setAnswer(text);
-        return;
-    }
+    showOutcome(calculateCircleFamily(texts, intCircleMode, intGiven, pi), lblAnswer, txtGivenValue,
+                [this] { ZeroAnswer(); });
 }
 
 void frmCircle::ZeroAnswer()

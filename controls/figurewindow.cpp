@@ -188,6 +188,45 @@ void FigureWindow::setUpKeyboard(QPushButton *calculate)
         connect(field, &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
 }
 
+bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+                               std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer)
+{
+    switch (outcome.kind) {
+    case Outcome::Kind::Failed: {
+        const int index = outcome.failure.field;
+        ValueField *field = index >= 0 && size_t(index) < fields.size() ? fields[size_t(index)]
+                            : fields.size() == 1                        ? fields.front()
+                                                                        : nullptr;
+        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
+        return false;
+    }
+    case Outcome::Kind::Zeros:
+        closeWarning();
+        if (zeroAnswer)
+            zeroAnswer();
+        return true;
+    case Outcome::Kind::Answers:
+        closeWarning();
+        for (const auto &[index, text] : outcome.answers)
+            if (index >= 0 && size_t(index) < answers.size())
+                answers[size_t(index)]->setAnswer(text);
+        return true;
+    }
+    return false;
+}
+
+void FigureWindow::closeWarning()
+{
+    if (!m_warning)
+        return;
+    // The user is already where they mean to be; closing must not move the focus.
+    disconnect(m_refocus);
+    // Forgotten at once, so that a failure before the box is deleted opens a fresh one.
+    QMessageBox *warning = m_warning;
+    m_warning = nullptr;
+    warning->close();
+}
+
 void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QString &fieldName)
 {
     if (!m_warning) {

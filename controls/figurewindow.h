@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <functional>
+#include <span>
+
 class QGroupBox;
 class QLabel;
 
@@ -71,14 +74,24 @@ protected:
     CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt);
     void setUpKeyboard(QPushButton *calculate);
 
-    // Tells the user why a calculation stopped, without blocking, and puts
-    // the focus back on the field to mend.
-    void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
+    // Shows what a CALCULATE came to: the answers into the answer labels by
+    // index, the zeros through the window's own zero routine, or a warning
+    // that sends the focus back to the field to mend (in a window of one
+    // field, always that field). Answers or zeros close a warning left open
+    // by an earlier CALCULATE, since it no longer holds. True when answers
+    // or zeros were written.
+    bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+                     std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer = {});
 
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Tells the user why a calculation stopped, without blocking, and puts
+    // the focus back on the field to mend.
+    void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
+    void closeWarning();
+
     qint16 m_formCode;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;

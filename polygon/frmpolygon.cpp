@@ -90,13 +90,7 @@ void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmPolygon::cmdCalculate_Click()
 {
-    const Outcome outcome = calculatePolygonAreas({m_side->text()}, 0);
-    if (outcome.kind == Outcome::Kind::Failed) {
-        showFailure(outcome.failure, m_side, QStringLiteral("Side a"));
-        return;
-    }
-    for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setAnswer(text);
+    showOutcome(calculatePolygonAreas({m_side->text()}, 0), m_answers, {&m_side, 1});
 }
 
 void frmPolygon::cmdClear_Click()

@@ -122,13 +122,7 @@ void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmSphere::cmdCalculate_Click()
 {
-    const Outcome outcome = calculateSphere({m_given->text()}, intGiven);
-    if (outcome.kind == Outcome::Kind::Failed) {
-        showFailure(outcome.failure, m_given, m_given->accessibleName());
-        return;
-    }
-    for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setAnswer(text);
+    showOutcome(calculateSphere({m_given->text()}, intGiven), m_answers, {&m_given, 1});
 }
 
 void frmSphere::cmdClear_Click()

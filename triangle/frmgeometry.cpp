@@ -68,10 +68,10 @@ void styleOnDrawing(QLabel *label)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-// A long value widens its label rather than losing digits.
-void showAnswer(AnswerLabel *label, const QString &text, Twips design)
+// An answer shows on the drawing once written; a long value widens its
+// label rather than losing digits.
+void fitOnDrawing(AnswerLabel *label, Twips design)
 {
-    label->setAnswer(text);
     label->resize(std::max(design.toPixels().width(), label->sizeHint().width()), label->height());
     label->show();
 }
@@ -174,15 +174,11 @@ void frmGeometry::RtTriangle()
     for (ValueField *field : m_inputs)
         texts << field->text();
     const Outcome outcome = calculateRtTriangle(texts, 0);
-    if (outcome.kind == Outcome::Kind::Failed) {
-        const int index = outcome.failure.field;
-        const bool named = index >= 0 && index < RtValue::Count;
-        showFailure(outcome.failure, named ? m_inputs[size_t(index)] : nullptr,
-                    named ? QString::fromLatin1(Quantities[size_t(index)].name) : QString());
+    if (!showOutcome(outcome, m_answers, m_inputs))
         return;
-    }
     for (const auto &[index, text] : outcome.answers)
-        showAnswer(m_answers[size_t(index)], text, Quantities[size_t(index)].answer);
+        if (index >= 0 && index < RtValue::Count)
+            fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
 }
 
 void frmGeometry::cmdClear_Click()

@@ -128,7 +128,7 @@ void frmSquare::runPhase(Mode mode)
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    showOutcome(figure.arithmetic(texts, intGiven));
+    showOutcome(figure.arithmetic(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
 }
 
 void frmSquare::applyLayout(const Layout &layout)
@@ -145,25 +145,6 @@ void frmSquare::applyLayout(const Layout &layout)
         applyField(lblGivenValue[i], txtGivenValue[i], layout.fields[i]);
     for (size_t i = 0; i < lblResult.size(); ++i)
         applyRow(lblResult[i], lblAnswer[i], layout.rows[i]);
-}
-
-void frmSquare::showOutcome(const Outcome &outcome)
-{
-    switch (outcome.kind) {
-    case Outcome::Kind::Answers:
-        for (const auto &[row, text] : outcome.answers)
-            lblAnswer[size_t(row)]->setAnswer(text);
-        break;
-    case Outcome::Kind::Zeros:
-        ZeroAnswer();
-        break;
-    case Outcome::Kind::Failed: {
-        const int index = outcome.failure.field;
-        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
-        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
-        break;
-    }
-    }
 }
 
 void frmSquare::cmdCalculate_Click()

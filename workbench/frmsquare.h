@@ -44,7 +44,6 @@ private:
     void runPhase(Mode mode);
 
     void applyLayout(const Layout &layout);
-    void showOutcome(const Outcome &outcome);
     void ZeroAnswer();
 
     qint16 intGiven = 0;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -65,6 +67,8 @@ private slots:
     void enterInAValueFieldCalculates_data();
     void enterInAValueFieldCalculates();
     void enterWithABadValueWarns();
+    void mendedValueClosesTheWarning_data();
+    void mendedValueClosesTheWarning();
 
 private:
     FigureWindow *open(const QString &menuItem)
@@ -367,6 +371,42 @@ void TestKeyboard::enterWithABadValueWarns()
     QVERIFY(window->warning()->isVisible());
     QCOMPARE(side->text(), QStringLiteral("1.2.3"));
     QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(0)"))->text(), QString());
+}
+
+void TestKeyboard::mendedValueClosesTheWarning_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("mended"); // the field given a bad value, then a good one
+    QTest::addColumn<QString>("given");  // another field the figure needs, or none
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << "txtGivenValue(0)" << "";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "txtInput(0)" << "txtInput(1)";
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << "txtGivenValue(0)" << "txtGivenValue(1)";
+    QTest::newRow("regular polygon") << "mnuGeometryItem(9)" << "txtGivenValue" << "";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "txtGivenValue" << "";
+    QTest::newRow("cube") << "mnu3dGeometryItem(1)" << "txtGivenValue(0)" << "";
+}
+
+void TestKeyboard::mendedValueClosesTheWarning()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, mended);
+    QFETCH(QString, given);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    if (!given.isEmpty())
+        QTest::keyClicks(control<QLineEdit>(window, given), QStringLiteral("3"));
+    QLineEdit *field = control<QLineEdit>(window, mended);
+    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+    QTest::keyClicks(field, QStringLiteral("1..2"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    const QPointer<QMessageBox> warning = window->warning();
+    QVERIFY(warning && warning->isVisible());
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QVERIFY(!window->warning());
+    QTRY_VERIFY(!warning);
 }
 
 QTEST_MAIN(TestKeyboard)
