@@ -89,26 +89,14 @@ const FamilyMember *familyMember(qint16 circleMode)
                                                                         : nullptr;
 }
 
-
-void boldFont(QWidget *control)
-{
-    QFont font = control->font();
-    font.setBold(true);
-    control->setFont(font);
-}
-
 } // namespace
 
 frmCircle::frmCircle()
     : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})
 {
     QWidget *window = form();
-    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
+    lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
                         QStringLiteral("Circle Calculations"));
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(13.5);
-    titleFont.setItalic(true);
-    lblTitle->setFont(titleFont);
 
     QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895});
     const QString optionCaptions[] = {QStringLiteral("Radius"), QStringLiteral("Diameter"),
@@ -149,15 +137,15 @@ frmCircle::frmCircle()
         const int top = 360 + 240 * i;
         lblAnswerCaption[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i),
                                                {120, top, 1455, 255}, optionCaptions[i]);
-        boldFont(lblAnswerCaption[size_t(i)]);
+        setBold(lblAnswerCaption[size_t(i)]);
         lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1560, top, 1575, 255},
                                          optionCaptions[i]);
     }
 
     const CommandButtons buttons = addCommandButtons(window, {6360, 3720, 1695, 615}, {6360, 4440, 1695, 615},
                                                      &frmCircle::cmdCalculate_Click, &frmCircle::cmdClear_Click);
-    boldFont(buttons.calculate);
-    boldFont(buttons.clear);
+    setBold(buttons.calculate);
+    setBold(buttons.clear);
 
     Form_Load();
 }

@@ -82,6 +82,23 @@ QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, c
     return label;
 }
 
+QLabel *FigureWindow::addTitle(QWidget *parent, const QString &name, Twips at, const QString &text, Slant slant)
+{
+    QLabel *title = addLabel(parent, name, at, text);
+    QFont font = title->font();
+    font.setPointSizeF(13.5);
+    font.setItalic(slant == Slant::Italic);
+    title->setFont(font);
+    return title;
+}
+
+void FigureWindow::setBold(QWidget *control, bool bold)
+{
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
 AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
                                AnswerLook look, const QString &text)
 {

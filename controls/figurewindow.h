@@ -42,6 +42,13 @@ protected:
     QWidget *form() { return this; }
 
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
+    // The window's heading, in the larger type of every window's title.
+    enum class Slant { Italic, Upright };
+    QLabel *addTitle(QWidget *parent, const QString &name, Twips at, const QString &text,
+                     Slant slant = Slant::Italic);
+    // Captions, frame titles and buttons the design sets in bold; false
+    // takes back a bold inherited from a frame.
+    static void setBold(QWidget *control, bool bold = true);
     // An answer label, selectable; its row's caption becomes its description.
     enum class AnswerLook { RedOnBlack, Plain };
     AnswerLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,

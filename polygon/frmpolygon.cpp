@@ -40,11 +40,8 @@ frmPolygon::frmPolygon()
     : FigureWindow(FormCode::Polygon, QStringLiteral("frmPolygon"), {0, 0, 8280, 7860})
 {
     QWidget *window = form();
-    QLabel *heading = addLabel(window, QStringLiteral("lblHeading"), {120, 120, 9615, 495},
-                               QStringLiteral("Polygon Calculations"));
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(13.5);
-    heading->setFont(headingFont);
+    addTitle(window, QStringLiteral("lblHeading"), {120, 120, 9615, 495}, QStringLiteral("Polygon Calculations"),
+             Slant::Upright);
 
     QGroupBox *input = addFrame(window, QStringLiteral("Frame1"), {360, 480, 1695, 2895});
     QLabel *caption = addLabel(input, QStringLiteral("lblGivenValue"), {120, 360, 1335, 255}, QStringLiteral("a ="));

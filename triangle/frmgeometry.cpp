@@ -49,11 +49,10 @@ constexpr std::array<SideCaption, 3> SideCaptions{{
 // A blue that stays readable on the black drawing.
 const QColor AnswerBlue(0x33, 0x99, 0xFF);
 
-QFont withSize(QFont font, qreal points, bool bold, bool italic = false)
+QFont withSize(QFont font, qreal points, bool bold)
 {
     font.setPointSizeF(points);
     font.setBold(bold);
-    font.setItalic(italic);
     return font;
 }
 
@@ -91,9 +90,7 @@ frmGeometry::frmGeometry()
 {
     QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055});
 
-    QLabel *title = addLabel(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495},
-                             QStringLiteral("Rt. Triangle Formulas"));
-    title->setFont(withSize(title->font(), 13.5, false, true));
+    addTitle(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495}, QStringLiteral("Rt. Triangle Formulas"));
 
     Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
                                      QStringLiteral(":/pictures/imgRightTriangle.svg"));

@@ -13,26 +13,11 @@
 
 namespace Zyntra {
 
-namespace {
-
-void setBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
-} // namespace
-
 frmSquare::frmSquare()
     : FigureWindow(FormCode::Square, QStringLiteral("frmSquare"), {0, 0, 7935, 5775})
 {
     QWidget *window = form();
-    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(13.5);
-    titleFont.setItalic(true);
-    lblTitle->setFont(titleFont);
+    lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
 
     QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255});
     for (int i = 0; i < 3; ++i) {
