@@ -88,11 +88,11 @@ QList<QLabel *> answerLabels(QWidget *window)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
-    void init() { m_program = std::make_unique<ShellFixture>(); }
-    void cleanup() { m_program.reset(); }
+    void init() { startProgram(); }
+    void cleanup() { closeProgram(); }
 
     void mainWindowAndEveryMenuItemHaveNames();
     void splashHasNames();
@@ -104,9 +104,6 @@ private slots:
     void answersAreDescribedByTheirRowCaption_data();
     void answersAreDescribedByTheirRowCaption();
     void warningHasNamesAndIsAnnounced();
-
-private:
-    std::unique_ptr<ShellFixture> m_program;
 };
 
 void TestAccessibility::mainWindowAndEveryMenuItemHaveNames()

@@ -47,11 +47,11 @@ QStringList named(const QString &array, int first, int last)
 
 } // namespace
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { m_program.reset(); }
+    void cleanup() { closeProgram(); }
 
     void menusOpenWithTheirMnemonics_data();
     void menusOpenWithTheirMnemonics();
@@ -69,30 +69,11 @@ private slots:
     void enterWithABadValueWarns();
     void mendedValueClosesTheWarning_data();
     void mendedValueClosesTheWarning();
-
-private:
-    FigureWindow *open(const QString &menuItem)
-    {
-        FigureWindow *window = m_program->open<FigureWindow>(menuItem);
-        if (window)
-            (void)QTest::qWaitForWindowExposed(window);
-        return window;
-    }
-    template <typename T>
-    T *control(FigureWindow *window, const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qWarning("no control %s", qPrintable(name));
-        return found;
-    }
-
-    std::unique_ptr<ShellFixture> m_program;
 };
 
 void TestKeyboard::init()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
     m_program->main()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
 }
@@ -212,7 +193,7 @@ void TestKeyboard::tabFollowsTheReadingOrder()
     FigureWindow *window = open(menuItem);
     QVERIFY(window);
     if (!option.isEmpty()) {
-        QRadioButton *chosen = control<QRadioButton>(window, option);
+        QRadioButton *chosen = control<QRadioButton>(option);
         QVERIFY(chosen);
         clickOption(chosen);
         QVERIFY(chosen->isChecked());
@@ -232,7 +213,7 @@ void TestKeyboard::tabReachesTheTriangleAnswersOnTheDrawing()
     QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClicks(focused(), QStringLiteral("4"));
     QTest::keyClick(focused(), Qt::Key_Return);
-    QCOMPARE(control<QLabel>(window, QStringLiteral("lblanswer(2)"))->text(), QStringLiteral("5.0"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblanswer(2)"))->text(), QStringLiteral("5.0"));
     // The three empty fields are locked; the values on the drawing are read top to bottom.
     QCOMPARE(tabStops(), (QStringList{"txtInput(1)", "cmdCalculate", "cmdClear", "lblanswer(2)", "lblanswer(4)",
                                       "lblanswer(0)", "lblanswer(3)", "lblanswer(1)", "txtInput(0)"}));
@@ -260,16 +241,16 @@ void TestKeyboard::spacePressesTheFocusedButton()
     QVERIFY(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(field, keys);
-    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+    QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
     while (focused() != calculate && focused())
         QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(calculate, Qt::Key_Space);
-    QCOMPARE(control<QLabel>(window, answer)->text(), expected);
+    QCOMPARE(control<QLabel>(answer)->text(), expected);
 
     QTest::keyClick(calculate, Qt::Key_Tab);
     QCOMPARE(focused()->objectName(), QStringLiteral("cmdClear"));
     QTest::keyClick(focused(), Qt::Key_Space);
-    QCOMPARE(control<QLabel>(window, answer)->text(), QString());
+    QCOMPARE(control<QLabel>(answer)->text(), QString());
     QCOMPARE(field->text(), QString());
 }
 
@@ -295,12 +276,12 @@ void TestKeyboard::spaceChoosesTheFocusedOption()
     QVERIFY(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(field, QStringLiteral("7"));
-    QRadioButton *chosen = control<QRadioButton>(window, option);
+    QRadioButton *chosen = control<QRadioButton>(option);
     chosen->setFocus(Qt::TabFocusReason);
     QVERIFY(!chosen->isChecked());
     QTest::keyClick(chosen, Qt::Key_Space);
     QVERIFY(chosen->isChecked());
-    QCOMPARE(control<QLabel>(window, caption)->text(), captionText);
+    QCOMPARE(control<QLabel>(caption)->text(), captionText);
     QCOMPARE(field->text(), QString());
 }
 
@@ -350,7 +331,7 @@ void TestKeyboard::enterInAValueFieldCalculates()
         if (&text != &keys.last())
             QTest::keyClick(field, Qt::Key_Tab);
     }
-    QLabel *shown = control<QLabel>(window, answer);
+    QLabel *shown = control<QLabel>(answer);
     QVERIFY(shown->text() != expected);
     QSignalSpy finished(field, &QLineEdit::editingFinished);
     QTest::keyClick(field, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -364,13 +345,13 @@ void TestKeyboard::enterWithABadValueWarns()
 {
     FigureWindow *window = open(QStringLiteral("mnuGeometryItem(9)"));
     QVERIFY(window);
-    QLineEdit *side = control<QLineEdit>(window, QStringLiteral("txtGivenValue"));
+    QLineEdit *side = control<QLineEdit>(QStringLiteral("txtGivenValue"));
     QTest::keyClicks(side, QStringLiteral("1.2.3"));
     QTest::keyClick(side, Qt::Key_Return);
     QVERIFY(window->warning());
     QVERIFY(window->warning()->isVisible());
     QCOMPARE(side->text(), QStringLiteral("1.2.3"));
-    QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(0)"))->text(), QString());
+    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(0)"))->text(), QString());
 }
 
 void TestKeyboard::mendedValueClosesTheWarning_data()
@@ -394,9 +375,9 @@ void TestKeyboard::mendedValueClosesTheWarning()
     FigureWindow *window = open(menuItem);
     QVERIFY(window);
     if (!given.isEmpty())
-        QTest::keyClicks(control<QLineEdit>(window, given), QStringLiteral("3"));
-    QLineEdit *field = control<QLineEdit>(window, mended);
-    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+        QTest::keyClicks(control<QLineEdit>(given), QStringLiteral("3"));
+    QLineEdit *field = control<QLineEdit>(mended);
+    QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
     QTest::keyClicks(field, QStringLiteral("1..2"));
     QTest::mouseClick(calculate, Qt::LeftButton);
     const QPointer<QMessageBox> warning = window->warning();
