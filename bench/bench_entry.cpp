@@ -25,8 +25,8 @@ BENCHMARK(convertOneText);
 
 static void polygonCalculation(benchmark::State &state)
 {
-    const QString side = QStringLiteral("2.5");
+    const QStringList side{QStringLiteral("2.5")};
     for (auto _ : state)
-        benchmark::DoNotOptimize(calculatePolygonAreas(side));
+        benchmark::DoNotOptimize(calculatePolygonAreas(side, 0));
 }
 BENCHMARK(polygonCalculation);

@@ -2,8 +2,8 @@
 
 #include "shell/clientarea.h"
 #include "shell/figurecommands.h"
-#include "shell/figurewindow.h"
-#include "shell/globalsubs.h"
+#include "controls/figurewindow.h"
+#include "controls/globalsubs.h"
 
 #include <QAction>
 #include <QApplication>

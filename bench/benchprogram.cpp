@@ -1,6 +1,6 @@
 #include "benchprogram.h"
 
-#include "shell/figurewindow.h"
+#include "controls/figurewindow.h"
 #include "shell/frmsplash.h"
 
 #include <QAction>

@@ -18,16 +18,15 @@ Outcome rows(std::initializer_list<QString> texts)
 
 } // namespace
 
-Outcome CalculateCircle(const QStringList &fieldTexts, qint16 intGiven, double &pi)
+Outcome calculateCircle(const QStringList &fieldTexts, qint16 given)
 {
-    pi = CirclePi;
-    const Num p = pi;
+    const Num p = CirclePi;
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         Num r, d, c, area;
         if (!fields.isEmpty(0)) {
             const Num v = fields.number(0);
-            switch (intGiven) {
+            switch (given) {
             case CircleGiven::Radius:
                 r = v;
                 d = r + r;
@@ -58,7 +57,7 @@ Outcome CalculateCircle(const QStringList &fieldTexts, qint16 intGiven, double &
     });
 }
 
-Outcome CalculateCircleSection(const QStringList &fieldTexts)
+Outcome calculateCircleSector(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
@@ -73,7 +72,7 @@ Outcome CalculateCircleSection(const QStringList &fieldTexts)
     });
 }
 
-Outcome CalculateCircleSegment(const QStringList &fieldTexts)
+Outcome calculateCircleSegment(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
@@ -87,7 +86,7 @@ Outcome CalculateCircleSegment(const QStringList &fieldTexts)
     });
 }
 
-Outcome CalculateHollowSec(const QStringList &fieldTexts)
+Outcome calculateHollowSector(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
@@ -101,7 +100,7 @@ Outcome CalculateHollowSec(const QStringList &fieldTexts)
     });
 }
 
-Outcome CalculateEllipse(const QStringList &fieldTexts)
+Outcome calculateEllipse(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
@@ -116,20 +115,26 @@ Outcome CalculateEllipse(const QStringList &fieldTexts)
     });
 }
 
-Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, qint16 intGiven, double &pi)
+Outcome calculateCircleSections(const QStringList &fieldTexts, qint16 given)
+{
+    switch (given) {
+    case CircleSection::Sector: return calculateCircleSector(fieldTexts, given);
+    case CircleSection::Segment: return calculateCircleSegment(fieldTexts, given);
+    case CircleSection::HollowSector: return calculateHollowSector(fieldTexts, given);
+    }
+    return {};
+}
+
+Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, qint16 given, double &pi)
 {
     switch (circleMode) {
     case CircleMode::Circle:
-        return CalculateCircle(fieldTexts, intGiven, pi);
+        pi = CirclePi;
+        return calculateCircle(fieldTexts, given);
     case CircleMode::Sections:
-        switch (intGiven) {
-        case CircleSection::Sector: return CalculateCircleSection(fieldTexts);
-        case CircleSection::Segment: return CalculateCircleSegment(fieldTexts);
-        case CircleSection::HollowSector: return CalculateHollowSec(fieldTexts);
-        }
-        return {};
+        return calculateCircleSections(fieldTexts, given);
     case CircleMode::Ellipse:
-        return CalculateEllipse(fieldTexts);
+        return calculateEllipse(fieldTexts, given);
     }
     return {};
 }

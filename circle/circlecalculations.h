@@ -29,22 +29,26 @@ constexpr qint16 HollowSector = 2;
 // The circle's own pi; the sections and the ellipse keep their typed 3.14.
 constexpr double CirclePi = 3.14159265358979;
 
-// Each routine takes the texts of txtGivenValue 0 to 2 and gives the texts
-// of lblAnswer 0 to 3.
+// Each calculation takes the texts of txtGivenValue 0 to 2 and the option
+// in force, and gives the texts of lblAnswer 0 to 3.
 
-// Field 0 holds the value intGiven names. Sets pi before using it; an
-// empty field shows formatted zeros.
-Outcome CalculateCircle(const QStringList &fieldTexts, qint16 intGiven, double &pi);
+// Field 0 holds the value the option names; an empty field shows
+// formatted zeros.
+Outcome calculateCircle(const QStringList &fieldTexts, qint16 given);
+// The option chooses the section; one without a calculation answers nothing.
+Outcome calculateCircleSections(const QStringList &fieldTexts, qint16 given);
+// The sections and the ellipse have no options of their own.
 // Radius and angle in degrees; either empty shows the text 0 in every row.
-Outcome CalculateCircleSection(const QStringList &fieldTexts);
-Outcome CalculateCircleSegment(const QStringList &fieldTexts);
+Outcome calculateCircleSector(const QStringList &fieldTexts, qint16 option);
+Outcome calculateCircleSegment(const QStringList &fieldTexts, qint16 option);
 // Outer radius, inner radius and angle in degrees.
-Outcome CalculateHollowSec(const QStringList &fieldTexts);
+Outcome calculateHollowSector(const QStringList &fieldTexts, qint16 option);
 // Semi-axes a and b.
-Outcome CalculateEllipse(const QStringList &fieldTexts);
+Outcome calculateEllipse(const QStringList &fieldTexts, qint16 option);
 
 // What CALCULATE runs for a family member and its option; no answers at
-// all when the pair has no routine.
-Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, qint16 intGiven, double &pi);
+// all when the member has no calculation. Under Circle it first sets the
+// window's pi to CirclePi; the others leave pi alone.
+Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, qint16 given, double &pi);
 
 } // namespace Zyntra

@@ -1,16 +1,16 @@
 #include "frmcircle.h"
 
-#include "shell/answerlabel.h"
+#include "controls/answerlabel.h"
 #include "circlecalculations.h"
-#include "shell/globalsubs.h"
-#include "shell/layoutslot.h"
-#include "shell/valuefield.h"
+#include "controls/globalsubs.h"
+#include "controls/layoutslot.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 #include <span>
 
@@ -89,27 +89,14 @@ const FamilyMember *familyMember(qint16 circleMode)
                                                                         : nullptr;
 }
 
-
-void boldFont(QWidget *control)
-{
-    QFont font = control->font();
-    font.setBold(true);
-    control->setFont(font);
-}
-
 } // namespace
 
 frmCircle::frmCircle()
     : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})
 {
     QWidget *window = form();
-    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
+    lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
                         QStringLiteral("Circle Calculations"));
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(13.5);
-    titleFont.setItalic(true);
-    lblTitle->setFont(titleFont);
-    setHeading(lblTitle);
 
     QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895},
                                   QStringLiteral("Given"));
@@ -151,15 +138,15 @@ frmCircle::frmCircle()
         const int top = 360 + 240 * i;
         lblAnswerCaption[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i),
                                                {120, top, 1455, 255}, optionCaptions[i]);
-        boldFont(lblAnswerCaption[size_t(i)]);
+        setBold(lblAnswerCaption[size_t(i)]);
         lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1560, top, 1575, 255},
                                          optionCaptions[i]);
     }
 
     const CommandButtons buttons = addCommandButtons(window, {6360, 3720, 1695, 615}, {6360, 4440, 1695, 615},
                                                      &frmCircle::cmdCalculate_Click, &frmCircle::cmdClear_Click);
-    boldFont(buttons.calculate);
-    boldFont(buttons.clear);
+    setBold(buttons.calculate);
+    setBold(buttons.clear);
 
     Form_Load();
 }
@@ -207,22 +194,8 @@ void frmCircle::cmdCalculate_Click()
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    const Outcome outcome = calculateCircleFamily(texts, intCircleMode, intGiven, pi);
-    switch (outcome.kind) {
-    case Outcome::Kind::Failed: {
-        const int index = outcome.failure.field;
-        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
-        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
-        return;
-    }
-    case Outcome::Kind::Zeros:
-        ZeroAnswer();
-        return;
-    case Outcome::Kind::Answers:
-        for (const auto &[index, text] : outcome.answers)
-            lblAnswer[size_t(index)]->setAnswer(text);
-        return;
-    }
+    showOutcome(calculateCircleFamily(texts, intCircleMode, intGiven, pi), lblAnswer, txtGivenValue,
+                [this] { ZeroAnswer(); });
 }
 
 void frmCircle::ZeroAnswer()

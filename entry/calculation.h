@@ -74,6 +74,11 @@ struct Outcome {
     static Outcome zeros() { return {Kind::Zeros, {}, {}}; }
 };
 
+// Every figure's calculation has this shape: the texts of the window's value
+// fields and the option in force (the window's intGiven) in, what CALCULATE
+// shows out. A figure without options is given 0 and ignores it.
+using FigureCalculation = Outcome (*)(const QStringList &fieldTexts, qint16 option);
+
 // Field texts in, as a window reads them.
 class Fields {
 public:

@@ -1,15 +1,15 @@
 #include "frmpolygon.h"
 
-#include "shell/answerlabel.h"
+#include "controls/answerlabel.h"
 #include "polygonareas.h"
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
-#include "shell/valuefield.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include "shell/picture.h"
 
 namespace Zyntra {
 
@@ -40,15 +40,11 @@ frmPolygon::frmPolygon()
     : FigureWindow(FormCode::Polygon, QStringLiteral("frmPolygon"), {0, 0, 8280, 7860})
 {
     QWidget *window = form();
-    QLabel *heading = addLabel(window, QStringLiteral("lblHeading"), {120, 120, 9615, 495},
-                               QStringLiteral("Polygon Calculations"));
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(13.5);
-    heading->setFont(headingFont);
-    // The frame below starts inside the heading's box: the text hangs from
-    // the top so that its descenders stay clear of the frame.
-    heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setHeading(heading);
+    addTitle(window, QStringLiteral("lblHeading"), {120, 120, 9615, 495}, QStringLiteral("Polygon Calculations"),
+             Slant::Upright)
+        // The frame below starts inside the heading's box: the text hangs from
+        // the top so that its descenders stay clear of the frame.
+        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QGroupBox *input = addFrame(window, QStringLiteral("Frame1"), {360, 480, 1695, 2895}, QStringLiteral("Values"));
     QLabel *caption = addLabel(input, QStringLiteral("lblGivenValue"), {120, 360, 1335, 255}, QStringLiteral("a ="));
@@ -94,13 +90,7 @@ void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmPolygon::cmdCalculate_Click()
 {
-    const Outcome outcome = calculatePolygonAreas(m_side->text());
-    if (outcome.kind == Outcome::Kind::Failed) {
-        showFailure(outcome.failure, m_side, QStringLiteral("Side a"));
-        return;
-    }
-    for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setAnswer(text);
+    showOutcome(calculatePolygonAreas({m_side->text()}, 0), m_answers, {&m_side, 1});
 }
 
 void frmPolygon::cmdClear_Click()

@@ -2,10 +2,10 @@
 
 namespace Zyntra {
 
-Outcome calculatePolygonAreas(const QString &sideText)
+Outcome calculatePolygonAreas(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
-        const Num square = power(Fields({sideText}).number(0), 2);
+        const Num square = power(Fields(fieldTexts).number(0), 2);
         std::array<Num, RegularPolygons.size()> areas;
         for (size_t i = 0; i < RegularPolygons.size(); ++i)
             areas[i] = i == 1 ? square : square * RegularPolygons[i].factor;

@@ -26,7 +26,8 @@ inline constexpr std::array<RegularPolygon, 10> RegularPolygons{{
     {"Dodecagon", "12", 11.1961},
 }};
 
-// The ten areas, "#.00#", from the side's text (field 0).
-Outcome calculatePolygonAreas(const QString &sideText);
+// The ten areas, "#.00#", from the side's text (field 0). The window has
+// no options.
+Outcome calculatePolygonAreas(const QStringList &fieldTexts, qint16 option);
 
 } // namespace Zyntra

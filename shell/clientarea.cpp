@@ -1,6 +1,6 @@
 #include "clientarea.h"
 
-#include "figurewindow.h"
+#include "controls/figurewindow.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,7 +8,7 @@
 namespace Zyntra {
 
 ClientArea::ClientArea(QWidget *parent)
-    : QWidget(parent)
+    : FigureHost(parent)
 {
     setObjectName(QStringLiteral("MDIMainClient"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -31,11 +31,6 @@ QColor ClientArea::background() const
 void ClientArea::paintEvent(QPaintEvent *event)
 {
     QPainter(this).fillRect(event->rect(), m_background);
-}
-
-QList<FigureWindow *> ClientArea::figureWindows() const
-{
-    return findChildren<FigureWindow *>(Qt::FindDirectChildrenOnly);
 }
 
 void ClientArea::addFigureWindow(FigureWindow *window, const QRect &placement)

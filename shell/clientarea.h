@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "controls/figurehost.h"
 
 namespace Zyntra {
 
-class FigureWindow;
-
 // The main window's multiple-document area: it holds the open figure
 // window, placed from its top-left corner, on the active-border colour.
-class ClientArea : public QWidget {
+class ClientArea : public FigureHost {
     Q_OBJECT
 public:
     explicit ClientArea(QWidget *parent = nullptr);
 
-    void setBackground(const QColor &colour);
+    void setBackground(const QColor &colour) override;
     QColor background() const;
-    QList<FigureWindow *> figureWindows() const;
     void addFigureWindow(FigureWindow *window, const QRect &placement);
 
 protected:

@@ -1,12 +1,12 @@
 #include "frmabout.h"
 
 #include "frmsplash.h"
-#include "systemcolours.h"
-#include "twips.h"
+#include "controls/systemcolours.h"
+#include "controls/twips.h"
+#include "controls/picture.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include "shell/picture.h"
 
 namespace Zyntra {
 

@@ -1,11 +1,11 @@
 #include "frmsplash.h"
 
 #include "mdimain.h"
-#include "twips.h"
+#include "controls/twips.h"
+#include "controls/picture.h"
 
 #include <QFrame>
 #include <QLabel>
-#include "shell/picture.h"
 #include <QTimer>
 
 namespace Zyntra {

@@ -2,9 +2,9 @@
 
 #include "clientarea.h"
 #include "frmabout.h"
-#include "globalsubs.h"
-#include "systemcolours.h"
-#include "twips.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
+#include "controls/twips.h"
 #include "circle/frmcircle.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"

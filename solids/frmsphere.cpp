@@ -1,15 +1,15 @@
 #include "frmsphere.h"
 
-#include "shell/answerlabel.h"
-#include "shell/globalsubs.h"
-#include "shell/valuefield.h"
+#include "controls/answerlabel.h"
+#include "controls/globalsubs.h"
+#include "controls/valuefield.h"
 #include "spherevalues.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 namespace Zyntra {
 
@@ -43,13 +43,6 @@ constexpr std::array<ResultRow, 5> ResultRows{{
     {"Label6", "lblVolume", "Volume"},
 }};
 
-void makeBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
 } // namespace
 
 frmSphere::frmSphere()
@@ -61,14 +54,12 @@ frmSphere::frmSphere()
 
     QGroupBox *givenFrame = addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175}, QStringLiteral("Given"));
     givenFrame->setTitle(QStringLiteral("Given:"));
-    makeBold(givenFrame);
+    setBold(givenFrame);
     for (qint16 i = 0; i < qint16(GivenChoices.size()); ++i) {
         QRadioButton *option = addOption(givenFrame, arrayName(QStringLiteral("optGivensphere"), i),
                                          {120, 300 + 360 * i, 1695, 315}, QString::fromLatin1(GivenChoices[size_t(i)].option));
         // The frame's bold is for its title only.
-        QFont font = option->font();
-        font.setBold(false);
-        option->setFont(font);
+        setBold(option, false);
         connect(option, &QRadioButton::clicked, this, [this, i] { optGivensphere_Click(i); });
         m_options[size_t(i)] = option;
     }
@@ -87,7 +78,7 @@ frmSphere::frmSphere()
     for (size_t i = 0; i < ResultRows.size(); ++i) {
         const ResultRow &row = ResultRows[i];
         const int top = 240 + 240 * int(i);
-        makeBold(addLabel(results, QString::fromLatin1(row.captionName), {240, top, 1455, 255},
+        setBold(addLabel(results, QString::fromLatin1(row.captionName), {240, top, 1455, 255},
                           QString::fromLatin1(row.caption)));
         m_answers[i] = addAnswer(results, QString::fromLatin1(row.answerName), {1800, top, 1815, 255},
                                  QString::fromLatin1(row.caption));
@@ -95,8 +86,8 @@ frmSphere::frmSphere()
 
     const CommandButtons buttons = addCommandButtons(window, {4200, 3480, 1695, 615}, {4200, 4200, 1695, 615},
                                                      &frmSphere::cmdCalculate_Click, &frmSphere::cmdClear_Click);
-    makeBold(buttons.calculate);
-    makeBold(buttons.clear);
+    setBold(buttons.calculate);
+    setBold(buttons.clear);
 
     Form_Load();
 }
@@ -124,13 +115,7 @@ void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmSphere::cmdCalculate_Click()
 {
-    const Outcome outcome = calculateSphere(m_given->text(), intGiven);
-    if (outcome.kind == Outcome::Kind::Failed) {
-        showFailure(outcome.failure, m_given, m_given->accessibleName());
-        return;
-    }
-    for (const auto &[index, text] : outcome.answers)
-        m_answers[size_t(index)]->setAnswer(text);
+    showOutcome(calculateSphere({m_given->text()}, intGiven), m_answers, {&m_given, 1});
 }
 
 void frmSphere::cmdClear_Click()

@@ -8,7 +8,6 @@ namespace Zyntra {
 // the value fields txtGivenValue(0) to (4) and the option in force in, the
 // answers by lblAnswer index out, all "#.00#". A solid shows plain zeros
 // (ZeroAnswer) as soon as any one of the fields it tests is empty.
-using SolidCalculation = Outcome (*)(const QStringList &fieldTexts, qint16 given);
 
 // Mode 7: option 0 the cube from a, option 1 the parallelepiped from a, b, c.
 Outcome calculateCube(const QStringList &fieldTexts, qint16 given);

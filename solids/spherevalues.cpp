@@ -2,16 +2,17 @@
 
 namespace Zyntra {
 
-Outcome calculateSphere(const QString &givenText, qint16 given)
+Outcome calculateSphere(const QStringList &fieldTexts, qint16 given)
 {
     return runCalculation([&] {
         // The sphere's own pi, not the 3.14 of the workbench solids.
         const Num pi = 3.14159265358979;
         // pi / 6 as typed, not derived from pi.
         const Num volumeFactor = 0.5236;
+        const Fields fields(fieldTexts);
         Num r, d, C, S, V;
-        if (!givenText.isEmpty()) {
-            const Num value = Fields({givenText}).number(0);
+        if (!fields.isEmpty(0)) {
+            const Num value = fields.number(0);
             switch (SphereQuantity(given)) {
             case SphereQuantity::Radius:
                 r = value;

@@ -8,8 +8,9 @@ namespace Zyntra {
 // its five answers: radius, diameter, circumference, surface area, volume.
 enum class SphereQuantity : qint16 { Radius, Diameter, Circumference, SurfaceArea, Volume };
 
-// The five quantities of a sphere from the value field's text and the
-// given quantity. An empty field shows every quantity as a formatted zero.
-Outcome calculateSphere(const QString &givenText, qint16 given);
+// The five quantities of a sphere from the value field's text (field 0)
+// and the given quantity. An empty field shows every quantity as a
+// formatted zero.
+Outcome calculateSphere(const QStringList &fieldTexts, qint16 given);
 
 } // namespace Zyntra

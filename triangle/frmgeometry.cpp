@@ -1,15 +1,15 @@
 #include "frmgeometry.h"
 
-#include "shell/answerlabel.h"
+#include "controls/answerlabel.h"
 #include "rttriangle.h"
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
-#include "shell/valuefield.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include "shell/picture.h"
 
 #include <algorithm>
 
@@ -49,11 +49,10 @@ constexpr std::array<SideCaption, 3> SideCaptions{{
 // A blue that stays readable on the black drawing.
 const QColor AnswerBlue(0x33, 0x99, 0xFF);
 
-QFont withSize(QFont font, qreal points, bool bold, bool italic = false)
+QFont withSize(QFont font, qreal points, bool bold)
 {
     font.setPointSizeF(points);
     font.setBold(bold);
-    font.setItalic(italic);
     return font;
 }
 
@@ -68,10 +67,10 @@ void styleOnDrawing(QLabel *label)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-// A long value widens its label rather than losing digits.
-void showAnswer(AnswerLabel *label, const QString &text, Twips design)
+// An answer shows on the drawing once written; a long value widens its
+// label rather than losing digits.
+void fitOnDrawing(AnswerLabel *label, Twips design)
 {
-    label->setAnswer(text);
     label->resize(std::max(design.toPixels().width(), label->sizeHint().width()), label->height());
     label->show();
 }
@@ -92,10 +91,7 @@ frmGeometry::frmGeometry()
     QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055},
                                QStringLiteral("Right triangle"));
 
-    QLabel *title = addLabel(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495},
-                             QStringLiteral("Rt. Triangle Formulas"));
-    title->setFont(withSize(title->font(), 13.5, false, true));
-    setHeading(title);
+    addTitle(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495}, QStringLiteral("Rt. Triangle Formulas"));
 
     Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
                                      QStringLiteral(":/pictures/imgRightTriangle.svg"));
@@ -175,16 +171,12 @@ void frmGeometry::RtTriangle()
     QStringList texts;
     for (ValueField *field : m_inputs)
         texts << field->text();
-    const Outcome outcome = calculateRtTriangle(texts);
-    if (outcome.kind == Outcome::Kind::Failed) {
-        const int index = outcome.failure.field;
-        const bool named = index >= 0 && index < RtValue::Count;
-        showFailure(outcome.failure, named ? m_inputs[size_t(index)] : nullptr,
-                    named ? QString::fromLatin1(Quantities[size_t(index)].name) : QString());
+    const Outcome outcome = calculateRtTriangle(texts, 0);
+    if (!showOutcome(outcome, m_answers, m_inputs))
         return;
-    }
     for (const auto &[index, text] : outcome.answers)
-        showAnswer(m_answers[size_t(index)], text, Quantities[size_t(index)].answer);
+        if (index >= 0 && index < RtValue::Count)
+            fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
 }
 
 void frmGeometry::cmdClear_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/figurewindow.h"
+#include "controls/figurewindow.h"
 
 #include <array>
 

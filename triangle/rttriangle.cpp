@@ -105,7 +105,7 @@ constexpr std::array<SolvingRow, 9> SolvingRows{{
 
 } // namespace
 
-Outcome calculateRtTriangle(const QStringList &fieldTexts)
+Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         // Not the full value of pi: the angles shown depend on it.

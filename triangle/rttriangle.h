@@ -21,6 +21,7 @@ constexpr int Count = 5;
 // The five values, "#.0#", from the five field texts in value-list order.
 // An empty field or 0 is not given; the first given pair of the solving
 // table completes the others, and no such pair shows zeros throughout.
-Outcome calculateRtTriangle(const QStringList &fieldTexts);
+// The triangle has no options.
+Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16 option);
 
 } // namespace Zyntra

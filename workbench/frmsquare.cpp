@@ -1,38 +1,23 @@
 #include "frmsquare.h"
 
-#include "shell/answerlabel.h"
-#include "shell/globalsubs.h"
-#include "shell/valuefield.h"
+#include "controls/answerlabel.h"
+#include "controls/globalsubs.h"
+#include "controls/layoutslot.h"
+#include "controls/valuefield.h"
+#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 namespace Zyntra {
-
-namespace {
-
-void setBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
-} // namespace
 
 frmSquare::frmSquare()
     : FigureWindow(FormCode::Square, QStringLiteral("frmSquare"), {0, 0, 7935, 5775})
 {
     QWidget *window = form();
-    lblTitle = addLabel(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(13.5);
-    titleFont.setItalic(true);
-    lblTitle->setFont(titleFont);
-    setHeading(lblTitle);
+    lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
 
     QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255},
                                   QStringLiteral("Given"));
@@ -132,7 +117,7 @@ void frmSquare::runPhase(Mode mode)
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    showOutcome(figure.arithmetic(texts, intGiven));
+    showOutcome(figure.arithmetic(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
 }
 
 void frmSquare::applyLayout(const Layout &layout)
@@ -149,25 +134,6 @@ void frmSquare::applyLayout(const Layout &layout)
         applyField(lblGivenValue[i], txtGivenValue[i], layout.fields[i]);
     for (size_t i = 0; i < lblResult.size(); ++i)
         applyRow(lblResult[i], lblAnswer[i], layout.rows[i]);
-}
-
-void frmSquare::showOutcome(const Outcome &outcome)
-{
-    switch (outcome.kind) {
-    case Outcome::Kind::Answers:
-        for (const auto &[row, text] : outcome.answers)
-            lblAnswer[size_t(row)]->setAnswer(text);
-        break;
-    case Outcome::Kind::Zeros:
-        ZeroAnswer();
-        break;
-    case Outcome::Kind::Failed: {
-        const int index = outcome.failure.field;
-        ValueField *field = index >= 0 && index < int(txtGivenValue.size()) ? txtGivenValue[size_t(index)] : nullptr;
-        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
-        break;
-    }
-    }
 }
 
 void frmSquare::cmdCalculate_Click()

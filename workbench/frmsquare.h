@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/figurewindow.h"
+#include "controls/figurewindow.h"
 #include "squaremodes.h"
 
 #include <array>
@@ -44,7 +44,6 @@ private:
     void runPhase(Mode mode);
 
     void applyLayout(const Layout &layout);
-    void showOutcome(const Outcome &outcome);
     void ZeroAnswer();
 
     qint16 intGiven = 0;

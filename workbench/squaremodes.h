@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/calculation.h"
-#include "shell/layoutslot.h"
+#include "controls/slot.h"
 
 #include <array>
 #include <optional>
@@ -34,13 +34,10 @@ struct Layout {
     std::array<Slot, 5> rows{};            // lblResult(i) with lblAnswer(i)
 };
 
-// A figure's arithmetic: the texts of the five value fields and intGiven in.
-using Arithmetic = Outcome (*)(const QStringList &fieldTexts, qint16 given);
-
 struct SquareMode {
     Layout layout;                                      // the layout phase, once at load
     std::array<std::optional<Layout>, 3> optionLayouts; // an option without one only clears
-    Arithmetic arithmetic;                              // the calculation phase; nullptr does nothing
+    FigureCalculation arithmetic;                       // the calculation phase; nullptr does nothing
 };
 
 // The values of intSquareMode.

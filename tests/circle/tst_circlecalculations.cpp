@@ -155,13 +155,14 @@ void TestCircleCalculations::pairsWithoutARoutineAnswerNothing()
 void TestCircleCalculations::eachRoutineAnswersByItself()
 {
     double pi = 0;
-    QCOMPARE(shownAnswers(CalculateCircle({"5"}, CircleGiven::Radius, pi)),
+    QCOMPARE(shownAnswers(calculateCircle({"5"}, CircleGiven::Radius)),
              (QStringList{"5.00", "10.00", "31.42", "78.54"}));
+    calculateCircleFamily({"5"}, CircleMode::Circle, CircleGiven::Radius, pi);
     QCOMPARE(pi, CirclePi);
-    QCOMPARE(shownAnswers(CalculateCircleSection({"10", "60"})), (QStringList{"10.00", "60.00", "10.47", "52.36"}));
-    QCOMPARE(shownAnswers(CalculateCircleSegment({"10", "60"})), (QStringList{"10.00", "60.00", "9.05", ""}));
-    QCOMPARE(shownAnswers(CalculateHollowSec({"10", "5", "90"})), (QStringList{"10.00", "5.00", "90.0", "58.88"}));
-    QCOMPARE(shownAnswers(CalculateEllipse({"5", "3"})), (QStringList{"5.00", "3.00", "47.1", "25.52"}));
+    QCOMPARE(shownAnswers(calculateCircleSector({"10", "60"}, 0)), (QStringList{"10.00", "60.00", "10.47", "52.36"}));
+    QCOMPARE(shownAnswers(calculateCircleSegment({"10", "60"}, 0)), (QStringList{"10.00", "60.00", "9.05", ""}));
+    QCOMPARE(shownAnswers(calculateHollowSector({"10", "5", "90"}, 0)), (QStringList{"10.00", "5.00", "90.0", "58.88"}));
+    QCOMPARE(shownAnswers(calculateEllipse({"5", "3"}, 0)), (QStringList{"5.00", "3.00", "47.1", "25.52"}));
     // Under Ellipse the option does not matter.
     QCOMPARE(shownAnswers(calculateCircleFamily({"5", "3"}, CircleMode::Ellipse, 2, pi)),
              (QStringList{"5.00", "3.00", "47.1", "25.52"}));

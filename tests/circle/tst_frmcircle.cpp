@@ -1,8 +1,8 @@
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 #include "workedvalues.h"
 
 #include "circle/frmcircle.h"
-#include "shell/globalsubs.h"
+#include "controls/picture.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 #include <cmath>
 
@@ -39,7 +38,7 @@ struct Seen {
     QStringList options, fields, rows, pictures;
 };
 
-class TestFrmCircle : public QObject {
+class TestFrmCircle : public QObject, private WindowView<frmCircle> {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -70,27 +69,18 @@ private slots:
     void longOptionCaptionsWrapInsideTheirButton();
 
 private:
+    // Starts the program and opens the family member.
     frmCircle *open(int mode)
     {
-        m_program = std::make_unique<ShellFixture>();
-        m_window = m_program->open<frmCircle>(menuItemOf(mode));
-        return m_window && QTest::qWaitForWindowExposed(m_window) ? m_window : nullptr;
+        startProgram();
+        return WindowView::open(menuItemOf(mode));
     }
-    template <typename T>
-    T *child(const QString &name, int index) const
-    {
-        return m_window->findChild<T *>(arrayName(name, index));
-    }
-    QRadioButton *option(int i) const { return child<QRadioButton>(QStringLiteral("optGivencircle"), i); }
-    QLabel *fieldCaption(int i) const { return child<QLabel>(QStringLiteral("lblGivenValue"), i); }
-    QLineEdit *field(int i) const { return child<QLineEdit>(QStringLiteral("txtGivenValue"), i); }
-    QLabel *rowCaption(int i) const { return child<QLabel>(QStringLiteral("lblAnswerCaption"), i); }
-    QLabel *answer(int i) const { return child<QLabel>(QStringLiteral("lblAnswer"), i); }
-    QLabel *title() const { return m_window->findChild<QLabel *>(QStringLiteral("lblTitle")); }
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
+    QRadioButton *option(int i) const { return control<QRadioButton>(QStringLiteral("optGivencircle"), i); }
+    QLabel *fieldCaption(int i) const { return control<QLabel>(QStringLiteral("lblGivenValue"), i); }
+    QLineEdit *field(int i) const { return control<QLineEdit>(QStringLiteral("txtGivenValue"), i); }
+    QLabel *rowCaption(int i) const { return control<QLabel>(QStringLiteral("lblAnswerCaption"), i); }
+    QLabel *answer(int i) const { return control<QLabel>(QStringLiteral("lblAnswer"), i); }
+    QLabel *title() const { return control<QLabel>(QStringLiteral("lblTitle")); }
     void click(QPushButton *b) const { QTest::mouseClick(b, Qt::LeftButton); }
     // On the round mark, which every option has whatever its caption's length.
     void choose(int i) const { QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(7, option(i)->height() / 2)); }
@@ -154,15 +144,11 @@ private:
         QCOMPARE(s.rows, rows);
         QCOMPARE(s.pictures, QStringList{picture});
     }
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmCircle *m_window = nullptr;
 };
 
 void TestFrmCircle::cleanup()
 {
-    m_program.reset();
-    m_window = nullptr;
+    closeProgram();
 }
 
 void TestFrmCircle::designStateUnderCircle()
@@ -573,7 +559,7 @@ void TestFrmCircle::reopeningStartsFromTheDesignState()
 
 void TestFrmCircle::figureCommandsReloadTheWindow()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
     const std::pair<int, const char *> steps[] = {
         {CircleMode::Circle, "Circle Calculations"},
         {CircleMode::Ellipse, "Circle Calculations"},
@@ -612,7 +598,6 @@ void TestFrmCircle::unknownModeKeepsTheDesignStateAndCalculatesNothing()
     QCOMPARE(field(0)->text(), QString());
     QCOMPARE(fieldCaption(0)->text(), QStringLiteral("r ="));
     m_window = nullptr;
-    intCircleMode = 0;
 }
 
 void TestFrmCircle::drawingsShowTheirLettersOnBlack_data()

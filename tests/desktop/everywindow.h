@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 
 #include <QRadioButton>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "everywindow.h"
 
-#include "shell/answerlabel.h"
-#include "shell/picture.h"
+#include "controls/answerlabel.h"
+#include "controls/picture.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -88,11 +88,11 @@ QList<QLabel *> answerLabels(QWidget *window)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
-    void init() { m_program = std::make_unique<ShellFixture>(); }
-    void cleanup() { m_program.reset(); }
+    void init() { startProgram(); }
+    void cleanup() { closeProgram(); }
 
     void mainWindowAndEveryMenuItemHaveNames();
     void splashHasNames();
@@ -106,9 +106,6 @@ private slots:
     void warningHasNamesAndIsAnnounced();
     void figureWindowsAreNamedByTheirHeading_data();
     void figureWindowsAreNamedByTheirHeading();
-
-private:
-    std::unique_ptr<ShellFixture> m_program;
 };
 
 void TestAccessibility::mainWindowAndEveryMenuItemHaveNames()

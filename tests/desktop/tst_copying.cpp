@@ -13,11 +13,11 @@ QWidget *focused() { return QApplication::focusWidget(); }
 
 } // namespace
 
-class TestCopying : public QObject {
+class TestCopying : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { m_program.reset(); }
+    void cleanup() { closeProgram(); }
 
     void answerCopiesWithTheKeyboard_data() { answers(); }
     void answerCopiesWithTheKeyboard();
@@ -27,14 +27,11 @@ private slots:
 private:
     void answers();
     QLabel *calculated();
-
-    std::unique_ptr<ShellFixture> m_program;
-    FigureWindow *m_window = nullptr;
 };
 
 void TestCopying::init()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
     m_program->main()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
     QApplication::clipboard()->clear();
@@ -64,8 +61,7 @@ QLabel *TestCopying::calculated()
     QFETCH(QStringList, keys);
     QFETCH(QString, answer);
     QFETCH(QString, expected);
-    m_window = m_program->open<FigureWindow>(menuItem);
-    if (!m_window || !QTest::qWaitForWindowExposed(m_window))
+    if (!open(menuItem))
         return nullptr;
     if (qobject_cast<QRadioButton *>(focused()))
         QTest::keyClick(focused(), Qt::Key_Tab);

@@ -1,6 +1,6 @@
 #include "everywindow.h"
 
-#include "shell/picture.h"
+#include "controls/picture.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "everywindow.h"
 
-#include "shell/answerlabel.h"
-#include "shell/globalsubs.h"
+#include "controls/answerlabel.h"
+#include "controls/globalsubs.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -47,11 +49,11 @@ QStringList named(const QString &array, int first, int last)
 
 } // namespace
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { m_program.reset(); }
+    void cleanup() { closeProgram(); }
 
     void menusOpenWithTheirMnemonics_data();
     void menusOpenWithTheirMnemonics();
@@ -67,34 +69,17 @@ private slots:
     void enterInAValueFieldCalculates_data();
     void enterInAValueFieldCalculates();
     void enterWithABadValueWarns();
+    void mendedValueClosesTheWarning_data();
+    void mendedValueClosesTheWarning();
     void answersAreTabStopsWhileTheyShowAValue_data();
     void answersAreTabStopsWhileTheyShowAValue();
     void keypadDecimalKeyTypesAFullStop_data();
     void keypadDecimalKeyTypesAFullStop();
-
-private:
-    FigureWindow *open(const QString &menuItem)
-    {
-        FigureWindow *window = m_program->open<FigureWindow>(menuItem);
-        if (window)
-            (void)QTest::qWaitForWindowExposed(window);
-        return window;
-    }
-    template <typename T>
-    T *control(FigureWindow *window, const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qWarning("no control %s", qPrintable(name));
-        return found;
-    }
-
-    std::unique_ptr<ShellFixture> m_program;
 };
 
 void TestKeyboard::init()
 {
-    m_program = std::make_unique<ShellFixture>();
+    startProgram();
     m_program->main()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
 }
@@ -204,7 +189,7 @@ void TestKeyboard::tabFollowsTheReadingOrder()
     FigureWindow *window = open(menuItem);
     QVERIFY(window);
     if (!option.isEmpty()) {
-        QRadioButton *chosen = control<QRadioButton>(window, option);
+        QRadioButton *chosen = control<QRadioButton>(option);
         QVERIFY(chosen);
         clickOption(chosen);
         QVERIFY(chosen->isChecked());
@@ -224,7 +209,7 @@ void TestKeyboard::tabReachesTheTriangleAnswersOnTheDrawing()
     QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClicks(focused(), QStringLiteral("4"));
     QTest::keyClick(focused(), Qt::Key_Return);
-    QCOMPARE(control<QLabel>(window, QStringLiteral("lblanswer(2)"))->text(), QStringLiteral("5.0"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblanswer(2)"))->text(), QStringLiteral("5.0"));
     // The three empty fields are locked; the values on the drawing are read top to bottom.
     QCOMPARE(tabStops(), (QStringList{"txtInput(1)", "cmdCalculate", "cmdClear", "lblanswer(2)", "lblanswer(4)",
                                       "lblanswer(0)", "lblanswer(3)", "lblanswer(1)", "txtInput(0)"}));
@@ -252,16 +237,16 @@ void TestKeyboard::spacePressesTheFocusedButton()
     QVERIFY(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(field, keys);
-    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
+    QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
     while (focused() != calculate && focused())
         QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(calculate, Qt::Key_Space);
-    QCOMPARE(control<QLabel>(window, answer)->text(), expected);
+    QCOMPARE(control<QLabel>(answer)->text(), expected);
 
     QTest::keyClick(calculate, Qt::Key_Tab);
     QCOMPARE(focused()->objectName(), QStringLiteral("cmdClear"));
     QTest::keyClick(focused(), Qt::Key_Space);
-    QCOMPARE(control<QLabel>(window, answer)->text(), QString());
+    QCOMPARE(control<QLabel>(answer)->text(), QString());
     QCOMPARE(field->text(), QString());
 }
 
@@ -287,12 +272,12 @@ void TestKeyboard::spaceChoosesTheFocusedOption()
     QVERIFY(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(field, QStringLiteral("7"));
-    QRadioButton *chosen = control<QRadioButton>(window, option);
+    QRadioButton *chosen = control<QRadioButton>(option);
     chosen->setFocus(Qt::TabFocusReason);
     QVERIFY(!chosen->isChecked());
     QTest::keyClick(chosen, Qt::Key_Space);
     QVERIFY(chosen->isChecked());
-    QCOMPARE(control<QLabel>(window, caption)->text(), captionText);
+    QCOMPARE(control<QLabel>(caption)->text(), captionText);
     QCOMPARE(field->text(), QString());
 }
 
@@ -342,7 +327,7 @@ void TestKeyboard::enterInAValueFieldCalculates()
         if (&text != &keys.last())
             QTest::keyClick(field, Qt::Key_Tab);
     }
-    QLabel *shown = control<QLabel>(window, answer);
+    QLabel *shown = control<QLabel>(answer);
     QVERIFY(shown->text() != expected);
     QSignalSpy finished(field, &QLineEdit::editingFinished);
     QTest::keyClick(field, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
@@ -356,13 +341,49 @@ void TestKeyboard::enterWithABadValueWarns()
 {
     FigureWindow *window = open(QStringLiteral("mnuGeometryItem(9)"));
     QVERIFY(window);
-    QLineEdit *side = control<QLineEdit>(window, QStringLiteral("txtGivenValue"));
+    QLineEdit *side = control<QLineEdit>(QStringLiteral("txtGivenValue"));
     QTest::keyClicks(side, QStringLiteral("1.2.3"));
     QTest::keyClick(side, Qt::Key_Return);
     QVERIFY(window->warning());
     QVERIFY(window->warning()->isVisible());
     QCOMPARE(side->text(), QStringLiteral("1.2.3"));
-    QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(0)"))->text(), QString());
+    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(0)"))->text(), QString());
+}
+
+void TestKeyboard::mendedValueClosesTheWarning_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("mended"); // the field given a bad value, then a good one
+    QTest::addColumn<QString>("given");  // another field the figure needs, or none
+    QTest::newRow("circle") << "mnuGeometryItem(0)" << "txtGivenValue(0)" << "";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "txtInput(0)" << "txtInput(1)";
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << "txtGivenValue(0)" << "txtGivenValue(1)";
+    QTest::newRow("regular polygon") << "mnuGeometryItem(9)" << "txtGivenValue" << "";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "txtGivenValue" << "";
+    QTest::newRow("cube") << "mnu3dGeometryItem(1)" << "txtGivenValue(0)" << "";
+}
+
+void TestKeyboard::mendedValueClosesTheWarning()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, mended);
+    QFETCH(QString, given);
+    FigureWindow *window = open(menuItem);
+    QVERIFY(window);
+    if (!given.isEmpty())
+        QTest::keyClicks(control<QLineEdit>(given), QStringLiteral("3"));
+    QLineEdit *field = control<QLineEdit>(mended);
+    QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
+    QTest::keyClicks(field, QStringLiteral("1..2"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    const QPointer<QMessageBox> warning = window->warning();
+    QVERIFY(warning && warning->isVisible());
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QVERIFY(!window->warning());
+    QTRY_VERIFY(!warning);
 }
 
 void TestKeyboard::answersAreTabStopsWhileTheyShowAValue_data()
@@ -395,8 +416,8 @@ void TestKeyboard::answersAreTabStopsWhileTheyShowAValue()
                                                          .arg(QLatin1String(when), answerStops.join(u','),
                                                               expected.join(u','))));
     };
-    QPushButton *calculate = control<QPushButton>(window, QStringLiteral("cmdCalculate"));
-    QPushButton *clear = control<QPushButton>(window, QStringLiteral("cmdClear"));
+    QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
+    QPushButton *clear = control<QPushButton>(QStringLiteral("cmdClear"));
     check("fresh");
     for (int round = 0; round < 2; ++round) {
         for (QLineEdit *field : window->findChildren<QLineEdit *>())
@@ -437,7 +458,7 @@ void TestKeyboard::keypadDecimalKeyTypesAFullStop()
     QFETCH(QString, expected);
     FigureWindow *window = open(QStringLiteral("mnuGeometryItem(9)"));
     QVERIFY(window);
-    QLineEdit *side = control<QLineEdit>(window, QStringLiteral("txtGivenValue"));
+    QLineEdit *side = control<QLineEdit>(QStringLiteral("txtGivenValue"));
     QCOMPARE(focused(), side);
     QTest::keyClick(side, Qt::Key_2, Qt::KeypadModifier);
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
@@ -445,7 +466,7 @@ void TestKeyboard::keypadDecimalKeyTypesAFullStop()
     QTest::keyClick(side, Qt::Key_5, Qt::KeypadModifier);
     QCOMPARE(side->text(), expected);
     QTest::keyClick(side, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(control<QLabel>(window, QStringLiteral("lblAnswer(1)"))->text(), expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(1)"))->text(), expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -6,9 +6,10 @@
 
 #include "circle/circlecalculations.h"
 #include "polygon/polygonareas.h"
+#include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
 #include "triangle/rttriangle.h"
-#include "workbench/squaremodes.h"
+#include "workbench/planefigures.h"
 
 #include <array>
 
@@ -18,44 +19,33 @@ namespace {
 
 struct Figure {
     const char *name;
-    Outcome (*calculate)(const QStringList &texts, qint16 given);
+    FigureCalculation calculate;
     int labels;      // the window's answer labels: every answer index is below this
     int twoOrThree;  // the first answers are "#.00#", the rest "#.0#"
 };
 
-template <int Mode>
-Outcome workbench(const QStringList &texts, qint16 given)
-{
-    return SquareModes[size_t(Mode)].arithmetic(texts, given);
-}
-
-template <qint16 CircleModeValue>
-Outcome circleFamily(const QStringList &texts, qint16 given)
-{
-    double pi = 0;
-    return calculateCircleFamily(texts, CircleModeValue, given, pi);
-}
-
+// The workbench's thirteen modes in intSquareMode order, then the circle
+// family in intCircleMode order: saved inputs choose a figure by its place.
 const std::array<Figure, 19> Figures{{
-    {"Rectangle", workbench<0>, 5, 5},
-    {"Parallelogram", workbench<1>, 5, 5},
-    {"Trapezoid", workbench<2>, 5, 5},
-    {"Quadrilateral", workbench<3>, 5, 5},
-    {"Annulus", workbench<4>, 5, 5},
-    {"Trapezium", workbench<5>, 5, 5},
-    {"Equilateral triangle", workbench<6>, 5, 5},
-    {"Cube", workbench<7>, 5, 5},
-    {"Right prism", workbench<8>, 5, 5},
-    {"Right cylinder", workbench<9>, 5, 5},
-    {"Right cone", workbench<10>, 5, 5},
-    {"Right pyramid", workbench<11>, 5, 5},
-    {"Circular ring", workbench<12>, 5, 5},
-    {"Circle", circleFamily<CircleMode::Circle>, 4, 2},
-    {"Circle sections", circleFamily<CircleMode::Sections>, 4, 2},
-    {"Ellipse", circleFamily<CircleMode::Ellipse>, 4, 2},
-    {"Sphere", [](const QStringList &texts, qint16 given) { return calculateSphere(texts.value(0), given); }, 5, 2},
-    {"Right triangle", [](const QStringList &texts, qint16) { return calculateRtTriangle(texts); }, 5, 0},
-    {"Regular polygon", [](const QStringList &texts, qint16) { return calculatePolygonAreas(texts.value(0)); }, 10, 10},
+    {"Rectangle", calculateRectangle, 5, 5},
+    {"Parallelogram", calculateParallelogram, 5, 5},
+    {"Trapezoid", calculateTrapezoid, 5, 5},
+    {"Quadrilateral", calculateQuadrilateral, 5, 5},
+    {"Annulus", calculateAnnulus, 5, 5},
+    {"Trapezium", calculateTrapezium, 5, 5},
+    {"Equilateral triangle", calculateEqTriangle, 5, 5},
+    {"Cube", calculateCube, 5, 5},
+    {"Right prism", calculatePrism, 5, 5},
+    {"Right cylinder", calculateRightCyl, 5, 5},
+    {"Right cone", calculateRightCone, 5, 5},
+    {"Right pyramid", calculateRightPyramid, 5, 5},
+    {"Circular ring", calculateCircularRing, 5, 5},
+    {"Circle", calculateCircle, 4, 2},
+    {"Circle sections", calculateCircleSections, 4, 2},
+    {"Ellipse", calculateEllipse, 4, 2},
+    {"Sphere", calculateSphere, 5, 2},
+    {"Right triangle", calculateRtTriangle, 5, 0},
+    {"Regular polygon", calculatePolygonAreas, 10, 10},
 }};
 
 } // namespace

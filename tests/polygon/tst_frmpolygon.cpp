@@ -1,7 +1,7 @@
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 
+#include "controls/picture.h"
 #include "polygon/frmpolygon.h"
-#include "shell/globalsubs.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -12,11 +12,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 
-class TestFrmPolygon : public QObject {
+class TestFrmPolygon : public QObject, private WindowView<frmPolygon> {
     Q_OBJECT
 private slots:
     void init();
@@ -39,9 +38,8 @@ private slots:
     void controlsHaveNamesAScreenReaderSpeaks();
 
 private:
-    QLineEdit *side() const { return m_window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue")); }
-    QLabel *cell(int i) const { return m_window->findChild<QLabel *>(arrayName(QStringLiteral("lblAnswer"), i)); }
-    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QString::fromLatin1(name)); }
+    QLineEdit *side() const { return control<QLineEdit>(QStringLiteral("txtGivenValue")); }
+    QLabel *cell(int i) const { return control<QLabel>(QStringLiteral("lblAnswer"), i); }
     QStringList cells() const
     {
         QStringList texts;
@@ -58,22 +56,17 @@ private:
     // Pastes into the side field, at its end for the ways that point; false
     // only for an ignored drop, whose source then keeps its text.
     bool pasteBy(int way, const QString &text);
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmPolygon *m_window = nullptr;
 };
 
 void TestFrmPolygon::init()
 {
-    m_program = std::make_unique<ShellFixture>();
-    m_window = m_program->open<frmPolygon>(QStringLiteral("mnuGeometryItem(9)"));
-    QVERIFY(m_window);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    startProgram();
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(9)")));
 }
 
 void TestFrmPolygon::cleanup()
 {
-    m_program.reset();
+    closeProgram();
 }
 
 void TestFrmPolygon::opensWithItsDesignState()
@@ -127,9 +120,9 @@ void TestFrmPolygon::calculateFillsTheTenAreas()
     QFETCH(QString, keys);
     QFETCH(QStringList, expected);
     typeSide(keys);
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(cells(), expected);
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(cells(), expected);
     QVERIFY(!m_window->warning());
 }
@@ -193,7 +186,7 @@ void TestFrmPolygon::badSideWarnsAndLeavesEveryCell()
     QFETCH(QString, pasted);
     QFETCH(QString, warning);
     typeSide(QStringLiteral("2"));
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     const QStringList before = cells();
 
     side()->selectAll();
@@ -203,7 +196,7 @@ void TestFrmPolygon::badSideWarnsAndLeavesEveryCell()
     else
         QTest::keyClick(side(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(side()->text(), pasted);
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
 
     QCOMPARE(cells(), before);
     QCOMPARE(side()->text(), pasted);
@@ -298,21 +291,21 @@ void TestFrmPolygon::everyWayInRefusesATooLongPasteWhole()
 void TestFrmPolygon::clearEmptiesCellsAndFieldButKeepsHeader()
 {
     typeSide(QStringLiteral("3"));
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(cell(1)->text(), QStringLiteral("9.00"));
     QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
     QCOMPARE(cells(), QStringList(10));
     QVERIFY(side()->text().isEmpty());
     QCOMPARE(cell(10)->text(), QStringLiteral("Area"));
     typeSide(QStringLiteral("1"));
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(cell(0)->text(), QStringLiteral(".433"));
 }
 
 void TestFrmPolygon::buttonsDoNotMoveTheFocus()
 {
     typeSide(QStringLiteral("2"));
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(QApplication::focusWidget(), side());
     QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), side());
@@ -325,7 +318,7 @@ void TestFrmPolygon::controlsHaveNamesAScreenReaderSpeaks()
     QCOMPARE(cell(5)->accessibleDescription(), QStringLiteral("Area of Octagon"));
     QVERIFY(cell(5)->accessibleName().isEmpty()); // the shown text is what is read
     typeSide(QStringLiteral("2"));
-    QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
+    calculate();
     QCOMPARE(cell(5)->text(), QStringLiteral("19.314"));
 }
 

@@ -45,7 +45,7 @@ void TestPolygonAreas::areas()
 {
     QFETCH(QString, side);
     QFETCH(QStringList, expected);
-    const Outcome outcome = calculatePolygonAreas(side);
+    const Outcome outcome = calculatePolygonAreas({side}, 0);
     QCOMPARE(outcome.kind, Outcome::Kind::Answers);
     QStringList shown;
     for (const auto &[index, text] : outcome.answers)
@@ -69,7 +69,7 @@ void TestPolygonAreas::failures()
 {
     QFETCH(QString, side);
     QFETCH(Cause, cause);
-    const Outcome outcome = calculatePolygonAreas(side);
+    const Outcome outcome = calculatePolygonAreas({side}, 0);
     QCOMPARE(outcome.kind, Outcome::Kind::Failed);
     QCOMPARE(outcome.failure.cause, cause);
     QVERIFY(outcome.answers.empty());

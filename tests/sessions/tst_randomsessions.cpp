@@ -7,7 +7,7 @@
 #include "shell/shellfixture.h"
 
 #include "shell/figurecommands.h"
-#include "shell/globalsubs.h"
+#include "controls/globalsubs.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/clientarea.h"
-#include "shell/figurewindow.h"
+#include "controls/figurewindow.h"
 #include "shell/frmsplash.h"
 #include "shell/mdimain.h"
 

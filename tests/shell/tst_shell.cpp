@@ -2,8 +2,8 @@
 
 #include "shell/figurecommands.h"
 #include "shell/frmabout.h"
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
+#include "controls/globalsubs.h"
+#include "controls/systemcolours.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 
-#include "shell/globalsubs.h"
+#include "controls/picture.h"
 #include "solids/frmsphere.h"
 
 #include <QClipboard>
@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 
@@ -20,7 +19,7 @@ const QStringList AnswerNames{"lblRadius", "lblDiameter", "lblCircum", "lblArea"
 const QStringList OptionCaptions{"Radius", "Diameter", "Circumference", "Surface area", "Volume"};
 } // namespace
 
-class TestFrmSphere : public QObject {
+class TestFrmSphere : public QObject, private WindowView<frmSphere> {
     Q_OBJECT
 private slots:
     void init();
@@ -42,14 +41,10 @@ private slots:
     void controlsHaveNamesAScreenReaderSpeaks();
 
 private:
-    QLineEdit *field() const { return m_window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue")); }
-    QLabel *prompt() const { return m_window->findChild<QLabel *>(QStringLiteral("lblGivenValue")); }
-    QRadioButton *option(int i) const
-    {
-        return m_window->findChild<QRadioButton *>(arrayName(QStringLiteral("optGivensphere"), i));
-    }
-    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QString::fromLatin1(name)); }
-    QLabel *answer(int i) const { return m_window->findChild<QLabel *>(AnswerNames[i]); }
+    QLineEdit *field() const { return control<QLineEdit>(QStringLiteral("txtGivenValue")); }
+    QLabel *prompt() const { return control<QLabel>(QStringLiteral("lblGivenValue")); }
+    QRadioButton *option(int i) const { return control<QRadioButton>(QStringLiteral("optGivensphere"), i); }
+    QLabel *answer(int i) const { return control<QLabel>(AnswerNames[i]); }
     QStringList answers() const
     {
         QStringList texts;
@@ -67,23 +62,17 @@ private:
         field()->setFocus();
         QTest::keyClicks(field(), keys);
     }
-    void calculate() const { QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton); }
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmSphere *m_window = nullptr;
 };
 
 void TestFrmSphere::init()
 {
-    m_program = std::make_unique<ShellFixture>();
-    m_window = m_program->open<frmSphere>(QStringLiteral("mnu3dGeometryItem(0)"));
-    QVERIFY(m_window);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    startProgram();
+    QVERIFY(open(QStringLiteral("mnu3dGeometryItem(0)")));
 }
 
 void TestFrmSphere::cleanup()
 {
-    m_program.reset();
+    closeProgram();
 }
 
 void TestFrmSphere::opensWithItsDesignState()

@@ -8,7 +8,7 @@ using Kind = Outcome::Kind;
 
 Q_DECLARE_METATYPE(Zyntra::Failure::Cause)
 Q_DECLARE_METATYPE(Zyntra::Outcome::Kind)
-Q_DECLARE_METATYPE(Zyntra::SolidCalculation)
+Q_DECLARE_METATYPE(Zyntra::FigureCalculation)
 
 class TestSolidFigures : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ private slots:
 namespace {
 
 // A row named after its figure, the option in force and the typed fields.
-void addRow(const char *name, SolidCalculation calculation, int given, const QStringList &fields, Kind kind,
+void addRow(const char *name, FigureCalculation calculation, int given, const QStringList &fields, Kind kind,
             const QStringList &expected = {})
 {
     QTest::newRow(name) << calculation << given << fields << kind << expected;
@@ -32,7 +32,7 @@ void addRow(const char *name, SolidCalculation calculation, int given, const QSt
 
 void TestSolidFigures::answers_data()
 {
-    QTest::addColumn<SolidCalculation>("calculation");
+    QTest::addColumn<FigureCalculation>("calculation");
     QTest::addColumn<int>("given");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<Kind>("kind");
@@ -102,7 +102,7 @@ void TestSolidFigures::answers_data()
 
 void TestSolidFigures::answers()
 {
-    QFETCH(SolidCalculation, calculation);
+    QFETCH(FigureCalculation, calculation);
     QFETCH(int, given);
     QFETCH(QStringList, fields);
     QFETCH(Kind, kind);
@@ -120,7 +120,7 @@ void TestSolidFigures::answers()
 
 void TestSolidFigures::failures_data()
 {
-    QTest::addColumn<SolidCalculation>("calculation");
+    QTest::addColumn<FigureCalculation>("calculation");
     QTest::addColumn<int>("given");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<Cause>("cause");
@@ -160,7 +160,7 @@ void TestSolidFigures::failures_data()
 
 void TestSolidFigures::failures()
 {
-    QFETCH(SolidCalculation, calculation);
+    QFETCH(FigureCalculation, calculation);
     QFETCH(int, given);
     QFETCH(QStringList, fields);
     QFETCH(Cause, cause);

@@ -56,7 +56,7 @@ void TestSphereValues::fiveQuantities()
     QFETCH(int, given);
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
-    const Outcome outcome = calculateSphere(text, qint16(given));
+    const Outcome outcome = calculateSphere({text}, qint16(given));
     QCOMPARE(outcome.kind, Outcome::Kind::Answers);
     QStringList shown;
     for (const auto &[index, answer] : outcome.answers)
@@ -87,7 +87,7 @@ void TestSphereValues::failures()
     QFETCH(int, given);
     QFETCH(QString, text);
     QFETCH(Cause, cause);
-    const Outcome outcome = calculateSphere(text, qint16(given));
+    const Outcome outcome = calculateSphere({text}, qint16(given));
     QCOMPARE(outcome.kind, Outcome::Kind::Failed);
     QCOMPARE(outcome.failure.cause, cause);
     QVERIFY(outcome.answers.empty());

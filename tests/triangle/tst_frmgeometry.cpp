@@ -1,7 +1,7 @@
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 
-#include "shell/globalsubs.h"
-#include "shell/systemcolours.h"
+#include "controls/picture.h"
+#include "controls/systemcolours.h"
 #include "triangle/frmgeometry.h"
 
 #include <QGroupBox>
@@ -10,11 +10,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include "shell/picture.h"
 
 using namespace Zyntra;
 
-class TestFrmGeometry : public QObject {
+class TestFrmGeometry : public QObject, private WindowView<frmGeometry> {
     Q_OBJECT
 private slots:
     void init();
@@ -35,15 +34,13 @@ private slots:
     void controlsHaveNamesAScreenReaderSpeaks();
 
 private:
-    QLineEdit *input(int i) const { return m_window->findChild<QLineEdit *>(arrayName(QStringLiteral("txtInput"), i)); }
-    QLabel *answer(int i) const { return m_window->findChild<QLabel *>(arrayName(QStringLiteral("lblanswer"), i)); }
-    QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(QString::fromLatin1(name)); }
+    QLineEdit *input(int i) const { return control<QLineEdit>(QStringLiteral("txtInput"), i); }
+    QLabel *answer(int i) const { return control<QLabel>(QStringLiteral("lblanswer"), i); }
     void type(int i, const QString &keys) const
     {
         input(i)->setFocus();
         QTest::keyClicks(input(i), keys);
     }
-    void calculate() const { QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton); }
     QStringList answers() const
     {
         QStringList texts;
@@ -66,22 +63,17 @@ private:
         return enabled;
     }
     QColor background(int i) const { return input(i)->palette().color(QPalette::Base); }
-
-    std::unique_ptr<ShellFixture> m_program;
-    frmGeometry *m_window = nullptr;
 };
 
 void TestFrmGeometry::init()
 {
-    m_program = std::make_unique<ShellFixture>();
-    m_window = m_program->open<frmGeometry>(QStringLiteral("mnuGeometryItem(1)"));
-    QVERIFY(m_window);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    startProgram();
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(1)")));
 }
 
 void TestFrmGeometry::cleanup()
 {
-    m_program.reset();
+    closeProgram();
 }
 
 void TestFrmGeometry::opensWithItsDesignState()

@@ -76,7 +76,7 @@ void TestRtTriangle::solves()
 {
     QFETCH(QStringList, fields);
     QFETCH(QStringList, expected);
-    const Outcome outcome = calculateRtTriangle(fields);
+    const Outcome outcome = calculateRtTriangle(fields, 0);
     QCOMPARE(outcome.kind, Outcome::Kind::Answers);
     QStringList shown;
     for (const auto &[index, text] : outcome.answers) {
@@ -128,7 +128,7 @@ void TestRtTriangle::failures()
     QFETCH(Cause, cause);
     QFETCH(int, field);
     QFETCH(QString, text);
-    const Outcome outcome = calculateRtTriangle(fields);
+    const Outcome outcome = calculateRtTriangle(fields, 0);
     QCOMPARE(outcome.kind, Outcome::Kind::Failed);
     QVERIFY(outcome.answers.empty());
     QCOMPARE(outcome.failure.cause, cause);

@@ -1,5 +1,4 @@
 #include "workbench/planefigures.h"
-#include "workbench/squaremodes.h"
 
 #include <QTest>
 
@@ -24,9 +23,9 @@ QStringList rowsOf(const Outcome &outcome)
 
 QStringList texts(const QString &joined) { return joined.split(u'|'); }
 
-Arithmetic arithmeticOf(const QString &figure)
+FigureCalculation arithmeticOf(const QString &figure)
 {
-    static const QMap<QString, Arithmetic> figures{
+    static const QMap<QString, FigureCalculation> figures{
         {"Rectangle", calculateRectangle},     {"Parallelogram", calculateParallelogram},
         {"Trapezoid", calculateTrapezoid},     {"Quadrilateral", calculateQuadrilateral},
         {"Annulus", calculateAnnulus},         {"Trapezium", calculateTrapezium},
@@ -46,7 +45,6 @@ private slots:
     void emptyGuardShowsZeros();
     void failures_data();
     void failures();
-    void modeTableHoldsEveryFigure();
 };
 
 void TestPlaneFigures::answers_data()
@@ -204,21 +202,6 @@ void TestPlaneFigures::failures()
     QCOMPARE(outcome.failure.cause, cause);
     QCOMPARE(outcome.failure.field, field);
     QVERIFY(outcome.answers.empty());
-}
-
-void TestPlaneFigures::modeTableHoldsEveryFigure()
-{
-    const QList<Arithmetic> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
-                                  calculateQuadrilateral, calculateAnnulus, calculateTrapezium,
-                                  calculateEqTriangle};
-    for (int mode = 0; mode < SquareModeCount; ++mode) {
-        const SquareMode &figure = SquareModes[size_t(mode)];
-        QVERIFY(figure.layout.heading);
-        QVERIFY(figure.layout.picture);
-        if (mode < plane.size())
-            QVERIFY(figure.arithmetic == plane[mode]);
-    }
-    QCOMPARE(QString::fromLatin1(SquareModes[7].layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
 }
 
 QTEST_GUILESS_MAIN(TestPlaneFigures)

@@ -1,57 +1,24 @@
 #pragma once
 
-#include "shell/shellfixture.h"
+#include "shell/windowview.h"
 
-#include "shell/globalsubs.h"
-#include "shell/picture.h"
+#include "controls/picture.h"
 #include "workbench/frmsquare.h"
 #include "workbench/squaremodes.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include <memory>
 
 // The workbench window as a user sees and drives it: its controls by name,
 // what is shown, and typing and clicking the way a user does.
-struct WorkbenchView {
-    std::unique_ptr<ShellFixture> m_program;
-    Zyntra::frmSquare *m_window = nullptr;
-
-    void startProgram() { m_program = std::make_unique<ShellFixture>(); }
-    void closeProgram()
-    {
-        m_program.reset();
-        m_window = nullptr;
-        Zyntra::intSquareMode = 0;
-    }
-
-    Zyntra::frmSquare *open(const QString &menuItem)
-    {
-        m_window = m_program->open<Zyntra::frmSquare>(menuItem);
-        if (m_window)
-            (void)QTest::qWaitForWindowExposed(m_window);
-        return m_window;
-    }
-
-    template <typename T>
-    T *control(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
+struct WorkbenchView : WindowView<Zyntra::frmSquare> {
     QLabel *label(const char *array, int i) const
     {
-        return control<QLabel>(Zyntra::arrayName(QString::fromLatin1(array), i));
+        return control<QLabel>(QString::fromLatin1(array), i);
     }
-    QLineEdit *field(int i) const { return control<QLineEdit>(Zyntra::arrayName(QStringLiteral("txtGivenValue"), i)); }
-    QRadioButton *option(int i) const
-    {
-        return control<QRadioButton>(Zyntra::arrayName(QStringLiteral("optGivenrect"), i));
-    }
-    QPushButton *button(const char *name) const { return control<QPushButton>(QString::fromLatin1(name)); }
+    QLineEdit *field(int i) const { return control<QLineEdit>(QStringLiteral("txtGivenValue"), i); }
+    QRadioButton *option(int i) const { return control<QRadioButton>(QStringLiteral("optGivenrect"), i); }
     QString heading() const { return control<QLabel>(QStringLiteral("lblTitle"))->text(); }
 
     // What a user reads: the captions of the shown options, value fields and result rows.
@@ -116,7 +83,6 @@ struct WorkbenchView {
     {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
-    void calculate() { QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton); }
 
 private:
     enum class Heard { CaptionOnly, CaptionAndName };

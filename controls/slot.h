@@ -1,16 +1,12 @@
 #pragma once
 
-class QAbstractButton;
-class QLabel;
-class QLineEdit;
-class QWidget;
-
 namespace Zyntra {
 
 // A window whose controls change with the figure or option in force keeps
 // those changes as data: a table of layouts, each listing only what it
-// changes, applied by the functions below. Whatever a layout leaves alone
-// keeps its state.
+// changes, applied by the functions of layoutslot.h. Whatever a layout
+// leaves alone keeps its state. Plain data, so that a table of layouts
+// needs no widget.
 
 enum class Shown { Keep, Yes, No };
 
@@ -35,12 +31,5 @@ constexpr Slot field(const char *caption, const char *spoken, Shown visibility =
 {
     return {caption, visibility, spoken};
 }
-
-void applyShown(QWidget *control, Shown shown);
-void applyOption(QAbstractButton *option, const Slot &slot);
-// A value field with the label captioning it.
-void applyField(QLabel *caption, QLineEdit *field, const Slot &slot);
-// A result row: its caption, and the answer it describes.
-void applyRow(QLabel *caption, QLabel *answer, const Slot &slot);
 
 } // namespace Zyntra

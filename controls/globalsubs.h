@@ -4,7 +4,7 @@
 
 namespace Zyntra {
 
-class ClientArea;
+class FigureHost;
 
 // The only state shared between windows: which figure window was loaded
 // last, and the mode the next workbench or circle window opens in.
@@ -24,9 +24,8 @@ constexpr qint16 Polygon = 18;
 
 namespace GlobalSubs {
 
-// The main window's client area, where figure windows live.
-void setClientArea(ClientArea *area);
-ClientArea *clientArea();
+// Where figure windows live: the main window hands over its client area.
+void setClientArea(FigureHost *area);
 
 // Closes the figure window that intCurrentForm names, if it is open.
 void UnloadCurrentForm();

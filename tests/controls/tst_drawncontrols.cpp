@@ -1,8 +1,8 @@
-#include "shell/answerlabel.h"
-#include "shell/captionlabel.h"
-#include "shell/framebox.h"
-#include "shell/systemcolours.h"
-#include "shell/valuefield.h"
+#include "controls/answerlabel.h"
+#include "controls/captionlabel.h"
+#include "controls/framebox.h"
+#include "controls/systemcolours.h"
+#include "controls/valuefield.h"
 
 #include <QPainter>
 #include <QtTest>

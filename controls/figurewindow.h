@@ -1,12 +1,15 @@
 #pragma once
 
 #include "entry/calculation.h"
-#include "shell/twips.h"
+#include "controls/twips.h"
 
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
+
+#include <functional>
+#include <span>
 
 class QGroupBox;
 #include <QLabel>
@@ -50,6 +53,13 @@ protected:
     QWidget *form() { return this; }
 
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
+    // The window's heading, in the larger type of every window's title.
+    enum class Slant { Italic, Upright };
+    QLabel *addTitle(QWidget *parent, const QString &name, Twips at, const QString &text,
+                     Slant slant = Slant::Italic);
+    // Captions, frame titles and buttons the design sets in bold; false
+    // takes back a bold inherited from a frame.
+    static void setBold(QWidget *control, bool bold = true);
     // An answer label, selectable; its row's caption becomes its description.
     enum class AnswerLook { RedOnBlack, Plain };
     AnswerLabel *addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
@@ -83,14 +93,24 @@ protected:
     CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt);
     void setUpKeyboard(QPushButton *calculate);
 
-    // Tells the user why a calculation stopped, without blocking, and puts
-    // the focus back on the field to mend.
-    void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
+    // Shows what a CALCULATE came to: the answers into the answer labels by
+    // index, the zeros through the window's own zero routine, or a warning
+    // that sends the focus back to the field to mend (in a window of one
+    // field, always that field). Answers or zeros close a warning left open
+    // by an earlier CALCULATE, since it no longer holds. True when answers
+    // or zeros were written.
+    bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+                     std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer = {});
 
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Tells the user why a calculation stopped, without blocking, and puts
+    // the focus back on the field to mend.
+    void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
+    void closeWarning();
+
     qint16 m_formCode;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;

@@ -1,7 +1,7 @@
 #include "valuefield.h"
 
 #include "entry/numericentry.h"
-#include "shell/systemcolours.h"
+#include "controls/systemcolours.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>

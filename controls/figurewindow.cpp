@@ -4,6 +4,7 @@
 #include "captionlabel.h"
 #include "framebox.h"
 #include "optionbutton.h"
+#include "picture.h"
 #include "systemcolours.h"
 #include "valuefield.h"
 
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include "shell/picture.h"
 
 #include <algorithm>
 
@@ -141,6 +141,24 @@ QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, c
     return label;
 }
 
+QLabel *FigureWindow::addTitle(QWidget *parent, const QString &name, Twips at, const QString &text, Slant slant)
+{
+    QLabel *title = addLabel(parent, name, at, text);
+    QFont font = title->font();
+    font.setPointSizeF(13.5);
+    font.setItalic(slant == Slant::Italic);
+    title->setFont(font);
+    setHeading(title);
+    return title;
+}
+
+void FigureWindow::setBold(QWidget *control, bool bold)
+{
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
 AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
                                AnswerLook look, const QString &text)
 {
@@ -249,6 +267,45 @@ void FigureWindow::setUpKeyboard(QPushButton *calculate)
         setTabOrder(chain[i - 1], chain[i]);
     for (ValueField *field : findChildren<ValueField *>())
         connect(field, &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
+}
+
+bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+                               std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer)
+{
+    switch (outcome.kind) {
+    case Outcome::Kind::Failed: {
+        const int index = outcome.failure.field;
+        ValueField *field = index >= 0 && size_t(index) < fields.size() ? fields[size_t(index)]
+                            : fields.size() == 1                        ? fields.front()
+                                                                        : nullptr;
+        showFailure(outcome.failure, field, field ? field->accessibleName() : QString());
+        return false;
+    }
+    case Outcome::Kind::Zeros:
+        closeWarning();
+        if (zeroAnswer)
+            zeroAnswer();
+        return true;
+    case Outcome::Kind::Answers:
+        closeWarning();
+        for (const auto &[index, text] : outcome.answers)
+            if (index >= 0 && size_t(index) < answers.size())
+                answers[size_t(index)]->setAnswer(text);
+        return true;
+    }
+    return false;
+}
+
+void FigureWindow::closeWarning()
+{
+    if (!m_warning)
+        return;
+    // The user is already where they mean to be; closing must not move the focus.
+    disconnect(m_refocus);
+    // Forgotten at once, so that a failure before the box is deleted opens a fresh one.
+    QMessageBox *warning = m_warning;
+    m_warning = nullptr;
+    warning->close();
 }
 
 void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QString &fieldName)

@@ -1,6 +1,6 @@
 #include "globalsubs.h"
 
-#include "clientarea.h"
+#include "figurehost.h"
 #include "figurewindow.h"
 #include "systemcolours.h"
 
@@ -9,11 +9,10 @@
 namespace Zyntra::GlobalSubs {
 
 namespace {
-QPointer<ClientArea> area;
+QPointer<FigureHost> area;
 }
 
-void setClientArea(ClientArea *clientArea) { area = clientArea; }
-ClientArea *clientArea() { return area; }
+void setClientArea(FigureHost *clientArea) { area = clientArea; }
 
 void UnloadCurrentForm()
 {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "slot.h"
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace Zyntra {
+
+// Each applies one slot of a layout to the controls it names.
+void applyShown(QWidget *control, Shown shown);
+void applyOption(QAbstractButton *option, const Slot &slot);
+// A value field with the label captioning it.
+void applyField(QLabel *caption, QLineEdit *field, const Slot &slot);
+// A result row: its caption, and the answer it describes.
+void applyRow(QLabel *caption, QLabel *answer, const Slot &slot);
+
+} // namespace Zyntra

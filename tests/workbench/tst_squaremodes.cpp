@@ -1,0 +1,31 @@
+#include "workbench/planefigures.h"
+#include "workbench/squaremodes.h"
+
+#include <QTest>
+
+using namespace Zyntra;
+
+// The workbench's mode table, read without a window.
+class TestSquareModes : public QObject {
+    Q_OBJECT
+private slots:
+    void modeTableHoldsEveryFigure();
+};
+
+void TestSquareModes::modeTableHoldsEveryFigure()
+{
+    const QList<FigureCalculation> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
+                                  calculateQuadrilateral, calculateAnnulus, calculateTrapezium,
+                                  calculateEqTriangle};
+    for (int mode = 0; mode < SquareModeCount; ++mode) {
+        const SquareMode &figure = SquareModes[size_t(mode)];
+        QVERIFY(figure.layout.heading);
+        QVERIFY(figure.layout.picture);
+        if (mode < plane.size())
+            QVERIFY(figure.arithmetic == plane[mode]);
+    }
+    QCOMPARE(QString::fromLatin1(SquareModes[7].layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
+}
+
+QTEST_GUILESS_MAIN(TestSquareModes)
+#include "tst_squaremodes.moc"
