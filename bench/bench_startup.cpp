@@ -55,7 +55,8 @@ void startToFirstWindow(benchmark::State &state, const char *which)
         QProcess child;
         QElapsedTimer clock;
         clock.start();
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ChildFlag), QString::fromLatin1(which)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(ChildFlag), QString::fromLatin1(which)});
         if (!child.waitForReadyRead(10000)) {
             state.SkipWithError("the window never showed");
             break;
@@ -102,7 +103,8 @@ void tickToMainWindow(benchmark::State &state, const char *which)
 {
     for (auto _ : state) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(TickFlag), QString::fromLatin1(which)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(TickFlag), QString::fromLatin1(which)});
         if (!child.waitForFinished(10000)) {
             state.SkipWithError("the main window never showed");
             break;
@@ -141,7 +143,8 @@ void residentMemory(benchmark::State &state, const char *which)
     double total = 0;
     for (auto _ : state) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(ResidentFlag), QString::fromLatin1(which)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(ResidentFlag), QString::fromLatin1(which)});
         if (!child.waitForFinished(60000) || child.exitCode() != 0) {
             state.SkipWithError("the child process failed");
             break;
@@ -156,9 +159,15 @@ void residentMemory(benchmark::State &state, const char *which)
 BENCHMARK_CAPTURE(residentMemory, emptyQtMainWindow, "empty")->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(residentMemory, everyFigureWindowOnce, "every-window")->Iterations(3)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_CAPTURE(startToFirstWindow, emptyQtWindow, "empty")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startToFirstWindow, emptyQtWindow, "empty")
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startToFirstWindow, splash, "splash")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(tickToMainWindow, emptyQtMainWindow, "empty")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(tickToMainWindow, emptyQtMainWindow, "empty")
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(tickToMainWindow, program, "program")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

@@ -1,9 +1,9 @@
 #include "benchprogram.h"
 
-#include "shell/clientarea.h"
-#include "shell/figurecommands.h"
 #include "controls/figurewindow.h"
 #include "controls/globalsubs.h"
+#include "shell/clientarea.h"
+#include "shell/figurecommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,10 @@ namespace {
 
 // The benchmarks below take the figure as their first two arguments:
 // submenu (0 2D, 1 3D) and index.
-QAction *chosenFigure(const benchmark::State &state) { return figureItem(int(state.range(0)), int(state.range(1))); }
+QAction *chosenFigure(const benchmark::State &state)
+{
+    return figureItem(int(state.range(0)), int(state.range(1)));
+}
 
 void labelFigure(benchmark::State &state)
 {
@@ -89,7 +92,12 @@ static void emptyWindowCommand(benchmark::State &state)
     delete window;
     QApplication::processEvents();
 }
-BENCHMARK(emptyWindowCommand)->ArgName("painted")->Arg(0)->Arg(1)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(emptyWindowCommand)
+    ->ArgName("painted")
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
 
 // One CALCULATE click in each figure's window, answers written; with
 // first:1 the first click in a freshly opened window, which also builds

@@ -25,7 +25,8 @@ MDIMain *benchProgram()
 
 QAction *figureItem(int submenu, int index)
 {
-    const QString item = arrayName(submenu == 0 ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
+    const QString item =
+        arrayName(submenu == 0 ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
     return benchProgram()->findChild<QAction *>(item);
 }
 

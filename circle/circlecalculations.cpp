@@ -118,9 +118,12 @@ Outcome calculateEllipse(const QStringList &fieldTexts, qint16)
 Outcome calculateCircleSections(const QStringList &fieldTexts, qint16 given)
 {
     switch (given) {
-    case CircleSection::Sector: return calculateCircleSector(fieldTexts, given);
-    case CircleSection::Segment: return calculateCircleSegment(fieldTexts, given);
-    case CircleSection::HollowSector: return calculateHollowSector(fieldTexts, given);
+    case CircleSection::Sector:
+        return calculateCircleSector(fieldTexts, given);
+    case CircleSection::Segment:
+        return calculateCircleSegment(fieldTexts, given);
+    case CircleSection::HollowSector:
+        return calculateHollowSector(fieldTexts, given);
     }
     return {};
 }

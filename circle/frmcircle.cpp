@@ -1,11 +1,11 @@
 #include "frmcircle.h"
 
-#include "controls/answerlabel.h"
 #include "circlecalculations.h"
+#include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
 #include "controls/layoutslot.h"
-#include "controls/valuefield.h"
 #include "controls/picture.h"
+#include "controls/valuefield.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -42,13 +42,16 @@ constexpr std::array<CirclePicture, 5> Pictures{{
     {"picEllipse", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
 }};
 
+// clang-format off
 const std::array<CircleLayout, 4> CircleOptions{{
     {.fields = {field("Radius = ", "Radius r")}},
     {.fields = {field("Diameter = ", "Diameter D")}},
     {.fields = {field("Circumference = ", "Circumference")}},
     {.fields = {field("Area = ", "Area")}},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<CircleLayout, 3> SectionOptions{{
     {.picture = "picCircleSector",
      .fields = {field("r =", "Radius r"), field("Degrees =", Angle), hide},
@@ -61,6 +64,7 @@ const std::array<CircleLayout, 3> SectionOptions{{
                 field("Degrees", Angle, Shown::Yes)},
      .rows = {named("r1"), named("r2"), shown("Degrees"), shown("Area ABCDA")}},
 }};
+// clang-format on
 
 struct FamilyMember {
     CircleLayout load;
@@ -68,6 +72,7 @@ struct FamilyMember {
 };
 
 // By intCircleMode.
+// clang-format off
 const std::array<FamilyMember, 3> FamilyMembers{{
     {{.picture = "picCircle"}, CircleOptions},
     {{.title = "Cirle Section Calculations",
@@ -82,11 +87,11 @@ const std::array<FamilyMember, 3> FamilyMembers{{
       .rows = {named("a"), named("b"), named("Area"), shown("Perimeter")}},
      {}},
 }};
+// clang-format on
 
 const FamilyMember *familyMember(qint16 circleMode)
 {
-    return circleMode >= 0 && circleMode < qint16(FamilyMembers.size()) ? &FamilyMembers[size_t(circleMode)]
-                                                                        : nullptr;
+    return circleMode >= 0 && circleMode < qint16(FamilyMembers.size()) ? &FamilyMembers[size_t(circleMode)] : nullptr;
 }
 
 } // namespace
@@ -95,11 +100,11 @@ frmCircle::frmCircle()
     : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})
 {
     QWidget *window = form();
-    lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495},
-                        QStringLiteral("Circle Calculations"));
+    lblTitle =
+        addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QStringLiteral("Circle Calculations"));
 
-    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895},
-                                  QStringLiteral("Given"));
+    QGroupBox *options =
+        addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 2895}, QStringLiteral("Given"));
     const QString optionCaptions[] = {QStringLiteral("Radius"), QStringLiteral("Diameter"),
                                       QStringLiteral("Circumference"), QStringLiteral("Area")};
     for (int i = 0; i < 4; ++i) {
@@ -133,14 +138,15 @@ frmCircle::frmCircle()
         pictures[i]->hide();
     }
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575}, QStringLiteral("Results"));
+    QGroupBox *results =
+        addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575}, QStringLiteral("Results"));
     for (int i = 0; i < 4; ++i) {
         const int top = 360 + 240 * i;
         lblAnswerCaption[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i),
                                                {120, top, 1455, 255}, optionCaptions[i]);
         setBold(lblAnswerCaption[size_t(i)]);
-        lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1560, top, 1575, 255},
-                                         optionCaptions[i]);
+        lblAnswer[size_t(i)] =
+            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1560, top, 1575, 255}, optionCaptions[i]);
     }
 
     const CommandButtons buttons = addCommandButtons(window, {6360, 3720, 1695, 615}, {6360, 4440, 1695, 615},

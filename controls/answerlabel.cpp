@@ -13,7 +13,9 @@ namespace {
 // left out of its reading, as it is left out of the Tab order.
 class AccessibleAnswer : public QAccessibleWidget {
 public:
-    explicit AccessibleAnswer(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit AccessibleAnswer(QWidget *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {}
 
     QString text(QAccessible::Text t) const override
     {

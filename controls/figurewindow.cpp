@@ -36,7 +36,9 @@ void collectInReadingOrder(QWidget *container, QList<QWidget *> &chain);
 // with its mode; the heading itself is heard as one.
 class AccessibleFigureWindow : public QAccessibleWidget {
 public:
-    explicit AccessibleFigureWindow(FigureWindow *window) : QAccessibleWidget(window, QAccessible::Client) {}
+    explicit AccessibleFigureWindow(FigureWindow *window)
+        : QAccessibleWidget(window, QAccessible::Client)
+    {}
     QString text(QAccessible::Text t) const override
     {
         const QLabel *heading = static_cast<const FigureWindow *>(widget())->heading();
@@ -48,7 +50,9 @@ public:
 
 class AccessibleHeading : public QAccessibleWidget {
 public:
-    explicit AccessibleHeading(QLabel *label) : QAccessibleWidget(label, QAccessible::Heading) {}
+    explicit AccessibleHeading(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Heading)
+    {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -160,7 +164,7 @@ void FigureWindow::setBold(QWidget *control, bool bold)
 }
 
 AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips at, const QString &caption,
-                               AnswerLook look, const QString &text)
+                                     AnswerLook look, const QString &text)
 {
     auto *label = new AnswerLabel(text, parent);
     label->setObjectName(name);
@@ -250,8 +254,9 @@ void collectInReadingOrder(QWidget *container, QList<QWidget *> &chain)
 
 FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt)
 {
-    const CommandButtons buttons{addButton(parent, QStringLiteral("cmdCalculate"), calculateAt, QStringLiteral("CALCULATE")),
-                                 addButton(parent, QStringLiteral("cmdClear"), clearAt, QStringLiteral("CLEAR"))};
+    const CommandButtons buttons{
+        addButton(parent, QStringLiteral("cmdCalculate"), calculateAt, QStringLiteral("CALCULATE")),
+        addButton(parent, QStringLiteral("cmdClear"), clearAt, QStringLiteral("CLEAR"))};
     // Clicking does not take the focus from the field being edited.
     buttons.calculate->setFocusPolicy(Qt::TabFocus);
     buttons.clear->setFocusPolicy(Qt::TabFocus);
@@ -311,8 +316,8 @@ void FigureWindow::closeWarning()
 void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QString &fieldName)
 {
     if (!m_warning) {
-        m_warning = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zyntra"), QString(),
-                                    QMessageBox::Ok, window());
+        m_warning =
+            new QMessageBox(QMessageBox::Warning, QStringLiteral("Zyntra"), QString(), QMessageBox::Ok, window());
         m_warning->setObjectName(QStringLiteral("warning"));
         m_warning->setWindowModality(Qt::NonModal);
         m_warning->setAttribute(Qt::WA_DeleteOnClose);
@@ -325,8 +330,8 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
     m_warning->setAccessibleDescription(m_warning->text());
     disconnect(m_refocus);
     if (field) {
-        m_refocus = connect(m_warning, &QMessageBox::finished, field,
-                            [field] { field->setFocus(Qt::OtherFocusReason); });
+        m_refocus =
+            connect(m_warning, &QMessageBox::finished, field, [field] { field->setFocus(Qt::OtherFocusReason); });
         field->setFocus(Qt::OtherFocusReason);
     }
     // A warning that opens is announced as it shows; one already open says its new text again.

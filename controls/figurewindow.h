@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/calculation.h"
 #include "controls/twips.h"
+#include "entry/calculation.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -55,8 +55,7 @@ protected:
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
     // The window's heading, in the larger type of every window's title.
     enum class Slant { Italic, Upright };
-    QLabel *addTitle(QWidget *parent, const QString &name, Twips at, const QString &text,
-                     Slant slant = Slant::Italic);
+    QLabel *addTitle(QWidget *parent, const QString &name, Twips at, const QString &text, Slant slant = Slant::Italic);
     // Captions, frame titles and buttons the design sets in bold; false
     // takes back a bold inherited from a frame.
     static void setBold(QWidget *control, bool bold = true);
@@ -74,8 +73,8 @@ protected:
     // CALCULATE and CLEAR, wired to their handlers. Built after every other
     // control, since they also set up the window's keyboard.
     template <typename Window>
-    CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt,
-                                     void (Window::*calculate)(), void (Window::*clear)())
+    CommandButtons addCommandButtons(QWidget *parent, Twips calculateAt, Twips clearAt, void (Window::*calculate)(),
+                                     void (Window::*clear)())
     {
         const CommandButtons buttons = addCommandButtons(parent, calculateAt, clearAt);
         connect(buttons.calculate, &QPushButton::clicked, static_cast<Window *>(this), calculate);
@@ -99,8 +98,8 @@ protected:
     // field, always that field). Answers or zeros close a warning left open
     // by an earlier CALCULATE, since it no longer holds. True when answers
     // or zeros were written.
-    bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
-                     std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer = {});
+    bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers, std::span<ValueField *const> fields,
+                     const std::function<void()> &zeroAnswer = {});
 
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -12,7 +12,10 @@ namespace {
 QPointer<FigureHost> area;
 }
 
-void setClientArea(FigureHost *clientArea) { area = clientArea; }
+void setClientArea(FigureHost *clientArea)
+{
+    area = clientArea;
+}
 
 void UnloadCurrentForm()
 {

@@ -23,9 +23,15 @@ inline constexpr Slot keep{};
 inline constexpr Slot hide{nullptr, Shown::No, nullptr};
 inline constexpr Slot show{nullptr, Shown::Yes, nullptr};
 // A new caption; shown or hidden stays as it is.
-constexpr Slot named(const char *caption) { return {caption, Shown::Keep, nullptr}; }
+constexpr Slot named(const char *caption)
+{
+    return {caption, Shown::Keep, nullptr};
+}
 // A new caption, shown.
-constexpr Slot shown(const char *caption) { return {caption, Shown::Yes, nullptr}; }
+constexpr Slot shown(const char *caption)
+{
+    return {caption, Shown::Yes, nullptr};
+}
 // A value field's new caption and accessible name.
 constexpr Slot field(const char *caption, const char *spoken, Shown visibility = Shown::Keep)
 {

@@ -10,11 +10,13 @@ constexpr int TwipsPerPixel = 15;
 
 constexpr int twipsToPixels(int twips)
 {
-    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
-                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
-constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 struct Twips {
     int left, top, width, height;

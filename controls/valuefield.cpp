@@ -1,7 +1,7 @@
 #include "valuefield.h"
 
-#include "entry/numericentry.h"
 #include "controls/systemcolours.h"
+#include "entry/numericentry.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -81,8 +81,8 @@ void ValueField::keyPressEvent(QKeyEvent *event)
     }
     if (event->matches(QKeySequence::Paste)) {
         // Where Qt binds Ctrl+Shift+Insert to paste (X11), it pastes the selection.
-        const bool selection = event->key() == Qt::Key_Insert
-                               && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        const bool selection =
+            event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
         if (!admitsClipboard(selection ? QClipboard::Selection : QClipboard::Clipboard, true)) {
             event->accept();
             return;

@@ -58,9 +58,18 @@ QString describe(const Failure &failure, const QString &fieldName)
     return {};
 }
 
-Num operator+(Num a, Num b) { return checked(a.m_value + b.m_value); }
-Num operator-(Num a, Num b) { return checked(a.m_value - b.m_value); }
-Num operator*(Num a, Num b) { return checked(a.m_value * b.m_value); }
+Num operator+(Num a, Num b)
+{
+    return checked(a.m_value + b.m_value);
+}
+Num operator-(Num a, Num b)
+{
+    return checked(a.m_value - b.m_value);
+}
+Num operator*(Num a, Num b)
+{
+    return checked(a.m_value * b.m_value);
+}
 
 Num operator/(Num a, Num b)
 {
@@ -83,10 +92,22 @@ Num power(Num base, Num exponent)
     return checked(std::pow(base.value(), exponent.value()));
 }
 
-Num sin(Num radians) { return checked(std::sin(radians.value())); }
-Num cos(Num radians) { return checked(std::cos(radians.value())); }
-Num tan(Num radians) { return checked(std::tan(radians.value())); }
-Num atan(Num x) { return checked(std::atan(x.value())); }
+Num sin(Num radians)
+{
+    return checked(std::sin(radians.value()));
+}
+Num cos(Num radians)
+{
+    return checked(std::cos(radians.value()));
+}
+Num tan(Num radians)
+{
+    return checked(std::tan(radians.value()));
+}
+Num atan(Num x)
+{
+    return checked(std::atan(x.value()));
+}
 
 bool Fields::allEmpty(std::initializer_list<int> indexes) const
 {

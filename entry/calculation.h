@@ -13,7 +13,7 @@ namespace Zyntra {
 // Why a calculation stopped before writing any answer.
 struct Failure {
     enum class Cause {
-        NotANumber,       // a field's text does not convert
+        NotANumber, // a field's text does not convert
         DivisionByZero,
         NegativeRoot,     // square root of a negative number
         TooLarge,         // a step overflowed the double range
@@ -22,8 +22,8 @@ struct Failure {
         PasteTooLong,     // a field refused a paste that would make it longer than MaxValueLength
     };
     Cause cause = Cause::NotANumber;
-    int field = -1;   // the field that failed to convert, or -1
-    QString text;     // that field's text; for NotAFigure, why the values fit no figure
+    int field = -1;       // the field that failed to convert, or -1
+    QString text;         // that field's text; for NotAFigure, why the values fit no figure
     qsizetype length = 0; // for PasteTooLong, the refused text's length
 };
 
@@ -34,7 +34,9 @@ QString describe(const Failure &failure, const QString &fieldName);
 // infinity or not-a-number throws a Failure instead.
 class Num {
 public:
-    constexpr Num(double value = 0) : m_value(value) {}
+    constexpr Num(double value = 0)
+        : m_value(value)
+    {}
     constexpr double value() const { return m_value; }
 
     friend Num operator+(Num a, Num b);
@@ -82,7 +84,9 @@ using FigureCalculation = Outcome (*)(const QStringList &fieldTexts, qint16 opti
 // Field texts in, as a window reads them.
 class Fields {
 public:
-    Fields(QStringList texts) : m_texts(std::move(texts)) {}
+    Fields(QStringList texts)
+        : m_texts(std::move(texts))
+    {}
     bool isEmpty(int index) const { return text(index).isEmpty(); }
     bool allEmpty(std::initializer_list<int> indexes) const;
     bool anyEmpty(std::initializer_list<int> indexes) const;

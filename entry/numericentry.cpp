@@ -12,14 +12,20 @@ std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStrin
     if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
         return qint16(key - Qt::Key_A + 1);
     switch (key) {
-    case Qt::Key_Backspace: return qint16(8);
-    case Qt::Key_Tab: return qint16(9);
+    case Qt::Key_Backspace:
+        return qint16(8);
+    case Qt::Key_Tab:
+        return qint16(9);
     case Qt::Key_Return:
-    case Qt::Key_Enter: return qint16(13);
-    case Qt::Key_Escape: return qint16(27);
+    case Qt::Key_Enter:
+        return qint16(13);
+    case Qt::Key_Escape:
+        return qint16(27);
     // Delete types DEL (127) on X11, yet it edits like an arrow key.
-    case Qt::Key_Delete: return std::nullopt;
-    default: break;
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
     }
     // The keypad's decimal key types a comma on many layouts; in a number
     // it can only mean the full stop.
@@ -41,7 +47,10 @@ void filterKeyCode(qint16 &keyAscii)
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 } // namespace
 
@@ -123,7 +132,8 @@ QString formatResult(double value, Pattern pattern)
     // to_chars ignores every locale setting; printf would write the C
     // library's decimal separator, a comma on many desktops.
     char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     std::string mantissa;
     const char *p = buffer;
     for (; *p != 'e'; ++p)

@@ -8,7 +8,10 @@ namespace {
 
 bool exactChosen = false;
 
-QString parenthesized(const QString &text) { return u'(' + text + u')'; }
+QString parenthesized(const QString &text)
+{
+    return u'(' + text + u')';
+}
 
 // A negative number among other terms reads as one: (-3).
 QString asOperand(const QString &number)
@@ -18,8 +21,14 @@ QString asOperand(const QString &number)
 
 } // namespace
 
-bool exactConstants() { return exactChosen; }
-void setExactConstants(bool exact) { exactChosen = exact; }
+bool exactConstants()
+{
+    return exactChosen;
+}
+void setExactConstants(bool exact)
+{
+    exactChosen = exact;
+}
 
 QString fullNumber(double value)
 {
@@ -55,20 +64,17 @@ Term::Term(Num value, QString formula, QString numbers, QString evaluated, Bindi
     , m_evaluated(std::move(evaluated))
     , m_binding(binding)
     , m_kind(kind)
-{
-}
+{}
 
 Term::Term(double literal)
     : Term(Num(literal))
-{
-}
+{}
 
 Term::Term(Num value)
     : m_value(value)
     , m_formula(asOperand(fullNumber(value.value())))
     , m_numbers(m_formula)
-{
-}
+{}
 
 Term Term::given(const QString &letter, Num value, const QString &typed)
 {
@@ -121,12 +127,11 @@ Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Bin
     // taken left to right and floating point is not associative.
     const auto join = [&](const QString &left, Binding leftBinding, const QString &right, Binding rightBinding) {
         return (leftBinding < binding ? parenthesized(left) : left) + u' ' + QString::fromUtf8(sign) + u' '
-            + (rightBinding <= binding ? parenthesized(right) : right);
+               + (rightBinding <= binding ? parenthesized(right) : right);
     };
-    const QString evaluated = a.isLeaf() && b.isLeaf()
-        ? QString()
-        : join(a.operand(), a.isLeaf() ? a.m_binding : Binding::Atom, b.operand(),
-               b.isLeaf() ? b.m_binding : Binding::Atom);
+    const QString evaluated = a.isLeaf() && b.isLeaf() ? QString()
+                                                       : join(a.operand(), a.isLeaf() ? a.m_binding : Binding::Atom,
+                                                              b.operand(), b.isLeaf() ? b.m_binding : Binding::Atom);
     return Term(value, join(a.m_formula, a.m_binding, b.m_formula, b.m_binding),
                 join(a.m_numbers, a.m_binding, b.m_numbers, b.m_binding), evaluated, binding, Kind::Compound);
 }
@@ -162,11 +167,26 @@ Term operator/(const Term &a, const Term &b)
     return Term::binary(a, b, a.m_value / b.m_value, "÷", Term::Binding::Product);
 }
 
-Term sqrt(const Term &x) { return Term::function(QStringLiteral("√"), x, sqrt(x.m_value)); }
-Term sin(const Term &radians) { return Term::function(QStringLiteral("sin"), radians, sin(radians.m_value)); }
-Term cos(const Term &radians) { return Term::function(QStringLiteral("cos"), radians, cos(radians.m_value)); }
-Term tan(const Term &radians) { return Term::function(QStringLiteral("tan"), radians, tan(radians.m_value)); }
-Term atan(const Term &x) { return Term::function(QStringLiteral("atan"), x, atan(x.m_value)); }
+Term sqrt(const Term &x)
+{
+    return Term::function(QStringLiteral("√"), x, sqrt(x.m_value));
+}
+Term sin(const Term &radians)
+{
+    return Term::function(QStringLiteral("sin"), radians, sin(radians.m_value));
+}
+Term cos(const Term &radians)
+{
+    return Term::function(QStringLiteral("cos"), radians, cos(radians.m_value));
+}
+Term tan(const Term &radians)
+{
+    return Term::function(QStringLiteral("tan"), radians, tan(radians.m_value));
+}
+Term atan(const Term &x)
+{
+    return Term::function(QStringLiteral("atan"), x, atan(x.m_value));
+}
 
 Term power(const Term &base, const Term &exponent)
 {
@@ -174,11 +194,13 @@ Term power(const Term &base, const Term &exponent)
         const QString shownBase = baseBinding <= Term::Binding::Power ? u'(' + b + u')' : b;
         if (exponent.isLeaf() && (e == QStringLiteral("2") || e == QStringLiteral("3")))
             return shownBase + (e == QStringLiteral("2") ? QStringLiteral("²") : QStringLiteral("³"));
-        return shownBase + u'^' + (exponent.m_binding == Term::Binding::Atom && exponent.isLeaf() ? e : u'(' + e + u')');
+        return shownBase + u'^'
+               + (exponent.m_binding == Term::Binding::Atom && exponent.isLeaf() ? e : u'(' + e + u')');
     };
-    const QString evaluated = base.isLeaf() && exponent.isLeaf()
-        ? QString()
-        : raise(base.operand(), base.isLeaf() ? base.m_binding : Term::Binding::Atom, exponent.operand());
+    const QString evaluated =
+        base.isLeaf() && exponent.isLeaf()
+            ? QString()
+            : raise(base.operand(), base.isLeaf() ? base.m_binding : Term::Binding::Atom, exponent.operand());
     return Term(power(base.m_value, exponent.m_value), raise(base.m_formula, base.m_binding, exponent.m_formula),
                 raise(base.m_numbers, base.m_binding, exponent.m_numbers), evaluated, Term::Binding::Power,
                 Term::Kind::Compound);

@@ -13,7 +13,7 @@ namespace Zyntra {
 // then the same with the numbers put in, then, where it helps, a partly
 // worked form ("√25"). Every step evaluates to the answer as shown.
 struct Working {
-    QString formula;  // "a × b"; empty for a value taken as given
+    QString formula;   // "a × b"; empty for a value taken as given
     QStringList steps; // "3 × 4", "√25"
     QString note;      // "given", "no values given", "solved from a and b"
 
@@ -54,7 +54,9 @@ void setExactConstants(bool exact);
 // very steps that made the answer.
 class Term {
 public:
-    Term() : Term(0.0) {}
+    Term()
+        : Term(0.0)
+    {}
     Term(double literal); // a number written in the formula: 2, 180
     Term(Num value);      // the same, for a value already checked
 

@@ -1,11 +1,11 @@
 #include "frmpolygon.h"
 
 #include "controls/answerlabel.h"
-#include "polygonareas.h"
 #include "controls/globalsubs.h"
+#include "controls/picture.h"
 #include "controls/systemcolours.h"
 #include "controls/valuefield.h"
-#include "controls/picture.h"
+#include "polygonareas.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -54,15 +54,16 @@ frmPolygon::frmPolygon()
     addPicture(window, QStringLiteral("Picture1"), {2760, 480, 3975, 2895}, QStringLiteral(":/pictures/octagon.svg"))
         ->setAccessibleName(QStringLiteral("Regular octagon with its side marked a"));
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255}, QStringLiteral("Results"));
+    QGroupBox *results =
+        addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255}, QStringLiteral("Results"));
     const auto addCaption = [&](int index, int column, int row, const QString &text) {
         styleTableCell(addLabel(results, arrayName(QStringLiteral("lblResult"), index), tableCell(column, row), text),
                        row >= 0);
     };
     addCaption(0, 0, -1, QStringLiteral("Polygon"));
     addCaption(1, 1, -1, QStringLiteral("No. of Sides"));
-    styleTableCell(addLabel(results, arrayName(QStringLiteral("lblAnswer"), 10), tableCell(2, -1), QStringLiteral("Area")),
-                   false);
+    styleTableCell(
+        addLabel(results, arrayName(QStringLiteral("lblAnswer"), 10), tableCell(2, -1), QStringLiteral("Area")), false);
     for (int row = 0; row < int(RegularPolygons.size()); ++row) {
         const RegularPolygon &polygon = RegularPolygons[size_t(row)];
         addCaption(2 + 2 * row, 0, row, QString::fromLatin1(polygon.name));

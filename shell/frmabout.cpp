@@ -1,9 +1,9 @@
 #include "frmabout.h"
 
-#include "frmsplash.h"
+#include "controls/picture.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
-#include "controls/picture.h"
+#include "frmsplash.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,8 +24,8 @@ QLabel *addLabel(QWidget *parent, const char *name, Twips at, const QString &tex
 } // namespace
 
 frmAbout::frmAbout(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Zyntra"));

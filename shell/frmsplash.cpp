@@ -1,8 +1,8 @@
 #include "frmsplash.h"
 
-#include "mdimain.h"
-#include "controls/twips.h"
 #include "controls/picture.h"
+#include "controls/twips.h"
+#include "mdimain.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "mdimain.h"
 
+#include "circle/frmcircle.h"
 #include "clientarea.h"
-#include "frmabout.h"
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
-#include "circle/frmcircle.h"
+#include "frmabout.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
 #include "triangle/frmgeometry.h"
@@ -24,11 +24,16 @@ constexpr int PlacementMarginTwips = 1050;
 FigureWindow *createFigureWindow(FigureTarget target)
 {
     switch (target) {
-    case FigureTarget::Polygon: return new frmPolygon;
-    case FigureTarget::Square: return new frmSquare;
-    case FigureTarget::Geometry: return new frmGeometry;
-    case FigureTarget::Sphere: return new frmSphere;
-    case FigureTarget::Circle: return new frmCircle;
+    case FigureTarget::Polygon:
+        return new frmPolygon;
+    case FigureTarget::Square:
+        return new frmSquare;
+    case FigureTarget::Geometry:
+        return new frmGeometry;
+    case FigureTarget::Sphere:
+        return new frmSphere;
+    case FigureTarget::Circle:
+        return new frmCircle;
     }
     return nullptr;
 }

@@ -11,7 +11,6 @@ namespace Zyntra {
 class ClientArea;
 class FigureWindow;
 
-
 // The main window: the menu bar and the client area that holds one
 // figure window at a time.
 class MDIMain : public QMainWindow {

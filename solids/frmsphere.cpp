@@ -2,9 +2,9 @@
 
 #include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
+#include "controls/picture.h"
 #include "controls/valuefield.h"
 #include "spherevalues.h"
-#include "controls/picture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -52,12 +52,14 @@ frmSphere::frmSphere()
     // The one figure window without a heading.
     setAccessibleName(QStringLiteral("Sphere"));
 
-    QGroupBox *givenFrame = addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175}, QStringLiteral("Given"));
+    QGroupBox *givenFrame =
+        addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175}, QStringLiteral("Given"));
     givenFrame->setTitle(QStringLiteral("Given:"));
     setBold(givenFrame);
     for (qint16 i = 0; i < qint16(GivenChoices.size()); ++i) {
-        QRadioButton *option = addOption(givenFrame, arrayName(QStringLiteral("optGivensphere"), i),
-                                         {120, 300 + 360 * i, 1695, 315}, QString::fromLatin1(GivenChoices[size_t(i)].option));
+        QRadioButton *option =
+            addOption(givenFrame, arrayName(QStringLiteral("optGivensphere"), i), {120, 300 + 360 * i, 1695, 315},
+                      QString::fromLatin1(GivenChoices[size_t(i)].option));
         // The frame's bold is for its title only.
         setBold(option, false);
         connect(option, &QRadioButton::clicked, this, [this, i] { optGivensphere_Click(i); });
@@ -65,7 +67,8 @@ frmSphere::frmSphere()
     }
     m_options[0]->setChecked(true);
 
-    QGroupBox *valueFrame = addFrame(window, QStringLiteral("fraGivenValue"), {120, 2340, 1935, 855}, QStringLiteral("Values"));
+    QGroupBox *valueFrame =
+        addFrame(window, QStringLiteral("fraGivenValue"), {120, 2340, 1935, 855}, QStringLiteral("Values"));
     m_prompt = addLabel(valueFrame, QStringLiteral("lblGivenValue"), {120, 150, 1695, 255}, QStringLiteral("Radius ="));
     m_given = addField(valueFrame, QStringLiteral("txtGivenValue"), {120, 420, 1695, 285}, m_prompt,
                        QString::fromLatin1(GivenChoices[0].option));
@@ -74,12 +77,13 @@ frmSphere::frmSphere()
     addPicture(window, QStringLiteral("Picture1"), {2280, 120, 3960, 3165}, QStringLiteral(":/pictures/sphere.svg"))
         ->setAccessibleName(QStringLiteral("Wire-frame sphere with its radius r and diameter d marked"));
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575}, QStringLiteral("Results"));
+    QGroupBox *results =
+        addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575}, QStringLiteral("Results"));
     for (size_t i = 0; i < ResultRows.size(); ++i) {
         const ResultRow &row = ResultRows[i];
         const int top = 240 + 240 * int(i);
         setBold(addLabel(results, QString::fromLatin1(row.captionName), {240, top, 1455, 255},
-                          QString::fromLatin1(row.caption)));
+                         QString::fromLatin1(row.caption)));
         m_answers[i] = addAnswer(results, QString::fromLatin1(row.answerName), {1800, top, 1815, 255},
                                  QString::fromLatin1(row.caption));
     }

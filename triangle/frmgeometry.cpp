@@ -1,11 +1,11 @@
 #include "frmgeometry.h"
 
 #include "controls/answerlabel.h"
-#include "rttriangle.h"
 #include "controls/globalsubs.h"
+#include "controls/picture.h"
 #include "controls/systemcolours.h"
 #include "controls/valuefield.h"
-#include "controls/picture.h"
+#include "rttriangle.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -88,24 +88,25 @@ void setFieldState(ValueField *field, bool enabled, const QColor &background)
 frmGeometry::frmGeometry()
     : FigureWindow(FormCode::Geometry, QStringLiteral("frmGeometry"), {0, 0, 8175, 8055})
 {
-    QGroupBox *all = addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055},
-                               QStringLiteral("Right triangle"));
+    QGroupBox *all =
+        addFrame(form(), QStringLiteral("fraRtTriangle"), {0, 0, 8175, 8055}, QStringLiteral("Right triangle"));
 
     addTitle(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495}, QStringLiteral("Rt. Triangle Formulas"));
 
     Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
-                                     QStringLiteral(":/pictures/imgRightTriangle.svg"));
+                                  QStringLiteral(":/pictures/imgRightTriangle.svg"));
     picture->setAccessibleName(QStringLiteral(
         "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
         "side a upright, side b along the bottom, hypotenuse c slanted"));
 
     for (int i = 0; i < int(SideCaptions.size()); ++i) {
         const SideCaption &side = SideCaptions[size_t(i)];
-        styleOnDrawing(addLabel(all, arrayName(QStringLiteral("lblanswer"), 5 + i), side.at,
-                                QString::fromLatin1(side.text)));
+        styleOnDrawing(
+            addLabel(all, arrayName(QStringLiteral("lblanswer"), 5 + i), side.at, QString::fromLatin1(side.text)));
     }
 
-    QGroupBox *given = addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775}, QStringLiteral("Values"));
+    QGroupBox *given =
+        addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775}, QStringLiteral("Values"));
     given->setTitle(QStringLiteral("Given Values:"));
     given->setFont(withSize(given->font(), 9.75, true));
     const QFont plain = withSize(form()->font(), 8.25, false);
@@ -122,9 +123,9 @@ frmGeometry::frmGeometry()
         connect(field, &QLineEdit::textChanged, this, [this, i] { txtInput_Change(i); });
         m_inputs[size_t(i)] = field;
 
-        AnswerLabel *answer = addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
-                                   QString::fromLatin1(quantity.name), AnswerLook::Plain,
-                                   QString::fromLatin1(quantity.letter));
+        AnswerLabel *answer =
+            addAnswer(all, arrayName(QStringLiteral("lblanswer"), i), quantity.answer,
+                      QString::fromLatin1(quantity.name), AnswerLook::Plain, QString::fromLatin1(quantity.letter));
         styleOnDrawing(answer);
         answer->hide();
         m_answers[size_t(i)] = answer;

@@ -14,11 +14,17 @@ struct Triangle {
 using Quantity = Num Triangle::*;
 
 constexpr std::array<Quantity, RtValue::Count> ValueList{&Triangle::a, &Triangle::b, &Triangle::c, &Triangle::A,
-                                                     &Triangle::B};
+                                                         &Triangle::B};
 
 // Angles are converted with the rough pi of 3.14, the division first.
-Num radians(Num degrees, Num pi) { return (pi / 180) * degrees; }
-Num degrees(Num radians, Num pi) { return (180 / pi) * radians; }
+Num radians(Num degrees, Num pi)
+{
+    return (pi / 180) * degrees;
+}
+Num degrees(Num radians, Num pi)
+{
+    return (180 / pi) * radians;
+}
 
 // A leg as long as the hypotenuse, or longer, belongs to no right triangle.
 void requireShorterThanHypotenuse(Num leg, Num hypotenuse, int field, const char *name)
@@ -74,6 +80,7 @@ struct SolvingRow {
 };
 
 // Tried in this order; the first row whose two values are both given wins.
+// clang-format off
 constexpr std::array<SolvingRow, 9> SolvingRows{{
     {&Triangle::a, &Triangle::b,
      [](Triangle &t, Num pi) {
@@ -102,6 +109,7 @@ constexpr std::array<SolvingRow, 9> SolvingRows{{
     {&Triangle::b, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromLegB(t, pi); }},
     {&Triangle::c, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromHypotenuse(t, pi); }},
 }};
+// clang-format on
 
 } // namespace
 
@@ -115,13 +123,12 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
         for (int i = 0; i < RtValue::Count; ++i)
             t.*ValueList[size_t(i)] = fields.isEmpty(i) ? Num(0) : fields.number(i);
 
-        const auto row = std::ranges::find_if(
-            SolvingRows, [&](const SolvingRow &r) { return t.*r.first != 0 && t.*r.second != 0; });
+        const auto row =
+            std::ranges::find_if(SolvingRows, [&](const SolvingRow &r) { return t.*r.first != 0 && t.*r.second != 0; });
         if (row != SolvingRows.end()) {
             requireRealTriangle(t, row->first, row->second);
             row->complete(t, pi);
-        }
-        else
+        } else
             t = Triangle{};
 
         Outcome outcome;

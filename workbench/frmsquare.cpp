@@ -3,8 +3,8 @@
 #include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
 #include "controls/layoutslot.h"
-#include "controls/valuefield.h"
 #include "controls/picture.h"
+#include "controls/valuefield.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,8 +19,8 @@ frmSquare::frmSquare()
     QWidget *window = form();
     lblTitle = addTitle(window, QStringLiteral("lblTitle"), {120, 120, 5895, 495}, QString());
 
-    QGroupBox *options = addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255},
-                                  QStringLiteral("Given"));
+    QGroupBox *options =
+        addFrame(window, QStringLiteral("fraGivencircle"), {120, 600, 1695, 3255}, QStringLiteral("Given"));
     for (int i = 0; i < 3; ++i) {
         optGivenrect[size_t(i)] = addOption(options, arrayName(QStringLiteral("optGivenrect"), i),
                                             {120, 360 + 480 * i, 1455, 375}, QString());
@@ -34,22 +34,22 @@ frmSquare::frmSquare()
         // Captions run past their field, and the frame stretches into the gap
         // before the drawing, so that the longest ("P (Perimeter of base) =")
         // stays whole at the size of every other caption.
-        lblGivenValue[size_t(i)] = addLabel(values, arrayName(QStringLiteral("lblGivenValue"), i),
-                                            {120, 120 + 600 * i, 1725, 255}, QString());
+        lblGivenValue[size_t(i)] =
+            addLabel(values, arrayName(QStringLiteral("lblGivenValue"), i), {120, 120 + 600 * i, 1725, 255}, QString());
         txtGivenValue[size_t(i)] = addField(values, arrayName(QStringLiteral("txtGivenValue"), i),
                                             {120, 360 + 600 * i, 1335, 285}, lblGivenValue[size_t(i)], QString());
         txtGivenValue[size_t(i)]->setKeyPressHandler(
             [this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
     }
 
-    QGroupBox *results = addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3555, 1575},
-                                  QStringLiteral("Results"));
+    QGroupBox *results =
+        addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3555, 1575}, QStringLiteral("Results"));
     for (int i = 0; i < 5; ++i) {
-        lblResult[size_t(i)] = addLabel(results, arrayName(QStringLiteral("lblResult"), i),
-                                        {240, 240 + 240 * i, 1215, 255}, QString());
+        lblResult[size_t(i)] =
+            addLabel(results, arrayName(QStringLiteral("lblResult"), i), {240, 240 + 240 * i, 1215, 255}, QString());
         setBold(lblResult[size_t(i)]);
-        lblAnswer[size_t(i)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i),
-                                         {1440, 240 + 240 * i, 1575, 255}, QString());
+        lblAnswer[size_t(i)] =
+            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1440, 240 + 240 * i, 1575, 255}, QString());
     }
 
     const CommandButtons buttons = addCommandButtons(window, {6000, 4080, 1695, 615}, {6000, 4800, 1695, 615},
@@ -60,7 +60,7 @@ frmSquare::frmSquare()
     for (size_t i = 0; i < PictureBoxes.size(); ++i) {
         const PictureBox &box = PictureBoxes[i];
         Picture *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
-                                         QString::fromLatin1(box.resource));
+                                      QString::fromLatin1(box.resource));
         picture->setAccessibleName(QString::fromLatin1(box.spoken));
         picture->hide();
         pictures[i] = picture;
@@ -80,29 +80,68 @@ void frmSquare::Form_Load()
 void frmSquare::callModeRoutine()
 {
     static constexpr std::array<void (frmSquare::*)(), SquareModeCount> routines{
-        &frmSquare::CalculateRectangle, &frmSquare::CalculateParallel,  &frmSquare::CalculateTrap,
-        &frmSquare::CalculateQuad,      &frmSquare::CalculateAnnulus,   &frmSquare::CalculateTrapezium,
-        &frmSquare::CalculateEqTriangle, &frmSquare::CalculateCube,     &frmSquare::CalculatePrism,
-        &frmSquare::CalculateRightCyl,  &frmSquare::CalculateRightCone, &frmSquare::CalculateRightPyramid,
+        &frmSquare::CalculateRectangle,    &frmSquare::CalculateParallel,  &frmSquare::CalculateTrap,
+        &frmSquare::CalculateQuad,         &frmSquare::CalculateAnnulus,   &frmSquare::CalculateTrapezium,
+        &frmSquare::CalculateEqTriangle,   &frmSquare::CalculateCube,      &frmSquare::CalculatePrism,
+        &frmSquare::CalculateRightCyl,     &frmSquare::CalculateRightCone, &frmSquare::CalculateRightPyramid,
         &frmSquare::CalculateCircularRing,
     };
     if (intSquareMode >= 0 && intSquareMode < SquareModeCount)
         (this->*routines[size_t(intSquareMode)])();
 }
 
-void frmSquare::CalculateRectangle() { runPhase(Mode::Rectangle); }
-void frmSquare::CalculateParallel() { runPhase(Mode::Parallelogram); }
-void frmSquare::CalculateTrap() { runPhase(Mode::Trapezoid); }
-void frmSquare::CalculateQuad() { runPhase(Mode::Quadrilateral); }
-void frmSquare::CalculateAnnulus() { runPhase(Mode::Annulus); }
-void frmSquare::CalculateTrapezium() { runPhase(Mode::Trapezium); }
-void frmSquare::CalculateEqTriangle() { runPhase(Mode::EqTriangle); }
-void frmSquare::CalculateCube() { runPhase(Mode::Cube); }
-void frmSquare::CalculatePrism() { runPhase(Mode::Prism); }
-void frmSquare::CalculateRightCyl() { runPhase(Mode::RightCyl); }
-void frmSquare::CalculateRightCone() { runPhase(Mode::RightCone); }
-void frmSquare::CalculateRightPyramid() { runPhase(Mode::RightPyramid); }
-void frmSquare::CalculateCircularRing() { runPhase(Mode::CircularRing); }
+void frmSquare::CalculateRectangle()
+{
+    runPhase(Mode::Rectangle);
+}
+void frmSquare::CalculateParallel()
+{
+    runPhase(Mode::Parallelogram);
+}
+void frmSquare::CalculateTrap()
+{
+    runPhase(Mode::Trapezoid);
+}
+void frmSquare::CalculateQuad()
+{
+    runPhase(Mode::Quadrilateral);
+}
+void frmSquare::CalculateAnnulus()
+{
+    runPhase(Mode::Annulus);
+}
+void frmSquare::CalculateTrapezium()
+{
+    runPhase(Mode::Trapezium);
+}
+void frmSquare::CalculateEqTriangle()
+{
+    runPhase(Mode::EqTriangle);
+}
+void frmSquare::CalculateCube()
+{
+    runPhase(Mode::Cube);
+}
+void frmSquare::CalculatePrism()
+{
+    runPhase(Mode::Prism);
+}
+void frmSquare::CalculateRightCyl()
+{
+    runPhase(Mode::RightCyl);
+}
+void frmSquare::CalculateRightCone()
+{
+    runPhase(Mode::RightCone);
+}
+void frmSquare::CalculateRightPyramid()
+{
+    runPhase(Mode::RightPyramid);
+}
+void frmSquare::CalculateCircularRing()
+{
+    runPhase(Mode::CircularRing);
+}
 
 void frmSquare::runPhase(Mode mode)
 {

@@ -7,8 +7,14 @@ namespace {
 constexpr Pattern Shown = Pattern::TwoOrThreeDecimals;
 
 // Angles are typed in degrees and turned with 3.14, multiplying first.
-Num toRadians(Num degrees) { return degrees * 3.14 / 180; }
-Num toDegrees(Num radians) { return radians * 180 / 3.14; }
+Num toRadians(Num degrees)
+{
+    return degrees * 3.14 / 180;
+}
+Num toDegrees(Num radians)
+{
+    return radians * 180 / 3.14;
+}
 
 // A division by a typed value names that value's field, so the warning
 // can send the user back to it.
@@ -167,9 +173,7 @@ Outcome calculateEqTriangle(const QStringList &fieldTexts, qint16)
 {
     // a and Area are shown to two decimals at most: each goes through "#.0#"
     // and is read back, while h keeps the unrounded side.
-    const auto twoDecimals = [](Num value) {
-        return Fields({format(value, Pattern::OneOrTwoDecimals)}).number(0);
-    };
+    const auto twoDecimals = [](Num value) { return Fields({format(value, Pattern::OneOrTwoDecimals)}).number(0); };
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         if (fields.isEmpty(0))

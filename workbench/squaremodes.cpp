@@ -15,7 +15,8 @@ const std::array<PictureBox, PictureCount> PictureBoxes{{
     {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
     {"picCircularRing", ":/pictures/picCircularRing.svg",
      "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
-    {"picPyramid", ":/pictures/picPyramid.svg", "Right pyramid on a five-sided base A with its height h and slant height k"},
+    {"picPyramid", ":/pictures/picPyramid.svg",
+     "Right pyramid on a five-sided base A with its height h and slant height k"},
     {"picFrustum", ":/pictures/picFrustum.svg",
      "Frustum of a right cylinder with its radius r, long side h and short side k"},
     {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
@@ -28,6 +29,7 @@ const std::array<PictureBox, PictureCount> PictureBoxes{{
      "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
 }};
 
+// clang-format off
 const Layout DesignLayout{
     .heading = "Rectangle Calculations",
     .options = {shown("a/b"), shown("a/Area"), shown("b/Area")},
@@ -36,14 +38,19 @@ const Layout DesignLayout{
                field("g =", "Value g", Shown::No)},
     .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal")},
 };
+// clang-format on
 
 namespace {
 
 // Modes with one way of giving the figure: its option alone.
-constexpr std::array<Slot, 3> onlyOption(const char *caption) { return {named(caption), hide, hide}; }
+constexpr std::array<Slot, 3> onlyOption(const char *caption)
+{
+    return {named(caption), hide, hide};
+}
 
 } // namespace
 
+// clang-format off
 const std::array<SquareMode, SquareModeCount> SquareModes{{
     {
         .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
@@ -235,5 +242,6 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
         .arithmetic = calculateCircularRing,
     },
 }};
+// clang-format on
 
 } // namespace Zyntra

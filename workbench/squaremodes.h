@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/calculation.h"
 #include "controls/slot.h"
+#include "entry/calculation.h"
 
 #include <array>
 #include <optional>
@@ -13,8 +13,20 @@ namespace Zyntra {
 
 // The fourteen pictures, in the order they are stacked on the window.
 enum class SquarePicture {
-    picAnnulus, picQuad, picParallel, picSquare, picTrapezoid, picCircularRing, picPyramid,
-    picFrustum, picRightCone, picRightCyl, picPrism, picCube, picEqTriangle, picTrapezium,
+    picAnnulus,
+    picQuad,
+    picParallel,
+    picSquare,
+    picTrapezoid,
+    picCircularRing,
+    picPyramid,
+    picFrustum,
+    picRightCone,
+    picRightCyl,
+    picPrism,
+    picCube,
+    picEqTriangle,
+    picTrapezium,
 };
 
 struct PictureBox {
@@ -27,11 +39,11 @@ inline constexpr int PictureCount = 14;
 extern const std::array<PictureBox, PictureCount> PictureBoxes;
 
 struct Layout {
-    const char *heading = nullptr;         // lblTitle; nullptr keeps it
-    std::optional<SquarePicture> picture{};      // shown alone; nullopt keeps the one shown
-    std::array<Slot, 3> options{};         // optGivenrect(0..2)
-    std::array<Slot, 5> fields{};          // lblGivenValue(i) with txtGivenValue(i)
-    std::array<Slot, 5> rows{};            // lblResult(i) with lblAnswer(i)
+    const char *heading = nullptr;          // lblTitle; nullptr keeps it
+    std::optional<SquarePicture> picture{}; // shown alone; nullopt keeps the one shown
+    std::array<Slot, 3> options{};          // optGivenrect(0..2)
+    std::array<Slot, 5> fields{};           // lblGivenValue(i) with txtGivenValue(i)
+    std::array<Slot, 5> rows{};             // lblResult(i) with lblAnswer(i)
 };
 
 struct SquareMode {
@@ -42,8 +54,19 @@ struct SquareMode {
 
 // The values of intSquareMode.
 enum class Mode : qint16 {
-    Rectangle, Parallelogram, Trapezoid, Quadrilateral, Annulus, Trapezium, EqTriangle,
-    Cube, Prism, RightCyl, RightCone, RightPyramid, CircularRing,
+    Rectangle,
+    Parallelogram,
+    Trapezoid,
+    Quadrilateral,
+    Annulus,
+    Trapezium,
+    EqTriangle,
+    Cube,
+    Prism,
+    RightCyl,
+    RightCone,
+    RightPyramid,
+    CircularRing,
 };
 
 inline constexpr int SquareModeCount = 13;
@@ -54,6 +77,9 @@ extern const Layout DesignLayout;
 // By intSquareMode, 0 to 12.
 extern const std::array<SquareMode, SquareModeCount> SquareModes;
 
-inline const SquareMode &squareMode(Mode mode) { return SquareModes[size_t(mode)]; }
+inline const SquareMode &squareMode(Mode mode)
+{
+    return SquareModes[size_t(mode)];
+}
 
 } // namespace Zyntra

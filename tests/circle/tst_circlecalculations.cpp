@@ -69,30 +69,30 @@ void TestCircleCalculations::failuresStopBeforeAnyAnswer_data()
     QTest::newRow("circle radius 1..2") << int(Circle) << 0 << QStringList{"1..2"} << Cause::NotANumber << 0;
     QTest::newRow("circle lone full stop") << int(Circle) << 1 << QStringList{"."} << Cause::NotANumber << 0;
     QTest::newRow("circle blanks are not empty") << int(Circle) << 0 << QStringList{"  "} << Cause::NotANumber << 0;
-    QTest::newRow("circle negative area") << int(Circle) << int(CircleGiven::Area) << QStringList{"-78.5"}
-                                          << Cause::NegativeRoot << -1;
+    QTest::newRow("circle negative area")
+        << int(Circle) << int(CircleGiven::Area) << QStringList{"-78.5"} << Cause::NegativeRoot << -1;
     QTest::newRow("circle area of a huge radius") << int(Circle) << 0 << QStringList{huge} << Cause::TooLarge << -1;
-    QTest::newRow("circle diameter overflows") << int(Circle) << 0 << QStringList{"1" + QString(308, u'0')}
-                                               << Cause::TooLarge << -1;
-    QTest::newRow("sector radius abc") << int(Sections) << int(Sector) << QStringList{"abc", "45"}
-                                       << Cause::NotANumber << 0;
+    QTest::newRow("circle diameter overflows")
+        << int(Circle) << 0 << QStringList{"1" + QString(308, u'0')} << Cause::TooLarge << -1;
+    QTest::newRow("sector radius abc") << int(Sections) << int(Sector) << QStringList{"abc", "45"} << Cause::NotANumber
+                                       << 0;
     QTest::newRow("sector angle 1.2.3") << int(Sections) << int(Sector) << QStringList{"2", "1.2.3"}
                                         << Cause::NotANumber << 1;
-    QTest::newRow("sector overflows") << int(Sections) << int(Sector) << QStringList{huge, huge}
-                                      << Cause::TooLarge << -1;
+    QTest::newRow("sector overflows") << int(Sections) << int(Sector) << QStringList{huge, huge} << Cause::TooLarge
+                                      << -1;
     QTest::newRow("segment angle 1..2") << int(Sections) << int(Segment) << QStringList{"10", "1..2"}
                                         << Cause::NotANumber << 1;
-    QTest::newRow("segment square overflows") << int(Sections) << int(Segment) << QStringList{huge, "60"}
-                                              << Cause::TooLarge << -1;
-    QTest::newRow("hollow sector inner radius e5") << int(Sections) << int(HollowSector)
-                                                   << QStringList{"10", "e5", "90"} << Cause::NotANumber << 1;
-    QTest::newRow("hollow sector angle .") << int(Sections) << int(HollowSector) << QStringList{"10", "5", "."}
-                                           << Cause::NotANumber << 2;
-    QTest::newRow("hollow sector overflows") << int(Sections) << int(HollowSector)
-                                             << QStringList{huge, "1", "90"} << Cause::TooLarge << -1;
+    QTest::newRow("segment square overflows")
+        << int(Sections) << int(Segment) << QStringList{huge, "60"} << Cause::TooLarge << -1;
+    QTest::newRow("hollow sector inner radius e5")
+        << int(Sections) << int(HollowSector) << QStringList{"10", "e5", "90"} << Cause::NotANumber << 1;
+    QTest::newRow("hollow sector angle .")
+        << int(Sections) << int(HollowSector) << QStringList{"10", "5", "."} << Cause::NotANumber << 2;
+    QTest::newRow("hollow sector overflows")
+        << int(Sections) << int(HollowSector) << QStringList{huge, "1", "90"} << Cause::TooLarge << -1;
     QTest::newRow("ellipse a 5,5") << int(Ellipse) << 0 << QStringList{"5,5", "3"} << Cause::NotANumber << 0;
-    QTest::newRow("ellipse negative product") << int(Ellipse) << 0 << QStringList{"5", "-3"}
-                                              << Cause::NegativeRoot << -1;
+    QTest::newRow("ellipse negative product")
+        << int(Ellipse) << 0 << QStringList{"5", "-3"} << Cause::NegativeRoot << -1;
     QTest::newRow("ellipse area overflows") << int(Ellipse) << 0 << QStringList{huge, huge} << Cause::TooLarge << -1;
 }
 
@@ -161,7 +161,8 @@ void TestCircleCalculations::eachRoutineAnswersByItself()
     QCOMPARE(pi, CirclePi);
     QCOMPARE(shownAnswers(calculateCircleSector({"10", "60"}, 0)), (QStringList{"10.00", "60.00", "10.47", "52.36"}));
     QCOMPARE(shownAnswers(calculateCircleSegment({"10", "60"}, 0)), (QStringList{"10.00", "60.00", "9.05", ""}));
-    QCOMPARE(shownAnswers(calculateHollowSector({"10", "5", "90"}, 0)), (QStringList{"10.00", "5.00", "90.0", "58.88"}));
+    QCOMPARE(shownAnswers(calculateHollowSector({"10", "5", "90"}, 0)),
+             (QStringList{"10.00", "5.00", "90.0", "58.88"}));
     QCOMPARE(shownAnswers(calculateEllipse({"5", "3"}, 0)), (QStringList{"5.00", "3.00", "47.1", "25.52"}));
     // Under Ellipse the option does not matter.
     QCOMPARE(shownAnswers(calculateCircleFamily({"5", "3"}, CircleMode::Ellipse, 2, pi)),

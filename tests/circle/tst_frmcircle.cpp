@@ -177,8 +177,7 @@ void TestFrmCircle::designStateUnderCircle()
     QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("Frame1"))->geometry(), QRect(120, 40, 113, 193));
     QCOMPARE(fieldCaption(2)->geometry(), QRect(8, 96, 89, 17));
     QCOMPARE(field(1)->geometry(), QRect(8, 72, 89, 19));
-    QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("fraCircleResults"))->geometry(),
-             QRect(8, 248, 225, 105));
+    QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("fraCircleResults"))->geometry(), QRect(8, 248, 225, 105));
     QCOMPARE(rowCaption(3)->geometry(), QRect(8, 72, 97, 17));
     QCOMPARE(answer(3)->geometry(), QRect(104, 72, 105, 17));
     QCOMPARE(button("cmdClear")->geometry(), QRect(424, 296, 113, 41));
@@ -194,9 +193,9 @@ void TestFrmCircle::eachMemberOpensWithItsLayout_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("Circle") << 0 << "Circle Calculations"
-                            << QStringList{"Radius", "Diameter", "Circumference", "Area"} << QStringList{"r ="}
-                            << QStringList{"Radius", "Diameter", "Circumference", "Area"} << "picCircle";
+    QTest::newRow("Circle") << 0 << "Circle Calculations" << QStringList{"Radius", "Diameter", "Circumference", "Area"}
+                            << QStringList{"r ="} << QStringList{"Radius", "Diameter", "Circumference", "Area"}
+                            << "picCircle";
     QTest::newRow("Circle Sections") << 1 << "Cirle Section Calculations"
                                      << QStringList{"Sector of Circle", "Seg. of Circle", "Hollow Circle Sector"}
                                      << QStringList{"r =", "Degrees ="}
@@ -241,20 +240,19 @@ void TestFrmCircle::optionsRelayTheWindow_data()
     QTest::newRow("Area") << 0 << QList<int>{3} << QStringList{"Area = "} << circleRows << "picCircle";
     QTest::newRow("Area, then Radius") << 0 << QList<int>{3, 0} << QStringList{"Radius = "} << circleRows
                                        << "picCircle";
-    QTest::newRow("Sector") << 1 << QList<int>{0} << QStringList{"r =", "Degrees ="} << sectorRows
-                            << "picCircleSector";
+    QTest::newRow("Sector") << 1 << QList<int>{0} << QStringList{"r =", "Degrees ="} << sectorRows << "picCircleSector";
     QTest::newRow("Segment") << 1 << QList<int>{1} << QStringList{"r =", "Degrees ="} << segmentRows
                              << "picCircleSegment";
     QTest::newRow("Hollow sector") << 1 << QList<int>{2} << QStringList{"r1", "r2", "Degrees"} << hollowRows
                                    << "picHollowSec";
-    QTest::newRow("Hollow sector, then Sector") << 1 << QList<int>{2, 0} << QStringList{"r =", "Degrees ="}
-                                                << sectorRows << "picCircleSector";
-    QTest::newRow("Segment, then Hollow sector") << 1 << QList<int>{1, 2} << QStringList{"r1", "r2", "Degrees"}
-                                                 << hollowRows << "picHollowSec";
-    QTest::newRow("Hollow sector, then Segment") << 1 << QList<int>{2, 1} << QStringList{"r =", "Degrees ="}
-                                                 << segmentRows << "picCircleSegment";
-    QTest::newRow("Segment, then Sector") << 1 << QList<int>{1, 0} << QStringList{"r =", "Degrees ="}
-                                          << sectorRows << "picCircleSector";
+    QTest::newRow("Hollow sector, then Sector")
+        << 1 << QList<int>{2, 0} << QStringList{"r =", "Degrees ="} << sectorRows << "picCircleSector";
+    QTest::newRow("Segment, then Hollow sector")
+        << 1 << QList<int>{1, 2} << QStringList{"r1", "r2", "Degrees"} << hollowRows << "picHollowSec";
+    QTest::newRow("Hollow sector, then Segment")
+        << 1 << QList<int>{2, 1} << QStringList{"r =", "Degrees ="} << segmentRows << "picCircleSegment";
+    QTest::newRow("Segment, then Sector")
+        << 1 << QList<int>{1, 0} << QStringList{"r =", "Degrees ="} << sectorRows << "picCircleSector";
     QTest::newRow("a/b") << 2 << QList<int>{0} << QStringList{"a =", "b ="}
                          << QStringList{"a", "b", "Area", "Perimeter"} << "picEllipse";
 }
@@ -423,8 +421,7 @@ void TestFrmCircle::failuresWarnAndLeaveAnswersAndFields_data()
                                    << "Circumference: \"   \" is not a number." << true;
     QTest::newRow("circle negative area") << 0 << 3 << QStringList{"78.5"} << 0 << "-78.5"
                                           << "square root of a negative number" << false;
-    QTest::newRow("circle area of a huge radius") << 0 << 0 << QStringList{"5"} << 0 << huge << "too large"
-                                                  << false;
+    QTest::newRow("circle area of a huge radius") << 0 << 0 << QStringList{"5"} << 0 << huge << "too large" << false;
     QTest::newRow("sector angle abc") << 1 << 0 << QStringList{"10", "60"} << 1 << "abc"
                                       << "Angle θ in degrees: \"abc\" is not a number." << true;
     QTest::newRow("segment radius .") << 1 << 1 << QStringList{"10", "60"} << 0 << "."
@@ -433,8 +430,7 @@ void TestFrmCircle::failuresWarnAndLeaveAnswersAndFields_data()
                                            << "Outer radius r1: \"x\" is not a number." << true;
     QTest::newRow("hollow inner radius 5..") << 1 << 2 << QStringList{"10", "5", "90"} << 1 << "5.."
                                              << "Inner radius r2: \"5..\" is not a number." << true;
-    QTest::newRow("hollow overflows") << 1 << 2 << QStringList{"10", "5", "90"} << 0 << huge << "too large"
-                                      << false;
+    QTest::newRow("hollow overflows") << 1 << 2 << QStringList{"10", "5", "90"} << 0 << huge << "too large" << false;
     QTest::newRow("ellipse a 5,5") << 2 << 0 << QStringList{"5", "3"} << 0 << "5,5"
                                    << "Semi-axis a: \"5,5\" is not a number." << true;
     QTest::newRow("ellipse negative b") << 2 << 0 << QStringList{"5", "3"} << 1 << "-3"

@@ -53,13 +53,13 @@ void TestDrawnControls::frameIsAnEtchedLineBrokenByItsTitle()
     const QColor shadow = SystemColour::buttonShadow();
     const QColor light = SystemColour::buttonHighlight();
 
-    QCOMPARE(image.pixelColor(150, top), shadow);      // top
+    QCOMPARE(image.pixelColor(150, top), shadow); // top
     QCOMPARE(image.pixelColor(150, top + 1), light);
-    QCOMPARE(image.pixelColor(0, 60), shadow);         // left
+    QCOMPARE(image.pixelColor(0, 60), shadow); // left
     QCOMPARE(image.pixelColor(1, 60), light);
-    QCOMPARE(image.pixelColor(198, 60), shadow);       // right
+    QCOMPARE(image.pixelColor(198, 60), shadow); // right
     QCOMPARE(image.pixelColor(199, 60), light);
-    QCOMPARE(image.pixelColor(100, 98), shadow);       // bottom
+    QCOMPARE(image.pixelColor(100, 98), shadow); // bottom
     QCOMPARE(image.pixelColor(100, 99), light);
     QCOMPARE(image.pixelColor(100, 50), SystemColour::activeBorder()); // inside stays the face
 
@@ -103,8 +103,8 @@ void TestDrawnControls::boxedCaptionHasTheStylesBorder()
     const QImage expected = onFace(&reference);
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
-            const bool border = x < lineWidth || y < lineWidth || x >= drawn.width() - lineWidth
-                || y >= drawn.height() - lineWidth;
+            const bool border =
+                x < lineWidth || y < lineWidth || x >= drawn.width() - lineWidth || y >= drawn.height() - lineWidth;
             if (border)
                 QCOMPARE(drawn.pixelColor(x, y), expected.pixelColor(x, y));
         }

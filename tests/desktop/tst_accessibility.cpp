@@ -113,8 +113,8 @@ void TestAccessibility::mainWindowAndEveryMenuItemHaveNames()
     QStringList seen;
     const QStringList problems = problemsOf(m_program->main(), &seen);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-    for (const char *item : {"File", "Exit", "Geometry", "2D Objects", "Trapezoid", "3D Objects", "Circular Ring",
-                             "Help", "About"})
+    for (const char *item :
+         {"File", "Exit", "Geometry", "2D Objects", "Trapezoid", "3D Objects", "Circular Ring", "Help", "About"})
         QVERIFY2(seen.contains(QString::fromLatin1(item)), item);
 }
 
@@ -168,18 +168,26 @@ void TestAccessibility::fieldsAreNamedForWhatTheyHold_data()
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << "" << QStringList{"Width a", "Height b"};
-    QTest::newRow("rectangle a/Area") << "mnuGeometryItem(2)" << "optGivenrect(1)" << QStringList{"Width a", "Area"};
-    QTest::newRow("trapezium") << "mnuGeometryItem(7)" << ""
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)"
+                               << "" << QStringList{"Width a", "Height b"};
+    QTest::newRow("rectangle a/Area") << "mnuGeometryItem(2)"
+                                      << "optGivenrect(1)" << QStringList{"Width a", "Area"};
+    QTest::newRow("trapezium") << "mnuGeometryItem(7)"
+                               << ""
                                << QStringList{"Height h", "Height k", "Base part e", "Base part g", "Base part f"};
-    QTest::newRow("circle diameter") << "mnuGeometryItem(0)" << "optGivencircle(1)" << QStringList{"Diameter D"};
-    QTest::newRow("hollow sector") << "mnuGeometryItem(10)" << "optGivencircle(2)"
+    QTest::newRow("circle diameter") << "mnuGeometryItem(0)"
+                                     << "optGivencircle(1)" << QStringList{"Diameter D"};
+    QTest::newRow("hollow sector") << "mnuGeometryItem(10)"
+                                   << "optGivencircle(2)"
                                    << QStringList{"Outer radius r1", "Inner radius r2", "Angle θ in degrees"};
-    QTest::newRow("ellipse") << "mnuGeometryItem(11)" << "" << QStringList{"Semi-axis a", "Semi-axis b"};
-    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << "optGivensphere(4)" << QStringList{"Volume"};
-    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << ""
-                                    << QStringList{"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"};
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "" << QStringList{"Side a"};
+    QTest::newRow("ellipse") << "mnuGeometryItem(11)"
+                             << "" << QStringList{"Semi-axis a", "Semi-axis b"};
+    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)"
+                                   << "optGivensphere(4)" << QStringList{"Volume"};
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)"
+                                    << "" << QStringList{"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)"
+                             << "" << QStringList{"Side a"};
 }
 
 void TestAccessibility::fieldsAreNamedForWhatTheyHold()
@@ -204,17 +212,19 @@ void TestAccessibility::answersAreDescribedByTheirRowCaption_data()
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("descriptions");
-    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << ""
-                               << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
-    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)" << "optGivenrect(1)" << QStringList{"a", "h", "Area"};
-    QTest::newRow("circle segment") << "mnuGeometryItem(10)" << "optGivencircle(1)"
-                                    << QStringList{"Radius", "Degrees", "Area ACDA"};
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << ""
-                            << QStringList{"Radius", "Diameter", "Circumference", "Surface area", "Volume"};
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << ""
-                             << QStringList{"Area of Eq. Triangle", "Area of Square", "Area of Pentagon", "Area of Hexagon",
-                                            "Area of Heptagon", "Area of Octagon", "Area of Nonagon", "Area of Decagon",
-                                            "Area of Undecagon", "Area of Dodecagon"};
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)"
+                               << "" << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
+    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)"
+                                       << "optGivenrect(1)" << QStringList{"a", "h", "Area"};
+    QTest::newRow("circle segment") << "mnuGeometryItem(10)"
+                                    << "optGivencircle(1)" << QStringList{"Radius", "Degrees", "Area ACDA"};
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)"
+                            << "" << QStringList{"Radius", "Diameter", "Circumference", "Surface area", "Volume"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)"
+                             << "" << QStringList{"Area of Eq. Triangle", "Area of Square",   "Area of Pentagon",
+                                                  "Area of Hexagon",      "Area of Heptagon", "Area of Octagon",
+                                                  "Area of Nonagon",      "Area of Decagon",  "Area of Undecagon",
+                                                  "Area of Dodecagon"};
 }
 
 // An answer label says its value as its name and its row as its description.
@@ -292,13 +302,20 @@ void TestAccessibility::figureWindowsAreNamedByTheirHeading_data()
 {
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("name");
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << "Circle Calculations";
-    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "Rt. Triangle Formulas";
-    QTest::newRow("trapezoid") << "mnuGeometryItem(4)" << "Trapezoid Calculations";
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "Polygon Calculations";
-    QTest::newRow("sector") << "mnuGeometryItem(10)" << "Cirle Section Calculations";
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "Sphere";
-    QTest::newRow("right cone") << "mnu3dGeometryItem(4)" << "Right Cone Calculations";
+    QTest::newRow("circle") << "mnuGeometryItem(0)"
+                            << "Circle Calculations";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)"
+                                    << "Rt. Triangle Formulas";
+    QTest::newRow("trapezoid") << "mnuGeometryItem(4)"
+                               << "Trapezoid Calculations";
+    QTest::newRow("polygon") << "mnuGeometryItem(9)"
+                             << "Polygon Calculations";
+    QTest::newRow("sector") << "mnuGeometryItem(10)"
+                            << "Cirle Section Calculations";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)"
+                            << "Sphere";
+    QTest::newRow("right cone") << "mnu3dGeometryItem(4)"
+                                << "Right Cone Calculations";
 }
 
 // Moving into a figure window, a reader hears which figure it is, its
@@ -324,7 +341,8 @@ void TestAccessibility::figureWindowsAreNamedByTheirHeading()
     visit(node);
     QCOMPARE(headings, name == QLatin1String("Sphere") ? QStringList() : QStringList{name});
     const bool resultsOnDrawing = menuItem == QLatin1String("mnuGeometryItem(1)");
-    QVERIFY2(groups.contains(QStringLiteral("Values")) && (resultsOnDrawing || groups.contains(QStringLiteral("Results"))),
+    QVERIFY2(groups.contains(QStringLiteral("Values"))
+                 && (resultsOnDrawing || groups.contains(QStringLiteral("Results"))),
              qPrintable(groups.join(u',')));
     QVERIFY(!groups.contains(QString()));
 }

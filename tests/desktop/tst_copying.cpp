@@ -9,7 +9,10 @@ using namespace Zyntra;
 
 namespace {
 
-QWidget *focused() { return QApplication::focusWidget(); }
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
 
 } // namespace
 
@@ -43,15 +46,22 @@ void TestCopying::answers()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("rectangle area") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << "lblAnswer(2)" << "12.00";
-    QTest::newRow("cube") << "mnu3dGeometryItem(1)" << QStringList{"2"} << "lblAnswer(1)" << "8.00";
-    QTest::newRow("circle area") << "mnuGeometryItem(0)" << QStringList{"5"} << "lblAnswer(3)" << "78.54";
+    QTest::newRow("rectangle area") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << "lblAnswer(2)"
+                                    << "12.00";
+    QTest::newRow("cube") << "mnu3dGeometryItem(1)" << QStringList{"2"} << "lblAnswer(1)"
+                          << "8.00";
+    QTest::newRow("circle area") << "mnuGeometryItem(0)" << QStringList{"5"} << "lblAnswer(3)"
+                                 << "78.54";
     QTest::newRow("ellipse perimeter") << "mnuGeometryItem(11)" << QStringList{"10", "5"} << "lblAnswer(0)"
                                        << "10.00";
-    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << QStringList{"2.5"} << "lblVolume" << "65.45";
-    QTest::newRow("dodecagon") << "mnuGeometryItem(9)" << QStringList{"2"} << "lblAnswer(9)" << "44.784";
-    QTest::newRow("triangle hypotenuse") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)" << "5.0";
-    QTest::newRow("triangle angle B") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(4)" << "53.11";
+    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << QStringList{"2.5"} << "lblVolume"
+                                   << "65.45";
+    QTest::newRow("dodecagon") << "mnuGeometryItem(9)" << QStringList{"2"} << "lblAnswer(9)"
+                               << "44.784";
+    QTest::newRow("triangle hypotenuse") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
+                                         << "5.0";
+    QTest::newRow("triangle angle B") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(4)"
+                                      << "53.11";
 }
 
 // Types the row's values field by field and presses Enter; the answer is then shown.

@@ -140,7 +140,10 @@ void TestHighDpi::grabsCarryTwiceThePixels()
     forEveryWindow([&wrong](QWidget *window, const QString &where) {
         const QPixmap grab = window->grab();
         if (grab.devicePixelRatio() != 2 || grab.size() != window->size() * 2)
-            wrong << QStringLiteral("%1: %2x%3 at %4").arg(where).arg(grab.width()).arg(grab.height())
+            wrong << QStringLiteral("%1: %2x%3 at %4")
+                         .arg(where)
+                         .arg(grab.width())
+                         .arg(grab.height())
                          .arg(grab.devicePixelRatio());
     });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));

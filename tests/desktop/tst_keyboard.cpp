@@ -20,7 +20,10 @@ namespace {
 
 using KeyList = QList<int>;
 
-QWidget *focused() { return QApplication::focusWidget(); }
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
 
 // Presses Tab from the focused control until the focus comes back, and
 // gives the controls it stopped at.
@@ -89,9 +92,12 @@ void TestKeyboard::menusOpenWithTheirMnemonics_data()
     QTest::addColumn<int>("letter");
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("firstItem");
-    QTest::newRow("Alt+F") << int(Qt::Key_F) << "mnuFile" << "Exit";
-    QTest::newRow("Alt+G") << int(Qt::Key_G) << "mnuGeometry" << "2D Objects";
-    QTest::newRow("Alt+H") << int(Qt::Key_H) << "mnuHelp" << "About";
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << "mnuFile"
+                           << "Exit";
+    QTest::newRow("Alt+G") << int(Qt::Key_G) << "mnuGeometry"
+                           << "2D Objects";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << "mnuHelp"
+                           << "About";
 }
 
 void TestKeyboard::menusOpenWithTheirMnemonics()
@@ -124,8 +130,8 @@ void TestKeyboard::arrowsAndReturnChooseAFigureCommand_data()
     QTest::newRow("2D Objects > Trapezoid") << KeyList{right, down, down, down, down} << "frmSquare" << 2 << -1;
     QTest::newRow("2D Objects > Ellipse, going up") << KeyList{right, Qt::Key_Up} << "frmCircle" << -1 << 2;
     QTest::newRow("3D Objects > Sphere") << KeyList{down, right} << "frmSphere" << -1 << -1;
-    QTest::newRow("3D Objects > Circular Ring") << KeyList{down, right, down, down, down, down, down, down}
-                                                << "frmSquare" << 12 << -1;
+    QTest::newRow("3D Objects > Circular Ring")
+        << KeyList{down, right, down, down, down, down, down, down} << "frmSquare" << 12 << -1;
 }
 
 void TestKeyboard::arrowsAndReturnChooseAFigureCommand()
@@ -160,25 +166,30 @@ void TestKeyboard::tabFollowsTheReadingOrder_data()
     const QStringList buttons{"cmdCalculate", "cmdClear"};
     const QStringList field = named("txtGivenValue", 0, 0);
     // A fresh window starts in its first value field; its empty answers are no stops.
-    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << ""
-                               << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivenrect(0)"};
-    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)" << "optGivenrect(1)"
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)"
+                               << "" << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivenrect(0)"};
+    QTest::newRow("parallelogram a/h") << "mnuGeometryItem(3)"
+                                       << "optGivenrect(1)"
                                        << QStringList{"optGivenrect(1)"} + named("txtGivenValue", 0, 1) + buttons;
-    QTest::newRow("trapezium") << "mnuGeometryItem(7)" << ""
-                               << named("txtGivenValue", 0, 4) + buttons + QStringList{"optGivenrect(0)"};
-    QTest::newRow("right pyramid") << "mnu3dGeometryItem(5)" << ""
-                                   << named("txtGivenValue", 0, 3) + buttons + QStringList{"optGivenrect(0)"};
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << "" << field + buttons + QStringList{"optGivencircle(0)"};
-    QTest::newRow("circle by area") << "mnuGeometryItem(0)" << "optGivencircle(3)"
-                                    << QStringList{"optGivencircle(3)"} + field + buttons;
-    QTest::newRow("hollow sector") << "mnuGeometryItem(10)" << "optGivencircle(2)"
+    QTest::newRow("trapezium") << "mnuGeometryItem(7)"
+                               << "" << named("txtGivenValue", 0, 4) + buttons + QStringList{"optGivenrect(0)"};
+    QTest::newRow("right pyramid") << "mnu3dGeometryItem(5)"
+                                   << "" << named("txtGivenValue", 0, 3) + buttons + QStringList{"optGivenrect(0)"};
+    QTest::newRow("circle") << "mnuGeometryItem(0)"
+                            << "" << field + buttons + QStringList{"optGivencircle(0)"};
+    QTest::newRow("circle by area") << "mnuGeometryItem(0)"
+                                    << "optGivencircle(3)" << QStringList{"optGivencircle(3)"} + field + buttons;
+    QTest::newRow("hollow sector") << "mnuGeometryItem(10)"
+                                   << "optGivencircle(2)"
                                    << QStringList{"optGivencircle(2)"} + named("txtGivenValue", 0, 2) + buttons;
-    QTest::newRow("ellipse") << "mnuGeometryItem(11)" << ""
-                             << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivencircle(0)"};
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << ""
-                            << QStringList{"txtGivenValue"} + buttons + QStringList{"optGivensphere(0)"};
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "" << QStringList{"txtGivenValue"} + buttons;
-    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "" << named("txtInput", 0, 4) + buttons;
+    QTest::newRow("ellipse") << "mnuGeometryItem(11)"
+                             << "" << named("txtGivenValue", 0, 1) + buttons + QStringList{"optGivencircle(0)"};
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)"
+                            << "" << QStringList{"txtGivenValue"} + buttons + QStringList{"optGivensphere(0)"};
+    QTest::newRow("polygon") << "mnuGeometryItem(9)"
+                             << "" << QStringList{"txtGivenValue"} + buttons;
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)"
+                                    << "" << named("txtInput", 0, 4) + buttons;
 }
 
 void TestKeyboard::tabFollowsTheReadingOrder()
@@ -221,10 +232,22 @@ void TestKeyboard::spacePressesTheFocusedButton_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("equilateral triangle") << "mnuGeometryItem(8)" << "2" << "lblAnswer(0)" << "2.00";
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << "5" << "lblAnswer(3)" << "78.54";
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "2.5" << "lblVolume" << "65.45";
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << "2" << "lblAnswer(9)" << "44.784";
+    QTest::newRow("equilateral triangle") << "mnuGeometryItem(8)"
+                                          << "2"
+                                          << "lblAnswer(0)"
+                                          << "2.00";
+    QTest::newRow("circle") << "mnuGeometryItem(0)"
+                            << "5"
+                            << "lblAnswer(3)"
+                            << "78.54";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)"
+                            << "2.5"
+                            << "lblVolume"
+                            << "65.45";
+    QTest::newRow("polygon") << "mnuGeometryItem(9)"
+                             << "2"
+                             << "lblAnswer(9)"
+                             << "44.784";
 }
 
 void TestKeyboard::spacePressesTheFocusedButton()
@@ -256,10 +279,18 @@ void TestKeyboard::spaceChoosesTheFocusedOption_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("captionText");
-    QTest::newRow("rectangle b/Area") << "mnuGeometryItem(2)" << "optGivenrect(2)" << "lblGivenValue(0)" << "b = ";
-    QTest::newRow("circle diameter") << "mnuGeometryItem(0)" << "optGivencircle(1)" << "lblGivenValue(0)"
+    QTest::newRow("rectangle b/Area") << "mnuGeometryItem(2)"
+                                      << "optGivenrect(2)"
+                                      << "lblGivenValue(0)"
+                                      << "b = ";
+    QTest::newRow("circle diameter") << "mnuGeometryItem(0)"
+                                     << "optGivencircle(1)"
+                                     << "lblGivenValue(0)"
                                      << "Diameter = ";
-    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)" << "optGivensphere(4)" << "lblGivenValue" << "Volume =";
+    QTest::newRow("sphere volume") << "mnu3dGeometryItem(0)"
+                                   << "optGivensphere(4)"
+                                   << "lblGivenValue"
+                                   << "Volume =";
 }
 
 void TestKeyboard::spaceChoosesTheFocusedOption()
@@ -292,13 +323,14 @@ void TestKeyboard::enterInAValueFieldCalculates_data()
     const int pad = Qt::Key_Enter;
     QTest::newRow("rectangle, Return") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << ret << "lblAnswer(2)"
                                        << "12.00";
-    QTest::newRow("rectangle, keypad Enter") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << pad
-                                             << "lblAnswer(4)" << "5.00";
+    QTest::newRow("rectangle, keypad Enter") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << pad << "lblAnswer(4)"
+                                             << "5.00";
     QTest::newRow("trapezoid") << "mnuGeometryItem(4)" << QStringList{"10", "6", "4"} << ret << "lblAnswer(3)"
                                << "32.00";
     QTest::newRow("circle, keypad Enter") << "mnuGeometryItem(0)" << QStringList{"5"} << pad << "lblAnswer(2)"
                                           << "31.42";
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << QStringList{"2.5"} << ret << "lblArea" << "78.54";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << QStringList{"2.5"} << ret << "lblArea"
+                            << "78.54";
     QTest::newRow("polygon, keypad Enter") << "mnuGeometryItem(9)" << QStringList{"2"} << pad << "lblAnswer(1)"
                                            << "4.00";
     QTest::newRow("right triangle") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << ret << "lblanswer(4)"
@@ -355,12 +387,24 @@ void TestKeyboard::mendedValueClosesTheWarning_data()
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("mended"); // the field given a bad value, then a good one
     QTest::addColumn<QString>("given");  // another field the figure needs, or none
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << "txtGivenValue(0)" << "";
-    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << "txtInput(0)" << "txtInput(1)";
-    QTest::newRow("rectangle") << "mnuGeometryItem(2)" << "txtGivenValue(0)" << "txtGivenValue(1)";
-    QTest::newRow("regular polygon") << "mnuGeometryItem(9)" << "txtGivenValue" << "";
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << "txtGivenValue" << "";
-    QTest::newRow("cube") << "mnu3dGeometryItem(1)" << "txtGivenValue(0)" << "";
+    QTest::newRow("circle") << "mnuGeometryItem(0)"
+                            << "txtGivenValue(0)"
+                            << "";
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)"
+                                    << "txtInput(0)"
+                                    << "txtInput(1)";
+    QTest::newRow("rectangle") << "mnuGeometryItem(2)"
+                               << "txtGivenValue(0)"
+                               << "txtGivenValue(1)";
+    QTest::newRow("regular polygon") << "mnuGeometryItem(9)"
+                                     << "txtGivenValue"
+                                     << "";
+    QTest::newRow("sphere") << "mnu3dGeometryItem(0)"
+                            << "txtGivenValue"
+                            << "";
+    QTest::newRow("cube") << "mnu3dGeometryItem(1)"
+                          << "txtGivenValue(0)"
+                          << "";
 }
 
 void TestKeyboard::mendedValueClosesTheWarning()
@@ -412,9 +456,9 @@ void TestKeyboard::answersAreTabStopsWhileTheyShowAValue()
                 answerStops << stop;
         std::ranges::sort(expected);
         std::ranges::sort(answerStops);
-        QVERIFY2(answerStops == expected, qPrintable(QStringLiteral("%1: %2 against %3")
-                                                         .arg(QLatin1String(when), answerStops.join(u','),
-                                                              expected.join(u','))));
+        QVERIFY2(answerStops == expected,
+                 qPrintable(QStringLiteral("%1: %2 against %3")
+                                .arg(QLatin1String(when), answerStops.join(u','), expected.join(u','))));
     };
     QPushButton *calculate = control<QPushButton>(QStringLiteral("cmdCalculate"));
     QPushButton *clear = control<QPushButton>(QStringLiteral("cmdClear"));
@@ -466,7 +510,8 @@ void TestKeyboard::keypadDecimalKeyTypesAFullStop()
     QTest::keyClick(side, Qt::Key_5, Qt::KeypadModifier);
     QCOMPARE(side->text(), expected);
     QTest::keyClick(side, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(1)"))->text(), expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(1)"))->text(),
+             expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
 }
 
 QTEST_MAIN(TestKeyboard)

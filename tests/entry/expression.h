@@ -24,7 +24,9 @@ public:
     }
 
 private:
-    explicit Expression(const QString &text) : m_text(text) {}
+    explicit Expression(const QString &text)
+        : m_text(text)
+    {}
 
     void skipBlanks()
     {
@@ -97,8 +99,8 @@ private:
             const auto x = atom();
             return x ? std::optional(std::sqrt(*x)) : std::nullopt;
         }
-        for (const auto &[name, f] : {std::pair{u"sin(", &sinOf}, {u"cos(", &cosOf}, {u"tan(", &tanOf},
-                                      std::pair{u"atan(", &atanOf}}) {
+        for (const auto &[name, f] :
+             {std::pair{u"sin(", &sinOf}, {u"cos(", &cosOf}, {u"tan(", &tanOf}, std::pair{u"atan(", &atanOf}}) {
             if (take(name)) {
                 const auto x = sum();
                 return x && take(u")") ? std::optional(f(*x)) : std::nullopt;

@@ -29,15 +29,19 @@ void TestCalculation::stepFails_data()
     QTest::addColumn<std::function<void()>>("step");
     QTest::addColumn<Cause>("cause");
     const double huge = std::numeric_limits<double>::max();
-    QTest::newRow("division by zero") << std::function<void()>([] { (void)(Num(1) / Num(0)); }) << Cause::DivisionByZero;
+    QTest::newRow("division by zero") << std::function<void()>([] { (void)(Num(1) / Num(0)); })
+                                      << Cause::DivisionByZero;
     QTest::newRow("zero by zero") << std::function<void()>([] { (void)(Num(0) / Num(0)); }) << Cause::DivisionByZero;
     QTest::newRow("product overflows") << std::function<void()>([=] { (void)(Num(huge) * Num(2)); }) << Cause::TooLarge;
     QTest::newRow("sum overflows") << std::function<void()>([=] { (void)(Num(huge) + Num(huge)); }) << Cause::TooLarge;
-    QTest::newRow("quotient overflows") << std::function<void()>([=] { (void)(Num(huge) / Num(0.5)); }) << Cause::TooLarge;
+    QTest::newRow("quotient overflows") << std::function<void()>([=] { (void)(Num(huge) / Num(0.5)); })
+                                        << Cause::TooLarge;
     QTest::newRow("square overflows") << std::function<void()>([] { (void)power(Num(1e200), 2); }) << Cause::TooLarge;
     QTest::newRow("root of a negative") << std::function<void()>([] { (void)sqrt(Num(-1)); }) << Cause::NegativeRoot;
-    QTest::newRow("fractional power of a negative") << std::function<void()>([] { (void)power(Num(-8), Num(1.0 / 3)); }) << Cause::InvalidOperation;
-    QTest::newRow("zero to a negative power") << std::function<void()>([] { (void)power(Num(0), Num(-1)); }) << Cause::DivisionByZero;
+    QTest::newRow("fractional power of a negative")
+        << std::function<void()>([] { (void)power(Num(-8), Num(1.0 / 3)); }) << Cause::InvalidOperation;
+    QTest::newRow("zero to a negative power")
+        << std::function<void()>([] { (void)power(Num(0), Num(-1)); }) << Cause::DivisionByZero;
 }
 
 void TestCalculation::stepFails()
@@ -91,20 +95,25 @@ void TestCalculation::descriptionNamesFieldAndText_data()
 {
     QTest::addColumn<Failure>("failure");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("not a number") << Failure{Cause::NotANumber, 0, QStringLiteral("1.2.3")}
-                                  << "Side a: \"1.2.3\" is not a number. Type digits with at most one full stop, such as 12.5.";
-    QTest::newRow("empty") << Failure{Cause::NotANumber, 0, QString()} << "Side a is empty. Type a number, such as 12.5.";
-    QTest::newRow("long text is cut") << Failure{Cause::NotANumber, 0, QString(1000, u'x')}
-                                      << "Side a: \"" + QString(40, u'x') + "…\" is not a number. Type digits with at most one full stop, such as 12.5.";
+    QTest::newRow("not a number")
+        << Failure{Cause::NotANumber, 0, QStringLiteral("1.2.3")}
+        << "Side a: \"1.2.3\" is not a number. Type digits with at most one full stop, such as 12.5.";
+    QTest::newRow("empty") << Failure{Cause::NotANumber, 0, QString()}
+                           << "Side a is empty. Type a number, such as 12.5.";
+    QTest::newRow("long text is cut")
+        << Failure{Cause::NotANumber, 0, QString(1000, u'x')}
+        << "Side a: \"" + QString(40, u'x')
+               + "…\" is not a number. Type digits with at most one full stop, such as 12.5.";
     QTest::newRow("division by zero") << Failure{Cause::DivisionByZero, -1, {}}
                                       << "The calculation divides by zero. Check the given values.";
     QTest::newRow("too large") << Failure{Cause::TooLarge, -1, {}}
                                << "A number in the calculation is too large. Give smaller values.";
-    QTest::newRow("paste too long") << Failure{Cause::PasteTooLong, -1, {}, 10'001}
-                                    << "The pasted text is 10001 characters long; Side a takes at most 10000 characters. "
-                                       "Nothing was pasted.";
-    QTest::newRow("not a figure tells why") << Failure{Cause::NotAFigure, 0, QStringLiteral("Side a must be shorter.")}
-                                            << "Side a must be shorter.";
+    QTest::newRow("paste too long")
+        << Failure{Cause::PasteTooLong, -1, {}, 10'001}
+        << "The pasted text is 10001 characters long; Side a takes at most 10000 characters. "
+           "Nothing was pasted.";
+    QTest::newRow("not a figure tells why")
+        << Failure{Cause::NotAFigure, 0, QStringLiteral("Side a must be shorter.")} << "Side a must be shorter.";
 }
 
 void TestCalculation::descriptionNamesFieldAndText()

@@ -34,22 +34,38 @@ void TestNumericEntry::formatsWorkedValues_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("twoOrThree");
     QTest::addColumn<QString>("oneOrTwo");
-    QTest::newRow("0") << 0.0 << ".00" << ".0";
-    QTest::newRow("0.5") << 0.5 << ".50" << ".5";
-    QTest::newRow("0.125") << 0.125 << ".125" << ".13";
-    QTest::newRow("0.0004") << 0.0004 << ".00" << ".0";
-    QTest::newRow("0.0005") << 0.0005 << ".001" << ".0";
-    QTest::newRow("3") << 3.0 << "3.00" << "3.0";
-    QTest::newRow("2.675") << 2.675 << "2.675" << "2.68";
-    QTest::newRow("pi") << 3.14159265358979 << "3.142" << "3.14";
-    QTest::newRow("9.995") << 9.995 << "9.995" << "10.0";
-    QTest::newRow("12.3456") << 12.3456 << "12.346" << "12.35";
-    QTest::newRow("78.5") << 78.5 << "78.50" << "78.5";
-    QTest::newRow("1234567.891") << 1234567.891 << "1234567.891" << "1234567.89";
-    QTest::newRow("-2.5") << -2.5 << "-2.50" << "-2.5";
-    QTest::newRow("0.995 carries into the integer") << 0.9995 << "1.00" << "1.0";
-    QTest::newRow("99.9999 carries a new digit") << 99.9999 << "100.00" << "100.0";
-    QTest::newRow("-0.0049") << -0.0049 << "-.005" << ".0";
+    QTest::newRow("0") << 0.0 << ".00"
+                       << ".0";
+    QTest::newRow("0.5") << 0.5 << ".50"
+                         << ".5";
+    QTest::newRow("0.125") << 0.125 << ".125"
+                           << ".13";
+    QTest::newRow("0.0004") << 0.0004 << ".00"
+                            << ".0";
+    QTest::newRow("0.0005") << 0.0005 << ".001"
+                            << ".0";
+    QTest::newRow("3") << 3.0 << "3.00"
+                       << "3.0";
+    QTest::newRow("2.675") << 2.675 << "2.675"
+                           << "2.68";
+    QTest::newRow("pi") << 3.14159265358979 << "3.142"
+                        << "3.14";
+    QTest::newRow("9.995") << 9.995 << "9.995"
+                           << "10.0";
+    QTest::newRow("12.3456") << 12.3456 << "12.346"
+                             << "12.35";
+    QTest::newRow("78.5") << 78.5 << "78.50"
+                          << "78.5";
+    QTest::newRow("1234567.891") << 1234567.891 << "1234567.891"
+                                 << "1234567.89";
+    QTest::newRow("-2.5") << -2.5 << "-2.50"
+                          << "-2.5";
+    QTest::newRow("0.995 carries into the integer") << 0.9995 << "1.00"
+                                                    << "1.0";
+    QTest::newRow("99.9999 carries a new digit") << 99.9999 << "100.00"
+                                                 << "100.0";
+    QTest::newRow("-0.0049") << -0.0049 << "-.005"
+                             << ".0";
 }
 
 void TestNumericEntry::formatsWorkedValues()
@@ -106,7 +122,8 @@ void TestNumericEntry::formatsRandomValuesWithinHalfTheLastDecimal()
 
         const double shown = text.toDouble();
         const double tolerance = 0.5 * std::pow(10.0, -decimals)
-            + 0.5 * std::pow(10.0, std::floor(std::log10(magnitude)) - 14) + std::fabs(value) * 1e-15;
+                                 + 0.5 * std::pow(10.0, std::floor(std::log10(magnitude)) - 14)
+                                 + std::fabs(value) * 1e-15;
         if (std::fabs(shown - value) > tolerance)
             QFAIL(qPrintable(QStringLiteral("%1 shows as %2").arg(value, 0, 'g', 17).arg(text)));
     }
@@ -200,7 +217,8 @@ void TestNumericEntry::keyCodeOfKey_data()
     QTest::newRow("delete types no character") << int(Qt::Key_Delete) << 0 << "\x7f" << -1;
     QTest::newRow("left arrow") << int(Qt::Key_Left) << 0 << "" << -1;
     QTest::newRow("home") << int(Qt::Key_Home) << 0 << "" << -1;
-    QTest::newRow("double-byte character is negative") << int(Qt::Key_unknown) << 0 << QString(QChar(0x9AD8)) << int(qint16(0x9AD8));
+    QTest::newRow("double-byte character is negative")
+        << int(Qt::Key_unknown) << 0 << QString(QChar(0x9AD8)) << int(qint16(0x9AD8));
 }
 
 void TestNumericEntry::keyCodeOfKey()

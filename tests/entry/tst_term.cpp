@@ -41,11 +41,13 @@ void TestTerm::workingReadsAsWritten_data()
     };
     row("Area", a * b, "Area = a × b = 3 × 4 = 12.00");
     row("Diagonal", sqrt(power(a, 2) + power(b, 2)), "Diagonal = √(a² + b²) = √(3² + 4²) = √25 = 5.00");
-    row("Volume", power(r, 2) * Term::constant(Constants::RoughPi) * h, "Volume = r² × π × h = 2² × 3.14 × 5 = 12.56 × 5 = 62.80");
+    row("Volume", power(r, 2) * Term::constant(Constants::RoughPi) * h,
+        "Volume = r² × π × h = 2² × 3.14 × 5 = 12.56 × 5 = 62.80");
     row("x", a - (b - r), "x = a − (b − r) = 3 − (4 − 2) = 3 − 2 = 1.00");
     row("a", a, "a = 3 = 3.00 (given)");
     row("y", h * 2 + (r + r).named(QStringLiteral("d")), "y = h × 2 + d = 5 × 2 + 4 = 10 + 4 = 14.00");
-    row("z", power(b / a, Term(1) / 3), "z = (b ÷ a)^(1 ÷ 3) = (4 ÷ 3)^(1 ÷ 3) = 1.3333333333333333^(0.3333333333333333) = 1.101");
+    row("z", power(b / a, Term(1) / 3),
+        "z = (b ÷ a)^(1 ÷ 3) = (4 ÷ 3)^(1 ÷ 3) = 1.3333333333333333^(0.3333333333333333) = 1.101");
 }
 
 void TestTerm::workingReadsAsWritten()

@@ -40,7 +40,8 @@ void checkFormat(double value, Pattern pattern)
     const long double shown = std::strtold(text.toLatin1().constData(), nullptr);
     const qsizetype decimals = text.size() - text.indexOf(u'.') - 1;
     const long double magnitude = std::fabs(value);
-    const long double fifteenDigits = magnitude > 0 ? 0.5L * std::pow(10.0L, std::floor(std::log10(magnitude)) - 14) : 0;
+    const long double fifteenDigits =
+        magnitude > 0 ? 0.5L * std::pow(10.0L, std::floor(std::log10(magnitude)) - 14) : 0;
     const long double tolerance = 0.5L * std::pow(10.0L, -(long double)decimals) + fifteenDigits + magnitude * 1e-15L;
     FUZZ_CHECK(std::fabs(shown - value) <= tolerance, text + QStringLiteral(" for %1").arg(value, 0, 'g', 17));
 }

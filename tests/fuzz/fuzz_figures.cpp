@@ -20,8 +20,8 @@ namespace {
 struct Figure {
     const char *name;
     FigureCalculation calculate;
-    int labels;      // the window's answer labels: every answer index is below this
-    int twoOrThree;  // the first answers are "#.00#", the rest "#.0#"
+    int labels;     // the window's answer labels: every answer index is below this
+    int twoOrThree; // the first answers are "#.00#", the rest "#.0#"
 };
 
 // The workbench's thirteen modes in intSquareMode order, then the circle

@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 // A broken property ends the run loudly, so the fuzzer keeps the input.
-#define FUZZ_CHECK(condition, detail)                                                             \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
-            std::fprintf(stderr, "property broken: %s (%s)\n", #condition, qPrintable(detail));   \
-            std::abort();                                                                         \
-        }                                                                                         \
+#define FUZZ_CHECK(condition, detail)                                                                                  \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "property broken: %s (%s)\n", #condition, qPrintable(detail));                        \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 namespace FuzzInput {

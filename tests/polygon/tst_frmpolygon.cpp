@@ -72,7 +72,8 @@ void TestFrmPolygon::cleanup()
 void TestFrmPolygon::opensWithItsDesignState()
 {
     QCOMPARE(intCurrentForm, FormCode::Polygon);
-    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblHeading"))->text(), QStringLiteral("Polygon Calculations"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblHeading"))->text(),
+             QStringLiteral("Polygon Calculations"));
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblHeading"))->font().pointSizeF(), 13.5);
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblGivenValue"))->text(), QStringLiteral("a ="));
     QVERIFY(side()->text().isEmpty());
@@ -80,7 +81,8 @@ void TestFrmPolygon::opensWithItsDesignState()
     QCOMPARE(button("cmdCalculate")->text(), QStringLiteral("CALCULATE"));
     QCOMPARE(button("cmdClear")->text(), QStringLiteral("CLEAR"));
     QCOMPARE(side()->geometry(), QRect(8, 40, 89, 19));
-    QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("fraSphereResults"))->geometry(), QRect(24, 240, 297, 217));
+    QCOMPARE(m_window->findChild<QGroupBox *>(QStringLiteral("fraSphereResults"))->geometry(),
+             QRect(24, 240, 297, 217));
     auto *picture = m_window->findChild<Picture *>(QStringLiteral("Picture1"));
     QVERIFY(picture && picture->renderer()->isValid());
     QCOMPARE(picture->geometry(), QRect(184, 32, 265, 193));
@@ -108,11 +110,12 @@ void TestFrmPolygon::calculateFillsTheTenAreas_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("a = 2") << "2"
-                           << QStringList{"1.732", "4.00", "6.882", "10.392", "14.536",
-                                          "19.314", "24.727", "30.777", "37.462", "44.784"};
+    QTest::newRow("a = 2") << "2" << QStringList{"1.732",  "4.00",   "6.882",  "10.392", "14.536",
+                                                 "19.314", "24.727", "30.777", "37.462", "44.784"};
     QTest::newRow("a = 0") << "0" << QStringList(10, QStringLiteral(".00"));
-    QTest::newRow("letters and signs are dropped while typing") << "-a1 ,e" << QStringList{".433", "1.00", "1.721", "2.598", "3.634", "4.828", "6.182", "7.694", "9.366", "11.196"};
+    QTest::newRow("letters and signs are dropped while typing")
+        << "-a1 ,e"
+        << QStringList{".433", "1.00", "1.721", "2.598", "3.634", "4.828", "6.182", "7.694", "9.366", "11.196"};
 }
 
 void TestFrmPolygon::calculateFillsTheTenAreas()
@@ -175,9 +178,12 @@ void TestFrmPolygon::badSideWarnsAndLeavesEveryCell_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("1.2.3") << "1.2.3" << "Side a: \"1.2.3\" is not a number.";
-    QTest::newRow("empty") << "" << "Side a is empty.";
-    QTest::newRow("blanks") << "   " << "is not a number";
+    QTest::newRow("1.2.3") << "1.2.3"
+                           << "Side a: \"1.2.3\" is not a number.";
+    QTest::newRow("empty") << ""
+                           << "Side a is empty.";
+    QTest::newRow("blanks") << "   "
+                            << "is not a number";
     QTest::newRow("square overflows") << "1" + QString(200, u'0') << "too large";
 }
 

@@ -6,8 +6,8 @@
 #include "fuzz/fuzzcheck.h"
 #include "shell/shellfixture.h"
 
-#include "shell/figurecommands.h"
 #include "controls/globalsubs.h"
+#include "shell/figurecommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,13 +56,33 @@ const std::array<AnswerLabels, 5> &answerLabels()
 QStringList pastedTexts()
 {
     return {
-        QStringLiteral("12.5"), QStringLiteral(".5"), QStringLiteral("5."), QStringLiteral("007"),
-        QStringLiteral("-3"), QStringLiteral("-0"), QStringLiteral("+2"), QStringLiteral(""), QStringLiteral("   "),
-        QStringLiteral(" 4 "), QStringLiteral("abc"), QStringLiteral("1e5"), QStringLiteral("1,5"),
-        QStringLiteral("1.2.3"), QStringLiteral("."), QStringLiteral("inf"), QStringLiteral("nan"),
-        QStringLiteral("0x10"), QStringLiteral("90"), QStringLiteral("45"), QStringLiteral("0"),
-        QStringLiteral("0.0000001"), QStringLiteral("1") + QString(200, u'0'), QString(100000, u'9'),
-        QStringLiteral("1") + QString(308, u'0'), QStringLiteral("\u0663"), QStringLiteral("2\n3"),
+        QStringLiteral("12.5"),
+        QStringLiteral(".5"),
+        QStringLiteral("5."),
+        QStringLiteral("007"),
+        QStringLiteral("-3"),
+        QStringLiteral("-0"),
+        QStringLiteral("+2"),
+        QStringLiteral(""),
+        QStringLiteral("   "),
+        QStringLiteral(" 4 "),
+        QStringLiteral("abc"),
+        QStringLiteral("1e5"),
+        QStringLiteral("1,5"),
+        QStringLiteral("1.2.3"),
+        QStringLiteral("."),
+        QStringLiteral("inf"),
+        QStringLiteral("nan"),
+        QStringLiteral("0x10"),
+        QStringLiteral("90"),
+        QStringLiteral("45"),
+        QStringLiteral("0"),
+        QStringLiteral("0.0000001"),
+        QStringLiteral("1") + QString(200, u'0'),
+        QString(100000, u'9'),
+        QStringLiteral("1") + QString(308, u'0'),
+        QStringLiteral("\u0663"),
+        QStringLiteral("2\n3"),
     };
 }
 
@@ -76,20 +96,41 @@ struct Key {
 
 // Keys that reach a field and edit it.
 const std::array<Key, 12> EditingKeys{{
-    {Qt::Key_Backspace}, {Qt::Key_Delete}, {Qt::Key_Left}, {Qt::Key_Right}, {Qt::Key_Home}, {Qt::Key_End},
-    {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
-    {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Return},
+    {Qt::Key_Backspace},
+    {Qt::Key_Delete},
+    {Qt::Key_Left},
+    {Qt::Key_Right},
+    {Qt::Key_Home},
+    {Qt::Key_End},
+    {Qt::Key_A, Qt::ControlModifier},
+    {Qt::Key_C, Qt::ControlModifier},
+    {Qt::Key_X, Qt::ControlModifier},
+    {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Left, Qt::ShiftModifier},
+    {Qt::Key_Return},
 }};
 
 // Keys that no figure window acts on when they come to the window itself.
 const std::array<Key, 10> IgnoredWindowKeys{{
-    {Qt::Key_F1}, {Qt::Key_F5}, {Qt::Key_Escape}, {Qt::Key_PageUp}, {Qt::Key_PageDown}, {Qt::Key_Q},
-    {Qt::Key_5}, {Qt::Key_Period}, {Qt::Key_Return}, {Qt::Key_Space},
+    {Qt::Key_F1},
+    {Qt::Key_F5},
+    {Qt::Key_Escape},
+    {Qt::Key_PageUp},
+    {Qt::Key_PageDown},
+    {Qt::Key_Q},
+    {Qt::Key_5},
+    {Qt::Key_Period},
+    {Qt::Key_Return},
+    {Qt::Key_Space},
 }};
 
 class Session {
 public:
-    Session(ShellFixture &program, quint32 seed) : m_program(program), m_random(seed), m_pasted(pastedTexts()) {}
+    Session(ShellFixture &program, quint32 seed)
+        : m_program(program)
+        , m_random(seed)
+        , m_pasted(pastedTexts())
+    {}
 
     // One random step; failure() then says which invariant broke, if one did.
     void step(int number);
@@ -201,7 +242,8 @@ void Session::figureCommand()
 {
     const bool plane = m_random.bounded(19) < 12;
     const int index = int(m_random.bounded(plane ? 12 : 7));
-    const QString item = arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
+    const QString item =
+        arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
     m_program.choose(item);
     const FigureCommand &command = plane ? Geometry2dCommands[size_t(index)] : Geometry3dCommands[size_t(index)];
     FigureWindow *w = window();
@@ -385,8 +427,10 @@ void TestRandomSessions::sessionKeepsEveryInvariant()
     Session session(program, seed);
     for (int step = 1; step <= steps; ++step) {
         session.step(step);
-        QVERIFY2(session.failure().isEmpty(),
-                 qPrintable(QStringLiteral("seed %1: %2 (again: -seed %1 -steps %3)").arg(seed).arg(session.failure()).arg(step)));
+        QVERIFY2(
+            session.failure().isEmpty(),
+            qPrintable(
+                QStringLiteral("seed %1: %2 (again: -seed %1 -steps %3)").arg(seed).arg(session.failure()).arg(step)));
     }
 }
 

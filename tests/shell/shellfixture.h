@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/clientarea.h"
 #include "controls/figurewindow.h"
+#include "shell/clientarea.h"
 #include "shell/frmsplash.h"
 #include "shell/mdimain.h"
 
@@ -24,10 +24,7 @@ struct ShellFixture {
 
     Zyntra::MDIMain *main() const { return splash->mainWindow(); }
 
-    QAction *menuItem(const QString &name) const
-    {
-        return main()->findChild<QAction *>(name);
-    }
+    QAction *menuItem(const QString &name) const { return main()->findChild<QAction *>(name); }
 
     // Chooses a figure command as the menu would.
     void choose(const QString &itemName) const
@@ -37,10 +34,7 @@ struct ShellFixture {
         item->trigger();
     }
 
-    QList<Zyntra::FigureWindow *> figureWindows() const
-    {
-        return main()->clientArea()->figureWindows();
-    }
+    QList<Zyntra::FigureWindow *> figureWindows() const { return main()->clientArea()->figureWindows(); }
 
     template <typename Window>
     Window *open(const QString &itemName) const

@@ -48,8 +48,10 @@ void TestCaptionsFit::everyCaptionFitsItsBox()
                     room.setBottom(std::min(room.bottom(), other->mapTo(window, QPoint()).y() - 1));
             if (needed > label->contentsRect().width()
                 || ink.translated(label->mapTo(window, QPoint())).bottom() > room.bottom())
-                cut << QStringLiteral("%1 \"%2\" needs %3 of %4").arg(label->objectName(), label->text())
-                           .arg(needed).arg(label->width());
+                cut << QStringLiteral("%1 \"%2\" needs %3 of %4")
+                           .arg(label->objectName(), label->text())
+                           .arg(needed)
+                           .arg(label->width());
         }
     };
     check();

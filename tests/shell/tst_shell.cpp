@@ -1,18 +1,18 @@
 #include "shell/shellfixture.h"
 
-#include "shell/figurecommands.h"
-#include "shell/frmabout.h"
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
+#include "shell/figurecommands.h"
+#include "shell/frmabout.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace Zyntra;
@@ -70,17 +70,22 @@ void TestShell::menuItemsHaveTheirCaptionsAndIndices_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
-    const char *plane[] = {"Circle", "Triangle (Right)", "Rectangle", "Parallelogram", "Trapezoid",
-                           "Quadrilateral", "Annulus", "Trapezium", "Triangle (Equilateral)",
-                           "Regular Polygon", "Circle Sections", "Ellipse"};
+    const char *plane[] = {"Circle",          "Triangle (Right)", "Rectangle",
+                           "Parallelogram",   "Trapezoid",        "Quadrilateral",
+                           "Annulus",         "Trapezium",        "Triangle (Equilateral)",
+                           "Regular Polygon", "Circle Sections",  "Ellipse"};
     for (int i = 0; i < 12; ++i)
         QTest::newRow(plane[i]) << arrayName(QStringLiteral("mnuGeometryItem"), i) << "mnuDim(0)" << plane[i];
-    const char *solid[] = {"Sphere", "Cube", "Right Prism", "Right Cylinder", "Right Cone", "Right Pyramid",
-                           "Circular Ring"};
+    const char *solid[] = {"Sphere",     "Cube",          "Right Prism",  "Right Cylinder",
+                           "Right Cone", "Right Pyramid", "Circular Ring"};
     for (int i = 0; i < 7; ++i)
         QTest::newRow(solid[i]) << arrayName(QStringLiteral("mnu3dGeometryItem"), i) << "mnuDim(1)" << solid[i];
-    QTest::newRow("Exit") << "mnuFileItem(1)" << "mnuFile" << "&Exit";
-    QTest::newRow("About") << "mnuHelpItem(1)" << "mnuHelp" << "About";
+    QTest::newRow("Exit") << "mnuFileItem(1)"
+                          << "mnuFile"
+                          << "&Exit";
+    QTest::newRow("About") << "mnuHelpItem(1)"
+                           << "mnuHelp"
+                           << "About";
 }
 
 void TestShell::menuItemsHaveTheirCaptionsAndIndices()

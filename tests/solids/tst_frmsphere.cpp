@@ -162,7 +162,8 @@ void TestFrmSphere::calculateShowsTheFiveQuantities_data()
     QTest::newRow("volume 4.1888") << 4 << "4.1888" << unit;
     QTest::newRow("volume 1000") << 4 << "1000" << QStringList{"6.204", "12.407", "38.98", "483.6", "1000.0"};
     QTest::newRow("empty field") << 3 << "" << QStringList{".00", ".00", ".0", ".0", ".0"};
-    QTest::newRow("signs and letters dropped while typing") << 0 << "-2a.5 e" << QStringList{"2.50", "5.00", "15.71", "78.54", "65.45"};
+    QTest::newRow("signs and letters dropped while typing")
+        << 0 << "-2a.5 e" << QStringList{"2.50", "5.00", "15.71", "78.54", "65.45"};
 }
 
 void TestFrmSphere::calculateShowsTheFiveQuantities()
@@ -255,11 +256,16 @@ void TestFrmSphere::badTextWarnsAndChangesNoAnswer_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("negative surface area") << 3 << "-100" << "square root of a negative number";
-    QTest::newRow("negative volume") << 4 << "-1000" << "no real result";
-    QTest::newRow("1.2.3") << 0 << "1.2.3" << "Radius: \"1.2.3\" is not a number.";
-    QTest::newRow("letters") << 4 << "abc" << "Volume: \"abc\" is not a number.";
-    QTest::newRow("blanks") << 1 << "   " << "Diameter: \"   \" is not a number.";
+    QTest::newRow("negative surface area") << 3 << "-100"
+                                           << "square root of a negative number";
+    QTest::newRow("negative volume") << 4 << "-1000"
+                                     << "no real result";
+    QTest::newRow("1.2.3") << 0 << "1.2.3"
+                           << "Radius: \"1.2.3\" is not a number.";
+    QTest::newRow("letters") << 4 << "abc"
+                             << "Volume: \"abc\" is not a number.";
+    QTest::newRow("blanks") << 1 << "   "
+                            << "Diameter: \"   \" is not a number.";
     QTest::newRow("volume of a huge radius") << 0 << "1" + QString(120, u'0') << "too large";
 }
 

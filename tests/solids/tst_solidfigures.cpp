@@ -91,8 +91,7 @@ void TestSolidFigures::answers_data()
     addRow("pyramid, h empty and k bad", calculateRightPyramid, 0, {"16", "16", "", "abc"}, Kind::Zeros);
 
     addRow("ring 1, 5", calculateCircularRing, 0, {"1", "5"}, Kind::Answers, {"1.00", "5.00", "98.596", "197.192"});
-    addRow("ring 2, 10", calculateCircularRing, 0, {"2", "10"}, Kind::Answers,
-           {"2.00", "10.00", "788.768", "788.768"});
+    addRow("ring 2, 10", calculateCircularRing, 0, {"2", "10"}, Kind::Answers, {"2.00", "10.00", "788.768", "788.768"});
     addRow("ring 1, 1", calculateCircularRing, 0, {"1", "1"}, Kind::Answers, {"1.00", "1.00", "19.719", "39.438"});
     addRow("ring wider than its circle", calculateCircularRing, 0, {"5", "1"}, Kind::Answers,
            {"5.00", "1.00", "492.98", "197.192"});
@@ -127,35 +126,36 @@ void TestSolidFigures::failures_data()
     QTest::addColumn<int>("field");
     const QString huge = "1" + QString(200, u'0');
 
-    QTest::newRow("pyramid, only k empty") << &calculateRightPyramid << 0 << QStringList{"16", "16", "3", ""}
-                                           << Cause::NotANumber << 3;
-    QTest::newRow("pyramid, k hidden field missing") << &calculateRightPyramid << 0 << QStringList{"16", "16", "3"}
-                                                     << Cause::NotANumber << 3;
+    QTest::newRow("pyramid, only k empty")
+        << &calculateRightPyramid << 0 << QStringList{"16", "16", "3", ""} << Cause::NotANumber << 3;
+    QTest::newRow("pyramid, k hidden field missing")
+        << &calculateRightPyramid << 0 << QStringList{"16", "16", "3"} << Cause::NotANumber << 3;
     QTest::newRow("cube 1..2") << &calculateCube << 0 << QStringList{"1..2"} << Cause::NotANumber << 0;
-    QTest::newRow("parallelepiped b is a full stop") << &calculateCube << 1 << QStringList{"2", ".", "4"}
-                                                     << Cause::NotANumber << 1;
-    QTest::newRow("prism h is letters") << &calculatePrism << 0 << QStringList{"3", "4", "abc"}
-                                        << Cause::NotANumber << 2;
-    QTest::newRow("cylinder r is blanks") << &calculateRightCyl << 0 << QStringList{"  ", "1"} << Cause::NotANumber << 0;
-    QTest::newRow("frustum k 1.2.3") << &calculateRightCyl << 1 << QStringList{"1", "4", "1.2.3"}
-                                     << Cause::NotANumber << 2;
+    QTest::newRow("parallelepiped b is a full stop")
+        << &calculateCube << 1 << QStringList{"2", ".", "4"} << Cause::NotANumber << 1;
+    QTest::newRow("prism h is letters") << &calculatePrism << 0 << QStringList{"3", "4", "abc"} << Cause::NotANumber
+                                        << 2;
+    QTest::newRow("cylinder r is blanks")
+        << &calculateRightCyl << 0 << QStringList{"  ", "1"} << Cause::NotANumber << 0;
+    QTest::newRow("frustum k 1.2.3") << &calculateRightCyl << 1 << QStringList{"1", "4", "1.2.3"} << Cause::NotANumber
+                                     << 2;
     QTest::newRow("cone h 1.2.3") << &calculateRightCone << 0 << QStringList{"3", "1.2.3"} << Cause::NotANumber << 1;
     QTest::newRow("ring R letters") << &calculateCircularRing << 0 << QStringList{"1", "x"} << Cause::NotANumber << 1;
     QTest::newRow("cube volume overflows") << &calculateCube << 0 << QStringList{huge} << Cause::TooLarge << -1;
-    QTest::newRow("parallelepiped volume overflows") << &calculateCube << 1 << QStringList{huge, huge, "1"}
-                                                     << Cause::TooLarge << -1;
-    QTest::newRow("prism square overflows") << &calculatePrism << 0 << QStringList{"1", huge, "1"}
-                                            << Cause::TooLarge << -1;
-    QTest::newRow("cylinder square overflows") << &calculateRightCyl << 0 << QStringList{huge, "1"}
-                                               << Cause::TooLarge << -1;
-    QTest::newRow("frustum square overflows") << &calculateRightCyl << 1 << QStringList{huge, "1", "1"}
-                                              << Cause::TooLarge << -1;
-    QTest::newRow("cone square overflows") << &calculateRightCone << 0 << QStringList{"1", huge}
-                                           << Cause::TooLarge << -1;
-    QTest::newRow("pyramid volume overflows") << &calculateRightPyramid << 0 << QStringList{huge, "1", huge, "1"}
-                                              << Cause::TooLarge << -1;
-    QTest::newRow("ring square overflows") << &calculateCircularRing << 0 << QStringList{huge, "1"}
-                                           << Cause::TooLarge << -1;
+    QTest::newRow("parallelepiped volume overflows")
+        << &calculateCube << 1 << QStringList{huge, huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("prism square overflows")
+        << &calculatePrism << 0 << QStringList{"1", huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("cylinder square overflows")
+        << &calculateRightCyl << 0 << QStringList{huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("frustum square overflows")
+        << &calculateRightCyl << 1 << QStringList{huge, "1", "1"} << Cause::TooLarge << -1;
+    QTest::newRow("cone square overflows")
+        << &calculateRightCone << 0 << QStringList{"1", huge} << Cause::TooLarge << -1;
+    QTest::newRow("pyramid volume overflows")
+        << &calculateRightPyramid << 0 << QStringList{huge, "1", huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("ring square overflows")
+        << &calculateCircularRing << 0 << QStringList{huge, "1"} << Cause::TooLarge << -1;
 }
 
 void TestSolidFigures::failures()

@@ -58,25 +58,28 @@ void TestSolidModes::modeLayout_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("mode");
 
-    QTest::newRow("Cube") << Cube << "Cube/Parallelopiped Calculations" << "picCube"
-                          << QStringList{"Cube", "Parallelopiped"} << QStringList{"a =|Edge a"}
+    QTest::newRow("Cube") << Cube << "Cube/Parallelopiped Calculations"
+                          << "picCube" << QStringList{"Cube", "Parallelopiped"} << QStringList{"a =|Edge a"}
                           << QStringList{"a", "Volume", "Surface Area"} << 7;
-    QTest::newRow("Right Prism") << Prism << "Right Prism Calculations" << "picPrism" << QStringList{"a/c/h"}
+    QTest::newRow("Right Prism") << Prism << "Right Prism Calculations"
+                                 << "picPrism" << QStringList{"a/c/h"}
                                  << QStringList{"a =|Leg a", "c =|Leg c", "h =|Length h"}
                                  << QStringList{"Volume", "Surface Area"} << 8;
-    QTest::newRow("Right Cylinder") << Cylinder << "Right Cylinder Calculations" << "picRightCyl"
-                                    << QStringList{"Right Cylinder", "Frustum of Right Cylinder"}
+    QTest::newRow("Right Cylinder") << Cylinder << "Right Cylinder Calculations"
+                                    << "picRightCyl" << QStringList{"Right Cylinder", "Frustum of Right Cylinder"}
                                     << QStringList{"r =|Radius r", "h =|Height h"}
                                     << QStringList{"r", "h", "Volume", "Surface Area"} << 9;
-    QTest::newRow("Right Cone") << Cone << "Right Cone Calculations" << "picRightCone" << QStringList{"r/h"}
-                                << QStringList{"r =|Radius r", "h =|Height h"}
+    QTest::newRow("Right Cone") << Cone << "Right Cone Calculations"
+                                << "picRightCone" << QStringList{"r/h"} << QStringList{"r =|Radius r", "h =|Height h"}
                                 << QStringList{"r", "h", "k", "Volume", "Surface Area"} << 10;
-    QTest::newRow("Right Pyramid") << Pyramid << "Right Pyramid Calculations" << "picPyramid" << QStringList{"A/h/k"}
+    QTest::newRow("Right Pyramid") << Pyramid << "Right Pyramid Calculations"
+                                   << "picPyramid" << QStringList{"A/h/k"}
                                    << QStringList{"A(Area of base) =|Base area A",
                                                   "P (Perimeter of base) =|Base perimeter P", "h =|Height h",
                                                   "k =|Slant height k"}
                                    << QStringList{"Volume", "Surface Area"} << 11;
-    QTest::newRow("Circular Ring") << Ring << "Circular Ring Calculations" << "picCircularRing" << QStringList{"r/R"}
+    QTest::newRow("Circular Ring") << Ring << "Circular Ring Calculations"
+                                   << "picCircularRing" << QStringList{"r/R"}
                                    << QStringList{"r =|Section radius r", "R =|Ring radius R"}
                                    << QStringList{"r", "R", "Volume", "Surface Area"} << 12;
 }
@@ -115,15 +118,15 @@ void TestSolidModes::calculateShowsEveryQuantity_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("cube a = 2") << Cube << -1 << QStringList{"2"} << QStringList{"2.00", "8.00", "24.00", "", ""};
-    QTest::newRow("cube a = 1.5") << Cube << -1 << QStringList{"1.5"}
-                                  << QStringList{"1.50", "3.375", "13.50", "", ""};
-    QTest::newRow("cube after the round trip") << Cube << 0 << QStringList{"2"}
-                                               << QStringList{"2.00", "8.00", "24.00", "", ""};
-    QTest::newRow("parallelepiped 2 3 4") << Cube << 1 << QStringList{"2", "3", "4"}
-                                          << QStringList{"2.00", "3.00", "4.00", "24.00", "52.00"};
+    QTest::newRow("cube a = 1.5") << Cube << -1 << QStringList{"1.5"} << QStringList{"1.50", "3.375", "13.50", "", ""};
+    QTest::newRow("cube after the round trip")
+        << Cube << 0 << QStringList{"2"} << QStringList{"2.00", "8.00", "24.00", "", ""};
+    QTest::newRow("parallelepiped 2 3 4")
+        << Cube << 1 << QStringList{"2", "3", "4"} << QStringList{"2.00", "3.00", "4.00", "24.00", "52.00"};
     QTest::newRow("prism 3 4 10") << Prism << -1 << QStringList{"3", "4", "10"}
                                   << QStringList{"60.00", "132.00", "", "", ""};
-    QTest::newRow("prism 1 1 1") << Prism << -1 << QStringList{"1", "1", "1"} << QStringList{".50", "4.414", "", "", ""};
+    QTest::newRow("prism 1 1 1") << Prism << -1 << QStringList{"1", "1", "1"}
+                                 << QStringList{".50", "4.414", "", "", ""};
     QTest::newRow("cylinder 1 1") << Cylinder << -1 << QStringList{"1", "1"}
                                   << QStringList{"1.00", "1.00", "3.14", "12.56", ""};
     QTest::newRow("cylinder 2 5") << Cylinder << -1 << QStringList{"2", "5"}
@@ -132,16 +135,16 @@ void TestSolidModes::calculateShowsEveryQuantity_data()
                                    << QStringList{"1.00", "4.00", "2.00", "9.42", "26.421"};
     QTest::newRow("frustum 1 2 4") << Cylinder << 1 << QStringList{"1", "2", "4"}
                                    << QStringList{"1.00", "2.00", "4.00", "9.42", "26.421"};
-    QTest::newRow("frustum with a straight cut") << Cylinder << 1 << QStringList{"2", "3", "3"}
-                                                 << QStringList{"2.00", "3.00", "3.00", "37.68", "62.80"};
-    QTest::newRow("frustum k typed as .5") << Cylinder << 1 << QStringList{"1", "4", ".5"}
-                                           << QStringList{"1.00", "4.00", ".50", "7.065", "23.599"};
+    QTest::newRow("frustum with a straight cut")
+        << Cylinder << 1 << QStringList{"2", "3", "3"} << QStringList{"2.00", "3.00", "3.00", "37.68", "62.80"};
+    QTest::newRow("frustum k typed as .5")
+        << Cylinder << 1 << QStringList{"1", "4", ".5"} << QStringList{"1.00", "4.00", ".50", "7.065", "23.599"};
     QTest::newRow("cone 3 4") << Cone << -1 << QStringList{"3", "4"}
                               << QStringList{"3.00", "4.00", "5.00", "37.68", "75.36"};
     QTest::newRow("cone 1 1") << Cone << -1 << QStringList{"1", "1"}
                               << QStringList{"1.00", "1.00", "1.414", "1.047", "7.581"};
-    QTest::newRow("pyramid on a square of side 4") << Pyramid << -1 << QStringList{"16", "16", "3", "5"}
-                                                   << QStringList{"16.00", "40.00", "", "", ""};
+    QTest::newRow("pyramid on a square of side 4")
+        << Pyramid << -1 << QStringList{"16", "16", "3", "5"} << QStringList{"16.00", "40.00", "", "", ""};
     QTest::newRow("pyramid 1 4 1 1") << Pyramid << -1 << QStringList{"1", "4", "1", "1"}
                                      << QStringList{".333", "2.00", "", "", ""};
     QTest::newRow("ring 1 5") << Ring << -1 << QStringList{"1", "5"}
@@ -150,8 +153,8 @@ void TestSolidModes::calculateShowsEveryQuantity_data()
                                << QStringList{"2.00", "10.00", "788.768", "788.768", ""};
     QTest::newRow("ring 1 1") << Ring << -1 << QStringList{"1", "1"}
                               << QStringList{"1.00", "1.00", "19.719", "39.438", ""};
-    QTest::newRow("letters and signs dropped while typing") << Cone << -1 << QStringList{"-3a", "+4 e"}
-                                                            << QStringList{"3.00", "4.00", "5.00", "37.68", "75.36"};
+    QTest::newRow("letters and signs dropped while typing")
+        << Cone << -1 << QStringList{"-3a", "+4 e"} << QStringList{"3.00", "4.00", "5.00", "37.68", "75.36"};
 }
 
 void TestSolidModes::calculateShowsEveryQuantity()

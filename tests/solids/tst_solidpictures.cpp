@@ -18,7 +18,7 @@ namespace {
 bool near(const QColor &pixel, const QColor &colour)
 {
     return qAbs(pixel.red() - colour.red()) < 60 && qAbs(pixel.green() - colour.green()) < 60
-        && qAbs(pixel.blue() - colour.blue()) < 60;
+           && qAbs(pixel.blue() - colour.blue()) < 60;
 }
 
 } // namespace
@@ -27,8 +27,8 @@ void TestSolidPictures::drawingIsWhiteAndRedOnBlack_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QColor>("lines");
-    for (const char *name : {"picCube", "picPrism", "picRightCyl", "picFrustum", "picRightCone", "picPyramid",
-                             "picCircularRing"})
+    for (const char *name :
+         {"picCube", "picPrism", "picRightCyl", "picFrustum", "picRightCone", "picPyramid", "picCircularRing"})
         QTest::newRow(name) << QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(name)) << QColor(Qt::white);
     QTest::newRow("sphere") << QStringLiteral(":/pictures/sphere.svg") << QColor(0x3c, 0x7d, 0xff);
 }

@@ -46,9 +46,10 @@ void TestSphereValues::fiveQuantities_data()
     QTest::newRow("radius .5") << radius << ".5" << QStringList{".50", "1.00", "3.14", "3.14", ".52"};
     QTest::newRow("diameter 5.") << diameter << "5." << QStringList{"2.50", "5.00", "15.71", "78.54", "65.45"};
     // Negative values only arrive by pasting; where a real result exists it is shown.
-    QTest::newRow("pasted negative radius") << radius << "-1" << QStringList{"-1.00", "-2.00", "-6.28", "12.57", "-4.19"};
-    QTest::newRow("pasted negative circumference") << circumference << "-10"
-                                                   << QStringList{"-1.592", "-3.183", "-10.0", "31.83", "-16.89"};
+    QTest::newRow("pasted negative radius")
+        << radius << "-1" << QStringList{"-1.00", "-2.00", "-6.28", "12.57", "-4.19"};
+    QTest::newRow("pasted negative circumference")
+        << circumference << "-10" << QStringList{"-1.592", "-3.183", "-10.0", "31.83", "-16.89"};
 }
 
 void TestSphereValues::fiveQuantities()
@@ -76,10 +77,10 @@ void TestSphereValues::failures_data()
     QTest::newRow("1.2.3") << int(SphereQuantity::Circumference) << "1.2.3" << Cause::NotANumber;
     QTest::newRow("pasted letters") << int(SphereQuantity::Volume) << "abc" << Cause::NotANumber;
     QTest::newRow("blanks only") << int(SphereQuantity::Radius) << "   " << Cause::NotANumber;
-    QTest::newRow("volume of a huge radius") << int(SphereQuantity::Radius) << "1" + QString(120, u'0')
-                                             << Cause::TooLarge;
-    QTest::newRow("surface of a huge radius") << int(SphereQuantity::Radius) << "1" + QString(160, u'0')
-                                              << Cause::TooLarge;
+    QTest::newRow("volume of a huge radius")
+        << int(SphereQuantity::Radius) << "1" + QString(120, u'0') << Cause::TooLarge;
+    QTest::newRow("surface of a huge radius")
+        << int(SphereQuantity::Radius) << "1" + QString(160, u'0') << Cause::TooLarge;
 }
 
 void TestSphereValues::failures()

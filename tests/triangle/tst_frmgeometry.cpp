@@ -146,7 +146,8 @@ void TestFrmGeometry::calculateWritesAllFiveOntoTheDrawing_data()
     QTest::newRow("a 0 is not given") << 0 << "0" << 1 << "4" << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("b typed before a") << 1 << "4" << 0 << "3" << QStringList{"3.0", "4.0", "5.0", "36.89", "53.11"};
     QTest::newRow("long values keep every digit")
-        << 0 << "1234567.891" << 1 << "1000000" << QStringList{"1234567.89", "1000000.0", "1588759.86", "51.02", "38.98"};
+        << 0 << "1234567.891" << 1 << "1000000"
+        << QStringList{"1234567.89", "1000000.0", "1588759.86", "51.02", "38.98"};
 }
 
 void TestFrmGeometry::calculateWritesAllFiveOntoTheDrawing()
@@ -273,17 +274,20 @@ void TestFrmGeometry::failedCalculateChangesNothingShown_data()
     QTest::addColumn<QString>("badSecond");
     QTest::addColumn<int>("named"); // the field the warning sends the user back to, or -1
     QTest::addColumn<QString>("warning");
-    QTest::newRow("leg a longer than c") << 0 << 2 << "6" << "5" << 0
-                                         << "Side a must be shorter than the hypotenuse c.";
-    QTest::newRow("leg a as long as c") << 0 << 2 << "5" << "5" << 0
-                                        << "Side a must be shorter than the hypotenuse c.";
-    QTest::newRow("leg b longer than c") << 1 << 2 << "7" << "5" << 1
-                                         << "Side b must be shorter than the hypotenuse c.";
-    QTest::newRow("leg b as long as c") << 1 << 2 << "5" << "5" << 1
-                                        << "Side b must be shorter than the hypotenuse c.";
-    QTest::newRow("a 1.2.3") << 0 << 1 << "1.2.3" << "4" << 0 << "Side a: \"1.2.3\" is not a number.";
-    QTest::newRow("c lone full stop") << 2 << 3 << "." << "30" << 2 << "Hypotenuse c: \".\" is not a number.";
-    QTest::newRow("B 90") << 0 << 4 << "3" << "90" << 4 << "Angle B must be less than 90 degrees.";
+    QTest::newRow("leg a longer than c") << 0 << 2 << "6"
+                                         << "5" << 0 << "Side a must be shorter than the hypotenuse c.";
+    QTest::newRow("leg a as long as c") << 0 << 2 << "5"
+                                        << "5" << 0 << "Side a must be shorter than the hypotenuse c.";
+    QTest::newRow("leg b longer than c") << 1 << 2 << "7"
+                                         << "5" << 1 << "Side b must be shorter than the hypotenuse c.";
+    QTest::newRow("leg b as long as c") << 1 << 2 << "5"
+                                        << "5" << 1 << "Side b must be shorter than the hypotenuse c.";
+    QTest::newRow("a 1.2.3") << 0 << 1 << "1.2.3"
+                             << "4" << 0 << "Side a: \"1.2.3\" is not a number.";
+    QTest::newRow("c lone full stop") << 2 << 3 << "."
+                                      << "30" << 2 << "Hypotenuse c: \".\" is not a number.";
+    QTest::newRow("B 90") << 0 << 4 << "3"
+                          << "90" << 4 << "Angle B must be less than 90 degrees.";
     QTest::newRow("square too large") << 0 << 1 << "1" + QString(200, u'0') << "4" << -1 << "too large";
 }
 

@@ -44,8 +44,8 @@ void TestRtTriangle::solves_data()
                                   << QStringList{"3.0", "4.0", "5.0", "36.87", "53.13"};
     QTest::newRow("c 10, A 30") << given({{c, "10"}, {A, "30"}}) << QStringList{"5.0", "8.66", "10.0", "30.0", "60.0"};
     QTest::newRow("c 10, B 60") << given({{c, "10"}, {B, "60"}}) << QStringList{"5.0", "8.66", "10.0", "30.0", "60.0"};
-    QTest::newRow("a 1, b 1: pi 3.14 shows") << given({{a, "1"}, {b, "1"}})
-                                             << QStringList{"1.0", "1.0", "1.41", "45.02", "44.98"};
+    QTest::newRow("a 1, b 1: pi 3.14 shows")
+        << given({{a, "1"}, {b, "1"}}) << QStringList{"1.0", "1.0", "1.41", "45.02", "44.98"};
     QTest::newRow("A 30, B 60 match no row") << given({{A, "30"}, {B, "60"}}) << QStringList(5, QStringLiteral(".0"));
 
     QTest::newRow("b 4, A 36.87") << given({{b, "4"}, {A, "36.87"}})
@@ -62,8 +62,8 @@ void TestRtTriangle::solves_data()
         << given({{a, "1000000"}, {b, "1000000"}})
         << QStringList{"1000000.0", "1000000.0", "1414213.56", "45.02", "44.98"};
 
-    QTest::newRow("the first row in order wins") << given({{a, "3"}, {c, "5"}, {A, "10"}})
-                                                 << QStringList{"3.0", "4.0", "5.0", "36.89", "53.11"};
+    QTest::newRow("the first row in order wins")
+        << given({{a, "3"}, {c, "5"}, {A, "10"}}) << QStringList{"3.0", "4.0", "5.0", "36.89", "53.11"};
     QTest::newRow("0 is not given") << given({{a, "0"}, {b, "4"}}) << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("0.0 is not given") << given({{c, "10"}, {A, "0.0"}}) << QStringList(5, QStringLiteral(".0"));
     QTest::newRow("one value alone") << given({{c, "5"}}) << QStringList(5, QStringLiteral(".0"));
@@ -110,14 +110,14 @@ void TestRtTriangle::failures_data()
     QTest::newRow("B 90 makes no triangle") << given({{a, "3"}, {B, "90"}}) << Cause::NotAFigure << int(B) << BUnder90;
     QTest::newRow("B 90 with b") << given({{b, "4"}, {B, "90"}}) << Cause::NotAFigure << int(B) << BUnder90;
     QTest::newRow("A 90 with c") << given({{c, "10"}, {A, "90"}}) << Cause::NotAFigure << int(A) << AUnder90;
-    QTest::newRow("A 100 would give negative sides") << given({{a, "1"}, {A, "100"}}) << Cause::NotAFigure << int(A)
-                                                     << AUnder90;
-    QTest::newRow("pasted negative side") << given({{a, "-3"}, {b, "4"}}) << Cause::NotAFigure << int(a)
-                                          << "Side a must be greater than zero.";
-    QTest::newRow("pasted negative hypotenuse") << given({{b, "3"}, {c, "-5"}}) << Cause::NotAFigure << int(c)
-                                                << "Hypotenuse c must be greater than zero.";
-    QTest::newRow("pasted negative angle") << given({{c, "5"}, {B, "-30"}}) << Cause::NotAFigure << int(B)
-                                           << "Angle B must be greater than zero.";
+    QTest::newRow("A 100 would give negative sides")
+        << given({{a, "1"}, {A, "100"}}) << Cause::NotAFigure << int(A) << AUnder90;
+    QTest::newRow("pasted negative side")
+        << given({{a, "-3"}, {b, "4"}}) << Cause::NotAFigure << int(a) << "Side a must be greater than zero.";
+    QTest::newRow("pasted negative hypotenuse")
+        << given({{b, "3"}, {c, "-5"}}) << Cause::NotAFigure << int(c) << "Hypotenuse c must be greater than zero.";
+    QTest::newRow("pasted negative angle")
+        << given({{c, "5"}, {B, "-30"}}) << Cause::NotAFigure << int(B) << "Angle B must be greater than zero.";
     QTest::newRow("square too large") << given({{a, "1" + QString(200, u'0')}, {b, "4"}}) << Cause::TooLarge << -1
                                       << QString();
 }

@@ -8,9 +8,8 @@ using namespace Zyntra;
 
 namespace {
 
-const QStringList PlaneMenuItems{"mnuGeometryItem(2)", "mnuGeometryItem(3)", "mnuGeometryItem(4)",
-                                 "mnuGeometryItem(5)", "mnuGeometryItem(6)", "mnuGeometryItem(7)",
-                                 "mnuGeometryItem(8)"};
+const QStringList PlaneMenuItems{"mnuGeometryItem(2)", "mnuGeometryItem(3)", "mnuGeometryItem(4)", "mnuGeometryItem(5)",
+                                 "mnuGeometryItem(6)", "mnuGeometryItem(7)", "mnuGeometryItem(8)"};
 
 } // namespace
 
@@ -106,27 +105,37 @@ void TestFrmSquare::modeLayout_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("rows");
 
-    QTest::newRow("Rectangle") << "mnuGeometryItem(2)" << "Rectangle Calculations" << "picSquare"
-                               << QStringList{"a/b", "a/Area", "b/Area"} << QStringList{"a=", "b ="}
+    QTest::newRow("Rectangle") << "mnuGeometryItem(2)"
+                               << "Rectangle Calculations"
+                               << "picSquare" << QStringList{"a/b", "a/Area", "b/Area"} << QStringList{"a=", "b ="}
                                << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
-    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)" << "Parallelogram Calculations" << "picParallel"
-                                   << QStringList{"a/b/Theta", "a/h"} << QStringList{"a = ", "b = ", "Theta = "}
+    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)"
+                                   << "Parallelogram Calculations"
+                                   << "picParallel" << QStringList{"a/b/Theta", "a/h"}
+                                   << QStringList{"a = ", "b = ", "Theta = "}
                                    << QStringList{"a", "b", "Theta", "Area", "Perimeter"};
-    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)" << "Trapezoid Calculations" << "picTrapezoid"
-                               << QStringList{"a/b/h"} << QStringList{"a = ", "b = ", "h = "}
+    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)"
+                               << "Trapezoid Calculations"
+                               << "picTrapezoid" << QStringList{"a/b/h"} << QStringList{"a = ", "b = ", "h = "}
                                << QStringList{"a", "b", "h", "Area"};
-    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)" << "Quadrilateral Calculations" << "picQuad"
-                                   << QStringList{"d1/d2/Theta"} << QStringList{"d1 = ", "d2 = ", "Theta = "}
+    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)"
+                                   << "Quadrilateral Calculations"
+                                   << "picQuad" << QStringList{"d1/d2/Theta"}
+                                   << QStringList{"d1 = ", "d2 = ", "Theta = "}
                                    << QStringList{"d1", "d2", "Theta", "Area"};
-    QTest::newRow("Annulus") << "mnuGeometryItem(6)" << "Annulus Calculations" << "picAnnulus"
-                             << QStringList{"r1/r2", "f/d"} << QStringList{"r1 = ", "r2 = "}
+    QTest::newRow("Annulus") << "mnuGeometryItem(6)"
+                             << "Annulus Calculations"
+                             << "picAnnulus" << QStringList{"r1/r2", "f/d"} << QStringList{"r1 = ", "r2 = "}
                              << QStringList{"r1", "r2", "Area"};
-    QTest::newRow("Trapezium") << "mnuGeometryItem(7)" << "Trapezium Calculations" << "picTrapezium"
-                               << QStringList{"h/k/e/g/f"} << QStringList{"h = ", "k = ", "e = ", "g = ", "f = "}
+    QTest::newRow("Trapezium") << "mnuGeometryItem(7)"
+                               << "Trapezium Calculations"
+                               << "picTrapezium" << QStringList{"h/k/e/g/f"}
+                               << QStringList{"h = ", "k = ", "e = ", "g = ", "f = "}
                                << QStringList{"Perimeter", "Area"};
-    QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)" << "Equilateral Triangle Calculations"
-                                            << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "}
-                                            << QStringList{"a", "h", "Area"};
+    QTest::newRow("Triangle (Equilateral)")
+        << "mnuGeometryItem(8)"
+        << "Equilateral Triangle Calculations"
+        << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "} << QStringList{"a", "h", "Area"};
 }
 
 void TestFrmSquare::modeLayout()
@@ -172,10 +181,10 @@ void TestFrmSquare::optionLayout_data()
                                  << QStringList{"f", "d", "Area"} << 1;
     QTest::newRow("Annulus r1/r2") << "mnuGeometryItem(6)" << 0 << QStringList{"r1 = ", "r2 = "}
                                    << QStringList{"r1", "r2", "Area"} << 0;
-    QTest::newRow("Trapezoid only clears") << "mnuGeometryItem(4)" << 0 << QStringList{"a = ", "b = ", "h = "}
-                                           << QStringList{"a", "b", "h", "Area"} << 0;
-    QTest::newRow("Equilateral only clears") << "mnuGeometryItem(8)" << 0 << QStringList{"a = "}
-                                             << QStringList{"a", "h", "Area"} << 0;
+    QTest::newRow("Trapezoid only clears")
+        << "mnuGeometryItem(4)" << 0 << QStringList{"a = ", "b = ", "h = "} << QStringList{"a", "b", "h", "Area"} << 0;
+    QTest::newRow("Equilateral only clears")
+        << "mnuGeometryItem(8)" << 0 << QStringList{"a = "} << QStringList{"a", "h", "Area"} << 0;
 }
 
 void TestFrmSquare::optionLayout()
@@ -217,8 +226,8 @@ void TestFrmSquare::calculateShowsEveryQuantity_data()
                                            << QStringList{"10.00", "5.00", "30.00", "24.989", "30.00"};
     QTest::newRow("parallelogram 10 5 90") << "mnuGeometryItem(3)" << 0 << QStringList{"10", "5", "90"}
                                            << QStringList{"10.00", "5.00", "90.00", "50.00", "30.00"};
-    QTest::newRow("parallelogram a/h 6 2.5") << "mnuGeometryItem(3)" << 1 << QStringList{"6", "2.5"}
-                                             << QStringList{"6.00", "2.50", "15.00", "", ""};
+    QTest::newRow("parallelogram a/h 6 2.5")
+        << "mnuGeometryItem(3)" << 1 << QStringList{"6", "2.5"} << QStringList{"6.00", "2.50", "15.00", "", ""};
     QTest::newRow("trapezoid 10 6 4") << "mnuGeometryItem(4)" << 0 << QStringList{"10", "6", "4"}
                                       << QStringList{"10.00", "6.00", "4.00", "32.00", ""};
     QTest::newRow("trapezoid 5 3 2.5") << "mnuGeometryItem(4)" << 0 << QStringList{"5", "3", "2.5"}
@@ -271,13 +280,20 @@ void TestFrmSquare::emptyFieldsShowZeros_data()
 {
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("zero");
-    QTest::newRow("Rectangle formats its zeros") << "mnuGeometryItem(2)" << ".00";
-    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)" << "0";
-    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)" << "0";
-    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)" << "0";
-    QTest::newRow("Annulus") << "mnuGeometryItem(6)" << "0";
-    QTest::newRow("Trapezium") << "mnuGeometryItem(7)" << "0";
-    QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)" << "0";
+    QTest::newRow("Rectangle formats its zeros") << "mnuGeometryItem(2)"
+                                                 << ".00";
+    QTest::newRow("Parallelogram") << "mnuGeometryItem(3)"
+                                   << "0";
+    QTest::newRow("Trapezoid") << "mnuGeometryItem(4)"
+                               << "0";
+    QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)"
+                                   << "0";
+    QTest::newRow("Annulus") << "mnuGeometryItem(6)"
+                             << "0";
+    QTest::newRow("Trapezium") << "mnuGeometryItem(7)"
+                               << "0";
+    QTest::newRow("Triangle (Equilateral)") << "mnuGeometryItem(8)"
+                                            << "0";
 }
 
 void TestFrmSquare::emptyFieldsShowZeros()
@@ -413,18 +429,18 @@ void TestFrmSquare::failedCalculationWarnsAndKeepsEverything_data()
     QTest::addColumn<int>("badField");
     QTest::addColumn<QString>("warning");
 
-    QTest::newRow("rectangle a/Area with a = 0") << "mnuGeometryItem(2)" << 1 << QStringList{"4", "10"}
-                                                 << QStringList{"0", "10"} << 0 << "divides by zero";
-    QTest::newRow("rectangle b empty") << "mnuGeometryItem(2)" << 0 << QStringList{"3", "4"}
-                                       << QStringList{"3", ""} << 1 << "Height b is empty.";
+    QTest::newRow("rectangle a/Area with a = 0")
+        << "mnuGeometryItem(2)" << 1 << QStringList{"4", "10"} << QStringList{"0", "10"} << 0 << "divides by zero";
+    QTest::newRow("rectangle b empty") << "mnuGeometryItem(2)" << 0 << QStringList{"3", "4"} << QStringList{"3", ""}
+                                       << 1 << "Height b is empty.";
     QTest::newRow("trapezoid 1.2.3") << "mnuGeometryItem(4)" << 0 << QStringList{"10", "6", "4"}
                                      << QStringList{"10", "1.2.3", "4"} << 1 << "Side b: \"1.2.3\" is not a number.";
-    QTest::newRow("annulus f/d with d a lone stop") << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"}
-                                                    << QStringList{"2", "."} << 1 << "Outer diameter d";
+    QTest::newRow("annulus f/d with d a lone stop")
+        << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"} << QStringList{"2", "."} << 1 << "Outer diameter d";
     QTest::newRow("trapezium f missing") << "mnuGeometryItem(7)" << 0 << QStringList{"3", "4", "4", "5", "3"}
                                          << QStringList{"3", "4", "4", "5", ""} << 4 << "Base part f is empty.";
-    QTest::newRow("equilateral 1..2") << "mnuGeometryItem(8)" << 0 << QStringList{"10"} << QStringList{"1..2"}
-                                      << 0 << "Side a: \"1..2\"";
+    QTest::newRow("equilateral 1..2") << "mnuGeometryItem(8)" << 0 << QStringList{"10"} << QStringList{"1..2"} << 0
+                                      << "Side a: \"1..2\"";
 }
 
 void TestFrmSquare::failedCalculationWarnsAndKeepsEverything()

@@ -21,14 +21,17 @@ QStringList rowsOf(const Outcome &outcome)
     return rows;
 }
 
-QStringList texts(const QString &joined) { return joined.split(u'|'); }
+QStringList texts(const QString &joined)
+{
+    return joined.split(u'|');
+}
 
 FigureCalculation arithmeticOf(const QString &figure)
 {
     static const QMap<QString, FigureCalculation> figures{
-        {"Rectangle", calculateRectangle},     {"Parallelogram", calculateParallelogram},
-        {"Trapezoid", calculateTrapezoid},     {"Quadrilateral", calculateQuadrilateral},
-        {"Annulus", calculateAnnulus},         {"Trapezium", calculateTrapezium},
+        {"Rectangle", calculateRectangle},   {"Parallelogram", calculateParallelogram},
+        {"Trapezoid", calculateTrapezoid},   {"Quadrilateral", calculateQuadrilateral},
+        {"Annulus", calculateAnnulus},       {"Trapezium", calculateTrapezium},
         {"EqTriangle", calculateEqTriangle},
     };
     return figures.value(figure);
@@ -56,59 +59,54 @@ void TestPlaneFigures::answers_data()
 
     QTest::newRow("rectangle a/b 3 4") << "Rectangle" << 0 << "3|4|||"
                                        << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
-    QTest::newRow("rectangle a/Area 4 10") << "Rectangle" << 1 << "4|10|||"
-                                           << QStringList{"4.00", "2.50", "10.00", "13.00", "4.717"};
-    QTest::newRow("rectangle b/Area 4 10") << "Rectangle" << 2 << "4|10|||"
-                                           << QStringList{"2.50", "4.00", "10.00", "13.00", "4.717"};
-    QTest::newRow("rectangle reads only fields 0 and 1") << "Rectangle" << 0 << "3|4|abc|x|y"
-                                                         << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
+    QTest::newRow("rectangle a/Area 4 10")
+        << "Rectangle" << 1 << "4|10|||" << QStringList{"4.00", "2.50", "10.00", "13.00", "4.717"};
+    QTest::newRow("rectangle b/Area 4 10")
+        << "Rectangle" << 2 << "4|10|||" << QStringList{"2.50", "4.00", "10.00", "13.00", "4.717"};
+    QTest::newRow("rectangle reads only fields 0 and 1")
+        << "Rectangle" << 0 << "3|4|abc|x|y" << QStringList{"3.00", "4.00", "12.00", "14.00", "5.00"};
     QTest::newRow("rectangle .5 by 5.") << "Rectangle" << 0 << ".5|5.|||"
                                         << QStringList{".50", "5.00", "2.50", "11.00", "5.025"};
-    QTest::newRow("rectangle 1234567.891 by 1") << "Rectangle" << 0 << "1234567.891|1|||"
-                                                << QStringList{"1234567.891", "1.00", "1234567.891",
-                                                               "2469137.782", "1234567.891"};
+    QTest::newRow("rectangle 1234567.891 by 1")
+        << "Rectangle" << 0 << "1234567.891|1|||"
+        << QStringList{"1234567.891", "1.00", "1234567.891", "2469137.782", "1234567.891"};
 
-    QTest::newRow("parallelogram 10 5 30") << "Parallelogram" << 0 << "10|5|30||"
-                                           << QStringList{"10.00", "5.00", "30.00", "24.989", "30.00"};
-    QTest::newRow("parallelogram 10 5 90") << "Parallelogram" << 0 << "10|5|90||"
-                                           << QStringList{"10.00", "5.00", "90.00", "50.00", "30.00"};
-    QTest::newRow("parallelogram a/h 6 2.5") << "Parallelogram" << 1 << "6|2.5|||"
-                                             << QStringList{"6.00", "2.50", "15.00", "-", "-"};
+    QTest::newRow("parallelogram 10 5 30")
+        << "Parallelogram" << 0 << "10|5|30||" << QStringList{"10.00", "5.00", "30.00", "24.989", "30.00"};
+    QTest::newRow("parallelogram 10 5 90")
+        << "Parallelogram" << 0 << "10|5|90||" << QStringList{"10.00", "5.00", "90.00", "50.00", "30.00"};
+    QTest::newRow("parallelogram a/h 6 2.5")
+        << "Parallelogram" << 1 << "6|2.5|||" << QStringList{"6.00", "2.50", "15.00", "-", "-"};
 
     QTest::newRow("trapezoid 10 6 4") << "Trapezoid" << 0 << "10|6|4||"
                                       << QStringList{"10.00", "6.00", "4.00", "32.00", "-"};
     QTest::newRow("trapezoid 5 3 2.5") << "Trapezoid" << 0 << "5|3|2.5||"
                                        << QStringList{"5.00", "3.00", "2.50", "10.00", "-"};
-    QTest::newRow("trapezoid ignores intGiven") << "Trapezoid" << 2 << "5|3|2.5||"
-                                                << QStringList{"5.00", "3.00", "2.50", "10.00", "-"};
+    QTest::newRow("trapezoid ignores intGiven")
+        << "Trapezoid" << 2 << "5|3|2.5||" << QStringList{"5.00", "3.00", "2.50", "10.00", "-"};
 
-    QTest::newRow("quadrilateral 10 8 90") << "Quadrilateral" << 0 << "10|8|90||"
-                                           << QStringList{"10.00", "8.00", "90.00", "40.00", "-"};
-    QTest::newRow("quadrilateral 10 8 30") << "Quadrilateral" << 0 << "10|8|30||"
-                                           << QStringList{"10.00", "8.00", "30.00", "19.991", "-"};
+    QTest::newRow("quadrilateral 10 8 90")
+        << "Quadrilateral" << 0 << "10|8|90||" << QStringList{"10.00", "8.00", "90.00", "40.00", "-"};
+    QTest::newRow("quadrilateral 10 8 30")
+        << "Quadrilateral" << 0 << "10|8|30||" << QStringList{"10.00", "8.00", "30.00", "19.991", "-"};
 
-    QTest::newRow("annulus r1/r2 1 2") << "Annulus" << 0 << "1|2|||"
-                                       << QStringList{"1.00", "2.00", "9.42", "-", "-"};
-    QTest::newRow("annulus f/d 2 4") << "Annulus" << 1 << "2|4|||"
-                                     << QStringList{"2.00", "4.00", "9.425", "-", "-"};
-    QTest::newRow("annulus r1 larger than r2") << "Annulus" << 0 << "3|2|||"
-                                               << QStringList{"3.00", "2.00", "-15.70", "-", "-"};
+    QTest::newRow("annulus r1/r2 1 2") << "Annulus" << 0 << "1|2|||" << QStringList{"1.00", "2.00", "9.42", "-", "-"};
+    QTest::newRow("annulus f/d 2 4") << "Annulus" << 1 << "2|4|||" << QStringList{"2.00", "4.00", "9.425", "-", "-"};
+    QTest::newRow("annulus r1 larger than r2")
+        << "Annulus" << 0 << "3|2|||" << QStringList{"3.00", "2.00", "-15.70", "-", "-"};
 
     QTest::newRow("trapezium 3 4 4 5 3") << "Trapezium" << 0 << "3|4|4|5|3"
                                          << QStringList{"-", "27.099", "29.50", "-", "-"};
-    QTest::newRow("trapezium 6 by 2 rectangle") << "Trapezium" << 0 << "2|2|0|6|0"
-                                                << QStringList{"-", "16.00", "12.00", "-", "-"};
+    QTest::newRow("trapezium 6 by 2 rectangle")
+        << "Trapezium" << 0 << "2|2|0|6|0" << QStringList{"-", "16.00", "12.00", "-", "-"};
 
-    QTest::newRow("equilateral 10") << "EqTriangle" << 0 << "10||||"
-                                    << QStringList{"10.00", "8.66", "43.30", "-", "-"};
-    QTest::newRow("equilateral 1") << "EqTriangle" << 0 << "1||||"
-                                   << QStringList{"1.00", ".866", ".43", "-", "-"};
+    QTest::newRow("equilateral 10") << "EqTriangle" << 0 << "10||||" << QStringList{"10.00", "8.66", "43.30", "-", "-"};
+    QTest::newRow("equilateral 1") << "EqTriangle" << 0 << "1||||" << QStringList{"1.00", ".866", ".43", "-", "-"};
     QTest::newRow("equilateral 2.345") << "EqTriangle" << 0 << "2.345||||"
                                        << QStringList{"2.35", "2.031", "2.38", "-", "-"};
-    QTest::newRow("equilateral 0.05") << "EqTriangle" << 0 << "0.05||||"
-                                      << QStringList{".05", ".043", ".00", "-", "-"};
-    QTest::newRow("equilateral reads only field 0") << "EqTriangle" << 0 << "10|abc|||"
-                                                    << QStringList{"10.00", "8.66", "43.30", "-", "-"};
+    QTest::newRow("equilateral 0.05") << "EqTriangle" << 0 << "0.05||||" << QStringList{".05", ".043", ".00", "-", "-"};
+    QTest::newRow("equilateral reads only field 0")
+        << "EqTriangle" << 0 << "10|abc|||" << QStringList{"10.00", "8.66", "43.30", "-", "-"};
 }
 
 void TestPlaneFigures::answers()

@@ -14,9 +14,9 @@ private slots:
 
 void TestSquareModes::modeTableHoldsEveryFigure()
 {
-    const QList<FigureCalculation> plane{calculateRectangle, calculateParallelogram, calculateTrapezoid,
-                                  calculateQuadrilateral, calculateAnnulus, calculateTrapezium,
-                                  calculateEqTriangle};
+    const QList<FigureCalculation> plane{calculateRectangle,     calculateParallelogram, calculateTrapezoid,
+                                         calculateQuadrilateral, calculateAnnulus,       calculateTrapezium,
+                                         calculateEqTriangle};
     for (int mode = 0; mode < SquareModeCount; ++mode) {
         const SquareMode &figure = SquareModes[size_t(mode)];
         QVERIFY(figure.layout.heading);

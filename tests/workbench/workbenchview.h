@@ -13,10 +13,7 @@
 // The workbench window as a user sees and drives it: its controls by name,
 // what is shown, and typing and clicking the way a user does.
 struct WorkbenchView : WindowView<Zyntra::frmSquare> {
-    QLabel *label(const char *array, int i) const
-    {
-        return control<QLabel>(QString::fromLatin1(array), i);
-    }
+    QLabel *label(const char *array, int i) const { return control<QLabel>(QString::fromLatin1(array), i); }
     QLineEdit *field(int i) const { return control<QLineEdit>(QStringLiteral("txtGivenValue"), i); }
     QRadioButton *option(int i) const { return control<QRadioButton>(QStringLiteral("optGivenrect"), i); }
     QString heading() const { return control<QLabel>(QStringLiteral("lblTitle"))->text(); }
