@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libbenchmark-dev locales
+    libbenchmark-dev locales clang-format git
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file
