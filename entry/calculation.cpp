@@ -138,7 +138,7 @@ Outcome runCalculation(const std::function<Outcome()> &calculation)
     try {
         return calculation();
     } catch (const Failure &failure) {
-        return {Outcome::Kind::Failed, {}, failure};
+        return {Outcome::Kind::Failed, {}, failure, {}, {}};
     }
 }
 

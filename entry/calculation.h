@@ -65,16 +65,33 @@ Num atan(Num x);
 // Answer texts by the index of the label they go to.
 using Answers = std::map<int, QString>;
 
+// How an answer came about: the formula in the letters of the drawing,
+// then the same with the numbers put in, then, where it helps, a partly
+// worked form ("√25"). Every step evaluates to the answer as shown.
+struct Working {
+    QString formula;   // "a × b"; empty for a value taken as given
+    QStringList steps; // "3 × 4", "√25"
+    QString note;      // "given", "no values given", "solved from a and b"
+
+    bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
+};
+
 // The result of one CALCULATE: answers to write, the plain zeros that an
-// empty guard shows, or the failure that stopped it.
+// empty guard shows, or the failure that stopped it. Each answer comes with
+// its working and its value before rounding, by the same index.
 struct Outcome {
     enum class Kind { Answers, Zeros, Failed };
     Kind kind = Kind::Answers;
     Answers answers;
     Failure failure;
+    std::map<int, Working> workings;
+    std::map<int, double> values;
 
-    static Outcome zeros() { return {Kind::Zeros, {}, {}}; }
+    static Outcome zeros() { return {Kind::Zeros, {}, {}, {}, {}}; }
 };
+
+// What the working of an answer of zeros says.
+inline const char *const NoValuesGiven = "no values given";
 
 // Every figure's calculation has this shape: the texts of the window's value
 // fields and the option in force (the window's intGiven) in, what CALCULATE

@@ -57,6 +57,32 @@ QString workingText(const QString &quantity, const Working &working, const QStri
     return text;
 }
 
+Term typed(const Fields &fields, int index, const char *letter)
+{
+    return Term::given(QString::fromUtf8(letter), fields.number(index), fields.text(index));
+}
+
+void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
+{
+    outcome.answers[index] = formatResult(term.value(), pattern);
+    outcome.workings[index] = term.working();
+    outcome.values[index] = term.value();
+}
+
+Outcome answers(std::initializer_list<std::pair<int, Term>> terms, Pattern pattern)
+{
+    Outcome outcome;
+    for (const auto &[index, term] : terms)
+        addAnswer(outcome, index, term, pattern);
+    return outcome;
+}
+
+void noteAll(Outcome &outcome, const QString &note)
+{
+    for (auto &[index, working] : outcome.workings)
+        working = Working{{}, {}, note};
+}
+
 Term::Term(Num value, QString formula, QString numbers, QString evaluated, Binding binding, Kind kind)
     : m_value(value)
     , m_formula(std::move(formula))

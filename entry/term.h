@@ -9,17 +9,6 @@
 
 namespace Zyntra {
 
-// How an answer came about: the formula in the letters of the drawing,
-// then the same with the numbers put in, then, where it helps, a partly
-// worked form ("√25"). Every step evaluates to the answer as shown.
-struct Working {
-    QString formula;   // "a × b"; empty for a value taken as given
-    QStringList steps; // "3 × 4", "√25"
-    QString note;      // "given", "no values given", "solved from a and b"
-
-    bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
-};
-
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
 QString workingText(const QString &quantity, const Working &working, const QString &answer);
 
@@ -116,5 +105,18 @@ private:
 
 // A number in full: the shortest text that reads back as the same double.
 QString fullNumber(double value);
+
+// A field's value as a term: its letter, and its text as typed.
+Term typed(const Fields &fields, int index, const char *letter);
+
+// Writes one answer into an outcome: its text in the pattern, its working
+// and its value.
+void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern);
+
+// Answers by index, all in one pattern.
+Outcome answers(std::initializer_list<std::pair<int, Term>> terms, Pattern pattern);
+
+// The same working note on every answer of an outcome.
+void noteAll(Outcome &outcome, const QString &note);
 
 } // namespace Zyntra
