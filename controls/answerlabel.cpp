@@ -1,9 +1,14 @@
 #include "answerlabel.h"
 
+#include "entry/term.h"
+
 #include <QAccessibleWidget>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QToolTip>
 
 namespace Zyntra {
 
@@ -41,14 +46,7 @@ public:
     }
 
 private:
-    // The row's caption without its trailing " =" or ":".
-    QString quantity() const
-    {
-        QString caption = widget()->accessibleDescription().trimmed();
-        while (caption.endsWith(u'=') || caption.endsWith(u':'))
-            caption = caption.chopped(1).trimmed();
-        return caption;
-    }
+    QString quantity() const { return static_cast<const AnswerLabel *>(widget())->quantity(); }
 };
 
 QAccessibleInterface *accessibleAnswer(const QString &className, QObject *object)
@@ -70,7 +68,44 @@ AnswerLabel::AnswerLabel(const QString &text, QWidget *parent)
     setCursor(Qt::IBeamCursor);
 }
 
-void AnswerLabel::setAnswer(const QString &text)
+void AnswerLabel::setQuantity(const QString &caption)
+{
+    QString quantity = caption.trimmed();
+    while (quantity.endsWith(u'=') || quantity.endsWith(u':'))
+        quantity = quantity.chopped(1).trimmed();
+    m_quantity = quantity;
+    describe();
+}
+
+QString AnswerLabel::workingText() const
+{
+    if (text().isEmpty())
+        return {};
+    return Zyntra::workingText(m_quantity, m_working, text());
+}
+
+void AnswerLabel::setWorking(const Working &working)
+{
+    m_working = working;
+    describe();
+}
+
+// The working is the tooltip and, after the quantity it begins with, what
+// a screen reader gives as the description.
+void AnswerLabel::describe()
+{
+    const QString working = workingText();
+    setToolTip(working);
+    setAccessibleDescription(working.isEmpty() ? m_quantity : working);
+}
+
+void AnswerLabel::showWorking()
+{
+    if (!text().isEmpty())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), workingText(), this);
+}
+
+void AnswerLabel::setAnswer(const QString &text, const Working &working)
 {
     if (!selectable())
         setFocusPolicy(Qt::NoFocus);
@@ -80,6 +115,8 @@ void AnswerLabel::setAnswer(const QString &text)
     setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
     if (text.isEmpty() && hasFocus())
         focusNextChild();
+    m_working = text.isEmpty() ? Working{} : working;
+    describe();
 }
 
 void AnswerLabel::becomeSelectable()
@@ -107,6 +144,12 @@ void AnswerLabel::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // Shift+F1 asks "what is this?" of the focused control: here, how it came about.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
+        showWorking();
+        event->accept();
+        return;
+    }
     QLabel::keyPressEvent(event);
 }
 
@@ -127,7 +170,20 @@ void AnswerLabel::mouseDoubleClickEvent(QMouseEvent *event)
 void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
 {
     becomeSelectable();
-    QLabel::contextMenuEvent(event);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("answerMenu"));
+    const bool shown = !text().isEmpty();
+    menu.addAction(QStringLiteral("Copy"), this,
+                   [this] { QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text()); })
+        ->setEnabled(shown);
+    menu.addAction(QStringLiteral("Copy with working"), this,
+                   [this] { QGuiApplication::clipboard()->setText(workingText()); })
+        ->setEnabled(shown);
+    menu.addAction(QStringLiteral("Show working"), this, &AnswerLabel::showWorking)->setEnabled(shown);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
+    menu.exec(event->globalPos());
+    event->accept();
 }
 
 } // namespace Zyntra

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/calculation.h"
+
 #include <QLabel>
 
 namespace Zyntra {
@@ -9,8 +11,10 @@ namespace Zyntra {
 // selection machinery behind a label is costly to build and most answers
 // are only read, so it is built the first time the user reaches for the
 // label: a click, a right click or the keyboard focus.
-// A screen reader hears the row's caption (the accessible description)
-// with the value, and nothing at all while the answer is empty.
+// An answer also carries its working, shown on hover, on Shift+F1 and from
+// its context menu. A screen reader hears the quantity with the value as
+// its name and the working as its description, and nothing at all while
+// the answer is empty.
 class AnswerLabel : public QLabel {
     Q_OBJECT
 public:
@@ -21,9 +25,23 @@ public:
     // Writes an answer. Qt builds the selection machinery for any label that
     // can take the focus as soon as its text is set; until the user reaches
     // for this one, the text goes in without it.
-    void setAnswer(const QString &text);
-    // Hides QLabel::clear so that an emptied answer leaves the Tab order too.
+    void setAnswer(const QString &text, const Working &working = {});
+    // Hides QLabel::clear so that an emptied answer leaves the Tab order
+    // and loses its working too.
     void clear() { setAnswer(QString()); }
+    void setWorking(const Working &working);
+
+    // What the answer is, from its row's caption: "Area", "Perimeter".
+    void setQuantity(const QString &caption);
+    QString quantity() const { return m_quantity; }
+    // "Area = a × b = 3 × 4 = 12.00"; empty while there is no value.
+    QString workingText() const;
+
+    // Shows the working beside the label, as a tooltip is shown.
+    void showWorking();
+
+signals:
+    void calculationCopyRequested();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -35,6 +53,10 @@ protected:
 private:
     void becomeSelectable();
     bool selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
+    void describe();
+
+    QString m_quantity;
+    Working m_working;
 };
 
 } // namespace Zyntra

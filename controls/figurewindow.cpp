@@ -10,14 +10,17 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -92,6 +95,81 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     font.setPointSizeF(8.25);
     setFont(font);
     resize(twipsToPixels(designSize.width), twipsToPixels(designSize.height));
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, &FigureWindow::copyCalculation,
+                  Qt::WidgetWithChildrenShortcut);
+}
+
+QString FigureWindow::figureName() const
+{
+    return m_heading ? m_heading->text() : accessibleName();
+}
+
+namespace {
+
+// The shown controls of one kind, from the top left as they are read.
+template <typename Control>
+QList<Control *> inReadingOrder(const QWidget *window)
+{
+    QList<Control *> shown;
+    for (Control *control : window->findChildren<Control *>())
+        if (control->isVisibleTo(window))
+            shown << control;
+    std::ranges::stable_sort(shown, [window](const QWidget *a, const QWidget *b) {
+        const QPoint pa = a->mapTo(window, QPoint());
+        const QPoint pb = b->mapTo(window, QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    return shown;
+}
+
+QString withoutEquals(QString caption)
+{
+    caption = caption.trimmed();
+    while (caption.endsWith(u'=') || caption.endsWith(u':'))
+        caption = caption.chopped(1).trimmed();
+    return caption;
+}
+
+} // namespace
+
+QStringList FigureWindow::answerLines() const
+{
+    QStringList lines;
+    for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
+        if (!answer->text().isEmpty())
+            lines << answer->workingText();
+    return lines;
+}
+
+QString FigureWindow::calculationText() const
+{
+    QStringList lines{figureName()};
+    for (const QRadioButton *option : inReadingOrder<QRadioButton>(this))
+        if (option->isChecked())
+            lines << QStringLiteral("Given: ") + option->text();
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (const ValueField *field : inReadingOrder<ValueField>(this)) {
+        const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
+        const QString name = caption != labels.end() ? withoutEquals((*caption)->text()) : field->accessibleName();
+        lines << name + QStringLiteral(" = ") + field->text();
+    }
+    return (lines + answerLines()).join(u'\n');
+}
+
+void FigureWindow::copyCalculation() const
+{
+    QGuiApplication::clipboard()->setText(calculationText());
+}
+
+void FigureWindow::recalculate()
+{
+    if (!m_calculate)
+        return;
+    for (const AnswerLabel *answer : findChildren<AnswerLabel *>())
+        if (answer->isVisibleTo(this) && !answer->text().isEmpty()) {
+            m_calculate->click();
+            return;
+        }
 }
 
 FigureWindow::~FigureWindow()
@@ -169,7 +247,8 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     auto *label = new AnswerLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(at.toPixels());
-    label->setAccessibleDescription(caption);
+    label->setQuantity(caption);
+    connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -261,6 +340,7 @@ FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Tw
     buttons.calculate->setFocusPolicy(Qt::TabFocus);
     buttons.clear->setFocusPolicy(Qt::TabFocus);
     setUpKeyboard(buttons.calculate);
+    m_calculate = buttons.calculate;
     return buttons;
 }
 
@@ -290,12 +370,17 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
         closeWarning();
         if (zeroAnswer)
             zeroAnswer();
+        for (AnswerLabel *answer : answers)
+            answer->setWorking(Working{{}, {}, QString::fromLatin1(NoValuesGiven)});
         return true;
     case Outcome::Kind::Answers:
         closeWarning();
-        for (const auto &[index, text] : outcome.answers)
-            if (index >= 0 && size_t(index) < answers.size())
-                answers[size_t(index)]->setAnswer(text);
+        for (const auto &[index, text] : outcome.answers) {
+            if (index < 0 || size_t(index) >= answers.size())
+                continue;
+            const auto working = outcome.workings.find(index);
+            answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second);
+        }
         return true;
     }
     return false;

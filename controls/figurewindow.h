@@ -49,8 +49,22 @@ public:
     // The warning of the last failed calculation, if one is shown.
     QMessageBox *warning() const { return m_warning; }
 
+    // The figure's name: its heading, or the accessible name of a window
+    // without one.
+    QString figureName() const;
+    // The whole calculation as plain text a person can paste into a report:
+    // the figure, the option in force, each given value with its caption and
+    // each answer with its working, one a line (Ctrl+Shift+C).
+    QString calculationText() const;
+    void copyCalculation() const;
+    // CALCULATE again while answers are shown, so that they follow a change
+    // of the constants in use.
+    void recalculate();
+
 protected:
     QWidget *form() { return this; }
+    // The answers' lines of the calculation text.
+    virtual QStringList answerLines() const;
 
     QLabel *addLabel(QWidget *parent, const QString &name, Twips at, const QString &text);
     // The window's heading, in the larger type of every window's title.
@@ -114,6 +128,7 @@ private:
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
     QPointer<QLabel> m_heading;
+    QPushButton *m_calculate = nullptr;
     QMetaObject::Connection m_refocus;
 };
 

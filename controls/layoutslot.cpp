@@ -1,5 +1,7 @@
 #include "layoutslot.h"
 
+#include "answerlabel.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,11 +31,11 @@ void applyField(QLabel *caption, QLineEdit *field, const Slot &slot)
     applyShown(field, slot.shown);
 }
 
-void applyRow(QLabel *caption, QLabel *answer, const Slot &slot)
+void applyRow(QLabel *caption, AnswerLabel *answer, const Slot &slot)
 {
     if (slot.caption) {
         caption->setText(QString::fromUtf8(slot.caption));
-        answer->setAccessibleDescription(caption->text());
+        answer->setQuantity(caption->text());
     }
     applyShown(caption, slot.shown);
     applyShown(answer, slot.shown);

@@ -16,6 +16,10 @@ public:
     void cmdClear_Click();
     void txtGivenValue_KeyPress(qint16 &keyAscii);
 
+protected:
+    // The table as rows: polygon, sides, area and its working.
+    QStringList answerLines() const override;
+
 private:
     void Form_Load();
 

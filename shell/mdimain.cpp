@@ -5,10 +5,12 @@
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
+#include "entry/term.h"
 #include "frmabout.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
 #include "triangle/frmgeometry.h"
+#include "usersettings.h"
 #include "workbench/frmsquare.h"
 
 #include <QCloseEvent>
@@ -56,6 +58,7 @@ MDIMain::MDIMain(QWidget *splash)
     m_client->setBackground(SystemColour::activeBorder());
     setCentralWidget(m_client);
     GlobalSubs::setClientArea(m_client);
+    setExactConstants(UserSettings::exactConstants());
     createMenus();
     setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
     MDIForm_Load();
@@ -92,11 +95,25 @@ void MDIMain::createMenus()
     QMenu *solid = geometry->addMenu(QStringLiteral("3D Objects"));
     solid->setObjectName(arrayName(QStringLiteral("mnuDim"), 1));
     addItems(solid, QStringLiteral("mnu3dGeometryItem"), Geometry3dCommands, &MDIMain::mnu3dGeometryItem_Click);
+    geometry->addSeparator();
+    QAction *exact = geometry->addAction(QStringLiteral("Exact Constants"));
+    exact->setObjectName(QStringLiteral("mnuExactConstants"));
+    exact->setCheckable(true);
+    exact->setChecked(exactConstants());
+    connect(exact, &QAction::toggled, this, &MDIMain::mnuExactConstants_Click);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction *about = help->addAction(QStringLiteral("About"), this, [this] { mnuHelpItem_Click(1); });
     about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
+}
+
+void MDIMain::mnuExactConstants_Click(bool exact)
+{
+    setExactConstants(exact);
+    UserSettings::setExactConstants(exact);
+    for (FigureWindow *window : m_client->figureWindows())
+        window->recalculate();
 }
 
 void MDIMain::mnuFileItem_Click(qint16 index)

@@ -22,6 +22,9 @@ public:
     void mnuGeometryItem_Click(qint16 index);
     void mnu3dGeometryItem_Click(qint16 index);
     void mnuHelpItem_Click(qint16 index);
+    // Described constants or exact ones; kept for the next run, and the
+    // open figure's answers follow at once.
+    void mnuExactConstants_Click(bool exact);
 
     ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace Zyntra {
+
+// The user's choices kept between runs. A store that is missing,
+// unreadable, corrupt or read-only gives the defaults and is otherwise
+// left alone: a setting is never worth stopping the program for.
+namespace UserSettings {
+
+bool exactConstants();
+// Returns false when the choice could not be kept for the next run.
+bool setExactConstants(bool exact);
+
+} // namespace UserSettings
+} // namespace Zyntra

@@ -1,0 +1,176 @@
+#include "everywindow.h"
+
+#include "controls/answerlabel.h"
+#include "entry/term.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
+#include <QToolTip>
+
+using namespace Zyntra;
+
+// How an answer came about reaches the user by mouse, keyboard and screen
+// reader, copies with the answer or with the whole calculation, and
+// follows the constants the user chose.
+class TestWorking : public QObject, private WindowView<FigureWindow> {
+    Q_OBJECT
+private slots:
+    void init() { startActiveProgram(); }
+    void cleanup()
+    {
+        closeProgram();
+        setExactConstants(false);
+    }
+
+    void workingReachesTheUserEveryWay_data();
+    void workingReachesTheUserEveryWay();
+    void exactConstantsAreTheUsersChoice();
+
+private:
+    void startActiveProgram()
+    {
+        startProgram();
+        m_program->main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    }
+    // Types the values field by field from the first, then presses Enter.
+    void calculateWith(const QStringList &values)
+    {
+        for (const QString &text : values) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), &text == &values.last() ? Qt::Key_Return : Qt::Key_Tab);
+        }
+    }
+    QMenu *answerMenuOf(AnswerLabel *answer, const QString &choose);
+};
+
+void TestWorking::workingReachesTheUserEveryWay_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("working");
+    QTest::newRow("rectangle area") << "mnuGeometryItem(2)" << QStringList{"3", "4"} << "lblAnswer(2)"
+                                    << "Area = b × a = 4 × 3 = 12.00";
+    QTest::newRow("trapezoid area") << "mnuGeometryItem(4)" << QStringList{"10", "6", "4"} << "lblAnswer(3)"
+                                    << "Area = (b + a) × h ÷ 2 = (6 + 10) × 4 ÷ 2 = 64 ÷ 2 = 32.00";
+}
+
+QMenu *TestWorking::answerMenuOf(AnswerLabel *answer, const QString &choose)
+{
+    QMenu *seen = nullptr;
+    QStringList items;
+    QTimer::singleShot(0, this, [&] {
+        seen = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!seen)
+            return;
+        for (QAction *action : seen->actions())
+            if (!action->isSeparator())
+                items << action->text();
+        for (QAction *action : seen->actions())
+            if (action->text() == choose)
+                action->trigger();
+        seen->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(answer, &event);
+    if (items != QStringList{"Copy", "Copy with working", "Show working", "Copy calculation"})
+        return nullptr;
+    return seen;
+}
+
+void TestWorking::workingReachesTheUserEveryWay()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QStringList, values);
+    QFETCH(QString, answer);
+    QFETCH(QString, working);
+    QVERIFY(open(menuItem));
+    calculateWith(values);
+    auto *label = control<AnswerLabel>(answer);
+    QVERIFY(label);
+    // Mouse: the tooltip. Screen reader: the description.
+    QCOMPARE(label->toolTip(), working);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(node->text(QAccessible::Description), working);
+    // Keyboard: Shift+F1 on the focused answer.
+    label->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label, Qt::Key_F1, Qt::ShiftModifier);
+    QTRY_COMPARE(QToolTip::text(), working);
+    QToolTip::hideText();
+    // The context menu offers the working to copy.
+    QVERIFY(answerMenuOf(label, QStringLiteral("Copy with working")));
+    QCOMPARE(QApplication::clipboard()->text(), working);
+    QVERIFY(answerMenuOf(label, QStringLiteral("Copy calculation")));
+    const QString calculation = QApplication::clipboard()->text();
+    QApplication::clipboard()->clear();
+    // Ctrl+Shift+C anywhere in the window copies the whole calculation.
+    m_program->main()->activateWindow(); // the closed menu took the activation with it
+    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    control<QLineEdit>(QStringLiteral("txtGivenValue(0)"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), calculation);
+    const QStringList lines = calculation.split(u'\n');
+    QCOMPARE(lines.first(), m_window->figureName());
+    QVERIFY2(lines.contains(working), qPrintable(calculation));
+    QVERIFY2(lines.contains(QStringLiteral("a = ") + values.first()), qPrintable(calculation));
+
+    // A failed CALCULATE leaves the working with the answer; CLEAR takes both.
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtGivenValue(0)")), QStringLiteral(".."));
+    calculate();
+    QCOMPARE(label->toolTip(), working);
+    QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+    QVERIFY(label->toolTip().isEmpty());
+    QCOMPARE(node->text(QAccessible::Description), label->quantity());
+}
+
+void TestWorking::exactConstantsAreTheUsersChoice()
+{
+    const QString store = QSettings(QSettings::IniFormat, QSettings::UserScope, "Zyntra", "Zyntra").fileName();
+    QFile::remove(store);
+    closeProgram();
+    startActiveProgram();
+    QAction *exact = m_program->menuItem(QStringLiteral("mnuExactConstants"));
+    QVERIFY(exact && exact->isCheckable() && !exact->isChecked());
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(6)"))); // annulus: (r2 + r1) × π × (r2 − r1)
+    calculateWith({"1", "2"});
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer(2)"));
+    QCOMPARE(area->text(), QStringLiteral("9.42"));
+    exact->trigger();
+    QCOMPARE(area->text(), QStringLiteral("9.425"));
+    QVERIFY2(area->workingText().contains(QStringLiteral("3.141592653589793")), qPrintable(area->workingText()));
+
+    // Remembered for the next run.
+    closeProgram();
+    startProgram();
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuExactConstants"))->isChecked());
+    QVERIFY(exactConstants());
+
+    // A damaged store gives the described constants, quietly.
+    closeProgram();
+    setExactConstants(false);
+    QFile damaged(store);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[calculation\nexactConstants=\xff\xfe maybe\n\0\0");
+    damaged.close();
+    startProgram();
+    QVERIFY(!m_program->menuItem(QStringLiteral("mnuExactConstants"))->isChecked());
+    QVERIFY(!exactConstants());
+    // A store that cannot be written still lets the user choose for this run.
+    QFile::remove(store);
+    QVERIFY(QDir().mkpath(store)); // a folder where the file should be
+    m_program->menuItem(QStringLiteral("mnuExactConstants"))->trigger();
+    QVERIFY(exactConstants());
+    QVERIFY(QDir(store).removeRecursively());
+}
+
+QTEST_MAIN(TestWorking)
+#include "tst_working.moc"
