@@ -79,7 +79,7 @@ void AnswerLabel::setQuantity(const QString &caption)
 
 QString AnswerLabel::workingText() const
 {
-    if (text().isEmpty())
+    if (text().isEmpty() || m_working.isEmpty())
         return {};
     return Zyntra::workingText(m_quantity, m_working, text());
 }

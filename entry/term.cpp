@@ -158,8 +158,11 @@ Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Bin
     const QString evaluated = a.isLeaf() && b.isLeaf() ? QString()
                                                        : join(a.operand(), a.isLeaf() ? a.m_binding : Binding::Atom,
                                                               b.operand(), b.isLeaf() ? b.m_binding : Binding::Atom);
+    // Among the numbers a constant is one number, however its symbol reads.
+    const auto numbersBinding = [](const Term &t) { return t.isLeaf() ? Binding::Atom : t.m_binding; };
     return Term(value, join(a.m_formula, a.m_binding, b.m_formula, b.m_binding),
-                join(a.m_numbers, a.m_binding, b.m_numbers, b.m_binding), evaluated, binding, Kind::Compound);
+                join(a.m_numbers, numbersBinding(a), b.m_numbers, numbersBinding(b)), evaluated, binding,
+                Kind::Compound);
 }
 
 Term Term::function(const QString &name, const Term &x, Num value)

@@ -255,11 +255,16 @@ void TestAccessibility::answersAreDescribedByTheirRowCaption()
     QLineEdit *first = window->findChildren<QLineEdit *>().first();
     QTest::keyClicks(first, QStringLiteral("2"));
     QTest::mouseClick(calculate, Qt::LeftButton);
-    // A reader moving to a result hears the quantity with the value.
+    // A reader moving to a result hears the quantity with the value, and
+    // then its working.
     for (QLabel *label : answerLabels(window)) {
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
-        if (!label->text().isEmpty())
-            QCOMPARE(node->text(QAccessible::Name), node->text(QAccessible::Description) + u' ' + label->text());
+        const QString quantity = descriptions.value(int(answerLabels(window).indexOf(label)));
+        if (label->text().isEmpty())
+            continue;
+        QCOMPARE(node->text(QAccessible::Name), quantity + u' ' + label->text());
+        QVERIFY2(node->text(QAccessible::Description).startsWith(quantity + QStringLiteral(" = ")),
+                 qPrintable(node->text(QAccessible::Description)));
     }
 }
 
