@@ -155,11 +155,11 @@ Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Bin
         return (leftBinding < binding ? parenthesized(left) : left) + u' ' + QString::fromUtf8(sign) + u' '
                + (rightBinding <= binding ? parenthesized(right) : right);
     };
-    const QString evaluated = a.isLeaf() && b.isLeaf() ? QString()
-                                                       : join(a.operand(), a.isLeaf() ? a.m_binding : Binding::Atom,
-                                                              b.operand(), b.isLeaf() ? b.m_binding : Binding::Atom);
-    // Among the numbers a constant is one number, however its symbol reads.
+    // Among the numbers a constant is one number, however its symbol reads;
+    // so is every operand once worked out.
     const auto numbersBinding = [](const Term &t) { return t.isLeaf() ? Binding::Atom : t.m_binding; };
+    const QString evaluated =
+        a.isLeaf() && b.isLeaf() ? QString() : join(a.operand(), Binding::Atom, b.operand(), Binding::Atom);
     return Term(value, join(a.m_formula, a.m_binding, b.m_formula, b.m_binding),
                 join(a.m_numbers, numbersBinding(a), b.m_numbers, numbersBinding(b)), evaluated, binding,
                 Kind::Compound);

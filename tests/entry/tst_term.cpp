@@ -44,6 +44,8 @@ void TestTerm::workingReadsAsWritten_data()
     row("Volume", power(r, 2) * Term::constant(Constants::RoughPi) * h,
         "Volume = r² × π × h = 2² × 3.14 × 5 = 12.56 × 5 = 62.80");
     row("x", a - (b - r), "x = a − (b − r) = 3 − (4 − 2) = 3 − 2 = 1.00");
+    row("Area", power(a, 2) * Term::constant(Constants::QuarterRootThree),
+        "Area = a² × (√3/4) = 3² × 0.433 = 9 × 0.433 = 3.897");
     row("a", a, "a = 3 = 3.00 (given)");
     row("y", h * 2 + (r + r).named(QStringLiteral("d")), "y = h × 2 + d = 5 × 2 + 4 = 10 + 4 = 14.00");
     row("z", power(b / a, Term(1) / 3),
