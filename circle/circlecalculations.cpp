@@ -1,5 +1,7 @@
 #include "circlecalculations.h"
 
+#include "entry/term.h"
+
 namespace Zyntra {
 
 namespace {
@@ -7,53 +9,68 @@ namespace {
 constexpr Pattern Two = Pattern::TwoOrThreeDecimals;
 constexpr Pattern One = Pattern::OneOrTwoDecimals;
 
-Outcome rows(std::initializer_list<QString> texts)
+// The answers go to the rows from the top, each in its own pattern.
+Outcome rows(std::initializer_list<std::pair<Term, Pattern>> answers)
 {
     Outcome outcome;
     int index = 0;
-    for (const QString &text : texts)
-        outcome.answers[index++] = text;
+    for (const auto &[term, pattern] : answers)
+        addAnswer(outcome, index++, term, pattern);
     return outcome;
+}
+
+// The 3.14 the sections and the ellipse are typed with.
+Term roughPi()
+{
+    return Term::constant(Constants::RoughPi);
+}
+
+// A value that later answers use, under its letter.
+Term name(const Term &value, const char *letter)
+{
+    return value.named(QString::fromLatin1(letter));
 }
 
 } // namespace
 
 Outcome calculateCircle(const QStringList &fieldTexts, qint16 given)
 {
-    const Num p = CirclePi;
+    const Term p = Term::constant(Constants::FinePi);
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        Num r, d, c, area;
+        Term r, d, c, area;
         if (!fields.isEmpty(0)) {
-            const Num v = fields.number(0);
             switch (given) {
             case CircleGiven::Radius:
-                r = v;
-                d = r + r;
+                r = typed(fields, 0, "r");
+                d = name(r + r, "D");
                 c = d * p;
                 area = power(r, 2) * p;
                 break;
             case CircleGiven::Diameter:
-                d = v;
-                r = d / 2;
+                d = typed(fields, 0, "D");
+                r = name(d / 2, "r");
                 c = d * p;
                 area = power(r, 2) * p;
                 break;
             case CircleGiven::Circumference:
-                c = v;
-                d = c / p;
-                r = d / 2;
+                c = typed(fields, 0, "C");
+                d = name(c / p, "D");
+                r = name(d / 2, "r");
                 area = power(r, 2) * p;
                 break;
             case CircleGiven::Area:
-                area = v;
-                r = sqrt(area / p);
-                d = r + r;
+                area = typed(fields, 0, "Area");
+                r = name(sqrt(area / p), "r");
+                d = name(r + r, "D");
                 c = d * p;
                 break;
             }
         }
-        return rows({format(r, Two), format(d, Two), format(c, One), format(area, One)});
+        Outcome outcome = rows({{r, Two}, {d, Two}, {c, One}, {area, One}});
+        if (fields.isEmpty(0))
+            noteAll(outcome, QString::fromLatin1(NoValuesGiven));
+        return outcome;
     });
 }
 
@@ -63,12 +80,12 @@ Outcome calculateCircleSector(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
-        const Num r = fields.number(0);
-        const Num g = fields.number(1);
+        const Term r = typed(fields, 0, "r");
+        const Term g = typed(fields, 1, "θ");
         // 0.008727 is half a degree in radians, as the results show it.
-        const Num arc = (r * 2) * (g * 0.008727);
-        const Num area = (r * arc) / 2;
-        return rows({format(r, Two), format(g, Two), format(arc, One), format(area, One)});
+        const Term arc = name((r * 2) * (g * Term::constant(Constants::HalfDegree)), "AC");
+        const Term area = (r * arc) / 2;
+        return rows({{r, Two}, {g, Two}, {arc, One}, {area, One}});
     });
 }
 
@@ -78,11 +95,11 @@ Outcome calculateCircleSegment(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
-        const Num r = fields.number(0);
-        const Num g = fields.number(1);
-        const Num s = g > 90 ? sin((180 - g) * 3.14 / 180) : sin(g * 3.14 / 180);
-        const Num area = (power(r, 2) / 2) * ((g * 3.14 / 180) - s);
-        return rows({format(r, Two), format(g, Two), format(area, One)});
+        const Term r = typed(fields, 0, "r");
+        const Term g = typed(fields, 1, "θ");
+        const Term s = g > 90 ? sin((180 - g) * roughPi() / 180) : sin(g * roughPi() / 180);
+        const Term area = (power(r, 2) / 2) * ((g * roughPi() / 180) - s);
+        return rows({{r, Two}, {g, Two}, {area, One}});
     });
 }
 
@@ -92,11 +109,11 @@ Outcome calculateHollowSector(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1, 2}))
             return Outcome::zeros();
-        const Num r1 = fields.number(0);
-        const Num r2 = fields.number(1);
-        const Num g = fields.number(2);
-        const Num area = (power(r1, 2) - power(r2, 2)) * (g * 3.14) / 360;
-        return rows({format(r1, Two), format(r2, Two), format(g, One), format(area, One)});
+        const Term r1 = typed(fields, 0, "r1");
+        const Term r2 = typed(fields, 1, "r2");
+        const Term g = typed(fields, 2, "θ");
+        const Term area = (power(r1, 2) - power(r2, 2)) * (g * roughPi()) / 360;
+        return rows({{r1, Two}, {r2, Two}, {g, One}, {area, One}});
     });
 }
 
@@ -106,12 +123,12 @@ Outcome calculateEllipse(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
-        const Num a = fields.number(0);
-        const Num b = fields.number(1);
-        const Num area = a * 3.14 * b;
+        const Term a = typed(fields, 0, "a");
+        const Term b = typed(fields, 1, "b");
+        const Term area = a * roughPi() * b;
         // Exact for a circle, close for an ellipse that is not too flat.
-        const Num perimeter = ((b + a) * 1.5 - sqrt(b * a)) * 3.14;
-        return rows({format(a, Two), format(b, Two), format(area, One), format(perimeter, One)});
+        const Term perimeter = ((b + a) * 1.5 - sqrt(b * a)) * roughPi();
+        return rows({{a, Two}, {b, Two}, {area, One}, {perimeter, One}});
     });
 }
 
@@ -132,7 +149,7 @@ Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, 
 {
     switch (circleMode) {
     case CircleMode::Circle:
-        pi = CirclePi;
+        pi = exactConstants() ? Constants::FinePi.exact : CirclePi;
         return calculateCircle(fieldTexts, given);
     case CircleMode::Sections:
         return calculateCircleSections(fieldTexts, given);

@@ -48,7 +48,8 @@ Outcome calculateEllipse(const QStringList &fieldTexts, qint16 option);
 
 // What CALCULATE runs for a family member and its option; no answers at
 // all when the member has no calculation. Under Circle it first sets the
-// window's pi to CirclePi; the others leave pi alone.
+// window's pi to CirclePi (the full pi under exact constants); the others
+// leave pi alone.
 Outcome calculateCircleFamily(const QStringList &fieldTexts, qint16 circleMode, qint16 given, double &pi);
 
 } // namespace Zyntra

@@ -5,13 +5,13 @@ namespace Zyntra {
 Outcome calculatePolygonAreas(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
-        const Num square = power(Fields(fieldTexts).number(0), 2);
-        std::array<Num, RegularPolygons.size()> areas;
+        const Term square = power(typed(Fields(fieldTexts), 0, "a"), 2);
+        std::array<Term, RegularPolygons.size()> areas;
         for (size_t i = 0; i < RegularPolygons.size(); ++i)
-            areas[i] = i == 1 ? square : square * RegularPolygons[i].factor;
+            areas[i] = i == 1 ? square : square * Term::constant(RegularPolygons[i].factor);
         Outcome outcome;
         for (size_t i = 0; i < areas.size(); ++i)
-            outcome.answers[int(i)] = format(areas[i], Pattern::TwoOrThreeDecimals);
+            addAnswer(outcome, int(i), areas[i], Pattern::TwoOrThreeDecimals);
         return outcome;
     });
 }

@@ -1,19 +1,28 @@
 #include "solidfigures.h"
 
+#include "entry/term.h"
+
 namespace Zyntra {
 
 namespace {
 
 // Pi to two decimals and twice that, as the solids' results show them.
-constexpr double Pi = 3.14;
-constexpr double TwoPi = 6.28;
+Term pi()
+{
+    return Term::constant(Constants::RoughPi);
+}
+Term twoPi()
+{
+    return Term::constant(Constants::RoughTwoPi);
+}
 
-Outcome answers(std::initializer_list<Num> values)
+// The answers go to the rows from the top.
+Outcome answers(std::initializer_list<Term> values)
 {
     Outcome outcome;
     int index = 0;
-    for (Num value : values)
-        outcome.answers[index++] = format(value, Pattern::TwoOrThreeDecimals);
+    for (const Term &value : values)
+        addAnswer(outcome, index++, value, Pattern::TwoOrThreeDecimals);
     return outcome;
 }
 
@@ -26,20 +35,20 @@ Outcome calculateCube(const QStringList &fieldTexts, qint16 given)
         if (given == 0) {
             if (fields.anyEmpty({0}))
                 return Outcome::zeros();
-            const Num a = fields.number(0);
-            const Num V = power(a, 3);
-            const Num S = power(a, 2) * 6;
+            const Term a = typed(fields, 0, "a");
+            const Term V = power(a, 3);
+            const Term S = power(a, 2) * 6;
             return answers({a, V, S});
         }
         if (given == 1) {
             if (fields.anyEmpty({0, 1, 2}))
                 return Outcome::zeros();
-            const Num a = fields.number(0);
-            const Num b = fields.number(1);
-            const Num c = fields.number(2);
-            const Num V = (b * a) * c;
-            const Num faces = ((c * b) + (b * a)) + (c * a);
-            const Num S = faces + faces;
+            const Term a = typed(fields, 0, "a");
+            const Term b = typed(fields, 1, "b");
+            const Term c = typed(fields, 2, "c");
+            const Term V = (b * a) * c;
+            const Term faces = ((c * b) + (b * a)) + (c * a);
+            const Term S = faces + faces;
             return answers({a, b, c, V, S});
         }
         return Outcome{};
@@ -52,13 +61,14 @@ Outcome calculatePrism(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1, 2}))
             return Outcome::zeros();
-        const Num a = fields.number(0);
-        const Num c = fields.number(1);
-        const Num h = fields.number(2);
-        const Num cSquared = power(c, 2);
-        const Num b = sqrt(cSquared + power(a, 2));
-        const Num V = ((c * a) * h) / 2;
-        const Num S = (((h * c) + (h * b)) + (h * a)) + (c * a);
+        const Term a = typed(fields, 0, "a");
+        const Term c = typed(fields, 1, "c");
+        const Term h = typed(fields, 2, "h");
+        const Term cSquared = power(c, 2);
+        // The hypotenuse is the drawing's b.
+        const Term b = sqrt(cSquared + power(a, 2)).named(QStringLiteral("b"));
+        const Term V = ((c * a) * h) / 2;
+        const Term S = (((h * c) + (h * b)) + (h * a)) + (c * a);
         return answers({V, S});
     });
 }
@@ -70,21 +80,21 @@ Outcome calculateRightCyl(const QStringList &fieldTexts, qint16 given)
         if (given == 0) {
             if (fields.anyEmpty({0, 1}))
                 return Outcome::zeros();
-            const Num r = fields.number(0);
-            const Num h = fields.number(1);
-            const Num V = (power(r, 2) * Pi) * h;
-            const Num S = (h + r) * (r * TwoPi);
+            const Term r = typed(fields, 0, "r");
+            const Term h = typed(fields, 1, "h");
+            const Term V = (power(r, 2) * pi()) * h;
+            const Term S = (h + r) * (r * twoPi());
             return answers({r, h, V, S});
         }
         if (fields.anyEmpty({0, 1, 2}))
             return Outcome::zeros();
-        const Num r = fields.number(0);
-        const Num h = fields.number(1);
-        const Num k = fields.number(2);
-        const Num V = ((power(r, 2) * Pi) * (h + k)) / 2;
+        const Term r = typed(fields, 0, "r");
+        const Term h = typed(fields, 1, "h");
+        const Term k = typed(fields, 2, "k");
+        const Term V = ((power(r, 2) * pi()) * (h + k)) / 2;
         // Semi-major axis of the slanted end.
-        const Num e = sqrt(power(r, 2) + power((h - k) / 2, 2));
-        const Num S = (r * Pi) * (((h + k) + r) + e);
+        const Term e = sqrt(power(r, 2) + power((h - k) / 2, 2));
+        const Term S = (r * pi()) * (((h + k) + r) + e);
         return answers({r, h, k, V, S});
     });
 }
@@ -95,12 +105,12 @@ Outcome calculateRightCone(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
-        const Num r = fields.number(0);
-        const Num h = fields.number(1);
-        const Num hSquared = power(h, 2);
-        const Num k = sqrt(hSquared + power(r, 2));
-        const Num V = ((power(r, 2) * Pi) * h) / 3;
-        const Num S = (r + k) * (r * Pi);
+        const Term r = typed(fields, 0, "r");
+        const Term h = typed(fields, 1, "h");
+        const Term hSquared = power(h, 2);
+        const Term k = sqrt(hSquared + power(r, 2)).named(QStringLiteral("k"));
+        const Term V = ((power(r, 2) * pi()) * h) / 3;
+        const Term S = (r + k) * (r * pi());
         return answers({r, h, k, V, S});
     });
 }
@@ -112,13 +122,13 @@ Outcome calculateRightPyramid(const QStringList &fieldTexts, qint16)
         // k is not tested: an empty k reaches the conversion and fails there.
         if (fields.anyEmpty({0, 1, 2}))
             return Outcome::zeros();
-        const Num A = fields.number(0);
-        const Num P = fields.number(1);
-        const Num h = fields.number(2);
-        const Num k = fields.number(3);
-        const Num V = (h * A) / 3;
+        const Term A = typed(fields, 0, "A");
+        const Term P = typed(fields, 1, "P");
+        const Term h = typed(fields, 2, "h");
+        const Term k = typed(fields, 3, "k");
+        const Term V = (h * A) / 3;
         // The slanted faces only; the base is not added.
-        const Num S = (P * k) / 2;
+        const Term S = (P * k) / 2;
         return answers({V, S});
     });
 }
@@ -129,11 +139,11 @@ Outcome calculateCircularRing(const QStringList &fieldTexts, qint16)
         const Fields fields(fieldTexts);
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
-        const Num r = fields.number(0);
-        const Num R = fields.number(1);
-        const Num q = power(Pi, 2);
-        const Num V = ((q + q) * R) * power(r, 2);
-        const Num S = ((q * 4) * r) * R;
+        const Term r = typed(fields, 0, "r");
+        const Term R = typed(fields, 1, "R");
+        const Term q = power(pi(), 2);
+        const Term V = ((q + q) * R) * power(r, 2);
+        const Term S = ((q * 4) * r) * R;
         return answers({r, R, V, S});
     });
 }

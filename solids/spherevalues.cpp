@@ -1,64 +1,69 @@
 #include "spherevalues.h"
 
+#include "entry/term.h"
+
 namespace Zyntra {
 
 Outcome calculateSphere(const QStringList &fieldTexts, qint16 given)
 {
     return runCalculation([&] {
         // The sphere's own pi, not the 3.14 of the workbench solids.
-        const Num pi = 3.14159265358979;
+        const Term pi = Term::constant(Constants::FinePi);
         // pi / 6 as typed, not derived from pi.
-        const Num volumeFactor = 0.5236;
+        const Term volumeFactor = Term::constant(Constants::SixthPi);
         const Fields fields(fieldTexts);
-        Num r, d, C, S, V;
+        // Values that later answers use go under their letters.
+        const auto name = [](const Term &value, const char *letter) {
+            return value.named(QString::fromLatin1(letter));
+        };
+        Term r, d, C, S, V;
         if (!fields.isEmpty(0)) {
-            const Num value = fields.number(0);
             switch (SphereQuantity(given)) {
             case SphereQuantity::Radius:
-                r = value;
-                d = r + r;
-                C = d * pi;
+                r = typed(fields, 0, "r");
+                d = name(r + r, "d");
+                C = name(d * pi, "C");
                 S = d * C;
                 V = power(d, 3) * volumeFactor;
                 break;
             case SphereQuantity::Diameter:
-                d = value;
+                d = typed(fields, 0, "d");
                 r = d / 2;
-                C = d * pi;
+                C = name(d * pi, "C");
                 S = d * C;
                 V = power(d, 3) * volumeFactor;
                 break;
             case SphereQuantity::Circumference:
-                C = value;
-                d = C / pi;
+                C = typed(fields, 0, "C");
+                d = name(C / pi, "d");
                 r = d / 2;
                 S = d * C;
                 V = power(d, 3) * volumeFactor;
                 break;
             case SphereQuantity::SurfaceArea:
-                S = value;
-                d = sqrt(S / pi);
+                S = typed(fields, 0, "S");
+                d = name(sqrt(S / pi), "d");
                 r = d / 2;
                 C = d * pi;
                 V = power(d, 3) * volumeFactor;
                 break;
             case SphereQuantity::Volume:
-                V = value;
-                d = power(V / volumeFactor, Num(1) / Num(3));
+                V = typed(fields, 0, "V");
+                d = name(power(V / volumeFactor, Term(1) / Term(3)), "d");
                 r = d / 2;
-                C = d * pi;
+                C = name(d * pi, "C");
                 S = d * C;
                 break;
             }
         }
         Outcome outcome;
-        outcome.answers = {
-            {int(SphereQuantity::Radius), format(r, Pattern::TwoOrThreeDecimals)},
-            {int(SphereQuantity::Diameter), format(d, Pattern::TwoOrThreeDecimals)},
-            {int(SphereQuantity::Circumference), format(C, Pattern::OneOrTwoDecimals)},
-            {int(SphereQuantity::SurfaceArea), format(S, Pattern::OneOrTwoDecimals)},
-            {int(SphereQuantity::Volume), format(V, Pattern::OneOrTwoDecimals)},
-        };
+        addAnswer(outcome, int(SphereQuantity::Radius), r, Pattern::TwoOrThreeDecimals);
+        addAnswer(outcome, int(SphereQuantity::Diameter), d, Pattern::TwoOrThreeDecimals);
+        addAnswer(outcome, int(SphereQuantity::Circumference), C, Pattern::OneOrTwoDecimals);
+        addAnswer(outcome, int(SphereQuantity::SurfaceArea), S, Pattern::OneOrTwoDecimals);
+        addAnswer(outcome, int(SphereQuantity::Volume), V, Pattern::OneOrTwoDecimals);
+        if (fields.isEmpty(0))
+            noteAll(outcome, QString::fromLatin1(NoValuesGiven));
         return outcome;
     });
 }

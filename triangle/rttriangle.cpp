@@ -1,5 +1,7 @@
 #include "rttriangle.h"
 
+#include "entry/term.h"
+
 #include <algorithm>
 #include <array>
 
@@ -8,26 +10,39 @@ namespace Zyntra {
 namespace {
 
 struct Triangle {
-    Num a, b, c, A, B;
+    Term a, b, c, A, B;
 };
 
-using Quantity = Num Triangle::*;
+using Quantity = Term Triangle::*;
 
 constexpr std::array<Quantity, RtValue::Count> ValueList{&Triangle::a, &Triangle::b, &Triangle::c, &Triangle::A,
                                                          &Triangle::B};
+// The letters of the drawing, in value-list order.
+constexpr std::array<const char *, RtValue::Count> Letters{"a", "b", "c", "A", "B"};
+
+int indexOf(Quantity quantity)
+{
+    return int(std::ranges::find(ValueList, quantity) - ValueList.begin());
+}
+
+// A value worked out first and used for the rest goes under its letter.
+Term named(const Term &value, const char *letter)
+{
+    return value.named(QString::fromLatin1(letter));
+}
 
 // Angles are converted with the rough pi of 3.14, the division first.
-Num radians(Num degrees, Num pi)
+Term radians(const Term &degrees, const Term &pi)
 {
     return (pi / 180) * degrees;
 }
-Num degrees(Num radians, Num pi)
+Term degrees(const Term &radians, const Term &pi)
 {
-    return (180 / pi) * radians;
+    return (Term(180) / pi) * radians;
 }
 
 // A leg as long as the hypotenuse, or longer, belongs to no right triangle.
-void requireShorterThanHypotenuse(Num leg, Num hypotenuse, int field, const char *name)
+void requireShorterThanHypotenuse(const Term &leg, const Term &hypotenuse, int field, const char *name)
 {
     if (leg >= hypotenuse)
         throw Failure{Failure::Cause::NotAFigure, field,
@@ -40,7 +55,7 @@ void requireRealTriangle(const Triangle &t, Quantity first, Quantity second)
 {
     static const char *const names[] = {"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"};
     for (const Quantity given : {first, second}) {
-        const int field = int(std::ranges::find(ValueList, given) - ValueList.begin());
+        const int field = indexOf(given);
         const bool angle = field == RtValue::A || field == RtValue::B;
         if ((t.*given).value() < 0)
             throw Failure{Failure::Cause::NotAFigure, field,
@@ -52,23 +67,23 @@ void requireRealTriangle(const Triangle &t, Quantity first, Quantity second)
 }
 
 // The two sides not given, from the one given and angle A.
-void fromLegA(Triangle &t, Num pi)
+void fromLegA(Triangle &t, const Term &pi)
 {
-    const Num r = radians(t.A, pi);
+    const Term r = radians(t.A, pi);
     t.b = t.a * (1 / tan(r));
     t.c = t.a * (1 / sin(r));
 }
 
-void fromLegB(Triangle &t, Num pi)
+void fromLegB(Triangle &t, const Term &pi)
 {
-    const Num r = radians(t.A, pi);
+    const Term r = radians(t.A, pi);
     t.a = t.b * tan(r);
     t.c = t.b * (1 / cos(r));
 }
 
-void fromHypotenuse(Triangle &t, Num pi)
+void fromHypotenuse(Triangle &t, const Term &pi)
 {
-    const Num r = radians(t.A, pi);
+    const Term r = radians(t.A, pi);
     t.a = t.c * sin(r);
     t.b = t.c * cos(r);
 }
@@ -76,38 +91,39 @@ void fromHypotenuse(Triangle &t, Num pi)
 struct SolvingRow {
     Quantity first;
     Quantity second;
-    void (*complete)(Triangle &t, Num pi);
+    void (*complete)(Triangle &t, const Term &pi);
 };
 
 // Tried in this order; the first row whose two values are both given wins.
 // clang-format off
 constexpr std::array<SolvingRow, 9> SolvingRows{{
     {&Triangle::a, &Triangle::b,
-     [](Triangle &t, Num pi) {
+     [](Triangle &t, const Term &pi) {
          t.c = sqrt(power(t.a, 2) + power(t.b, 2));
-         t.A = degrees(atan(t.a / t.b), pi);
+         t.A = named(degrees(atan(t.a / t.b), pi), "A");
          t.B = 90 - t.A;
      }},
     {&Triangle::a, &Triangle::c,
-     [](Triangle &t, Num pi) {
+     [](Triangle &t, const Term &pi) {
          requireShorterThanHypotenuse(t.a, t.c, RtValue::a, "a");
-         t.b = sqrt((t.c + t.a) * (t.c - t.a));
-         t.A = degrees(atan(t.a / t.b), pi);
+         t.b = named(sqrt((t.c + t.a) * (t.c - t.a)), "b");
+         t.A = named(degrees(atan(t.a / t.b), pi), "A");
          t.B = 90 - t.A;
      }},
-    {&Triangle::a, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromLegA(t, pi); }},
-    {&Triangle::b, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromLegB(t, pi); }},
-    {&Triangle::c, &Triangle::A, [](Triangle &t, Num pi) { t.B = 90 - t.A; fromHypotenuse(t, pi); }},
+    {&Triangle::a, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromLegB(t, pi); }},
+    {&Triangle::c, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromHypotenuse(t, pi); }},
     {&Triangle::b, &Triangle::c,
-     [](Triangle &t, Num pi) {
+     [](Triangle &t, const Term &pi) {
          requireShorterThanHypotenuse(t.b, t.c, RtValue::b, "b");
-         t.a = sqrt((t.c + t.b) * (t.c - t.b));
-         t.B = degrees(atan(t.b / t.a), pi);
+         t.a = named(sqrt((t.c + t.b) * (t.c - t.b)), "a");
+         t.B = named(degrees(atan(t.b / t.a), pi), "B");
          t.A = 90 - t.B;
      }},
-    {&Triangle::a, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromLegA(t, pi); }},
-    {&Triangle::b, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromLegB(t, pi); }},
-    {&Triangle::c, &Triangle::B, [](Triangle &t, Num pi) { t.A = 90 - t.B; fromHypotenuse(t, pi); }},
+    {&Triangle::a, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromLegB(t, pi); }},
+    {&Triangle::c, &Triangle::B,
+     [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromHypotenuse(t, pi); }},
 }};
 // clang-format on
 
@@ -117,11 +133,11 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         // Not the full value of pi: the angles shown depend on it.
-        const Num pi = 3.14;
+        const Term pi = Term::constant(Constants::RoughPi);
         const Fields fields(fieldTexts);
         Triangle t;
         for (int i = 0; i < RtValue::Count; ++i)
-            t.*ValueList[size_t(i)] = fields.isEmpty(i) ? Num(0) : fields.number(i);
+            t.*ValueList[size_t(i)] = fields.isEmpty(i) ? Term(0) : typed(fields, i, Letters[size_t(i)]);
 
         const auto row =
             std::ranges::find_if(SolvingRows, [&](const SolvingRow &r) { return t.*r.first != 0 && t.*r.second != 0; });
@@ -133,7 +149,17 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
 
         Outcome outcome;
         for (int i = 0; i < RtValue::Count; ++i)
-            outcome.answers[i] = format(t.*ValueList[size_t(i)], Pattern::OneOrTwoDecimals);
+            addAnswer(outcome, i, t.*ValueList[size_t(i)], Pattern::OneOrTwoDecimals);
+        if (row == SolvingRows.end()) {
+            noteAll(outcome, QString::fromLatin1(NoValuesGiven));
+            return outcome;
+        }
+        const QString solved = QStringLiteral("solved from %1 and %2")
+                                   .arg(QLatin1String(Letters[size_t(indexOf(row->first))]),
+                                        QLatin1String(Letters[size_t(indexOf(row->second))]));
+        for (int i = 0; i < RtValue::Count; ++i)
+            if (ValueList[size_t(i)] != row->first && ValueList[size_t(i)] != row->second)
+                outcome.workings[i].note = solved;
         return outcome;
     });
 }
