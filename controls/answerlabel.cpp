@@ -179,7 +179,12 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
     menu.addAction(QStringLiteral("Copy with working"), this,
                    [this] { QGuiApplication::clipboard()->setText(workingText()); })
         ->setEnabled(shown);
-    menu.addAction(QStringLiteral("Show working"), this, &AnswerLabel::showWorking)->setEnabled(shown);
+    menu.addAction(QStringLiteral("Show working"), this,
+                   [this] {
+                       showWorking();
+                       emit workingRequested();
+                   })
+        ->setEnabled(shown);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
     menu.exec(event->globalPos());

@@ -42,6 +42,8 @@ public:
 
 signals:
     void calculationCopyRequested();
+    // "Show working" from the context menu: the window decides where.
+    void workingRequested();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -132,28 +132,54 @@ QString withoutEquals(QString caption)
 
 } // namespace
 
+CalculationSnapshot FigureWindow::snapshot() const
+{
+    CalculationSnapshot shot;
+    shot.figure = figureName();
+    for (const QRadioButton *option : inReadingOrder<QRadioButton>(this)) {
+        if (!option->isChecked())
+            continue;
+        shot.option = option->text();
+        const QString name = option->objectName();
+        const qsizetype open = name.indexOf(u'(');
+        shot.optionIndex = open < 0 ? 0 : qint16(name.mid(open + 1).chopped(1).toInt());
+    }
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (const ValueField *field : inReadingOrder<ValueField>(this)) {
+        const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
+        shot.given << CalculationLine{caption != labels.end() ? withoutEquals((*caption)->text())
+                                                              : field->accessibleName(),
+                                      field->text(), QString()};
+    }
+    for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
+        if (!answer->text().isEmpty())
+            shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText()};
+    return shot;
+}
+
 QStringList FigureWindow::answerLines() const
 {
     QStringList lines;
-    for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
-        if (!answer->text().isEmpty())
-            lines << answer->workingText();
+    for (const CalculationLine &answer : snapshot().answers)
+        lines << (answer.working.isEmpty() ? answer.caption + QStringLiteral(" = ") + answer.text : answer.working);
     return lines;
 }
 
 QString FigureWindow::calculationText() const
 {
-    QStringList lines{figureName()};
-    for (const QRadioButton *option : inReadingOrder<QRadioButton>(this))
-        if (option->isChecked())
-            lines << QStringLiteral("Given: ") + option->text();
-    const QList<QLabel *> labels = findChildren<QLabel *>();
-    for (const ValueField *field : inReadingOrder<ValueField>(this)) {
-        const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
-        const QString name = caption != labels.end() ? withoutEquals((*caption)->text()) : field->accessibleName();
-        lines << name + QStringLiteral(" = ") + field->text();
-    }
+    const CalculationSnapshot shot = snapshot();
+    QStringList lines{shot.figure};
+    if (!shot.option.isEmpty())
+        lines << QStringLiteral("Given: ") + shot.option;
+    for (const CalculationLine &given : shot.given)
+        lines << given.caption + QStringLiteral(" = ") + given.text;
     return (lines + answerLines()).join(u'\n');
+}
+
+// Queued, so that whoever listens sees the window after its own handlers ran.
+void FigureWindow::notifyChanged()
+{
+    QMetaObject::invokeMethod(this, &FigureWindow::calculationChanged, Qt::QueuedConnection);
 }
 
 void FigureWindow::copyCalculation() const
@@ -249,6 +275,7 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     label->setGeometry(at.toPixels());
     label->setQuantity(caption);
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
+    connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -352,6 +379,8 @@ void FigureWindow::setUpKeyboard(QPushButton *calculate)
         setTabOrder(chain[i - 1], chain[i]);
     for (ValueField *field : findChildren<ValueField *>())
         connect(field, &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::clicked, this, &FigureWindow::notifyChanged);
 }
 
 bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,

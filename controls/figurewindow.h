@@ -22,6 +22,21 @@ class AnswerLabel;
 class Picture;
 class ValueField;
 
+// What a figure window shows of its calculation, as text: captions without
+// their "=", texts as shown, and each answer's working.
+struct CalculationLine {
+    QString caption;
+    QString text;
+    QString working;
+};
+struct CalculationSnapshot {
+    QString figure;
+    QString option;         // the option in force, as captioned; empty without options
+    qint16 optionIndex = 0; // and its index
+    QList<CalculationLine> given;
+    QList<CalculationLine> answers; // the answers that show a value
+};
+
 // A figure window: a borderless child of the main window's client area.
 // Having no frame, title or system menu, the user cannot move, resize or
 // close it; only the next figure command (through UnloadCurrentForm) or the
@@ -56,13 +71,22 @@ public:
     // the figure, the option in force, each given value with its caption and
     // each answer with its working, one a line (Ctrl+Shift+C).
     QString calculationText() const;
+    CalculationSnapshot snapshot() const;
     void copyCalculation() const;
     // CALCULATE again while answers are shown, so that they follow a change
     // of the constants in use.
     void recalculate();
 
+signals:
+    // After every CALCULATE, CLEAR and option click, once the window has
+    // done its part.
+    void calculationChanged();
+    // The user asked to see the working of an answer in full.
+    void workingRequested();
+
 protected:
     QWidget *form() { return this; }
+    void notifyChanged();
     // The answers' lines of the calculation text.
     virtual QStringList answerLines() const;
 
