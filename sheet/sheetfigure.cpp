@@ -45,7 +45,7 @@ QString label(const QString &name, double value, bool angle = false)
     if (!std::isfinite(value))
         return name;
     return name + QStringLiteral(" = ") + formatResult(value, Pattern::TwoOrThreeDecimals)
-        + (angle ? QStringLiteral("°") : QString());
+           + (angle ? QStringLiteral("°") : QString());
 }
 
 QPainterPath polygon(const QList<QPointF> &corners)
@@ -422,11 +422,11 @@ void cube(Sheet &sheet)
     const double w = fits ? a : (box ? 4 : 2);
     const double d = fits ? b : (box ? 2.5 : 2);
     const double h = fits ? c : 2;
-    solid(sheet,
-          {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
+    solid(sheet, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
           {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {3, 2, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}});
     sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({w, 0}, cabinet({w, 0, d}), SheetSide::Right, label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
+    sheet.dimension({w, 0}, cabinet({w, 0, d}), SheetSide::Right,
+                    label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
     sheet.dimension({0, h}, {0, 0}, SheetSide::Right, label(box ? QStringLiteral("c") : QStringLiteral("a"), c));
 }
 
@@ -445,8 +445,8 @@ void prism(Sheet &sheet)
           {{0, 1, 2}, {3, 4, 5}, {0, 1, 4, 3}, {0, 2, 5, 3}, {1, 2, 5, 4}});
     sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, label(QStringLiteral("c"), c));
     sheet.dimension({0, up}, {0, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({along, 0}, {0, up}, SheetSide::Left, label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity),
-                    0.5, 0);
+    sheet.dimension({along, 0}, {0, up}, SheetSide::Left,
+                    label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity), 0.5, 0);
     sheet.dimension({along, 0}, cabinet({along, 0, length}), SheetSide::Right, label(QStringLiteral("h"), h));
     sheet.rightAngle({0, 0}, 0);
 }
@@ -476,8 +476,10 @@ void rightCylinder(Sheet &sheet)
     QPainterPath seen;
     QPainterPath hidden;
     // The round end faces away from the viewer: only its rim along the seen side shows.
-    curve(seen, hidden, [&](double t) { return rim(false, t); }, generatorSeen);
-    curve(seen, hidden, [&](double t) { return rim(true, t); }, [&](double t) { return cutSeen || generatorSeen(t); });
+    curve(
+        seen, hidden, [&](double t) { return rim(false, t); }, generatorSeen);
+    curve(
+        seen, hidden, [&](double t) { return rim(true, t); }, [&](double t) { return cutSeen || generatorSeen(t); });
     // The generators that outline the side, where Recede·cos t = sin t.
     for (const double t : {std::atan(Recede), std::atan(Recede) + Pi}) {
         seen.moveTo(rim(false, t));
@@ -502,7 +504,9 @@ void rightCone(Sheet &sheet)
     const double radius = fits ? r : 1.5;
     const double height = fits ? h : 3.5;
     const auto base = [&](double t) { return cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
-    const auto generatorSeen = [&](double t) { return facesViewer({height * std::cos(t), radius, height * std::sin(t)}); };
+    const auto generatorSeen = [&](double t) {
+        return facesViewer({height * std::cos(t), radius, height * std::sin(t)});
+    };
     QPainterPath seen;
     QPainterPath hidden;
     curve(seen, hidden, base, generatorSeen);
@@ -581,7 +585,8 @@ void circle(Sheet &sheet)
     const double r = sheet.value({u"Radius"});
     const double radius = sheet.fits({r}) ? r : 2;
     sheet.outline(ellipse({0, 0}, radius, radius), SheetLine::Solid, true);
-    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right, label(QStringLiteral("D"), sheet.value({u"Diameter"})));
+    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
+                    label(QStringLiteral("D"), sheet.value({u"Diameter"})));
     sheet.dimension({0, 0}, polar(radius, 45), SheetSide::On, label(QStringLiteral("r"), r));
 }
 
@@ -689,7 +694,8 @@ void sphere(Sheet &sheet)
     sheet.outline(ellipse({0, 0}, radius, radius));
     sheet.outline(front);
     sheet.outline(back, SheetLine::Hidden);
-    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right, label(QStringLiteral("d"), sheet.value({u"Diameter"})));
+    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
+                    label(QStringLiteral("d"), sheet.value({u"Diameter"})));
     sheet.dimension({0, 0}, polar(radius, 50), SheetSide::On, label(QStringLiteral("r"), r));
 }
 
@@ -764,9 +770,9 @@ using Builder = void (*)(Sheet &);
 
 // By SheetFigureKind.
 constexpr std::array<Builder, SheetFigureKindCount> Builders{
-    rectangle, parallelogram, trapezoid,  quadrilateral, annulus,       trapezium, eqTriangle,
-    cube,      prism,         rightCylinder, rightCone,  rightPyramid,  circularRing, circle,
-    circleSection, ellipseFigure, sphere, rightTriangle, regularPolygons,
+    rectangle,     parallelogram, trapezoid,     quadrilateral, annulus,         trapezium,    eqTriangle,
+    cube,          prism,         rightCylinder, rightCone,     rightPyramid,    circularRing, circle,
+    circleSection, ellipseFigure, sphere,        rightTriangle, regularPolygons,
 };
 
 // Whether the drawing stays within what a sheet can show truthfully: finite
@@ -783,10 +789,10 @@ bool drawable(const SheetFigure &figure)
                 extent = extent.isNull() ? bounds : extent.united(bounds);
         } else if (const auto *dimension = std::get_if<SheetDimension>(&shape)) {
             finiteThroughout = finiteThroughout && finite(dimension->from) && finite(dimension->to)
-                && std::isfinite(dimension->reach) && std::isfinite(dimension->labelAt);
+                               && std::isfinite(dimension->reach) && std::isfinite(dimension->labelAt);
         } else if (const auto *angle = std::get_if<SheetAngle>(&shape)) {
             finiteThroughout = finiteThroughout && finite(angle->vertex) && std::isfinite(angle->start)
-                && std::isfinite(angle->span);
+                               && std::isfinite(angle->span);
         } else if (const auto *text = std::get_if<SheetText>(&shape)) {
             finiteThroughout = finiteThroughout && finite(text->at) && finite(text->away);
         }
@@ -814,7 +820,7 @@ SheetFigure build(const SheetInput &input, bool usual)
     if (!figure.toScale)
         figure.shapes.push_back(SheetNote{QStringLiteral("not to scale")});
     figure.description = name + QStringLiteral(" with ") + labels.join(QStringLiteral(", "))
-        + (figure.toScale ? QStringLiteral(", drawn to scale") : QStringLiteral(", not to scale"));
+                         + (figure.toScale ? QStringLiteral(", drawn to scale") : QStringLiteral(", not to scale"));
     return figure;
 }
 

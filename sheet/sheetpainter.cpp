@@ -60,7 +60,7 @@ double across(QSizeF box, QPointF normal)
 }
 
 struct Dimension {
-    QPointF from;        // the measured points moved out by the reach, in figure units
+    QPointF from; // the measured points moved out by the reach, in figure units
     QPointF to;
     QPointF along;       // on the sheet, from `from` to `to`
     QPointF normal;      // on the sheet, towards the dimension's side; none when on the line
@@ -140,7 +140,8 @@ public:
         if (const auto *outline = std::get_if<SheetOutline>(&shape)) {
             const QRectF bounds = outline->path.boundingRect();
             const QRectF pen(-2, -2, 4, 4);
-            for (const QPointF &corner : {bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight()})
+            for (const QPointF &corner :
+                 {bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight()})
                 pieces.push_back({corner, pen});
         } else if (const auto *dimension = std::get_if<SheetDimension>(&shape)) {
             const Dimension at = dimensionOf(*dimension);
@@ -236,7 +237,8 @@ Arrangement arrange(const SheetFigure &figure, const QRectF &area)
 
     Arrangement arrangement{QTransform(scale, 0, 0, -scale, shift.x(), shift.y()), {}};
     for (const Label &label : arranger.labels)
-        arrangement.labels.push_back({label.piece.box.translated(arrangement.transform.map(label.piece.anchor)), label.text});
+        arrangement.labels.push_back(
+            {label.piece.box.translated(arrangement.transform.map(label.piece.anchor)), label.text});
     arrangement.labels.insert(arrangement.labels.end(), notes.begin(), notes.end());
     return arrangement;
 }
@@ -286,7 +288,8 @@ void paintDimension(QPainter &painter, const QTransform &transform, const SheetD
     const QPointF end = transform.map(at.to) + at.normal * at.standOff;
     painter.setPen(QPen(Qt::black, 0.8));
     if (!at.normal.isNull()) {
-        for (const auto &[measured, foot] : {std::pair{transform.map(shape.from), start}, std::pair{transform.map(shape.to), end}}) {
+        for (const auto &[measured, foot] :
+             {std::pair{transform.map(shape.from), start}, std::pair{transform.map(shape.to), end}}) {
             if (QPointF::dotProduct(foot - measured, at.normal) > ExtensionGap)
                 painter.drawLine(measured + at.normal * ExtensionGap, foot + at.normal * Overshoot);
         }
