@@ -138,10 +138,7 @@ public:
         m_figure.shapes.push_back(SheetAngle{vertex, start, span, false, text});
     }
 
-    void rightAngle(QPointF vertex, double start, const QString &text = {})
-    {
-        m_figure.shapes.push_back(SheetAngle{vertex, start, 90, true, text});
-    }
+    void rightAngle(QPointF vertex, double start) { m_figure.shapes.push_back(SheetAngle{vertex, start, 90, true, {}}); }
 
     void text(QPointF at, QPointF away, const QString &text) { m_figure.shapes.push_back(SheetText{at, away, text}); }
 
@@ -551,9 +548,9 @@ void rightPyramid(Sheet &sheet)
         faces.push_back({i, (i + 1) % 5, 5});
     solid(sheet, corners, faces);
     const QPointF front = cabinet({0, 0, -apothem});
-    sheet.dimension({0, 0}, {0, height}, SheetSide::On, label(QStringLiteral("h"), h), 0.65);
-    sheet.dimension(front, {0, height}, SheetSide::On, label(QStringLiteral("k"), k), 0.3);
-    sheet.text({0, 0}, {1, 0}, label(QStringLiteral("A"), area));
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, label(QStringLiteral("h"), h));
+    sheet.dimension(front, {0, height}, SheetSide::On, label(QStringLiteral("k"), k), 0.35);
+    sheet.text(front, {0, -1}, label(QStringLiteral("A"), area));
 }
 
 // Seen from above, and below that cut through its axis.
@@ -621,11 +618,11 @@ void circleSection(Sheet &sheet)
         sheet.dimension(none, polar(r1, start + span), SheetSide::On, label(QStringLiteral("r1"), outer),
                         0.5 + r2 / r1 / 2);
         sheet.dimension(none, polar(r2, start), SheetSide::On, label(QStringLiteral("r2"), inner));
-        sheet.angle(none, start, span, label(Theta, g, true));
         letter(polar(r1, start), "A");
         letter(polar(r1, start + span), "B");
         letter(polar(r2, start + span) * 0.999, "C");
         letter(polar(r2, start) * 0.999, "D");
+        sheet.angle(none, start, span, label(Theta, g, true));
         return;
     }
     const bool segment = option == 1;
@@ -651,14 +648,16 @@ void circleSection(Sheet &sheet)
         sheet.outline(radii, SheetLine::Guide);
     }
     sheet.dimension(none, a, SheetSide::On, label(QStringLiteral("r"), r), 0.6);
-    sheet.angle(none, start, span, label(Theta, g, true));
+    // The letters first, so that the angle's label keeps clear of them.
     letter(a, "A");
-    letter(none, "B");
     letter(c, "C");
-    if (segment)
+    if (segment) {
         letter(polar(radius, 90), "D");
-    else
+    } else {
+        letter(none, "B");
         sheet.text(polar(radius, 90), {0, 1}, label(QStringLiteral("Arc Length AC"), sheet.value({u"Arc Length AC"})));
+    }
+    sheet.angle(none, start, span, label(Theta, g, true));
 }
 
 void ellipseFigure(Sheet &sheet)
@@ -719,7 +718,7 @@ void rightTriangle(Sheet &sheet)
     sheet.dimension({0, up}, {0, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
     sheet.angle({along, 0}, 180 - drawnA, drawnA, label(QStringLiteral("A"), angleA, true));
     sheet.angle({0, up}, 270, 90 - drawnA, label(QStringLiteral("B"), angleB, true));
-    sheet.rightAngle({0, 0}, 0, label(QStringLiteral("C"), 90, true));
+    sheet.rightAngle({0, 0}, 0);
 }
 
 // The ten regular polygons of side a, each standing on a side, in two rows

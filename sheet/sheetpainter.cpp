@@ -86,14 +86,23 @@ struct Piece {
     QRectF box;
 };
 
-struct Label {
-    Piece piece;
+// Text in a box of `size`, turned clockwise by `tilt` degrees about its middle.
+struct Text {
     QString text;
+    QSizeF size;
+    double tilt = 0;
+};
+
+struct Label {
+    std::vector<Piece> places; // boxes holding the turned text, the best first
+    size_t chosen = 0;
+    Text text;
+    const Piece &place() const { return places[chosen]; }
 };
 
 struct Placed {
-    QRectF box; // on the sheet
-    QString text;
+    QRectF box; // on the sheet, holding the turned text
+    Text text;
 };
 
 struct Arrangement {
@@ -115,12 +124,15 @@ public:
     }
 
     // The label of a shape, its box pushed off the anchor along `away` until
-    // clear of it and of the arms of an angle narrower than a half turn.
-    void label(QPointF anchor, QPointF away, double distance, QString text, std::array<QPointF, 2> arms = {})
+    // clear of it and of the arms of an angle narrower than a half turn; an
+    // angle's label may also stand outside it, beyond its vertex.
+    Label *label(QPointF anchor, QPointF away, double distance, QString text, std::array<QPointF, 2> arms = {},
+                 double tilt = 0)
     {
         if (text.isEmpty())
-            return;
+            return nullptr;
         const QSizeF size = sizeOf(text);
+        const QRectF box = QTransform().rotate(tilt).mapRect(boxAround({}, size));
         if (!away.isNull())
             distance += LabelGap + across(size, away);
         for (const QPointF &arm : arms) {
@@ -130,9 +142,11 @@ public:
                 distance = std::max(distance, std::min(clear, 6 * ArcRadius));
             }
         }
-        const QPointF centre = away * distance;
-        labels.push_back({{anchor, boxAround(centre, size)}, text});
-        pieces.push_back(labels.back().piece);
+        Label label{{{anchor, box.translated(away * distance)}}, 0, {text, size, tilt}};
+        if (!arms[0].isNull())
+            label.places.push_back({anchor, box.translated(-away * (LabelGap + across(size, away)))});
+        labels.push_back(label);
+        return &labels.back();
     }
 
     void add(const SheetShape &shape)
@@ -149,7 +163,20 @@ public:
             pieces.push_back({at.from, end});
             pieces.push_back({at.to, end});
             const QPointF middle = at.from + (at.to - at.from) * dimension->labelAt;
-            label(middle, at.normal, at.standOff, dimension->label); // on the line, centred on it
+            if (at.normal.isNull()) {
+                // Written along a slanting line, so that it stays narrow across it.
+                double tilt = std::atan2(at.along.y(), at.along.x()) * 180 / std::numbers::pi;
+                tilt += tilt > 90 ? -180 : (tilt <= -90 ? 180 : 0);
+                // Elsewhere along the line, should that place be taken.
+                if (Label *onLine = label(middle, {}, 0, dimension->label, {}, std::abs(tilt) < 89 ? tilt : 0)) {
+                    for (const double shift : {-0.15, 0.15, -0.3, 0.3}) {
+                        const double along = std::clamp(dimension->labelAt + shift, 0.15, 0.85);
+                        onLine->places.push_back({at.from + (at.to - at.from) * along, onLine->places[0].box});
+                    }
+                }
+            } else {
+                label(middle, at.normal, at.standOff, dimension->label);
+            }
         } else if (const auto *angle = std::get_if<SheetAngle>(&shape)) {
             const double radius = angle->right ? RightMark * std::numbers::sqrt2 : ArcRadius;
             pieces.push_back({angle->vertex, boxAround({}, {2 * radius, 2 * radius})});
@@ -160,7 +187,7 @@ public:
         }
     }
 
-    std::vector<Piece> pieces;
+    std::vector<Piece> pieces; // all but the labels
     std::vector<Label> labels;
 
 private:
@@ -189,31 +216,21 @@ Bounds boundsAt(const std::vector<Piece> &pieces, double scale)
     return bounds;
 }
 
-Arrangement arrange(const SheetFigure &figure, const QRectF &area)
+QRectF placed(const Label &label, const QTransform &transform, size_t place)
 {
-    Arranger arranger(area);
-    QRectF drawing;
-    for (const SheetShape &shape : figure.shapes) {
-        arranger.add(shape);
-        if (const auto *outline = std::get_if<SheetOutline>(&shape))
-            drawing = drawing.isNull() ? outline->path.boundingRect() : drawing.united(outline->path.boundingRect());
-    }
+    return label.places[place].box.translated(transform.map(label.places[place].anchor));
+}
 
-    // Notes stack in the top left corner, above the figure.
-    QRectF room = area.adjusted(Margin, Margin, -Margin, -Margin);
-    std::vector<Placed> notes;
-    for (const SheetShape &shape : figure.shapes) {
-        if (const auto *note = std::get_if<SheetNote>(&shape)) {
-            QString text = note->text;
-            const QSizeF size = arranger.sizeOf(text);
-            notes.push_back({QRectF(room.topLeft(), size), text});
-            room.setTop(room.top() + size.height() + LabelGap);
-        }
-    }
+QRectF placed(const Label &label, const QTransform &transform) { return placed(label, transform, label.chosen); }
 
-    // The largest scale at which the drawing and its labels fit the room.
+// The largest scale at which the drawing and its labels fit the room, centred in it.
+QTransform fit(const Arranger &arranger, const QRectF &drawing, const QRectF &room)
+{
+    std::vector<Piece> pieces = arranger.pieces;
+    for (const Label &label : arranger.labels)
+        pieces.push_back(label.place());
     const auto fits = [&](double scale) {
-        const Bounds bounds = boundsAt(arranger.pieces, scale);
+        const Bounds bounds = boundsAt(pieces, scale);
         return bounds.right - bounds.left <= room.width() && bounds.bottom - bounds.top <= room.height();
     };
     double most = 1;
@@ -232,13 +249,82 @@ Arrangement arrange(const SheetFigure &figure, const QRectF &area)
         // Labels too long for the room: the figure keeps a readable size and the rest is clipped.
         scale = std::max(least, scale * 0.2);
     }
-    const Bounds bounds = boundsAt(arranger.pieces, scale);
+    const Bounds bounds = boundsAt(pieces, scale);
     const QPointF shift = room.center() - QPointF(bounds.left + bounds.right, bounds.top + bounds.bottom) / 2;
+    return QTransform(scale, 0, 0, -scale, shift.x(), shift.y());
+}
 
-    Arrangement arrangement{QTransform(scale, 0, 0, -scale, shift.x(), shift.y()), {}};
+bool crosses(const QRectF &box, const QLineF &line)
+{
+    if (box.contains(line.p1()) || box.contains(line.p2()))
+        return true;
+    const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
+    for (int i = 0; i < 4; ++i)
+        if (line.intersects(QLineF(corners[i], corners[(i + 1) % 4]), nullptr) == QLineF::BoundedIntersection)
+            return true;
+    return false;
+}
+
+// Moves each label whose box crosses a drawn edge or an earlier label to its
+// first place clear of both, if it has one; whether any moved.
+bool movedClear(std::vector<Label> &labels, const SheetFigure &figure, const QTransform &transform)
+{
+    std::vector<QLineF> edges;
+    for (const SheetShape &shape : figure.shapes) {
+        if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line != SheetLine::Guide)
+            for (const QPolygonF &polygon : transform.map(outline->path).toSubpathPolygons())
+                for (qsizetype i = 1; i < polygon.size(); ++i)
+                    edges.emplace_back(polygon[i - 1], polygon[i]);
+    }
+    std::vector<QRectF> taken;
+    const auto blocked = [&](const QRectF &box) {
+        return std::any_of(edges.begin(), edges.end(), [&](const QLineF &edge) { return crosses(box, edge); })
+            || std::any_of(taken.begin(), taken.end(), [&](const QRectF &other) { return other.intersects(box); });
+    };
+    bool moved = false;
+    for (Label &label : labels) {
+        for (size_t place = 1; place < label.places.size() && blocked(placed(label, transform)); ++place) {
+            if (!blocked(placed(label, transform, place))) {
+                label.chosen = place;
+                moved = true;
+            }
+        }
+        taken.push_back(placed(label, transform));
+    }
+    return moved;
+}
+
+Arrangement arrange(const SheetFigure &figure, const QRectF &area)
+{
+    Arranger arranger(area);
+    QRectF drawing;
+    for (const SheetShape &shape : figure.shapes) {
+        arranger.add(shape);
+        if (const auto *outline = std::get_if<SheetOutline>(&shape))
+            drawing = drawing.isNull() ? outline->path.boundingRect() : drawing.united(outline->path.boundingRect());
+    }
+
+    // Notes stack in the top left corner, above the figure.
+    QRectF room = area.adjusted(Margin, Margin, -Margin, -Margin);
+    std::vector<Placed> notes;
+    for (const SheetShape &shape : figure.shapes) {
+        if (const auto *note = std::get_if<SheetNote>(&shape)) {
+            QString text = note->text;
+            const QSizeF size = arranger.sizeOf(text);
+            notes.push_back({QRectF(room.topLeft(), size), {text, size}});
+            room.setTop(room.top() + size.height() + LabelGap);
+        }
+    }
+
+    QTransform transform = fit(arranger, drawing, room);
+    // An angle's label that lands on an edge or on another label stands outside the angle instead.
+    if (std::any_of(arranger.labels.begin(), arranger.labels.end(), [](const Label &l) { return l.places.size() > 1; })
+        && movedClear(arranger.labels, figure, transform))
+        transform = fit(arranger, drawing, room);
+
+    Arrangement arrangement{transform, {}};
     for (const Label &label : arranger.labels)
-        arrangement.labels.push_back(
-            {label.piece.box.translated(arrangement.transform.map(label.piece.anchor)), label.text});
+        arrangement.labels.push_back({placed(label, transform), label.text});
     arrangement.labels.insert(arrangement.labels.end(), notes.begin(), notes.end());
     return arrangement;
 }
@@ -371,8 +457,13 @@ void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF
     // Labels last, each on a white ground so that no line runs through its text.
     painter.setPen(Qt::black);
     for (const Placed &label : arrangement.labels) {
-        painter.fillRect(label.box, Qt::white);
-        painter.drawText(label.box, Qt::AlignCenter | Qt::TextDontClip, label.text);
+        painter.save();
+        painter.translate(label.box.center());
+        painter.rotate(label.text.tilt);
+        const QRectF box = boxAround({}, label.text.size);
+        painter.fillRect(box, Qt::white);
+        painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, label.text.text);
+        painter.restore();
     }
     painter.restore();
 }
