@@ -138,7 +138,10 @@ public:
         m_figure.shapes.push_back(SheetAngle{vertex, start, span, false, text});
     }
 
-    void rightAngle(QPointF vertex, double start) { m_figure.shapes.push_back(SheetAngle{vertex, start, 90, true, {}}); }
+    void rightAngle(QPointF vertex, double start)
+    {
+        m_figure.shapes.push_back(SheetAngle{vertex, start, 90, true, {}});
+    }
 
     void text(QPointF at, QPointF away, const QString &text) { m_figure.shapes.push_back(SheetText{at, away, text}); }
 

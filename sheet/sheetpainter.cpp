@@ -353,8 +353,13 @@ void hatch(QPainter &painter, const QPainterPath &path)
     painter.save();
     painter.setClipPath(path, Qt::IntersectClip);
     painter.setPen(QPen(QColor(150, 150, 150), 0.8));
-    const QRectF bounds = path.boundingRect();
-    for (double x = bounds.left() - bounds.height(); x < bounds.right(); x += HatchSpacing)
+    // Only where the hatching can show, and never more lines than a page could hold.
+    const QPaintDevice *device = painter.device();
+    const QRectF onDevice =
+        painter.combinedTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    const QRectF bounds = path.boundingRect() & painter.clipBoundingRect() & onDevice;
+    const double spacing = std::max(HatchSpacing, (bounds.width() + bounds.height()) / 4000);
+    for (double x = bounds.left() - bounds.height(); x < bounds.right(); x += spacing)
         painter.drawLine(QPointF(x, bounds.bottom()), QPointF(x + bounds.height(), bounds.top()));
     painter.restore();
 }
