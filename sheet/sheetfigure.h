@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QList>
+#include <QPainterPath>
+#include <QPointF>
+#include <QString>
+
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace Zyntra {
+
+// The nineteen figure commands, each drawn by its own builder.
+enum class SheetFigureKind {
+    Rectangle,
+    Parallelogram,
+    Trapezoid,
+    Quadrilateral,
+    Annulus,
+    Trapezium,
+    EqTriangle,
+    Cube, // option 0 cube, 1 parallelepiped
+    Prism,
+    RightCyl, // option 0 cylinder, 1 frustum
+    RightCone,
+    RightPyramid,
+    CircularRing,
+    Circle,
+    CircleSection, // option 0 sector, 1 segment, 2 hollow sector
+    Ellipse,
+    Sphere,
+    RightTriangle,
+    Polygon,
+};
+inline constexpr int SheetFigureKindCount = 19;
+
+// Caption as the window shows it, without its trailing "=", ":" and blanks
+// ("a", "Theta", "Arc Length AC", "A(Area of base)"), and its value.
+using SheetValues = QList<std::pair<QString, double>>;
+
+// What the last CALCULATE of a figure window saw and answered.
+struct SheetInput {
+    SheetFigureKind figure = SheetFigureKind::Rectangle;
+    qint16 option = 0; // the option in force, as the window's intGiven
+    SheetValues given;
+    SheetValues answers;
+};
+
+// Every point below is in the figure's own units with y pointing up, and
+// every angle is in degrees, counter-clockwise from the x axis. Lengths in
+// pixels belong to the painter, which keeps them constant on the sheet.
+
+enum class SheetLine {
+    Solid,  // a visible edge
+    Hidden, // an edge behind the solid, dotted
+    Guide,  // an axis, a height or a radius to measure along, thin dash-dot
+};
+
+struct SheetOutline {
+    QPainterPath path;
+    SheetLine line = SheetLine::Solid;
+    bool hatched = false;
+};
+
+// Which side of the line from `from` to `to` a dimension stands on. For an
+// outline running counter-clockwise, Right is outside.
+enum class SheetSide { On, Left, Right };
+
+// A length written on its dimension line. Off the line, the dimension line
+// stands `reach` figure units beyond the measured points, just clear of the
+// outline, with extension lines back to them; On the line, its label
+// interrupts the line at `labelAt` of its length.
+struct SheetDimension {
+    QPointF from;
+    QPointF to;
+    SheetSide side = SheetSide::Right;
+    double reach = 0;
+    double labelAt = 0.5;
+    QString label;
+};
+
+// An angle marked by an arc at its vertex, or by a small square when right.
+struct SheetAngle {
+    QPointF vertex;
+    double start = 0;
+    double span = 90;
+    bool right = false;
+    QString label;
+};
+
+// Text at a point, pushed off it along `away` (a direction; none centres it there).
+struct SheetText {
+    QPointF at;
+    QPointF away;
+    QString text;
+};
+
+// Text about the whole sheet, written in its top left corner.
+struct SheetNote {
+    QString text;
+};
+
+using SheetShape = std::variant<SheetOutline, SheetDimension, SheetAngle, SheetText, SheetNote>;
+
+struct SheetFigure {
+    std::vector<SheetShape> shapes;
+    bool toScale = false;
+    QString description; // one sentence for a screen reader
+};
+
+// The figure of the input drawn to scale from its values; where they cannot
+// make it to scale (a missing, zero, negative or non-finite length, an angle
+// the figure cannot have, or lengths more than 50 times apart), the figure's
+// usual shape with the same labels and a "not to scale" note. Never fails.
+SheetFigure drawSheetFigure(const SheetInput &input);
+
+} // namespace Zyntra

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "sheetfigure.h"
+
+#include <QList>
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+
+class QPainter;
+
+namespace Zyntra {
+
+// Where a figure lands when painted into an area, in the painter's coordinates.
+struct SheetLayout {
+    QTransform transform;         // figure units to painter coordinates, y turned down
+    QList<QPainterPath> outlines; // each SheetOutline as painted, in the figure's order
+    QList<QRectF> labels;         // the box of every label and note
+};
+
+// The figure scaled uniformly to fill the area, leaving room for its labels, and centred.
+SheetLayout layOutSheetFigure(const SheetFigure &figure, const QRectF &area);
+
+// Black lines on white within the area: dotted hidden edges, hatched faces,
+// dimension lines with arrowheads, angle arcs and their labels. Lengths are
+// in the painter's logical pixels, so a high-resolution device stays sharp.
+void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF &area);
+
+} // namespace Zyntra

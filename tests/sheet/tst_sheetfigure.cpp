@@ -1,0 +1,493 @@
+#include "sheet/sheetfigure.h"
+#include "sheet/sheetpainter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+using namespace Zyntra;
+using Kind = SheetFigureKind;
+using Values = QHash<QString, double>;
+
+namespace {
+
+const QRectF Area(0, 0, 600, 400);
+constexpr double Pixels = 1.5;                           // how far a painted point may stray
+constexpr double Recede = 0.5 * std::numbers::sqrt2 / 2; // depth in the solids' cabinet view
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+// Lengths within 1 : spread of one another, at any magnitude.
+struct Dice {
+    QRandomGenerator &random;
+    double between(double low, double high) { return low + random.bounded(high - low); }
+    double unit = std::pow(10.0, between(-2, 3));
+    double length(double spread = 20) { return unit * std::exp(random.bounded(std::log(spread))); }
+};
+
+// The outlines as painted into Area, each as its polygons.
+struct Painted {
+    QList<QList<QPolygonF>> outlines;
+    QRectF drawn; // all but the guides
+    QPolygonF at(int outline, int part = 0) const { return outlines[outline][part]; }
+    QRectF bounds(int outline, int part = 0) const { return at(outline, part).boundingRect(); }
+};
+
+Painted paint(const SheetFigure &figure)
+{
+    const SheetLayout layout = layOutSheetFigure(figure, Area);
+    Painted painted;
+    for (const SheetShape &shape : figure.shapes) {
+        if (const auto *outline = std::get_if<SheetOutline>(&shape)) {
+            const QPainterPath &path = layout.outlines[painted.outlines.size()];
+            painted.outlines.append(path.toSubpathPolygons());
+            if (outline->line != SheetLine::Guide)
+                painted.drawn |= path.boundingRect();
+        }
+    }
+    return painted;
+}
+
+double size(QPointF v)
+{
+    return std::hypot(v.x(), v.y());
+}
+double apart(QPointF a, QPointF b)
+{
+    return size(a - b);
+}
+
+// Turned counter-clockwise as a person sees it: the sheet's y points down.
+QPointF turned(QPointF v, double degrees)
+{
+    const double c = std::cos(degrees * std::numbers::pi / 180), s = std::sin(degrees * std::numbers::pi / 180);
+    return {v.x() * c + v.y() * s, -v.x() * s + v.y() * c};
+}
+
+// How far the painted drawing strays, in pixels, from its values' proportions.
+using Stray = double (*)(const Painted &, const Values &);
+
+struct Case {
+    const char *name;
+    Kind figure;
+    qint16 option;
+    Values (*values)(Dice &); // valid values at random, as the window answers them
+    Stray stray;
+};
+
+double boxStray(const Painted &p, double width, double height)
+{
+    return std::abs(p.drawn.height() - p.drawn.width() * height / width);
+}
+
+double sectorStray(QPointF centre, QPointF start, QPointF end, double angle)
+{
+    return apart(end, centre + turned(start - centre, angle));
+}
+
+const Case Cases[] = {
+    {"rectangle", Kind::Rectangle, 0,
+     [](Dice &d) {
+         const double a = d.length(), b = d.length();
+         return Values{{"a", a}, {"b", b}, {"Diagonal", std::hypot(a, b)}};
+     },
+     [](const Painted &p, const Values &v) { return boxStray(p, v["a"], v["b"]); }},
+    {"parallelogram", Kind::Parallelogram, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"b", d.length()}, {"Theta", d.between(30, 150)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return apart(q[3], q[0] + turned((q[1] - q[0]) * v["b"] / v["a"], v["Theta"]));
+     }},
+    {"parallelogram a/h", Kind::Parallelogram, 1,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"h", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return std::abs(q[0].y() - q[3].y() - apart(q[1], q[0]) * v["h"] / v["a"]);
+     }},
+    {"trapezoid", Kind::Trapezoid, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"b", d.length()}, {"h", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         const double base = apart(q[1], q[0]);
+         return std::max(std::abs(apart(q[2], q[3]) - base * v["b"] / v["a"]),
+                         std::abs(q[0].y() - q[3].y() - base * v["h"] / v["a"]));
+     }},
+    {"quadrilateral", Kind::Quadrilateral, 0,
+     [](Dice &d) {
+         return Values{{"d1", d.length()}, {"d2", d.length()}, {"Theta", d.between(30, 150)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0); // left, bottom, right, top
+         return apart(q[3] - q[1], turned((q[2] - q[0]) * v["d2"] / v["d1"], v["Theta"]));
+     }},
+    {"annulus r1/r2", Kind::Annulus, 0,
+     [](Dice &d) {
+         const double r1 = d.length();
+         return Values{{"r1", r1}, {"r2", r1 * d.between(1.05, 20)}};
+     },
+     [](const Painted &p, const Values &v) {
+         return std::abs(p.bounds(0, 0).width() - p.bounds(0, 1).width() * v["r2"] / v["r1"]);
+     }},
+    {"annulus f/d", Kind::Annulus, 1,
+     [](Dice &d) {
+         const double f = d.length();
+         return Values{{"f", f}, {"d", f * d.between(1.05, 20)}};
+     },
+     [](const Painted &p, const Values &v) {
+         return std::abs(p.bounds(0, 0).width() - p.bounds(0, 1).width() * v["d"] / v["f"]);
+     }},
+    {"trapezium", Kind::Trapezium, 0,
+     [](Dice &d) {
+         return Values{
+             {"h", d.length(6)}, {"k", d.length(6)}, {"e", d.length(6)}, {"g", d.length(6)}, {"f", d.length(6)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0); // (0, 0), (e + g + f, 0), (e + g, k), (e, h)
+         const double scale = apart(q[1], q[0]) / (v["e"] + v["g"] + v["f"]);
+         return std::max(apart(q[3], q[0] + QPointF(v["e"], -v["h"]) * scale),
+                         apart(q[2], q[0] + QPointF(v["e"] + v["g"], -v["k"]) * scale));
+     }},
+    {"equilateral triangle", Kind::EqTriangle, 0,
+     [](Dice &d) {
+         const double a = d.length();
+         return Values{{"a", a}, {"h", a * 0.866}};
+     },
+     [](const Painted &p, const Values &) {
+         const QPolygonF q = p.at(0);
+         const double sides[] = {apart(q[0], q[1]), apart(q[1], q[2]), apart(q[2], q[0])};
+         return *std::max_element(sides, sides + 3) - *std::min_element(sides, sides + 3);
+     }},
+    {"cube", Kind::Cube, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}};
+     },
+     [](const Painted &p, const Values &) { return boxStray(p, 1, 1); }},
+    {"parallelepiped", Kind::Cube, 1,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"b", d.length()}, {"c", d.length()}};
+     },
+     [](const Painted &p, const Values &v) { return boxStray(p, v["a"] + Recede * v["b"], v["c"] + Recede * v["b"]); }},
+    {"prism", Kind::Prism, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"c", d.length()}, {"h", d.length()}};
+     },
+     [](const Painted &p, const Values &v) { return boxStray(p, v["c"] + Recede * v["h"], v["a"] + Recede * v["h"]); }},
+    {"cylinder", Kind::RightCyl, 0,
+     [](Dice &d) {
+         return Values{{"r", d.length()}, {"h", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         return boxStray(p, v["h"] + 2 * Recede * v["r"], 2 * v["r"] * std::hypot(1, Recede));
+     }},
+    {"frustum", Kind::RightCyl, 1,
+     [](Dice &d) {
+         return Values{{"r", d.length()}, {"h", d.length()}, {"k", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         // The slanted cut reaches furthest where its rim turns back.
+         const double r = v["r"], slant = (v["k"] - v["h"]) / (2 * r);
+         return boxStray(p, (v["h"] + v["k"]) / 2 + r * std::hypot(slant, Recede) + Recede * r,
+                         2 * r * std::hypot(1, Recede));
+     }},
+    {"cone", Kind::RightCone, 0,
+     [](Dice &d) {
+         const double r = d.length(), h = d.length();
+         return Values{{"r", r}, {"h", h}, {"k", std::hypot(r, h)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const double r = v["r"];
+         return boxStray(p, 2 * r * std::hypot(1, Recede), std::max(v["h"], Recede * r) + Recede * r);
+     }},
+    {"pyramid", Kind::RightPyramid, 0,
+     [](Dice &d) {
+         const double h = d.length();
+         return Values{{"A(Area of base)", d.length()},
+                       {"P (Perimeter of base)", d.length()},
+                       {"h", h},
+                       {"k", h * d.between(1.05, 20)}};
+     },
+     [](const Painted &p, const Values &v) {
+         // The apex, the corner of five edges, stands above the middle of the
+         // base, whose front side (lowest on the sheet) is 2 m tan 36°.
+         QPolygonF corners;
+         QList<int> edges;
+         for (int outline : {0, 1}) {
+             for (const QPolygonF &edge : p.outlines[outline]) {
+                 for (const QPointF &point : edge) {
+                     const auto known = std::find_if(corners.begin(), corners.end(),
+                                                     [&](QPointF c) { return apart(c, point) < 1e-6; });
+                     if (known == corners.end()) {
+                         corners.append(point);
+                         edges.append(1);
+                     } else {
+                         ++edges[known - corners.begin()];
+                     }
+                 }
+             }
+         }
+         const qsizetype apex = edges.indexOf(5);
+         if (corners.size() != 6 || apex < 0)
+             return Inf;
+         const QPointF top = corners.takeAt(apex);
+         QPointF middle;
+         for (const QPointF &corner : corners)
+             middle += corner / 5;
+         std::sort(corners.begin(), corners.end(), [](QPointF a, QPointF b) { return a.y() > b.y(); });
+         const double apothem = std::sqrt(v["k"] * v["k"] - v["h"] * v["h"]);
+         return std::abs(middle.y() - top.y()
+                         - apart(corners[0], corners[1]) * v["h"] / (2 * apothem * std::tan(std::numbers::pi / 5)));
+     }},
+    {"circular ring", Kind::CircularRing, 0,
+     [](Dice &d) {
+         const double r = d.length();
+         return Values{{"r", r}, {"R", r * d.between(1, 20)}};
+     },
+     [](const Painted &p, const Values &v) {
+         return std::abs(apart(p.bounds(1, 0).center(), p.bounds(1, 1).center())
+                         - p.bounds(1, 1).width() * v["R"] / v["r"]);
+     }},
+    {"circle", Kind::Circle, 0,
+     [](Dice &d) {
+         const double r = d.length();
+         return Values{{"Radius", r}, {"Diameter", 2 * r}};
+     },
+     [](const Painted &p, const Values &) { return boxStray(p, 1, 1); }},
+    {"sector", Kind::CircleSection, 0,
+     [](Dice &d) {
+         return Values{{"Radius", d.length()}, {"Degrees", d.between(20, 340)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return sectorStray(q[0], q[1], q[q.size() - 2], v["Degrees"]);
+     }},
+    {"segment", Kind::CircleSection, 1,
+     [](Dice &d) {
+         return Values{{"Radius", d.length()}, {"Degrees", d.between(20, 340)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return sectorStray(p.bounds(1).center(), q[0], q[q.size() - 2], v["Degrees"]);
+     }},
+    {"hollow sector", Kind::CircleSection, 2,
+     [](Dice &d) {
+         const double r1 = d.length();
+         return Values{{"r1", r1}, {"r2", r1 / d.between(1.05, 20)}, {"Degrees", d.between(20, 340)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPointF centre = p.at(1, 0)[0], d = p.at(1, 0)[1], c = p.at(1, 1)[1];
+         return std::max(sectorStray(centre, d, c, v["Degrees"]),
+                         std::abs(apart(p.at(0)[0], centre) - apart(d, centre) * v["r1"] / v["r2"]));
+     }},
+    {"ellipse", Kind::Ellipse, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"b", d.length()}};
+     },
+     [](const Painted &p, const Values &v) { return boxStray(p, v["a"], v["b"]); }},
+    {"sphere", Kind::Sphere, 0,
+     [](Dice &d) {
+         const double r = d.length();
+         return Values{{"Radius", r}, {"Diameter", 2 * r}};
+     },
+     [](const Painted &p, const Values &) { return std::abs(p.bounds(0).width() - p.bounds(0).height()); }},
+    {"right triangle", Kind::RightTriangle, 0,
+     [](Dice &d) {
+         const double a = d.length(), b = d.length(), angle = std::atan2(a, b) * 180 / std::numbers::pi;
+         return Values{{"a", a}, {"b", b}, {"c", std::hypot(a, b)}, {"A", angle}, {"B", 90 - angle}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return std::abs(apart(q[2], q[0]) - apart(q[1], q[0]) * v["a"] / v["b"]);
+     }},
+    {"regular polygons", Kind::Polygon, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}};
+     },
+     [](const Painted &p, const Values &) {
+         const double side = apart(p.at(0)[0], p.at(0)[1]);
+         double stray = 0;
+         for (const QList<QPolygonF> &polygon : p.outlines)
+             for (int i = 1; i < polygon[0].size(); ++i)
+                 stray = std::max(stray, std::abs(apart(polygon[0][i], polygon[0][i - 1]) - side));
+         return p.outlines.size() == 10 ? stray : Inf;
+     }},
+};
+
+SheetInput inputOf(const Case &figure, const Values &values)
+{
+    SheetValues answers;
+    for (auto value = values.begin(); value != values.end(); ++value)
+        answers.append({value.key(), value.value()});
+    return {figure.figure, figure.option, answers, answers};
+}
+
+QString shown(const Values &values)
+{
+    QStringList texts;
+    for (auto value = values.begin(); value != values.end(); ++value)
+        texts.append(QStringLiteral("%1=%2").arg(value.key()).arg(value.value(), 0, 'g', 17));
+    return texts.join(u' ');
+}
+
+bool finite(const QRectF &box)
+{
+    return std::isfinite(box.left()) && std::isfinite(box.top()) && std::isfinite(box.width())
+           && std::isfinite(box.height());
+}
+
+} // namespace
+
+class TestSheetFigure : public QObject {
+    Q_OBJECT
+private slots:
+    void paintedProportionsFollowTheValues_data();
+    void paintedProportionsFollowTheValues();
+    void valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data();
+    void valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale();
+    void paintsBlackLinesOnlyWithinTheArea_data();
+    void paintsBlackLinesOnlyWithinTheArea();
+};
+
+void TestSheetFigure::paintedProportionsFollowTheValues_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(Cases)); ++i)
+        QTest::newRow(Cases[i].name) << i;
+}
+
+void TestSheetFigure::paintedProportionsFollowTheValues()
+{
+    QFETCH(int, index);
+    const Case &figure = Cases[index];
+    QRandomGenerator random(quint32(index + 1));
+    for (int trial = 0; trial < 300; ++trial) {
+        Dice dice{random};
+        const Values values = figure.values(dice);
+        const SheetFigure drawn = drawSheetFigure(inputOf(figure, values));
+        QVERIFY2(drawn.toScale, qPrintable(shown(values)));
+        QVERIFY2(drawn.description.endsWith(QStringLiteral("drawn to scale")), qPrintable(drawn.description));
+        const double stray = figure.stray(paint(drawn), values);
+        QVERIFY2(stray <= Pixels, qPrintable(QStringLiteral("%1 px off for %2").arg(stray).arg(shown(values))));
+    }
+}
+
+void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<SheetValues>("values");
+    const auto row = [](const char *name, Kind figure, int option, const SheetValues &values) {
+        QTest::newRow(name) << int(figure) << option << values;
+    };
+    row("rectangle zero", Kind::Rectangle, 0, {{"a", 0}, {"b", 3}});
+    row("rectangle negative", Kind::Rectangle, 0, {{"a", -3}, {"b", 3}});
+    row("rectangle 1:1000", Kind::Rectangle, 0, {{"a", 1}, {"b", 1000}});
+    row("rectangle missing b", Kind::Rectangle, 0, {{"a", 3}});
+    row("rectangle NaN", Kind::Rectangle, 0, {{"a", NaN}, {"b", 3}});
+    row("rectangle infinite", Kind::Rectangle, 0, {{"a", 3}, {"b", Inf}});
+    row("rectangle too small to draw", Kind::Rectangle, 0, {{"a", 1e-200}, {"b", 2e-200}});
+    row("parallelogram flat angle", Kind::Parallelogram, 0, {{"a", 3}, {"b", 2}, {"Theta", 180}});
+    row("parallelogram sliver", Kind::Parallelogram, 0, {{"a", 30}, {"b", 1}, {"Theta", 0.5}});
+    row("quadrilateral reflex angle", Kind::Quadrilateral, 0, {{"d1", 3}, {"d2", 2}, {"Theta", 200}});
+    row("trapezoid 1:1000", Kind::Trapezoid, 0, {{"a", 1000}, {"b", 1}, {"h", 1}});
+    row("annulus inner beyond outer", Kind::Annulus, 0, {{"r1", 3}, {"r2", 2}});
+    row("trapezium negative part", Kind::Trapezium, 0, {{"h", 3}, {"k", 4}, {"e", -4}, {"g", 5}, {"f", 3}});
+    row("cube NaN", Kind::Cube, 0, {{"a", NaN}});
+    row("parallelepiped missing c", Kind::Cube, 1, {{"a", 2}, {"b", 3}});
+    row("prism infinite", Kind::Prism, 0, {{"a", 3}, {"c", -Inf}, {"h", 10}});
+    row("frustum negative", Kind::RightCyl, 1, {{"r", 1}, {"h", -4}, {"k", 2}});
+    row("cone 1:1000", Kind::RightCone, 0, {{"r", 1000}, {"h", 1}});
+    row("pyramid slant below height", Kind::RightPyramid, 0,
+        {{"A(Area of base)", 16}, {"P (Perimeter of base)", 16}, {"h", 5}, {"k", 3}});
+    row("ring section beyond ring", Kind::CircularRing, 0, {{"r", 5}, {"R", 1}});
+    row("circle nothing", Kind::Circle, 0, {});
+    row("sector beyond a turn", Kind::CircleSection, 0, {{"Radius", 3}, {"Degrees", 400}});
+    row("segment of no angle", Kind::CircleSection, 1, {{"Radius", 3}, {"Degrees", 0}});
+    row("hollow sector inner beyond outer", Kind::CircleSection, 2, {{"r1", 2}, {"r2", 3}, {"Degrees", 90}});
+    row("ellipse 1:1000", Kind::Ellipse, 0, {{"a", 1}, {"b", 1000}});
+    row("sphere negative", Kind::Sphere, 0, {{"Radius", -1}, {"Diameter", -2}});
+    row("right triangle of a right angle A", Kind::RightTriangle, 0,
+        {{"a", 3}, {"b", 4}, {"c", 5}, {"A", 90}, {"B", 0}});
+    row("right triangle sides disagree", Kind::RightTriangle, 0,
+        {{"a", 3}, {"b", 4}, {"c", 9}, {"A", 36.87}, {"B", 53.13}});
+    row("polygons NaN", Kind::Polygon, 0, {{"a", NaN}});
+}
+
+void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale()
+{
+    QFETCH(int, figure);
+    QFETCH(int, option);
+    QFETCH(SheetValues, values);
+    const SheetFigure drawn = drawSheetFigure({Kind(figure), qint16(option), values, values});
+    QVERIFY(!drawn.toScale);
+    QVERIFY2(drawn.description.endsWith(QStringLiteral("not to scale")), qPrintable(drawn.description));
+    QVERIFY(std::any_of(drawn.shapes.begin(), drawn.shapes.end(), [](const SheetShape &shape) {
+        const auto *note = std::get_if<SheetNote>(&shape);
+        return note && note->text == QStringLiteral("not to scale");
+    }));
+    const SheetLayout layout = layOutSheetFigure(drawn, Area);
+    QVERIFY(!layout.outlines.isEmpty());
+    QVERIFY(layout.outlines[0].boundingRect().width() > 10 && layout.outlines[0].boundingRect().height() > 10);
+    for (const QPainterPath &outline : layout.outlines)
+        QVERIFY(finite(outline.boundingRect()));
+    for (const QRectF &label : layout.labels)
+        QVERIFY(finite(label));
+}
+
+void TestSheetFigure::paintsBlackLinesOnlyWithinTheArea_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("pixelRatio");
+    for (int i = 0; i < int(std::size(Cases)); ++i)
+        for (const int ratio : {1, 2})
+            QTest::addRow("%s @%dx", Cases[i].name, ratio) << i << ratio;
+}
+
+void TestSheetFigure::paintsBlackLinesOnlyWithinTheArea()
+{
+    QFETCH(int, index);
+    QFETCH(int, pixelRatio);
+    QRandomGenerator random(7);
+    Dice dice{random};
+    const SheetFigure drawn = drawSheetFigure(inputOf(Cases[index], Cases[index].values(dice)));
+    const QRectF area(40, 30, 600, 400);
+    const QColor around(0, 128, 255);
+    QImage image(QSize(680, 460) * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(around);
+    QPainter painter(&image);
+    paintSheetFigure(painter, drawn, area);
+    painter.end();
+
+    int black = 0;
+    int strayed = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (area.contains(QPointF(x + 0.5, y + 0.5) / pixelRatio))
+                black += pixel.lightness() < 60;
+            else
+                strayed += pixel != around;
+        }
+    }
+    QVERIFY2(black > 200 * pixelRatio, qPrintable(QString::number(black)));
+    QCOMPARE(strayed, 0);
+    for (const QRectF &label : layOutSheetFigure(drawn, area).labels)
+        QVERIFY2(
+            area.contains(label),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())));
+}
+
+QTEST_MAIN(TestSheetFigure)
+#include "tst_sheetfigure.moc"
