@@ -4,6 +4,7 @@
 #include "controls/globalsubs.h"
 #include "shell/clientarea.h"
 #include "shell/figurecommands.h"
+#include "shell/sheetwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,6 +125,44 @@ BENCHMARK(calculateClick)
     ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
     ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
     ->ArgNames({"3d", "index", "first"})
+    ->Unit(benchmark::kMicrosecond);
+
+// The calculation sheet of each figure after a CALCULATE: with open:1 opened
+// afresh (built, filled from the figure, drawn and rendered whole), with
+// open:0 brought up to date and rendered again, as after every CALCULATE.
+static void calculationSheet(benchmark::State &state)
+{
+    labelFigure(state);
+    const bool open = state.range(2) != 0;
+    QPushButton *calculate = readyToCalculate(state);
+    if (!calculate) {
+        state.SkipWithError("this figure has no window");
+        return;
+    }
+    calculate->click();
+    MDIMain *program = benchProgram();
+    program->mnuCalculationSheet_Click();
+    for (auto _ : state) {
+        if (open) {
+            state.PauseTiming();
+            program->sheetWindow()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            state.ResumeTiming();
+            program->mnuCalculationSheet_Click();
+        } else {
+            program->sheetWindow()->refresh();
+        }
+        // Everything drawn, as a screen would show it.
+        benchmark::DoNotOptimize(program->sheetWindow()->grab());
+    }
+    program->sheetWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(calculationSheet)
+    ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
+    ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->ArgNames({"3d", "index", "open"})
+    ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);
 
 // Ctrl+V into the polygon's side field, emptied before each paste, until the

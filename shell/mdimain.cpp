@@ -8,6 +8,7 @@
 #include "entry/term.h"
 #include "frmabout.h"
 #include "polygon/frmpolygon.h"
+#include "sheetwindow.h"
 #include "solids/frmsphere.h"
 #include "triangle/frmgeometry.h"
 #include "usersettings.h"
@@ -38,6 +39,25 @@ FigureWindow *createFigureWindow(FigureTarget target)
         return new frmCircle;
     }
     return nullptr;
+}
+
+// The drawing of the calculation sheet for a figure command.
+SheetFigureKind sheetFigureKind(const FigureCommand &command)
+{
+    switch (command.target) {
+    case FigureTarget::Square:
+        return SheetFigureKind(command.mode); // the workbench's modes come first, in order
+    case FigureTarget::Circle:
+        return std::array{SheetFigureKind::Circle, SheetFigureKind::CircleSection,
+                          SheetFigureKind::Ellipse}[size_t(std::clamp<int>(command.mode, 0, 2))];
+    case FigureTarget::Sphere:
+        return SheetFigureKind::Sphere;
+    case FigureTarget::Geometry:
+        return SheetFigureKind::RightTriangle;
+    case FigureTarget::Polygon:
+        return SheetFigureKind::Polygon;
+    }
+    return SheetFigureKind::Rectangle;
 }
 
 } // namespace
@@ -101,6 +121,11 @@ void MDIMain::createMenus()
     exact->setCheckable(true);
     exact->setChecked(exactConstants());
     connect(exact, &QAction::toggled, this, &MDIMain::mnuExactConstants_Click);
+    QAction *sheet =
+        geometry->addAction(QStringLiteral("Calculation Sheet"), this, &MDIMain::mnuCalculationSheet_Click);
+    sheet->setObjectName(QStringLiteral("mnuCalculationSheet"));
+    // Ctrl+Shift+K is free in the common desktops and programs.
+    sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -114,6 +139,20 @@ void MDIMain::mnuExactConstants_Click(bool exact)
     UserSettings::setExactConstants(exact);
     for (FigureWindow *window : m_client->figureWindows())
         window->recalculate();
+}
+
+void MDIMain::mnuCalculationSheet_Click()
+{
+    if (!m_sheet) {
+        m_sheet = new SheetWindow(this);
+        m_sheet->setAttribute(Qt::WA_DeleteOnClose);
+        const auto windows = m_client->figureWindows();
+        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figureKind);
+        m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    m_sheet->show();
+    m_sheet->raise();
+    m_sheet->activateWindow();
 }
 
 void MDIMain::mnuFileItem_Click(qint16 index)
@@ -152,8 +191,14 @@ void MDIMain::runFigureCommand(const FigureCommand &command)
         intSquareMode = command.mode;
     else if (command.target == FigureTarget::Circle)
         intCircleMode = command.mode;
-    if (FigureWindow *window = createFigureWindow(command.target))
-        placeAndShow(window);
+    FigureWindow *window = createFigureWindow(command.target);
+    if (!window)
+        return;
+    placeAndShow(window);
+    m_figureKind = sheetFigureKind(command);
+    connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
+    if (m_sheet)
+        m_sheet->follow(window, m_figureKind);
 }
 
 void MDIMain::placeAndShow(FigureWindow *window)
@@ -167,6 +212,8 @@ void MDIMain::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_about)
         m_about->close();
+    if (m_sheet)
+        m_sheet->close();
     if (m_splash)
         m_splash->hide();
     QCoreApplication::quit();

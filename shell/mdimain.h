@@ -2,6 +2,7 @@
 
 #include "figurecommands.h"
 #include "frmabout.h"
+#include "sheetwindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,9 +26,12 @@ public:
     // Described constants or exact ones; kept for the next run, and the
     // open figure's answers follow at once.
     void mnuExactConstants_Click(bool exact);
+    // Opens the calculation sheet beside the main window, following the open figure.
+    void mnuCalculationSheet_Click();
 
     ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }
+    SheetWindow *sheetWindow() const { return m_sheet; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -41,6 +45,8 @@ private:
     QWidget *m_splash;
     ClientArea *m_client;
     QPointer<frmAbout> m_about;
+    QPointer<SheetWindow> m_sheet;
+    SheetFigureKind m_figureKind = SheetFigureKind::Rectangle; // of the open figure window
 };
 
 // Where a figure window of the given main window size goes, in pixels:

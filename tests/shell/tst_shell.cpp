@@ -116,7 +116,7 @@ void TestShell::menuBarHasFileGeometryHelp()
     QStringList submenus;
     for (QAction *action : geometry->actions())
         submenus << action->text();
-    QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects", "", "Exact Constants"}));
+    QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects", "", "Exact Constants", "Calculation Sheet"}));
 }
 
 void TestShell::figureCommandWritesItsMode_data()

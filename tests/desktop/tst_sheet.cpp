@@ -1,0 +1,144 @@
+#include "everywindow.h"
+
+#include "controls/answerlabel.h"
+#include "shell/sheetwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Zyntra;
+
+// The calculation sheet follows the open figure through its calculations,
+// draws it, and keeps it as text, PDF, SVG or PNG.
+class TestSheet : public QObject, private WindowView<FigureWindow> {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        startProgram();
+        m_program->main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    }
+    void cleanup() { closeProgram(); }
+
+    void sheetFollowsEveryFigure_data();
+    void sheetFollowsEveryFigure();
+    void sheetKeepsTheCalculation();
+    void showWorkingOpensTheSheet();
+
+private:
+    SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
+    void typeTwoInEveryField()
+    {
+        for (QLineEdit *field : m_window->findChildren<QLineEdit *>())
+            if (field->isVisible() && field->isEnabled() && field->text().isEmpty())
+                QTest::keyClicks(field, QStringLiteral("2"));
+    }
+};
+
+void TestSheet::sheetFollowsEveryFigure_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    for (const QString &item : everyFigureCommand())
+        QTest::newRow(qPrintable(item)) << item;
+}
+
+void TestSheet::sheetFollowsEveryFigure()
+{
+    QFETCH(QString, menuItem);
+    QTest::keyClick(m_program->main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(sheet() && sheet()->isVisible());
+    QVERIFY(open(menuItem));
+    auto *picture = sheet()->findChild<SheetPicture *>(QStringLiteral("picSheet"));
+    QVERIFY(picture);
+    QTRY_VERIFY(!picture->figure()); // a fresh figure: nothing to show yet
+    const auto options = m_window->findChildren<QRadioButton *>();
+    for (int round = 0; round <= int(options.size()); ++round) {
+        if (round > 0) {
+            if (!options[round - 1]->isVisible())
+                continue;
+            clickOption(options[round - 1]);
+        }
+        typeTwoInEveryField();
+        calculate();
+        QTRY_VERIFY2(picture->figure(), qPrintable(sheet()->sheetText()));
+        QCOMPARE(sheet()->findChild<QLabel *>(QStringLiteral("lblSheetTitle"))->text(), m_window->figureName());
+        QCOMPARE(sheet()->sheetText(), m_window->calculationText());
+        const QString described = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+        QVERIFY2(described.contains(QStringLiteral("to scale")), qPrintable(described));
+    }
+    QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+    QTRY_VERIFY(!picture->figure());
+    QVERIFY(sheet()->sheetText().isEmpty());
+}
+
+void TestSheet::sheetKeepsTheCalculation()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtGivenValue(0)")), QStringLiteral("3"));
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtGivenValue(1)")), QStringLiteral("8"));
+    calculate();
+    m_program->main()->mnuCalculationSheet_Click();
+    QVERIFY(QTest::qWaitForWindowActive(sheet()));
+    QApplication::clipboard()->clear();
+    QApplication::setActiveWindow(sheet()); // offscreen leaves the activation with the main window
+    QTest::keyClick(sheet(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), m_window->calculationText());
+
+    QTemporaryDir folder;
+    QString error;
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY2(sheet()->saveTo(pdf, &error), qPrintable(error));
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.read(5) == "%PDF-");
+    written.close();
+    QVERIFY2(sheet()->saveTo(folder.filePath(QStringLiteral("sheet.svg")), &error), qPrintable(error));
+    QVERIFY(QSvgRenderer(folder.filePath(QStringLiteral("sheet.svg"))).isValid());
+    QVERIFY2(sheet()->saveTo(folder.filePath(QStringLiteral("sheet.PNG")), &error), qPrintable(error));
+    const QImage png(folder.filePath(QStringLiteral("sheet.PNG")));
+    QVERIFY(!png.isNull() && png.height() > png.width());
+
+    // A failed write says why and leaves what was there.
+    const QString kept = folder.filePath(QStringLiteral("kept.txt"));
+    QFile old(kept);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QVERIFY(!sheet()->saveTo(kept, &error));
+    QVERIFY(error.contains(QStringLiteral(".pdf")));
+    QVERIFY(!sheet()->saveTo(folder.filePath(QStringLiteral("no such folder/sheet.pdf")), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+    QVERIFY2(sheet()->saveTo(pdf, &error), qPrintable(error)); // an agreed replacement
+}
+
+void TestSheet::showWorkingOpensTheSheet()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(9)")));
+    typeTwoInEveryField();
+    calculate();
+    auto *answer = control<AnswerLabel>(QStringLiteral("lblAnswer(3)"));
+    QTimer::singleShot(0, this, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+            if (action->text() == QLatin1String("Show working"))
+                action->trigger();
+        if (menu)
+            menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(answer, &event);
+    QVERIFY(sheet() && sheet()->isVisible());
+    QVERIFY(sheet()->findChild<QLabel *>(QStringLiteral("lblSheetText"))->text().contains(answer->workingText()));
+}
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"
