@@ -68,12 +68,17 @@ AnswerLabel::AnswerLabel(const QString &text, QWidget *parent)
     setCursor(Qt::IBeamCursor);
 }
 
-void AnswerLabel::setQuantity(const QString &caption)
+QString quantityOf(const QString &caption)
 {
     QString quantity = caption.trimmed();
     while (quantity.endsWith(u'=') || quantity.endsWith(u':'))
         quantity = quantity.chopped(1).trimmed();
-    m_quantity = quantity;
+    return quantity;
+}
+
+void AnswerLabel::setQuantity(const QString &caption)
+{
+    m_quantity = quantityOf(caption);
     describe();
 }
 

@@ -6,6 +6,9 @@
 
 namespace Zyntra {
 
+// A caption without its trailing "=" or ":": what it names.
+QString quantityOf(const QString &caption);
+
 // A label a result is written into. Its text can be selected and copied by
 // mouse or keyboard, and Tab stops at it while it shows a value. The
 // selection machinery behind a label is costly to build and most answers

@@ -122,14 +122,6 @@ QList<Control *> inReadingOrder(const QWidget *window)
     return shown;
 }
 
-QString withoutEquals(QString caption)
-{
-    caption = caption.trimmed();
-    while (caption.endsWith(u'=') || caption.endsWith(u':'))
-        caption = caption.chopped(1).trimmed();
-    return caption;
-}
-
 } // namespace
 
 CalculationSnapshot FigureWindow::snapshot() const
@@ -147,7 +139,7 @@ CalculationSnapshot FigureWindow::snapshot() const
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
         const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
-        shot.given << CalculationLine{caption != labels.end() ? withoutEquals((*caption)->text())
+        shot.given << CalculationLine{caption != labels.end() ? quantityOf((*caption)->text())
                                                               : field->accessibleName(),
                                       field->text(), QString()};
     }
