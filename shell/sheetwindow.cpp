@@ -4,6 +4,7 @@
 #include "entry/numericentry.h"
 #include "sheet/sheetpainter.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -51,6 +52,25 @@ SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
     return input;
 }
 
+// The sheet's title is heard as its heading.
+class AccessibleSheetTitle : public QAccessibleWidget {
+public:
+    explicit AccessibleSheetTitle(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Heading)
+    {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const QLabel *>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessibleSheetTitle(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblSheetTitle"))
+        return new AccessibleSheetTitle(static_cast<QLabel *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 SheetPicture::SheetPicture(QWidget *parent)
@@ -90,6 +110,8 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_picture(new SheetPicture)
     , m_text(new QLabel)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleSheetTitle), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
     setAccessibleName(QStringLiteral("Calculation Sheet"));

@@ -70,7 +70,9 @@ void TestSheet::sheetFollowsEveryFigure()
         typeTwoInEveryField();
         calculate();
         QTRY_VERIFY2(picture->figure(), qPrintable(sheet()->sheetText()));
-        QCOMPARE(sheet()->findChild<QLabel *>(QStringLiteral("lblSheetTitle"))->text(), m_window->figureName());
+        auto *title = sheet()->findChild<QLabel *>(QStringLiteral("lblSheetTitle"));
+        QCOMPARE(title->text(), m_window->figureName());
+        QCOMPARE(QAccessible::queryAccessibleInterface(title)->role(), QAccessible::Heading);
         QCOMPARE(sheet()->sheetText(), m_window->calculationText());
         const QString described = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
         QVERIFY2(described.contains(QStringLiteral("to scale")), qPrintable(described));
