@@ -138,6 +138,8 @@ CalculationSnapshot FigureWindow::snapshot() const
     }
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
+        if (field->text().isEmpty()) // not given: the right triangle's locked fields
+            continue;
         const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
         shot.given << CalculationLine{caption != labels.end() ? quantityOf((*caption)->text())
                                                               : field->accessibleName(),

@@ -31,9 +31,9 @@ struct CalculationLine {
 };
 struct CalculationSnapshot {
     QString figure;
-    QString option;         // the option in force, as captioned; empty without options
-    qint16 optionIndex = 0; // and its index
-    QList<CalculationLine> given;
+    QString option;                 // the option in force, as captioned; empty without options
+    qint16 optionIndex = 0;         // and its index
+    QList<CalculationLine> given;   // the value fields that hold a value
     QList<CalculationLine> answers; // the answers that show a value
 };
 
