@@ -129,8 +129,8 @@ QString formatResult(double value, Pattern pattern)
         value = 0; // never reached: checked arithmetic stops before formatting
 
     // Fifteen significant digits d0.d1...d14 times ten to the exponent.
-    // to_chars ignores every locale setting; printf would write the C
-    // library's decimal separator, a comma on many desktops.
+    // to_chars ignores every locale setting; the C library's formatting
+    // would write the decimal separator of the desktop, a comma on many.
     char buffer[40];
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
