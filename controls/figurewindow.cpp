@@ -64,26 +64,42 @@ public:
     }
 };
 
+const char *const HeadingProperty = "zyntraHeading";
+
 QAccessibleInterface *accessibleFigureWindowParts(const QString &className, QObject *object)
 {
     if (className == QLatin1String(FigureWindow::staticMetaObject.className()))
         return new AccessibleFigureWindow(static_cast<FigureWindow *>(object));
-    if (className == QLatin1String(CaptionLabel::staticMetaObject.className())) {
-        auto *label = static_cast<QLabel *>(object);
-        for (QWidget *up = label->parentWidget(); up; up = up->parentWidget())
-            if (auto *window = qobject_cast<FigureWindow *>(up))
-                return window->heading() == label ? new AccessibleHeading(label) : nullptr;
-    }
+    // Every label class comes here as a QLabel on its way up the class chain.
+    if (className == QLatin1String("QLabel") && object->property(HeadingProperty).toBool())
+        return new AccessibleHeading(static_cast<QLabel *>(object));
     return nullptr;
+}
+
+void installAccessibleParts()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleFigureWindowParts), true);
+    Q_UNUSED(installed);
 }
 
 } // namespace
 
+void markAsHeading(QLabel *label)
+{
+    installAccessibleParts();
+    label->setProperty(HeadingProperty, true);
+}
+
+void FigureWindow::setHeading(QLabel *heading)
+{
+    m_heading = heading;
+    markAsHeading(heading);
+}
+
 FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSize)
     : m_formCode(formCode)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFigureWindowParts), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibleParts();
     setObjectName(name);
     // The window paints its own colour rather than carrying a palette (see
     // paintEvent).
@@ -151,12 +167,25 @@ CalculationSnapshot FigureWindow::snapshot() const
     return shot;
 }
 
-QStringList FigureWindow::answerLines() const
+QStringList CalculationSnapshot::givenLines() const
 {
     QStringList lines;
-    for (const CalculationLine &answer : snapshot().answers)
-        lines << (answer.working.isEmpty() ? answer.caption + QStringLiteral(" = ") + answer.text : answer.working);
+    for (const CalculationLine &line : given)
+        lines << line.caption + QStringLiteral(" = ") + line.text;
     return lines;
+}
+
+QStringList CalculationSnapshot::answerLines() const
+{
+    QStringList lines;
+    for (const CalculationLine &line : answers)
+        lines << (line.working.isEmpty() ? line.caption + QStringLiteral(" = ") + line.text : line.working);
+    return lines;
+}
+
+QStringList FigureWindow::answerLines() const
+{
+    return snapshot().answerLines();
 }
 
 QString FigureWindow::calculationText() const
@@ -165,9 +194,7 @@ QString FigureWindow::calculationText() const
     QStringList lines{shot.figure};
     if (!shot.option.isEmpty())
         lines << QStringLiteral("Given: ") + shot.option;
-    for (const CalculationLine &given : shot.given)
-        lines << given.caption + QStringLiteral(" = ") + given.text;
-    return (lines + answerLines()).join(u'\n');
+    return (lines + shot.givenLines() + answerLines()).join(u'\n');
 }
 
 // Queued, so that whoever listens sees the window after its own handlers ran.

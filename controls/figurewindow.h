@@ -35,6 +35,11 @@ struct CalculationSnapshot {
     qint16 optionIndex = 0;         // and its index
     QList<CalculationLine> given;   // the value fields that hold a value
     QList<CalculationLine> answers; // the answers that show a value
+
+    // "a = 3", one a given value.
+    QStringList givenLines() const;
+    // An answer's working, or "Area = 12.00" where it has none.
+    QStringList answerLines() const;
 };
 
 // A figure window: a borderless child of the main window's client area.
@@ -52,7 +57,7 @@ public:
     // The label that names the figure: the window is called by its text and
     // a screen reader hears it as a heading. A window without one is
     // called by its accessible name.
-    void setHeading(QLabel *heading) { m_heading = heading; }
+    void setHeading(QLabel *heading);
     QLabel *heading() const { return m_heading; }
     void unload();
 
@@ -155,6 +160,9 @@ private:
     QPushButton *m_calculate = nullptr;
     QMetaObject::Connection m_refocus;
 };
+
+// A screen reader hears the label as a heading.
+void markAsHeading(QLabel *label);
 
 // "txtGivenValue" and 2 make "txtGivenValue(2)".
 QString arrayName(const QString &name, int index);

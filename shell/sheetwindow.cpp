@@ -4,7 +4,6 @@
 #include "entry/numericentry.h"
 #include "sheet/sheetpainter.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -43,32 +42,18 @@ SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
     for (const CalculationLine &given : shot.given)
         if (const auto value = textToNumber(given.text))
             input.given << std::pair(given.caption, *value);
-    for (const CalculationLine &answer : shot.answers)
-        if (const auto value = textToNumber(answer.text))
-            input.answers << std::pair(answer.caption, *value);
-    for (const CalculationLine &answer : shot.answers)
-        if (const auto value = textToNumber(answer.text); value && answer.caption.contains(u' '))
-            input.answers << std::pair(answer.caption.section(u' ', -1), *value);
-    return input;
-}
-
-// The sheet's title is heard as its heading.
-class AccessibleSheetTitle : public QAccessibleWidget {
-public:
-    explicit AccessibleSheetTitle(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::Heading)
-    {}
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<const QLabel *>(widget())->text() : QAccessibleWidget::text(t);
+    SheetValues letters;
+    for (const CalculationLine &answer : shot.answers) {
+        const auto value = textToNumber(answer.text);
+        if (!value)
+            continue;
+        input.answers << std::pair(answer.caption, *value);
+        if (answer.caption.contains(u' '))
+            letters << std::pair(answer.caption.section(u' ', -1), *value);
     }
-};
-
-QAccessibleInterface *accessibleSheetTitle(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblSheetTitle"))
-        return new AccessibleSheetTitle(static_cast<QLabel *>(object));
-    return nullptr;
+    // Whole captions first: the drawing takes the first match.
+    input.answers += letters;
+    return input;
 }
 
 } // namespace
@@ -110,12 +95,11 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_picture(new SheetPicture)
     , m_text(new QLabel)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleSheetTitle), true);
-    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
     setAccessibleName(QStringLiteral("Calculation Sheet"));
     m_title->setObjectName(QStringLiteral("lblSheetTitle"));
+    markAsHeading(m_title);
     QFont titleFont = m_title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
@@ -187,10 +171,7 @@ void SheetWindow::refresh()
         m_text->setText(NothingYet);
         return;
     }
-    for (const CalculationLine &given : shot.given)
-        m_lines << given.caption + QStringLiteral(" = ") + given.text;
-    for (const CalculationLine &answer : shot.answers)
-        m_lines << (answer.working.isEmpty() ? answer.caption + QStringLiteral(" = ") + answer.text : answer.working);
+    m_lines = shot.givenLines() + shot.answerLines();
     m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_kind)), QString());
     m_text->setText(m_lines.join(u'\n'));
 }
