@@ -34,9 +34,7 @@ private:
 
 void TestCopying::init()
 {
-    startProgram();
-    m_program->main()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    startActiveProgram();
     QApplication::clipboard()->clear();
 }
 

@@ -82,9 +82,7 @@ private slots:
 
 void TestKeyboard::init()
 {
-    startProgram();
-    m_program->main()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    startActiveProgram();
 }
 
 void TestKeyboard::menusOpenWithTheirMnemonics_data()

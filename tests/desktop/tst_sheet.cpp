@@ -21,12 +21,7 @@ using namespace Zyntra;
 class TestSheet : public QObject, private WindowView<FigureWindow> {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        startProgram();
-        m_program->main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
-    }
+    void init() { startActiveProgram(); }
     void cleanup() { closeProgram(); }
 
     void sheetFollowsEveryFigure_data();

@@ -35,12 +35,6 @@ private slots:
     void exactConstantsAreTheUsersChoice();
 
 private:
-    void startActiveProgram()
-    {
-        startProgram();
-        m_program->main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
-    }
     // Types the values field by field from the first, then presses Enter.
     void calculateWith(const QStringList &values)
     {
@@ -122,8 +116,7 @@ void TestWorking::workingReachesTheUserEveryWay()
     const QString calculation = QApplication::clipboard()->text();
     QApplication::clipboard()->clear();
     // Ctrl+Shift+C anywhere in the window copies the whole calculation.
-    m_program->main()->activateWindow(); // the closed menu took the activation with it
-    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    activateProgram(); // the closed menu took the activation with it
     m_window->findChildren<QLineEdit *>().constFirst()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->text(), calculation);

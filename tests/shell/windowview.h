@@ -20,6 +20,18 @@ struct WindowView {
     Window *m_window = nullptr;
 
     void startProgram() { m_program = std::make_unique<ShellFixture>(); }
+    // The program with its main window active, as the keyboard needs it;
+    // also brings the activation back after a popup took it.
+    void activateProgram() const
+    {
+        m_program->main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    }
+    void startActiveProgram()
+    {
+        startProgram();
+        activateProgram();
+    }
     void closeProgram()
     {
         m_program.reset();
