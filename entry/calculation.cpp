@@ -142,9 +142,4 @@ Outcome runCalculation(const std::function<Outcome()> &calculation)
     }
 }
 
-QString format(Num value, Pattern pattern)
-{
-    return formatResult(value.value(), pattern);
-}
-
 } // namespace Zyntra

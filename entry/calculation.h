@@ -118,6 +118,4 @@ private:
 // that no answer is ever written from a stopped calculation.
 Outcome runCalculation(const std::function<Outcome()> &calculation);
 
-QString format(Num value, Pattern pattern);
-
 } // namespace Zyntra
