@@ -208,15 +208,28 @@ void FigureWindow::copyCalculation() const
     QGuiApplication::clipboard()->setText(calculationText());
 }
 
+bool FigureWindow::showsAnswers() const
+{
+    const auto answers = findChildren<AnswerLabel *>();
+    return std::ranges::any_of(answers,
+                               [this](const AnswerLabel *a) { return a->isVisibleTo(this) && !a->text().isEmpty(); });
+}
+
+void FigureWindow::calculate(const QStringList &fieldTexts, const Calculation &calculation)
+{
+    if (calculation(fieldTexts)) {
+        m_lastCalculation = calculation;
+        m_lastTexts = fieldTexts;
+    }
+}
+
 void FigureWindow::recalculate()
 {
-    if (!m_calculate)
+    // CLEAR and an option click empty the answers: then there is nothing to follow.
+    if (!m_lastCalculation || !showsAnswers())
         return;
-    for (const AnswerLabel *answer : findChildren<AnswerLabel *>())
-        if (answer->isVisibleTo(this) && !answer->text().isEmpty()) {
-            m_calculate->click();
-            return;
-        }
+    m_lastCalculation(m_lastTexts);
+    notifyChanged();
 }
 
 FigureWindow::~FigureWindow()
@@ -388,7 +401,6 @@ FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Tw
     buttons.calculate->setFocusPolicy(Qt::TabFocus);
     buttons.clear->setFocusPolicy(Qt::TabFocus);
     setUpKeyboard(buttons.calculate);
-    m_calculate = buttons.calculate;
     return buttons;
 }
 

@@ -78,8 +78,10 @@ public:
     QString calculationText() const;
     CalculationSnapshot snapshot() const;
     void copyCalculation() const;
-    // CALCULATE again while answers are shown, so that they follow a change
-    // of the constants in use.
+    // Redoes the calculation that wrote the answers shown, with the texts
+    // and option it read then, so that the answers follow a change of the
+    // constants or the precision; later edits of the fields play no part.
+    // Nothing happens while no answers are shown.
     void recalculate();
 
 signals:
@@ -144,6 +146,13 @@ protected:
     bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers, std::span<ValueField *const> fields,
                      const std::function<void()> &zeroAnswer = {});
 
+    // CALCULATE: runs the figure's calculation on the texts just read from
+    // its fields and shows the outcome, returning true when it wrote answers
+    // or zeros. Then the calculation, with the option it captured, and the
+    // texts are kept for recalculate().
+    using Calculation = std::function<bool(const QStringList &fieldTexts)>;
+    void calculate(const QStringList &fieldTexts, const Calculation &calculation);
+
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -157,7 +166,11 @@ private:
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
     QPointer<QLabel> m_heading;
-    QPushButton *m_calculate = nullptr;
+    bool showsAnswers() const;
+
+    // The last calculation that wrote answers, and the texts it read.
+    Calculation m_lastCalculation;
+    QStringList m_lastTexts;
     QMetaObject::Connection m_refocus;
 };
 

@@ -156,7 +156,9 @@ void frmSquare::runPhase(Mode mode)
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    showOutcome(figure.arithmetic(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+    calculate(texts, [this, arithmetic = figure.arithmetic, option = intGiven](const QStringList &given) {
+        return showOutcome(arithmetic(given, option), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+    });
 }
 
 void frmSquare::applyLayout(const Layout &layout)
