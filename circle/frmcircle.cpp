@@ -197,10 +197,7 @@ void frmCircle::txtGivenValue_KeyPress(int index, qint16 &keyAscii)
 
 void frmCircle::cmdCalculate_Click()
 {
-    QStringList texts;
-    for (const ValueField *field : txtGivenValue)
-        texts << field->text();
-    calculate(texts, [this, option = intGiven](const QStringList &given) {
+    calculate(txtGivenValue, [this, option = intGiven](const QStringList &given) {
         return showOutcome(calculateCircleFamily(given, intCircleMode, option, pi), lblAnswer, txtGivenValue,
                            [this] { ZeroAnswer(); });
     });

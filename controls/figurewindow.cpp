@@ -154,12 +154,12 @@ CalculationSnapshot FigureWindow::snapshot() const
     }
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
-        if (field->text().isEmpty()) // not given: the right triangle's locked fields
+        const QString text = givenText(field);
+        if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
         const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
-        shot.given << CalculationLine{caption != labels.end() ? quantityOf((*caption)->text())
-                                                              : field->accessibleName(),
-                                      field->text(), QString()};
+        shot.given << CalculationLine{
+            caption != labels.end() ? quantityOf((*caption)->text()) : field->accessibleName(), text, QString()};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
@@ -215,12 +215,22 @@ bool FigureWindow::showsAnswers() const
                                [this](const AnswerLabel *a) { return a->isVisibleTo(this) && !a->text().isEmpty(); });
 }
 
-void FigureWindow::calculate(const QStringList &fieldTexts, const Calculation &calculation)
+void FigureWindow::calculate(std::span<ValueField *const> fields, const Calculation &calculation)
 {
-    if (calculation(fieldTexts)) {
+    QStringList texts;
+    for (const ValueField *field : fields)
+        texts << field->text();
+    if (calculation(texts)) {
         m_lastCalculation = calculation;
-        m_lastTexts = fieldTexts;
+        m_lastFields = QList<const ValueField *>(fields.begin(), fields.end());
+        m_lastTexts = texts;
     }
+}
+
+QString FigureWindow::givenText(const ValueField *field) const
+{
+    const qsizetype index = m_lastFields.indexOf(field);
+    return index >= 0 && showsAnswers() ? m_lastTexts.value(index) : field->text();
 }
 
 void FigureWindow::recalculate()

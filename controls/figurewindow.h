@@ -146,12 +146,13 @@ protected:
     bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers, std::span<ValueField *const> fields,
                      const std::function<void()> &zeroAnswer = {});
 
-    // CALCULATE: runs the figure's calculation on the texts just read from
-    // its fields and shows the outcome, returning true when it wrote answers
-    // or zeros. Then the calculation, with the option it captured, and the
-    // texts are kept for recalculate().
+    // CALCULATE: reads the texts of the value fields, by index, and hands
+    // them to the figure's calculation, which shows the outcome and returns
+    // true when it wrote answers or zeros. Then the calculation, with the
+    // option it captured, and the texts are kept: recalculate() repeats
+    // them, and the snapshot gives them as the values the answers came from.
     using Calculation = std::function<bool(const QStringList &fieldTexts)>;
-    void calculate(const QStringList &fieldTexts, const Calculation &calculation);
+    void calculate(std::span<ValueField *const> fields, const Calculation &calculation);
 
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -161,15 +162,17 @@ private:
     // the focus back on the field to mend.
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
+    bool showsAnswers() const;
+    // The text the shown answers came from, or the field's own while none are shown.
+    QString givenText(const ValueField *field) const;
 
     qint16 m_formCode;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
     QPointer<QLabel> m_heading;
-    bool showsAnswers() const;
-
-    // The last calculation that wrote answers, and the texts it read.
+    // The last calculation that wrote answers, and the fields and texts it read.
     Calculation m_lastCalculation;
+    QList<const ValueField *> m_lastFields;
     QStringList m_lastTexts;
     QMetaObject::Connection m_refocus;
 };

@@ -91,7 +91,7 @@ void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmPolygon::cmdCalculate_Click()
 {
-    calculate({m_side->text()}, [this](const QStringList &texts) {
+    calculate({&m_side, 1}, [this](const QStringList &texts) {
         return showOutcome(calculatePolygonAreas(texts, 0), m_answers, {&m_side, 1});
     });
 }

@@ -119,7 +119,7 @@ void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmSphere::cmdCalculate_Click()
 {
-    calculate({m_given->text()}, [this, option = intGiven](const QStringList &texts) {
+    calculate({&m_given, 1}, [this, option = intGiven](const QStringList &texts) {
         return showOutcome(calculateSphere(texts, option), m_answers, {&m_given, 1});
     });
 }

@@ -169,10 +169,7 @@ void frmGeometry::cmdCalculate_Click()
 
 void frmGeometry::RtTriangle()
 {
-    QStringList texts;
-    for (ValueField *field : m_inputs)
-        texts << field->text();
-    calculate(texts, [this](const QStringList &given) {
+    calculate(m_inputs, [this](const QStringList &given) {
         const Outcome outcome = calculateRtTriangle(given, 0);
         if (!showOutcome(outcome, m_answers, m_inputs))
             return false;

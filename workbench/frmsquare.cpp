@@ -153,10 +153,7 @@ void frmSquare::runPhase(Mode mode)
     }
     if (!figure.arithmetic)
         return;
-    QStringList texts;
-    for (const ValueField *field : txtGivenValue)
-        texts << field->text();
-    calculate(texts, [this, arithmetic = figure.arithmetic, option = intGiven](const QStringList &given) {
+    calculate(txtGivenValue, [this, arithmetic = figure.arithmetic, option = intGiven](const QStringList &given) {
         return showOutcome(arithmetic(given, option), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
     });
 }

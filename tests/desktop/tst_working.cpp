@@ -268,6 +268,7 @@ void TestWorking::precisionAndConstantsRedoTheShownCalculation()
     exactItem->trigger();
     QCOMPARE(label->text(), chosen);
     QVERIFY(!m_window->warning());
+    QCOMPARE(m_window->snapshot().given.value(0).text, values.first()); // what the copy and the sheet give
 
     // Nothing to follow once CLEAR has emptied the answers.
     QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
