@@ -192,42 +192,24 @@ void TestWorking::precisionAndConstantsRedoTheShownCalculation_data()
     QTest::addColumn<QString>("described"); // as described, described constants
     QTest::addColumn<QString>("chosen");    // in the chosen precision
     QTest::addColumn<QString>("exact");     // the same with exact constants
-    QTest::newRow("annulus") << "mnuGeometryItem(6)" << QStringList{"1", "2"} << "lblAnswer(2)"
-                             << "mnuPrecisionDecimals(4)"
-                             << "9.42"
-                             << "9.4200"
-                             << "9.4248";
+    const auto row = [](const char *name, const char *menuItem, const QStringList &values, const char *answer,
+                        const char *precision, const char *described, const char *chosen, const char *exact) {
+        QTest::newRow(name) << QString::fromLatin1(menuItem) << values << QString::fromLatin1(answer)
+                            << QString::fromLatin1(precision) << QString::fromLatin1(described)
+                            << QString::fromLatin1(chosen) << QString::fromLatin1(exact);
+    };
+    row("annulus", "mnuGeometryItem(6)", {"1", "2"}, "lblAnswer(2)", "mnuPrecisionDecimals(4)", "9.42", "9.4200",
+        "9.4248");
     // Rounded to two decimals on the way only as described.
-    QTest::newRow("equilateral triangle") << "mnuGeometryItem(8)" << QStringList{"2.345"} << "lblAnswer(2)"
-                                          << "mnuPrecisionDecimals(4)"
-                                          << "2.38"
-                                          << "2.3811"
-                                          << "2.3811";
-    QTest::newRow("equilateral triangle side") << "mnuGeometryItem(8)" << QStringList{"2.345"} << "lblAnswer(0)"
-                                               << "mnuPrecisionSignificant(5)"
-                                               << "2.35"
-                                               << "2.3450"
-                                               << "2.3450";
-    QTest::newRow("circle") << "mnuGeometryItem(0)" << QStringList{"5"} << "lblAnswer(3)"
-                            << "mnuPrecisionDecimals(10)"
-                            << "78.54"
-                            << "78.5398163397"
-                            << "78.5398163397";
-    QTest::newRow("sphere") << "mnu3dGeometryItem(0)" << QStringList{"0.1"} << "lblVolume"
-                            << "mnuPrecisionSignificant(3)"
-                            << ".0"
-                            << "0.00419"
-                            << "0.00419";
-    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(4)"
-                                    << "mnuPrecisionSignificant(6)"
-                                    << "53.11"
-                                    << "53.1114"
-                                    << "53.1301";
-    QTest::newRow("polygon") << "mnuGeometryItem(9)" << QStringList{"10"} << "lblAnswer(3)"
-                             << "mnuPrecisionDecimals(0)"
-                             << "259.81"
-                             << "260"
-                             << "260";
+    row("equilateral triangle", "mnuGeometryItem(8)", {"2.345"}, "lblAnswer(2)", "mnuPrecisionDecimals(4)", "2.38",
+        "2.3811", "2.3811");
+    row("circle", "mnuGeometryItem(0)", {"5"}, "lblAnswer(3)", "mnuPrecisionDecimals(10)", "78.54", "78.5398163397",
+        "78.5398163397");
+    row("sphere", "mnu3dGeometryItem(0)", {"0.1"}, "lblVolume", "mnuPrecisionSignificant(3)", ".0", "0.00419",
+        "0.00419");
+    row("right triangle", "mnuGeometryItem(1)", {"3", "4"}, "lblanswer(4)", "mnuPrecisionSignificant(6)", "53.11",
+        "53.1114", "53.1301");
+    row("polygon", "mnuGeometryItem(9)", {"10"}, "lblAnswer(3)", "mnuPrecisionDecimals(0)", "259.81", "260", "260");
 }
 
 // The answers follow a change of precision or constants at once, from the
