@@ -197,11 +197,10 @@ void frmCircle::txtGivenValue_KeyPress(int index, qint16 &keyAscii)
 
 void frmCircle::cmdCalculate_Click()
 {
-    QStringList texts;
-    for (const ValueField *field : txtGivenValue)
-        texts << field->text();
-    showOutcome(calculateCircleFamily(texts, intCircleMode, intGiven, pi), lblAnswer, txtGivenValue,
-                [this] { ZeroAnswer(); });
+    calculate(txtGivenValue, [this, option = intGiven](const QStringList &given) {
+        return showOutcome(calculateCircleFamily(given, intCircleMode, option, pi), lblAnswer, txtGivenValue,
+                           [this] { ZeroAnswer(); });
+    });
 }
 
 void frmCircle::ZeroAnswer()

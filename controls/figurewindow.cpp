@@ -154,12 +154,12 @@ CalculationSnapshot FigureWindow::snapshot() const
     }
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
-        if (field->text().isEmpty()) // not given: the right triangle's locked fields
+        const QString text = givenText(field);
+        if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
         const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
-        shot.given << CalculationLine{caption != labels.end() ? quantityOf((*caption)->text())
-                                                              : field->accessibleName(),
-                                      field->text(), QString()};
+        shot.given << CalculationLine{
+            caption != labels.end() ? quantityOf((*caption)->text()) : field->accessibleName(), text, QString()};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
@@ -208,15 +208,38 @@ void FigureWindow::copyCalculation() const
     QGuiApplication::clipboard()->setText(calculationText());
 }
 
+bool FigureWindow::showsAnswers() const
+{
+    const auto answers = findChildren<AnswerLabel *>();
+    return std::ranges::any_of(answers,
+                               [this](const AnswerLabel *a) { return a->isVisibleTo(this) && !a->text().isEmpty(); });
+}
+
+void FigureWindow::calculate(std::span<ValueField *const> fields, const Calculation &calculation)
+{
+    QStringList texts;
+    for (const ValueField *field : fields)
+        texts << field->text();
+    if (calculation(texts)) {
+        m_lastCalculation = calculation;
+        m_lastFields = QList<const ValueField *>(fields.begin(), fields.end());
+        m_lastTexts = texts;
+    }
+}
+
+QString FigureWindow::givenText(const ValueField *field) const
+{
+    const qsizetype index = m_lastFields.indexOf(field);
+    return index >= 0 && showsAnswers() ? m_lastTexts.value(index) : field->text();
+}
+
 void FigureWindow::recalculate()
 {
-    if (!m_calculate)
+    // CLEAR and an option click empty the answers: then there is nothing to follow.
+    if (!m_lastCalculation || !showsAnswers())
         return;
-    for (const AnswerLabel *answer : findChildren<AnswerLabel *>())
-        if (answer->isVisibleTo(this) && !answer->text().isEmpty()) {
-            m_calculate->click();
-            return;
-        }
+    m_lastCalculation(m_lastTexts);
+    notifyChanged();
 }
 
 FigureWindow::~FigureWindow()
@@ -388,7 +411,6 @@ FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Tw
     buttons.calculate->setFocusPolicy(Qt::TabFocus);
     buttons.clear->setFocusPolicy(Qt::TabFocus);
     setUpKeyboard(buttons.calculate);
-    m_calculate = buttons.calculate;
     return buttons;
 }
 

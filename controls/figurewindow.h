@@ -78,8 +78,10 @@ public:
     QString calculationText() const;
     CalculationSnapshot snapshot() const;
     void copyCalculation() const;
-    // CALCULATE again while answers are shown, so that they follow a change
-    // of the constants in use.
+    // Redoes the calculation that wrote the answers shown, with the texts
+    // and option it read then, so that the answers follow a change of the
+    // constants or the precision; later edits of the fields play no part.
+    // Nothing happens while no answers are shown.
     void recalculate();
 
 signals:
@@ -144,6 +146,14 @@ protected:
     bool showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers, std::span<ValueField *const> fields,
                      const std::function<void()> &zeroAnswer = {});
 
+    // CALCULATE: reads the texts of the value fields, by index, and hands
+    // them to the figure's calculation, which shows the outcome and returns
+    // true when it wrote answers or zeros. Then the calculation, with the
+    // option it captured, and the texts are kept: recalculate() repeats
+    // them, and the snapshot gives them as the values the answers came from.
+    using Calculation = std::function<bool(const QStringList &fieldTexts)>;
+    void calculate(std::span<ValueField *const> fields, const Calculation &calculation);
+
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -152,12 +162,18 @@ private:
     // the focus back on the field to mend.
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
+    bool showsAnswers() const;
+    // The text the shown answers came from, or the field's own while none are shown.
+    QString givenText(const ValueField *field) const;
 
     qint16 m_formCode;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
     QPointer<QLabel> m_heading;
-    QPushButton *m_calculate = nullptr;
+    // The last calculation that wrote answers, and the fields and texts it read.
+    Calculation m_lastCalculation;
+    QList<const ValueField *> m_lastFields;
+    QStringList m_lastTexts;
     QMetaObject::Connection m_refocus;
 };
 

@@ -105,6 +105,8 @@ std::optional<double> textToNumber(QStringView text)
 
 namespace {
 
+Precision chosenPrecision;
+
 // Adds one unit at the last place of a decimal digit string; returns true
 // when the carry runs off the front.
 bool incrementDigits(std::string &digits)
@@ -119,69 +121,142 @@ bool incrementDigits(std::string &digits)
     return true;
 }
 
-} // namespace
+// Significant digits d0 d1 d2... of a magnitude, d0 standing at ten to the exponent.
+struct Significand {
+    std::string digits;
+    int exponent = 0;
+};
 
-QString formatResult(double value, Pattern pattern)
+Significand fifteenDigits(double magnitude)
 {
-    const int maxDecimals = pattern == Pattern::TwoOrThreeDecimals ? 3 : 2;
-    const int minDecimals = maxDecimals - 1;
-    if (!std::isfinite(value))
-        value = 0; // never reached: checked arithmetic stops before formatting
-
-    // Fifteen significant digits d0.d1...d14 times ten to the exponent.
     // to_chars ignores every locale setting; the C library's formatting
     // would write the decimal separator of the desktop, a comma on many.
     char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    std::string mantissa;
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    Significand s;
     const char *p = buffer;
     for (; *p != 'e'; ++p)
         if (*p != '.')
-            mantissa.push_back(*p);
-    int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
+            s.digits.push_back(*p);
+    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, s.exponent);
+    return s;
+}
 
-    // Place the digits around the decimal point: integer digits, then fraction.
-    std::string integerPart;
+// Keeps the first n digits, halves away from zero; a carry off the front
+// makes the next power of ten.
+void keepSignificant(Significand &s, size_t n)
+{
+    const bool roundUp = s.digits.size() > n && s.digits[n] >= '5';
+    s.digits.resize(n, '0');
+    if (roundUp && incrementDigits(s.digits)) {
+        s.digits.insert(s.digits.begin(), '1');
+        s.digits.pop_back();
+        ++s.exponent;
+    }
+}
+
+struct DecimalForm {
+    std::string integerPart; // may hold leading zeros
     std::string fraction;
-    if (exponent >= 0) {
-        const size_t integerDigits = size_t(exponent) + 1;
-        if (integerDigits >= mantissa.size()) {
-            integerPart = mantissa + std::string(integerDigits - mantissa.size(), '0');
+};
+
+DecimalForm placed(const Significand &s)
+{
+    DecimalForm form;
+    if (s.exponent >= 0) {
+        const size_t integerDigits = size_t(s.exponent) + 1;
+        if (integerDigits >= s.digits.size()) {
+            form.integerPart = s.digits + std::string(integerDigits - s.digits.size(), '0');
         } else {
-            integerPart = mantissa.substr(0, integerDigits);
-            fraction = mantissa.substr(integerDigits);
+            form.integerPart = s.digits.substr(0, integerDigits);
+            form.fraction = s.digits.substr(integerDigits);
         }
     } else {
-        fraction = std::string(size_t(-exponent - 1), '0') + mantissa;
+        form.fraction = std::string(size_t(-s.exponent - 1), '0') + s.digits;
     }
+    return form;
+}
 
-    // Round to the pattern's most decimals, halves away from zero.
-    fraction.resize(std::max(fraction.size(), size_t(maxDecimals) + 1), '0');
-    const bool roundUp = fraction[size_t(maxDecimals)] >= '5';
-    fraction.resize(size_t(maxDecimals));
-    if (roundUp && incrementDigits(fraction)) {
-        if (incrementDigits(integerPart))
-            integerPart.insert(integerPart.begin(), '1');
-    }
-    while (int(fraction.size()) > minDecimals && fraction.back() == '0')
-        fraction.pop_back();
+// Exactly `decimals` decimals, halves away from zero.
+void roundToDecimals(DecimalForm &form, size_t decimals)
+{
+    form.fraction.resize(std::max(form.fraction.size(), decimals + 1), '0');
+    const bool roundUp = form.fraction[decimals] >= '5';
+    form.fraction.resize(decimals);
+    if (roundUp && incrementDigits(form.fraction) && incrementDigits(form.integerPart))
+        form.integerPart.insert(form.integerPart.begin(), '1');
+}
 
-    const auto significant = integerPart.find_first_not_of('0');
-    if (significant == std::string::npos)
-        integerPart.clear();
-    else
-        integerPart.erase(0, significant);
-
-    const bool showsZero = integerPart.empty() && fraction.find_first_not_of('0') == std::string::npos;
+std::string composed(bool negative, DecimalForm form, bool leadingZero)
+{
+    const auto significant = form.integerPart.find_first_not_of('0');
+    form.integerPart.erase(0, significant == std::string::npos ? form.integerPart.size() : significant);
+    const bool showsZero = form.integerPart.empty() && form.fraction.find_first_not_of('0') == std::string::npos;
+    if (form.integerPart.empty() && leadingZero)
+        form.integerPart = "0";
     std::string text;
-    if (value < 0 && !showsZero)
+    if (negative && !showsZero)
         text.push_back('-');
-    text += integerPart;
-    text.push_back('.');
-    text += fraction;
-    return QString::fromLatin1(text);
+    text += form.integerPart;
+    if (!form.fraction.empty() || !leadingZero)
+        text += '.' + form.fraction;
+    return text;
+}
+
+} // namespace
+
+bool Precision::isValid() const
+{
+    switch (kind) {
+    case Kind::AsDescribed:
+        return digits == 0;
+    case Kind::Decimals:
+        return digits >= 0 && digits <= MaxDecimals;
+    case Kind::Significant:
+        return digits >= MinSignificant && digits <= MaxSignificant;
+    }
+    return false;
+}
+
+Precision answerPrecision()
+{
+    return chosenPrecision;
+}
+
+void setAnswerPrecision(Precision precision)
+{
+    chosenPrecision = precision.isValid() ? precision : Precision::asDescribed();
+}
+
+QString formatResult(double value, Pattern pattern, Precision precision)
+{
+    if (!std::isfinite(value))
+        value = 0; // never reached: checked arithmetic stops before formatting
+    if (!precision.isValid())
+        precision = Precision::asDescribed();
+    Significand digits = fifteenDigits(std::fabs(value));
+    DecimalForm form;
+    switch (precision.kind) {
+    case Precision::Kind::AsDescribed: {
+        const size_t maxDecimals = pattern == Pattern::TwoOrThreeDecimals ? 3 : 2;
+        form = placed(digits);
+        roundToDecimals(form, maxDecimals);
+        while (form.fraction.size() > maxDecimals - 1 && form.fraction.back() == '0')
+            form.fraction.pop_back();
+        return QString::fromLatin1(composed(value < 0, form, false));
+    }
+    case Precision::Kind::Decimals:
+        form = placed(digits);
+        roundToDecimals(form, size_t(precision.digits));
+        break;
+    case Precision::Kind::Significant:
+        keepSignificant(digits, size_t(precision.digits));
+        form = placed(digits);
+        // Zeros after the last significant digit say how many there are: 2.50.
+        form.fraction.resize(size_t(std::max(precision.digits - 1 - digits.exponent, 0)), '0');
+        break;
+    }
+    return QString::fromLatin1(composed(value < 0, form, true));
 }
 
 } // namespace Zyntra

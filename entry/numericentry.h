@@ -35,8 +35,35 @@ enum class Pattern {
     OneOrTwoDecimals,   // "#.0#"
 };
 
-// Result text with 15 significant digits, halves away from zero, no
-// exponent, no grouping and no leading zero before the full stop.
-QString formatResult(double value, Pattern pattern);
+// How many digits an answer shows: the figure's pattern, a fixed number of
+// decimals, or a number of significant digits.
+struct Precision {
+    enum class Kind { AsDescribed, Decimals, Significant };
+    Kind kind = Kind::AsDescribed;
+    int digits = 0; // decimals or significant digits; unused as described
+
+    static constexpr int MaxDecimals = 10;
+    static constexpr int MinSignificant = 3;
+    static constexpr int MaxSignificant = 15; // what a double holds for certain
+
+    static constexpr Precision asDescribed() { return {}; }
+    static constexpr Precision decimals(int n) { return {Kind::Decimals, n}; }
+    static constexpr Precision significant(int n) { return {Kind::Significant, n}; }
+    // Within the ranges the user can choose from.
+    bool isValid() const;
+    friend bool operator==(const Precision &, const Precision &) = default;
+};
+
+// Result text from the value's 15 significant digits, halves away from
+// zero, with no exponent, no grouping and the full stop in every locale.
+// As described it takes the pattern and has no leading zero (.50); a
+// chosen precision ignores the pattern, keeps its trailing zeros and
+// writes the leading zero (0.50).
+QString formatResult(double value, Pattern pattern, Precision precision = Precision::asDescribed());
+
+// The precision answers are shown in, program-wide; as described unless
+// the user chose another.
+Precision answerPrecision();
+void setAnswerPrecision(Precision precision);
 
 } // namespace Zyntra

@@ -64,7 +64,7 @@ Term typed(const Fields &fields, int index, const char *letter)
 
 void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
 {
-    outcome.answers[index] = formatResult(term.value(), pattern);
+    outcome.answers[index] = formatResult(term.value(), pattern, answerPrecision());
     outcome.workings[index] = term.working();
     outcome.values[index] = term.value();
 }
@@ -237,6 +237,9 @@ Term power(const Term &base, const Term &exponent)
 
 Term roundToTwoDecimals(const Term &x)
 {
+    // A precision of the user's own rounds the answers alone, never a value on the way.
+    if (answerPrecision() != Precision::asDescribed())
+        return x;
     const Num value = Fields({formatResult(x.value(), Pattern::OneOrTwoDecimals)}).number(0);
     const auto round = [](const QString &argument) { return QStringLiteral("round(%1, 2)").arg(argument); };
     const QString evaluated = x.isLeaf() ? QString() : round(x.operand());

@@ -74,7 +74,8 @@ public:
     friend Term cos(const Term &radians);
     friend Term tan(const Term &radians);
     friend Term atan(const Term &x);
-    // Rounded as "#.0#" shows it, and read back.
+    // Rounded as "#.0#" shows it, and read back; unchanged under a
+    // precision the user chose.
     friend Term roundToTwoDecimals(const Term &x);
 
     // How tightly an expression binds, so that parentheses appear exactly

@@ -91,7 +91,9 @@ void frmPolygon::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmPolygon::cmdCalculate_Click()
 {
-    showOutcome(calculatePolygonAreas({m_side->text()}, 0), m_answers, {&m_side, 1});
+    calculate({&m_side, 1}, [this](const QStringList &texts) {
+        return showOutcome(calculatePolygonAreas(texts, 0), m_answers, {&m_side, 1});
+    });
 }
 
 void frmPolygon::cmdClear_Click()

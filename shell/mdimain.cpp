@@ -14,9 +14,12 @@
 #include "usersettings.h"
 #include "workbench/frmsquare.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+
+#include <vector>
 
 namespace Zyntra {
 
@@ -60,6 +63,44 @@ SheetFigureKind sheetFigureKind(const FigureCommand &command)
     return SheetFigureKind::Rectangle;
 }
 
+// The choices of the Precision menu, in its order.
+std::vector<Precision> precisionChoices()
+{
+    std::vector<Precision> choices{Precision::asDescribed()};
+    for (int n = 0; n <= Precision::MaxDecimals; ++n)
+        choices.push_back(Precision::decimals(n));
+    for (int n = Precision::MinSignificant; n <= Precision::MaxSignificant; ++n)
+        choices.push_back(Precision::significant(n));
+    return choices;
+}
+
+QString precisionCaption(Precision precision)
+{
+    switch (precision.kind) {
+    case Precision::Kind::AsDescribed:
+        break;
+    case Precision::Kind::Decimals:
+        return precision.digits == 1 ? QStringLiteral("1 Decimal Place")
+                                     : QStringLiteral("%1 Decimal Places").arg(precision.digits);
+    case Precision::Kind::Significant:
+        return QStringLiteral("%1 Significant Digits").arg(precision.digits);
+    }
+    return QStringLiteral("As Described");
+}
+
+QString precisionItemName(Precision precision)
+{
+    switch (precision.kind) {
+    case Precision::Kind::AsDescribed:
+        break;
+    case Precision::Kind::Decimals:
+        return arrayName(QStringLiteral("mnuPrecisionDecimals"), precision.digits);
+    case Precision::Kind::Significant:
+        return arrayName(QStringLiteral("mnuPrecisionSignificant"), precision.digits);
+    }
+    return QStringLiteral("mnuPrecisionAsDescribed");
+}
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -79,6 +120,7 @@ MDIMain::MDIMain(QWidget *splash)
     setCentralWidget(m_client);
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
+    setAnswerPrecision(UserSettings::precision());
     createMenus();
     setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
     MDIForm_Load();
@@ -126,6 +168,7 @@ void MDIMain::createMenus()
     sheet->setObjectName(QStringLiteral("mnuCalculationSheet"));
     // Ctrl+Shift+K is free in the common desktops and programs.
     sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    createPrecisionMenu(geometry);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -133,10 +176,41 @@ void MDIMain::createMenus()
     about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
 }
 
+void MDIMain::createPrecisionMenu(QMenu *geometry)
+{
+    QMenu *menu = geometry->addMenu(QStringLiteral("Precision"));
+    menu->setObjectName(QStringLiteral("mnuPrecision"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const Precision &precision : precisionChoices()) {
+        // A section each: the described patterns, decimals, significant digits.
+        if (precision == Precision::decimals(0) || precision == Precision::significant(Precision::MinSignificant))
+            menu->addSeparator();
+        QAction *item = menu->addAction(precisionCaption(precision));
+        item->setObjectName(precisionItemName(precision));
+        item->setCheckable(true);
+        item->setChecked(precision == answerPrecision());
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
+    }
+}
+
 void MDIMain::mnuExactConstants_Click(bool exact)
 {
     setExactConstants(exact);
     UserSettings::setExactConstants(exact);
+    recalculateFigures();
+}
+
+void MDIMain::mnuPrecision_Click(Precision precision)
+{
+    setAnswerPrecision(precision);
+    UserSettings::setPrecision(precision);
+    recalculateFigures();
+}
+
+void MDIMain::recalculateFigures()
+{
     for (FigureWindow *window : m_client->figureWindows())
         window->recalculate();
 }

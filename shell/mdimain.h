@@ -1,11 +1,14 @@
 #pragma once
 
+#include "entry/numericentry.h"
 #include "figurecommands.h"
 #include "frmabout.h"
 #include "sheetwindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+class QMenu;
 
 namespace Zyntra {
 
@@ -26,6 +29,8 @@ public:
     // Described constants or exact ones; kept for the next run, and the
     // open figure's answers follow at once.
     void mnuExactConstants_Click(bool exact);
+    // How many digits answers show; kept and followed the same way.
+    void mnuPrecision_Click(Precision precision);
     // Opens the calculation sheet beside the main window, following the open figure.
     void mnuCalculationSheet_Click();
 
@@ -39,6 +44,8 @@ protected:
 private:
     void MDIForm_Load();
     void createMenus();
+    void createPrecisionMenu(QMenu *geometry);
+    void recalculateFigures();
     void runFigureCommand(const FigureCommand &command);
     void placeAndShow(FigureWindow *window);
 

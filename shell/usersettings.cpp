@@ -2,11 +2,14 @@
 
 #include <QSettings>
 
+#include <charconv>
+
 namespace Zyntra::UserSettings {
 
 namespace {
 
 const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
+const QString PrecisionKey = QStringLiteral("display/precision");
 
 QSettings store()
 {
@@ -25,14 +28,62 @@ bool exactConstants()
     return value == QLatin1String("true");
 }
 
-bool setExactConstants(bool exact)
+namespace {
+
+bool keep(const QString &key, const QVariant &value)
 {
     QSettings settings = store();
     if (settings.status() != QSettings::NoError)
         return false;
-    settings.setValue(ExactConstantsKey, exact);
+    settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+// "described", "decimals 2" or "significant 6": plain words a person can
+// read and mend in the file.
+const char *const DescribedWord = "described";
+const char *const DecimalsWord = "decimals ";
+const char *const SignificantWord = "significant ";
+
+} // namespace
+
+bool setExactConstants(bool exact)
+{
+    return keep(ExactConstantsKey, exact);
+}
+
+Precision precision()
+{
+    const QSettings settings = store();
+    if (settings.status() != QSettings::NoError)
+        return Precision::asDescribed();
+    const QByteArray value = settings.value(PrecisionKey).toString().toLatin1();
+    for (const auto &[word, kind] : {std::pair(DecimalsWord, Precision::Kind::Decimals),
+                                     std::pair(SignificantWord, Precision::Kind::Significant)}) {
+        if (!value.startsWith(word))
+            continue;
+        const char *first = value.constData() + qstrlen(word);
+        const char *last = value.constData() + value.size();
+        Precision chosen{kind, -1};
+        const auto [end, error] = std::from_chars(first, last, chosen.digits);
+        if (error == std::errc() && end == last && chosen.isValid())
+            return chosen;
+    }
+    // Anything else, hand-edited or damaged, is the default.
+    return Precision::asDescribed();
+}
+
+bool setPrecision(Precision precision)
+{
+    QByteArray value = DescribedWord;
+    if (precision.kind != Precision::Kind::AsDescribed) {
+        char digits[12];
+        const auto written = std::to_chars(digits, digits + sizeof digits, precision.digits);
+        value = (precision.kind == Precision::Kind::Decimals ? DecimalsWord : SignificantWord)
+                + QByteArray(digits, written.ptr - digits);
+    }
+    return keep(PrecisionKey, QString::fromLatin1(value));
 }
 
 } // namespace Zyntra::UserSettings

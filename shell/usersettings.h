@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/numericentry.h"
+
 namespace Zyntra {
 
 // The user's choices kept between runs. A store that is missing,
@@ -10,6 +12,9 @@ namespace UserSettings {
 bool exactConstants();
 // Returns false when the choice could not be kept for the next run.
 bool setExactConstants(bool exact);
+
+Precision precision();
+bool setPrecision(Precision precision);
 
 } // namespace UserSettings
 } // namespace Zyntra

@@ -119,7 +119,9 @@ void frmSphere::txtGivenValue_KeyPress(qint16 &keyAscii)
 
 void frmSphere::cmdCalculate_Click()
 {
-    showOutcome(calculateSphere({m_given->text()}, intGiven), m_answers, {&m_given, 1});
+    calculate({&m_given, 1}, [this, option = intGiven](const QStringList &texts) {
+        return showOutcome(calculateSphere(texts, option), m_answers, {&m_given, 1});
+    });
 }
 
 void frmSphere::cmdClear_Click()

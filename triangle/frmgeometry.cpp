@@ -169,15 +169,15 @@ void frmGeometry::cmdCalculate_Click()
 
 void frmGeometry::RtTriangle()
 {
-    QStringList texts;
-    for (ValueField *field : m_inputs)
-        texts << field->text();
-    const Outcome outcome = calculateRtTriangle(texts, 0);
-    if (!showOutcome(outcome, m_answers, m_inputs))
-        return;
-    for (const auto &[index, text] : outcome.answers)
-        if (index >= 0 && index < RtValue::Count)
-            fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
+    calculate(m_inputs, [this](const QStringList &given) {
+        const Outcome outcome = calculateRtTriangle(given, 0);
+        if (!showOutcome(outcome, m_answers, m_inputs))
+            return false;
+        for (const auto &[index, text] : outcome.answers)
+            if (index >= 0 && index < RtValue::Count)
+                fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
+        return true;
+    });
 }
 
 void frmGeometry::cmdClear_Click()

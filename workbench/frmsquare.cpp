@@ -153,10 +153,9 @@ void frmSquare::runPhase(Mode mode)
     }
     if (!figure.arithmetic)
         return;
-    QStringList texts;
-    for (const ValueField *field : txtGivenValue)
-        texts << field->text();
-    showOutcome(figure.arithmetic(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+    calculate(txtGivenValue, [this, arithmetic = figure.arithmetic, option = intGiven](const QStringList &given) {
+        return showOutcome(arithmetic(given, option), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+    });
 }
 
 void frmSquare::applyLayout(const Layout &layout)

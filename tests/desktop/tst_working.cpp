@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolTip>
 
@@ -28,13 +29,21 @@ private slots:
     {
         closeProgram();
         setExactConstants(false);
+        setAnswerPrecision(Precision::asDescribed());
+        QFile::remove(storeName());
     }
 
     void workingReachesTheUserEveryWay_data();
     void workingReachesTheUserEveryWay();
     void exactConstantsAreTheUsersChoice();
+    void precisionAndConstantsRedoTheShownCalculation_data();
+    void precisionAndConstantsRedoTheShownCalculation();
 
 private:
+    static QString storeName()
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zyntra", "Zyntra").fileName();
+    }
     // Types the values field by field from the first, then presses Enter.
     void calculateWith(const QStringList &values)
     {
@@ -136,7 +145,7 @@ void TestWorking::workingReachesTheUserEveryWay()
 
 void TestWorking::exactConstantsAreTheUsersChoice()
 {
-    const QString store = QSettings(QSettings::IniFormat, QSettings::UserScope, "Zyntra", "Zyntra").fileName();
+    const QString store = storeName();
     QFile::remove(store);
     closeProgram();
     startActiveProgram();
@@ -172,6 +181,95 @@ void TestWorking::exactConstantsAreTheUsersChoice()
     m_program->menuItem(QStringLiteral("mnuExactConstants"))->trigger();
     QVERIFY(exactConstants());
     QVERIFY(QDir(store).removeRecursively());
+}
+
+void TestWorking::precisionAndConstantsRedoTheShownCalculation_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("precision");
+    QTest::addColumn<QString>("described"); // as described, described constants
+    QTest::addColumn<QString>("chosen");    // in the chosen precision
+    QTest::addColumn<QString>("exact");     // the same with exact constants
+    const auto row = [](const char *name, const char *menuItem, const QStringList &values, const char *answer,
+                        const char *precision, const char *described, const char *chosen, const char *exact) {
+        QTest::newRow(name) << QString::fromLatin1(menuItem) << values << QString::fromLatin1(answer)
+                            << QString::fromLatin1(precision) << QString::fromLatin1(described)
+                            << QString::fromLatin1(chosen) << QString::fromLatin1(exact);
+    };
+    row("annulus", "mnuGeometryItem(6)", {"1", "2"}, "lblAnswer(2)", "mnuPrecisionDecimals(4)", "9.42", "9.4200",
+        "9.4248");
+    // Rounded to two decimals on the way only as described.
+    row("equilateral triangle", "mnuGeometryItem(8)", {"2.345"}, "lblAnswer(2)", "mnuPrecisionDecimals(4)", "2.38",
+        "2.3811", "2.3811");
+    row("circle", "mnuGeometryItem(0)", {"5"}, "lblAnswer(3)", "mnuPrecisionDecimals(10)", "78.54", "78.5398163397",
+        "78.5398163397");
+    row("sphere", "mnu3dGeometryItem(0)", {"0.1"}, "lblVolume", "mnuPrecisionSignificant(3)", ".0", "0.00419",
+        "0.00419");
+    row("right triangle", "mnuGeometryItem(1)", {"3", "4"}, "lblanswer(4)", "mnuPrecisionSignificant(6)", "53.11",
+        "53.1114", "53.1301");
+    row("polygon", "mnuGeometryItem(9)", {"10"}, "lblAnswer(3)", "mnuPrecisionDecimals(0)", "259.81", "260", "260");
+}
+
+// The answers follow a change of precision or constants at once, from the
+// values they came from, and the choice of precision is kept.
+void TestWorking::precisionAndConstantsRedoTheShownCalculation()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QStringList, values);
+    QFETCH(QString, answer);
+    QFETCH(QString, precision);
+    QFETCH(QString, described);
+    QFETCH(QString, chosen);
+    QFETCH(QString, exact);
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuPrecisionAsDescribed"))->isChecked());
+    QVERIFY(open(menuItem));
+    calculateWith(values);
+    auto *label = control<AnswerLabel>(answer);
+    QVERIFY(label);
+    QCOMPARE(label->text(), described);
+
+    QSignalSpy changed(m_window, &FigureWindow::calculationChanged);
+    QAction *item = m_program->menuItem(precision);
+    QVERIFY(item && item->isCheckable());
+    item->trigger();
+    QCOMPARE(label->text(), chosen);
+    QVERIFY2(label->workingText().contains(QStringLiteral(" = ") + chosen), qPrintable(label->workingText()));
+    QVERIFY(changed.wait());
+    QVERIFY(!m_program->menuItem(QStringLiteral("mnuPrecisionAsDescribed"))->isChecked());
+
+    // An emptied field, never calculated, plays no part.
+    auto *first = m_window->findChildren<QLineEdit *>().constFirst();
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QAction *exactItem = m_program->menuItem(QStringLiteral("mnuExactConstants"));
+    exactItem->trigger();
+    QCOMPARE(label->text(), exact);
+    exactItem->trigger();
+    QCOMPARE(label->text(), chosen);
+    QVERIFY(!m_window->warning());
+    QCOMPARE(m_window->snapshot().given.value(0).text, values.first()); // what the copy and the sheet give
+
+    // Nothing to follow once CLEAR has emptied the answers.
+    QTest::mouseClick(button("cmdClear"), Qt::LeftButton);
+    m_program->menuItem(QStringLiteral("mnuPrecisionAsDescribed"))->trigger();
+    QVERIFY(label->text().isEmpty());
+    QVERIFY(!m_window->warning());
+    item->trigger();
+
+    // Kept for the next run; a damaged store gives the described precision.
+    closeProgram();
+    startProgram();
+    QVERIFY(m_program->menuItem(precision)->isChecked());
+    closeProgram();
+    QSettings store(storeName(), QSettings::IniFormat);
+    store.setValue(QStringLiteral("display/precision"), QStringLiteral("decimals 99"));
+    store.sync();
+    startProgram();
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuPrecisionAsDescribed"))->isChecked());
+    QCOMPARE(answerPrecision(), Precision::asDescribed());
 }
 
 QTEST_MAIN(TestWorking)

@@ -8,6 +8,8 @@
 
 using namespace Zyntra;
 
+Q_DECLARE_METATYPE(Zyntra::Precision)
+
 class TestNumericEntry : public QObject {
     Q_OBJECT
 private slots:
@@ -18,6 +20,8 @@ private slots:
     void formatsWithoutExponentOrGrouping_data();
     void formatsWithoutExponentOrGrouping();
     void negativeThatRoundsToZeroHasNoSign();
+    void formatsInTheChosenPrecision_data();
+    void formatsInTheChosenPrecision();
     void formatsRandomValuesWithinHalfTheLastDecimal();
 
     void convertsText_data();
@@ -99,6 +103,47 @@ void TestNumericEntry::negativeThatRoundsToZeroHasNoSign()
     QCOMPARE(formatResult(-0.0001, Pattern::TwoOrThreeDecimals), QStringLiteral(".00"));
     QCOMPARE(formatResult(-0.001, Pattern::OneOrTwoDecimals), QStringLiteral(".0"));
     QCOMPARE(formatResult(-0.0, Pattern::OneOrTwoDecimals), QStringLiteral(".0"));
+}
+
+void TestNumericEntry::formatsInTheChosenPrecision_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Precision>("precision");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char *name, double value, Precision precision, const char *expected) {
+        QTest::newRow(name) << value << precision << QString::fromLatin1(expected);
+    };
+    row("2 decimals, half away from zero", 2.675, Precision::decimals(2), "2.68");
+    row("2 decimals, leading zero", 0.5, Precision::decimals(2), "0.50");
+    row("0 decimals, no full stop", 2.5, Precision::decimals(0), "3");
+    row("0 decimals, negative half", -2.5, Precision::decimals(0), "-3");
+    row("0 decimals, below a half", 0.4, Precision::decimals(0), "0");
+    row("10 decimals", 3.14159265358979, Precision::decimals(10), "3.1415926536");
+    row("3 decimals, negative", -1234567.8915, Precision::decimals(3), "-1234567.892");
+    row("negative that rounds to zero", -0.004, Precision::decimals(2), "0.00");
+    row("10 decimals of 1e20", 1e20, Precision::decimals(10), "100000000000000000000.0000000000");
+    row("3 significant", 2.675, Precision::significant(3), "2.68");
+    row("3 significant, trailing zero", 2.5, Precision::significant(3), "2.50");
+    row("3 significant, small", 0.000123456, Precision::significant(3), "0.000123");
+    row("3 significant, carry to a new digit", 9.996, Precision::significant(3), "10.0");
+    row("3 significant, integer digits", 1234567.0, Precision::significant(3), "1230000");
+    row("4 significant, negative", -0.04567891, Precision::significant(4), "-0.04568");
+    row("3 significant of zero", 0.0, Precision::significant(3), "0.00");
+    row("15 significant, no noise", 0.1 + 0.2, Precision::significant(15), "0.300000000000000");
+    row("15 significant, large", 123456789012345678.0, Precision::significant(15), "123456789012346000");
+    QTest::newRow("15 significant, 1e300") << 1e300 << Precision::significant(15) << "1" + QString(300, u'0');
+    row("out of range is as described", 0.5, Precision::decimals(11), ".50");
+}
+
+// A chosen precision is the same for both patterns.
+void TestNumericEntry::formatsInTheChosenPrecision()
+{
+    QFETCH(double, value);
+    QFETCH(Precision, precision);
+    QFETCH(QString, expected);
+    QCOMPARE(formatResult(value, Pattern::TwoOrThreeDecimals, precision), expected);
+    if (precision.isValid())
+        QCOMPARE(formatResult(value, Pattern::OneOrTwoDecimals, precision), expected);
 }
 
 // The text reads back to the value within half a unit of its last decimal,

@@ -5,6 +5,7 @@
 #include "shell/figurecommands.h"
 #include "shell/frmabout.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -116,7 +117,17 @@ void TestShell::menuBarHasFileGeometryHelp()
     QStringList submenus;
     for (QAction *action : geometry->actions())
         submenus << action->text();
-    QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects", "", "Exact Constants", "Calculation Sheet"}));
+    QCOMPARE(submenus,
+             (QStringList{"2D Objects", "3D Objects", "", "Exact Constants", "Calculation Sheet", "Precision"}));
+    // One choice of precision at a time, the described one first.
+    QStringList precisions;
+    for (QAction *action : geometry->findChild<QMenu *>(QStringLiteral("mnuPrecision"))->actions())
+        if (!action->isSeparator() && action->isCheckable() && action->actionGroup()->isExclusive())
+            precisions << (action->isChecked() ? u'*' + action->text() : action->text());
+    QCOMPARE(precisions.size(), 1 + 11 + 13);
+    QCOMPARE(precisions.filter(QStringLiteral("*")), QStringList{"*As Described"});
+    QCOMPARE(precisions.mid(1, 3), (QStringList{"0 Decimal Places", "1 Decimal Place", "2 Decimal Places"}));
+    QCOMPARE(precisions.last(), QStringLiteral("15 Significant Digits"));
 }
 
 void TestShell::figureCommandWritesItsMode_data()

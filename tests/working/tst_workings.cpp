@@ -1,6 +1,7 @@
 // Every answer of every figure and option carries its working, and each
 // step of it, evaluated on its own, shows that very answer: under the
-// described constants and under the exact ones.
+// described constants and under the exact ones, in the described precision
+// and in one of the user's.
 #include "entry/expression.h"
 #include "fuzz/figuretable.h"
 
@@ -15,6 +16,7 @@
 using namespace Zyntra;
 
 Q_DECLARE_METATYPE(Zyntra::FigureCalculation)
+Q_DECLARE_METATYPE(Zyntra::Precision)
 
 class TestWorkings : public QObject {
     Q_OBJECT
@@ -84,6 +86,11 @@ struct ConstantsChosen {
     ~ConstantsChosen() { setExactConstants(false); }
 };
 
+struct PrecisionChosen {
+    explicit PrecisionChosen(Precision precision) { setAnswerPrecision(precision); }
+    ~PrecisionChosen() { setAnswerPrecision(Precision::asDescribed()); }
+};
+
 } // namespace
 
 void TestWorkings::stepsShowTheAnswer_data()
@@ -91,11 +98,14 @@ void TestWorkings::stepsShowTheAnswer_data()
     QTest::addColumn<int>("figure");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("exact");
+    QTest::addColumn<Precision>("precision");
     for (int figure = 0; figure < int(Figures.size()); ++figure)
         for (int option = 0; option < Figures[size_t(figure)].options; ++option)
             for (const bool exact : {false, true})
-                QTest::addRow("%s, option %d%s", Figures[size_t(figure)].name, option, exact ? ", exact" : "")
-                    << figure << option << exact;
+                for (const Precision precision : {Precision::asDescribed(), Precision::significant(10)})
+                    QTest::addRow("%s, option %d%s%s", Figures[size_t(figure)].name, option, exact ? ", exact" : "",
+                                  precision.digits ? ", 10 significant digits" : "")
+                        << figure << option << exact << precision;
 }
 
 void TestWorkings::stepsShowTheAnswer()
@@ -103,8 +113,10 @@ void TestWorkings::stepsShowTheAnswer()
     QFETCH(int, figure);
     QFETCH(int, option);
     QFETCH(bool, exact);
+    QFETCH(Precision, precision);
     const Figure &tested = Figures[size_t(figure)];
     const ConstantsChosen chosen(exact);
+    const PrecisionChosen digits(precision);
     QRandomGenerator random(quint32(figure * 16 + option));
     for (int run = 0; run < 300; ++run) {
         const QStringList fields = randomFields(random, figure, option);
@@ -118,7 +130,7 @@ void TestWorkings::stepsShowTheAnswer()
             QVERIFY2(!working.steps.isEmpty() || working.note == QLatin1String(NoValuesGiven), qPrintable(line));
             for (const QString &step : working.steps) {
                 const auto value = Expression::evaluate(step);
-                QVERIFY2(value && formatResult(*value, tested.pattern(index)) == text, qPrintable(line));
+                QVERIFY2(value && formatResult(*value, tested.pattern(index), precision) == text, qPrintable(line));
             }
         }
     }
