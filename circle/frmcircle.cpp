@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <span>
 
 namespace Zyntra {
@@ -67,34 +68,69 @@ const std::array<CircleLayout, 3> SectionOptions{{
 // clang-format on
 
 struct FamilyMember {
+    FigureEntry figure;
     CircleLayout load;
     std::span<const CircleLayout> options; // option k applies options[k]
 };
 
-// By intCircleMode.
+// A member of the family, shown under the given intCircleMode: four answer
+// rows, the first two "#.00#".
+constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
+                                   FigureCalculation calculate, int options, SheetFigureKind sheet)
+{
+    return {
+        .id = id,
+        .menu = FigureMenu::Plane,
+        .index = index,
+        .caption = caption,
+        .modeVariable = &intCircleMode,
+        .mode = mode,
+        .load = []() -> FigureWindow * { return new frmCircle; },
+        .calculate = calculate,
+        .options = options,
+        .answers = 4,
+        .twoOrThree = 2,
+        .sheet = sheet,
+    };
+}
+
 // clang-format off
-const std::array<FamilyMember, 3> FamilyMembers{{
-    {{.picture = "picCircle"}, CircleOptions},
-    {{.title = "Cirle Section Calculations",
+const FamilyMember FamilyMembers[]{
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, 4, SheetFigureKind::Circle),
+     {.picture = "picCircle"}, CircleOptions},
+    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, 3,
+                  SheetFigureKind::CircleSection),
+     {.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
       .options = {named("Sector of Circle"), named("Seg. of Circle"), named("Hollow Circle Sector"), hide},
       .fields = {keep, show, keep},
       .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
-    {{.picture = "picEllipse",
+    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, 1, SheetFigureKind::Ellipse),
+     {.picture = "picEllipse",
       .options = {named("a/b"), hide, hide, hide},
       .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},
       .rows = {named("a"), named("b"), named("Area"), shown("Perimeter")}},
      {}},
-}};
+};
 // clang-format on
 
 const FamilyMember *familyMember(qint16 circleMode)
 {
-    return circleMode >= 0 && circleMode < qint16(FamilyMembers.size()) ? &FamilyMembers[size_t(circleMode)] : nullptr;
+    const auto found =
+        std::ranges::find(FamilyMembers, circleMode, [](const FamilyMember &m) { return m.figure.mode; });
+    return found == std::end(FamilyMembers) ? nullptr : &*found;
 }
 
 } // namespace
+
+FigureEntries circleFigures()
+{
+    FigureEntries figures;
+    for (const FamilyMember &member : FamilyMembers)
+        figures.push_back(&member.figure);
+    return figures;
+}
 
 frmCircle::frmCircle()
     : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/figurewindow.h"
 
 #include <array>
@@ -37,5 +38,8 @@ private:
     std::array<QLabel *, 4> lblAnswerCaption{};
     std::array<AnswerLabel *, 4> lblAnswer{};
 };
+
+// The circle family's figures, each under its own intCircleMode.
+FigureEntries circleFigures();
 
 } // namespace Zyntra

@@ -115,4 +115,23 @@ QStringList frmPolygon::answerLines() const
     return lines;
 }
 
+FigureEntries polygonFigures()
+{
+    static const FigureEntry figure{
+        .id = "regular-polygon",
+        .menu = FigureMenu::Plane,
+        .index = 9,
+        .caption = "Regular Polygon",
+        .modeVariable = nullptr,
+        .mode = 0,
+        .load = []() -> FigureWindow * { return new frmPolygon; },
+        .calculate = calculatePolygonAreas,
+        .options = 1,
+        .answers = int(RegularPolygons.size()),
+        .twoOrThree = int(RegularPolygons.size()),
+        .sheet = SheetFigureKind::Polygon,
+    };
+    return {&figure};
+}
+
 } // namespace Zyntra

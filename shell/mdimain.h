@@ -1,6 +1,6 @@
 #pragma once
 
-#include "figurecommands.h"
+#include "controls/figureentry.h"
 #include "frmabout.h"
 #include "sheetwindow.h"
 
@@ -39,14 +39,14 @@ protected:
 private:
     void MDIForm_Load();
     void createMenus();
-    void runFigureCommand(const FigureCommand &command);
+    void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);
 
     QWidget *m_splash;
     ClientArea *m_client;
     QPointer<frmAbout> m_about;
     QPointer<SheetWindow> m_sheet;
-    SheetFigureKind m_figureKind = SheetFigureKind::Rectangle; // of the open figure window
+    const FigureEntry *m_figure = nullptr; // of the open figure window
 };
 
 // Where a figure window of the given main window size goes, in pixels:

@@ -129,4 +129,23 @@ void frmSphere::cmdClear_Click()
         answer->clear();
 }
 
+FigureEntries sphereFigures()
+{
+    static const FigureEntry figure{
+        .id = "sphere",
+        .menu = FigureMenu::Solid,
+        .index = 0,
+        .caption = "Sphere",
+        .modeVariable = nullptr,
+        .mode = 0,
+        .load = []() -> FigureWindow * { return new frmSphere; },
+        .calculate = calculateSphere,
+        .options = 5,
+        .answers = 5,
+        .twoOrThree = 2,
+        .sheet = SheetFigureKind::Sphere,
+    };
+    return {&figure};
+}
+
 } // namespace Zyntra

@@ -189,4 +189,23 @@ void frmGeometry::cmdClear_Click()
     }
 }
 
+FigureEntries rightTriangleFigures()
+{
+    static const FigureEntry figure{
+        .id = "right-triangle",
+        .menu = FigureMenu::Plane,
+        .index = 1,
+        .caption = "Triangle (Right)",
+        .modeVariable = nullptr,
+        .mode = 0,
+        .load = []() -> FigureWindow * { return new frmGeometry; },
+        .calculate = calculateRtTriangle,
+        .options = 1,
+        .answers = RtValue::Count,
+        .twoOrThree = 0,
+        .sheet = SheetFigureKind::RightTriangle,
+    };
+    return {&figure};
+}
+
 } // namespace Zyntra

@@ -74,89 +74,80 @@ void frmSquare::Form_Load()
 {
     intCurrentForm = FormCode::Square;
     ScreenInitialized = 0;
+    m_mode = squareMode(intSquareMode);
     callModeRoutine();
 }
 
 void frmSquare::callModeRoutine()
 {
-    static constexpr std::array<void (frmSquare::*)(), SquareModeCount> routines{
-        &frmSquare::CalculateRectangle,    &frmSquare::CalculateParallel,  &frmSquare::CalculateTrap,
-        &frmSquare::CalculateQuad,         &frmSquare::CalculateAnnulus,   &frmSquare::CalculateTrapezium,
-        &frmSquare::CalculateEqTriangle,   &frmSquare::CalculateCube,      &frmSquare::CalculatePrism,
-        &frmSquare::CalculateRightCyl,     &frmSquare::CalculateRightCone, &frmSquare::CalculateRightPyramid,
-        &frmSquare::CalculateCircularRing,
-    };
-    if (intSquareMode >= 0 && intSquareMode < SquareModeCount)
-        (this->*routines[size_t(intSquareMode)])();
+    if (m_mode)
+        (this->*m_mode->routine)();
 }
 
 void frmSquare::CalculateRectangle()
 {
-    runPhase(Mode::Rectangle);
+    runPhase();
 }
 void frmSquare::CalculateParallel()
 {
-    runPhase(Mode::Parallelogram);
+    runPhase();
 }
 void frmSquare::CalculateTrap()
 {
-    runPhase(Mode::Trapezoid);
+    runPhase();
 }
 void frmSquare::CalculateQuad()
 {
-    runPhase(Mode::Quadrilateral);
+    runPhase();
 }
 void frmSquare::CalculateAnnulus()
 {
-    runPhase(Mode::Annulus);
+    runPhase();
 }
 void frmSquare::CalculateTrapezium()
 {
-    runPhase(Mode::Trapezium);
+    runPhase();
 }
 void frmSquare::CalculateEqTriangle()
 {
-    runPhase(Mode::EqTriangle);
+    runPhase();
 }
 void frmSquare::CalculateCube()
 {
-    runPhase(Mode::Cube);
+    runPhase();
 }
 void frmSquare::CalculatePrism()
 {
-    runPhase(Mode::Prism);
+    runPhase();
 }
 void frmSquare::CalculateRightCyl()
 {
-    runPhase(Mode::RightCyl);
+    runPhase();
 }
 void frmSquare::CalculateRightCone()
 {
-    runPhase(Mode::RightCone);
+    runPhase();
 }
 void frmSquare::CalculateRightPyramid()
 {
-    runPhase(Mode::RightPyramid);
+    runPhase();
 }
 void frmSquare::CalculateCircularRing()
 {
-    runPhase(Mode::CircularRing);
+    runPhase();
 }
 
-void frmSquare::runPhase(Mode mode)
+void frmSquare::runPhase()
 {
-    const SquareMode &figure = squareMode(mode);
     if (ScreenInitialized == 0) {
-        applyLayout(figure.layout);
+        applyLayout(m_mode->layout);
         ScreenInitialized = -1;
         return;
     }
-    if (!figure.arithmetic)
-        return;
     QStringList texts;
     for (const ValueField *field : txtGivenValue)
         texts << field->text();
-    showOutcome(figure.arithmetic(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+    showOutcome(m_mode->figure.calculate(texts, intGiven), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
 }
 
 void frmSquare::applyLayout(const Layout &layout)
@@ -197,9 +188,9 @@ void frmSquare::ZeroAnswer()
 void frmSquare::optGivenrect_Click(int index)
 {
     cmdClear_Click();
-    if (intSquareMode < 0 || intSquareMode >= SquareModeCount || index < 0 || index >= int(optGivenrect.size()))
+    if (!m_mode || index < 0 || index >= int(optGivenrect.size()))
         return;
-    const std::optional<Layout> &layout = SquareModes[size_t(intSquareMode)].optionLayouts[size_t(index)];
+    const std::optional<Layout> &layout = m_mode->optionLayouts[size_t(index)];
     if (!layout)
         return;
     applyLayout(*layout);

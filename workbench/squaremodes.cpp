@@ -1,7 +1,11 @@
 #include "squaremodes.h"
 
+#include "controls/globalsubs.h"
+#include "frmsquare.h"
 #include "planefigures.h"
 #include "solids/solidfigures.h"
+
+#include <algorithm>
 
 namespace Zyntra {
 
@@ -42,6 +46,27 @@ const Layout DesignLayout{
 
 namespace {
 
+// A figure the workbench shows under the given intSquareMode: five answer
+// rows, every one "#.00#".
+constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
+                                      FigureCalculation calculate, int options, SheetFigureKind sheet)
+{
+    return {
+        .id = id,
+        .menu = menu,
+        .index = index,
+        .caption = caption,
+        .modeVariable = &intSquareMode,
+        .mode = mode,
+        .load = []() -> FigureWindow * { return new frmSquare; },
+        .calculate = calculate,
+        .options = options,
+        .answers = 5,
+        .twoOrThree = 5,
+        .sheet = sheet,
+    };
+}
+
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
 {
@@ -50,18 +75,25 @@ constexpr std::array<Slot, 3> onlyOption(const char *caption)
 
 } // namespace
 
+namespace {
+
 // clang-format off
-const std::array<SquareMode, SquareModeCount> SquareModes{{
+const SquareMode Modes[]{
     {
+        .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0, calculateRectangle, 3,
+                                  SheetFigureKind::Rectangle),
+        .routine = &frmSquare::CalculateRectangle,
         .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
         .optionLayouts = {
             Layout{.fields = {field("a = ", "Width a"), field("b =", "Height b")}},
             Layout{.fields = {field("a = ", "Width a"), field("Area =", "Area")}},
             Layout{.fields = {field("b = ", "Height b"), field("Area =", "Area")}},
         },
-        .arithmetic = calculateRectangle,
     },
     {
+        .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1, calculateParallelogram, 2,
+                                  SheetFigureKind::Parallelogram),
+        .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
             .picture = SquarePicture::picParallel,
@@ -81,9 +113,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateParallelogram,
     },
     {
+        .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2, calculateTrapezoid, 1,
+                                  SheetFigureKind::Trapezoid),
+        .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
             .picture = SquarePicture::picTrapezoid,
@@ -92,9 +126,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("a"), named("b"), named("h"), named("Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateTrapezoid,
     },
     {
+        .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3, calculateQuadrilateral, 1,
+                                  SheetFigureKind::Quadrilateral),
+        .routine = &frmSquare::CalculateQuad,
         .layout = {
             .heading = "Quadrilateral Calculations",
             .picture = SquarePicture::picQuad,
@@ -104,9 +140,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("d1"), named("d2"), named("Theta"), named("Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateQuadrilateral,
     },
     {
+        .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4, calculateAnnulus, 2,
+                                  SheetFigureKind::Annulus),
+        .routine = &frmSquare::CalculateAnnulus,
         .layout = {
             .heading = "Annulus Calculations",
             .picture = SquarePicture::picAnnulus,
@@ -125,9 +163,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateAnnulus,
     },
     {
+        .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5, calculateTrapezium, 1,
+                                  SheetFigureKind::Trapezium),
+        .routine = &frmSquare::CalculateTrapezium,
         .layout = {
             .heading = "Trapezium Calculations",
             .picture = SquarePicture::picTrapezium,
@@ -138,9 +178,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {hide, shown("Perimeter"), shown("Area"), hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateTrapezium,
     },
     {
+        .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6, calculateEqTriangle, 1,
+                                  SheetFigureKind::EqTriangle),
+        .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
             .picture = SquarePicture::picEqTriangle,
@@ -149,9 +191,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("a"), named("h"), named("Area"), hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateEqTriangle,
     },
     {
+        .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7, calculateCube, 2,
+                                  SheetFigureKind::Cube),
+        .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
             .picture = SquarePicture::picCube,
@@ -170,9 +214,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateCube,
     },
     {
+        .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8, calculatePrism, 1,
+                                  SheetFigureKind::Prism),
+        .routine = &frmSquare::CalculatePrism,
         .layout = {
             .heading = "Right Prism Calculations",
             .picture = SquarePicture::picPrism,
@@ -182,9 +228,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculatePrism,
     },
     {
+        .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9, calculateRightCyl, 2,
+                                  SheetFigureKind::RightCyl),
+        .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
             .picture = SquarePicture::picRightCyl,
@@ -205,9 +253,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateRightCyl,
     },
     {
+        .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10, calculateRightCone, 1,
+                                  SheetFigureKind::RightCone),
+        .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",
             .picture = SquarePicture::picRightCone,
@@ -216,9 +266,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
         },
         .optionLayouts = {},
-        .arithmetic = calculateRightCone,
     },
     {
+        .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11, calculateRightPyramid, 1,
+                                  SheetFigureKind::RightPyramid),
+        .routine = &frmSquare::CalculateRightPyramid,
         .layout = {
             .heading = "Right Pyramid Calculations",
             .picture = SquarePicture::picPyramid,
@@ -228,9 +280,11 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateRightPyramid,
     },
     {
+        .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12, calculateCircularRing, 1,
+                                  SheetFigureKind::CircularRing),
+        .routine = &frmSquare::CalculateCircularRing,
         .layout = {
             .heading = "Circular Ring Calculations",
             .picture = SquarePicture::picCircularRing,
@@ -239,9 +293,26 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateCircularRing,
     },
-}};
+};
 // clang-format on
+
+} // namespace
+
+const std::span<const SquareMode> SquareModes(Modes);
+
+const SquareMode *squareMode(qint16 mode)
+{
+    const auto found = std::ranges::find(SquareModes, mode, [](const SquareMode &m) { return m.figure.mode; });
+    return found == SquareModes.end() ? nullptr : &*found;
+}
+
+FigureEntries workbenchFigures()
+{
+    FigureEntries figures;
+    for (const SquareMode &mode : SquareModes)
+        figures.push_back(&mode.figure);
+    return figures;
+}
 
 } // namespace Zyntra

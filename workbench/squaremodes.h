@@ -1,12 +1,15 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/slot.h"
-#include "entry/calculation.h"
 
 #include <array>
 #include <optional>
+#include <span>
 
 namespace Zyntra {
+
+class frmSquare;
 
 // What the workbench shows is data: a Layout says what to change on the one
 // fixed set of controls, and frmSquare applies it with one function.
@@ -46,40 +49,25 @@ struct Layout {
     std::array<Slot, 5> rows{};             // lblResult(i) with lblAnswer(i)
 };
 
+// A figure of the workbench: its command, with its intSquareMode and its
+// calculation, the window's routine for it, and its layouts.
 struct SquareMode {
+    FigureEntry figure;
+    void (frmSquare::*routine)();                       // the layout phase at load, the calculation after
     Layout layout;                                      // the layout phase, once at load
     std::array<std::optional<Layout>, 3> optionLayouts; // an option without one only clears
-    FigureCalculation arithmetic;                       // the calculation phase; nullptr does nothing
 };
-
-// The values of intSquareMode.
-enum class Mode : qint16 {
-    Rectangle,
-    Parallelogram,
-    Trapezoid,
-    Quadrilateral,
-    Annulus,
-    Trapezium,
-    EqTriangle,
-    Cube,
-    Prism,
-    RightCyl,
-    RightCone,
-    RightPyramid,
-    CircularRing,
-};
-
-inline constexpr int SquareModeCount = 13;
 
 // Every control as the window is designed: the Rectangle layout without a picture.
 extern const Layout DesignLayout;
 
-// By intSquareMode, 0 to 12.
-extern const std::array<SquareMode, SquareModeCount> SquareModes;
+// The workbench's figures, each under its own intSquareMode.
+extern const std::span<const SquareMode> SquareModes;
 
-inline const SquareMode &squareMode(Mode mode)
-{
-    return SquareModes[size_t(mode)];
-}
+// The figure of an intSquareMode; nullptr for a value no figure has.
+const SquareMode *squareMode(qint16 mode);
+
+// The workbench's figures, in the order of their rows.
+FigureEntries workbenchFigures();
 
 } // namespace Zyntra

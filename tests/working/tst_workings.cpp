@@ -1,14 +1,22 @@
 // Every answer of every figure and option carries its working, and each
 // step of it, evaluated on its own, shows that very answer: under the
 // described constants and under the exact ones.
+#include "circle/circlecalculations.h"
 #include "entry/expression.h"
+#include "entry/term.h"
 #include "fuzz/figuretable.h"
+#include "polygon/polygonareas.h"
+#include "solids/solidfigures.h"
+#include "solids/spherevalues.h"
+#include "triangle/rttriangle.h"
+#include "workbench/planefigures.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 #include <vector>
 
@@ -33,9 +41,26 @@ namespace {
 // last holding for the rest): L a length, A an angle of 1 to 179 degrees,
 // a one of 1 to 89, H a hypotenuse and s a leg shorter than it. A leading
 // < or > orders fields 0 and 1; a leading ? keeps two or three fields.
-const std::array<const char *, Figures.size()> FieldKinds{
-    "LL", "LLA",  "LLL", "LLA", "<LL",        "LLLLL", "L", "LLL",    "LLL", "LLL",
-    "LL", "LLLL", "<LL", "L",   "LA|LA|>LLA", "LL",    "L", "?ssHaa", "L",
+const std::map<QString, const char *> FieldKinds{
+    {"rectangle", "LL"},
+    {"parallelogram", "LLA"},
+    {"trapezoid", "LLL"},
+    {"quadrilateral", "LLA"},
+    {"annulus", "<LL"},
+    {"trapezium", "LLLLL"},
+    {"equilateral-triangle", "L"},
+    {"cube", "LLL"},
+    {"right-prism", "LLL"},
+    {"right-cylinder", "LLL"},
+    {"right-cone", "LL"},
+    {"right-pyramid", "LLLL"},
+    {"circular-ring", "<LL"},
+    {"circle", "L"},
+    {"circle-sections", "LA|LA|>LLA"},
+    {"ellipse", "LL"},
+    {"sphere", "L"},
+    {"right-triangle", "?ssHaa"},
+    {"regular-polygon", "L"},
 };
 
 // A number from low to high with up to three decimals, as a user types it.
@@ -49,7 +74,8 @@ QString typedNumber(QRandomGenerator &random, double low, double high)
 
 QStringList randomFields(QRandomGenerator &random, int figure, int option)
 {
-    const QStringList perOption = QString::fromLatin1(FieldKinds[size_t(figure)]).split(u'|');
+    const QStringList perOption =
+        QString::fromLatin1(FieldKinds.at(QLatin1String(Figures[size_t(figure)]->id))).split(u'|');
     QString kinds = perOption.value(option, perOption.last());
     const QChar order = kinds[0].isLetter() ? QChar() : kinds[0];
     if (!order.isNull())
@@ -92,9 +118,9 @@ void TestWorkings::stepsShowTheAnswer_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("exact");
     for (int figure = 0; figure < int(Figures.size()); ++figure)
-        for (int option = 0; option < Figures[size_t(figure)].options; ++option)
+        for (int option = 0; option < Figures[size_t(figure)]->options; ++option)
             for (const bool exact : {false, true})
-                QTest::addRow("%s, option %d%s", Figures[size_t(figure)].name, option, exact ? ", exact" : "")
+                QTest::addRow("%s, option %d%s", Figures[size_t(figure)]->caption, option, exact ? ", exact" : "")
                     << figure << option << exact;
 }
 
@@ -103,7 +129,8 @@ void TestWorkings::stepsShowTheAnswer()
     QFETCH(int, figure);
     QFETCH(int, option);
     QFETCH(bool, exact);
-    const Figure &tested = Figures[size_t(figure)];
+    const FigureEntry &tested = *Figures[size_t(figure)];
+    QVERIFY2(FieldKinds.contains(QLatin1String(tested.id)), tested.id);
     const ConstantsChosen chosen(exact);
     QRandomGenerator random(quint32(figure * 16 + option));
     for (int run = 0; run < 300; ++run) {
