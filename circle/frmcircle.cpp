@@ -76,7 +76,8 @@ struct FamilyMember {
 // A member of the family, shown under the given intCircleMode: four answer
 // rows, the first two "#.00#".
 constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
-                                   FigureCalculation calculate, int options, SheetFigureKind sheet)
+                                   FigureCalculation calculate, std::span<const OptionQuantities> quantities,
+                                   SheetFigureKind sheet)
 {
     return {
         .id = id,
@@ -87,18 +88,37 @@ constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *cap
         .mode = mode,
         .load = []() -> FigureWindow * { return new frmCircle; },
         .calculate = calculate,
-        .options = options,
         .answers = 4,
         .twoOrThree = 2,
         .sheet = sheet,
+        .quantities = quantities,
     };
 }
 
+// What each member takes and answers, option by option, by field and by row.
+// clang-format off
+constexpr std::array<Quantity, 10> CircleAnswers{length("r"), length("D"), length("C"), area("Area")};
+constexpr OptionQuantities Circle[]{
+    {{length("r")}, CircleAnswers},
+    {{length("D")}, CircleAnswers},
+    {{length("C")}, CircleAnswers},
+    {{area("Area")}, CircleAnswers},
+};
+constexpr OptionQuantities Sections[]{
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), length("AC"), area("Area")}},
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), area("Area")}},
+    {{length("r1"), length("r2", 0), angle("θ", 360)}, {length("r1"), length("r2"), angle("θ"), area("Area")}},
+};
+constexpr OptionQuantities Ellipse[]{
+    {{length("a"), length("b")}, {length("a"), length("b"), area("Area"), length("Perimeter")}},
+};
+// clang-format on
+
 // clang-format off
 const FamilyMember FamilyMembers[]{
-    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, 4, SheetFigureKind::Circle),
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, SheetFigureKind::Circle),
      {.picture = "picCircle"}, CircleOptions},
-    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, 3,
+    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections,
                   SheetFigureKind::CircleSection),
      {.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
@@ -106,7 +126,7 @@ const FamilyMember FamilyMembers[]{
       .fields = {keep, show, keep},
       .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
-    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, 1, SheetFigureKind::Ellipse),
+    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, SheetFigureKind::Ellipse),
      {.picture = "picEllipse",
       .options = {named("a/b"), hide, hide, hide},
       .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "entry/calculation.h"
+#include "entry/quantity.h"
 #include "sheet/sheetfigure.h"
 
 #include <QtGlobal>
 
+#include <algorithm>
+
+#include <span>
 #include <vector>
 
 namespace Zyntra {
@@ -29,11 +33,15 @@ struct FigureEntry {
     qint16 mode;
     FigureWindow *(*load)(); // a freshly loaded window of the figure
     FigureCalculation calculate;
-    int options;    // how many options the window offers, from 0
     int answers;    // the window's answer labels: every answer index is below this
     int twoOrThree; // the first answers are "#.00#", the rest "#.0#"
     SheetFigureKind sheet;
+    // What each option the window offers takes and answers, from option 0.
+    std::span<const OptionQuantities> quantities;
+    // How many of its fields the user fills; 0 for all that the option shows.
+    int givenFields = 0;
 
+    int options() const { return int(quantities.size()); }
     Pattern pattern(int answer) const
     {
         return answer < twoOrThree ? Pattern::TwoOrThreeDecimals : Pattern::OneOrTwoDecimals;

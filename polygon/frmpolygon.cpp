@@ -117,6 +117,11 @@ QStringList frmPolygon::answerLines() const
 
 FigureEntries polygonFigures()
 {
+    static constexpr OptionQuantities Quantities[]{
+        {{length("a")},
+         {area("A3"), area("A4"), area("A5"), area("A6"), area("A7"), area("A8"), area("A9"), area("A10"), area("A11"),
+          area("A12")}},
+    };
     static const FigureEntry figure{
         .id = "regular-polygon",
         .menu = FigureMenu::Plane,
@@ -126,10 +131,10 @@ FigureEntries polygonFigures()
         .mode = 0,
         .load = []() -> FigureWindow * { return new frmPolygon; },
         .calculate = calculatePolygonAreas,
-        .options = 1,
         .answers = int(RegularPolygons.size()),
         .twoOrThree = int(RegularPolygons.size()),
         .sheet = SheetFigureKind::Polygon,
+        .quantities = Quantities,
     };
     return {&figure};
 }

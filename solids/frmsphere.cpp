@@ -131,6 +131,11 @@ void frmSphere::cmdClear_Click()
 
 FigureEntries sphereFigures()
 {
+    static constexpr std::array<Quantity, 10> Answers{length("r"), length("d"), length("C"), area("S"), volume("V")};
+    static constexpr OptionQuantities Quantities[]{
+        {{length("r")}, Answers}, {{length("d")}, Answers}, {{length("C")}, Answers},
+        {{area("S")}, Answers},   {{volume("V")}, Answers},
+    };
     static const FigureEntry figure{
         .id = "sphere",
         .menu = FigureMenu::Solid,
@@ -140,10 +145,10 @@ FigureEntries sphereFigures()
         .mode = 0,
         .load = []() -> FigureWindow * { return new frmSphere; },
         .calculate = calculateSphere,
-        .options = 5,
         .answers = 5,
         .twoOrThree = 2,
         .sheet = SheetFigureKind::Sphere,
+        .quantities = Quantities,
     };
     return {&figure};
 }

@@ -19,7 +19,7 @@ namespace {
 
 // One row per quantity, in value-list order: its "Given Values:" row and
 // the place on the drawing where its value is written.
-struct Quantity {
+struct ValueRow {
     const char *caption;
     const char *name; // what a screen reader says, and the warning names
     int top;
@@ -27,7 +27,7 @@ struct Quantity {
     Twips answer;
 };
 
-constexpr std::array<Quantity, RtValue::Count> Quantities{{
+constexpr std::array<ValueRow, RtValue::Count> ValueRows{{
     {"a=", "Side a", 480, "a", {720, 2280, 855, 495}},
     {"b=", "Side b", 840, "b", {2880, 4200, 855, 495}},
     {"c=", "Hypotenuse c", 1200, "c", {3840, 1800, 855, 495}},
@@ -112,7 +112,7 @@ frmGeometry::frmGeometry()
     const QFont plain = withSize(form()->font(), 8.25, false);
 
     for (int i = 0; i < RtValue::Count; ++i) {
-        const Quantity &quantity = Quantities[size_t(i)];
+        const ValueRow &quantity = ValueRows[size_t(i)];
         QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblResult"), i), {120, quantity.top, 255, 255},
                                    QString::fromLatin1(quantity.caption));
         caption->setFont(plain);
@@ -177,7 +177,7 @@ void frmGeometry::RtTriangle()
         return;
     for (const auto &[index, text] : outcome.answers)
         if (index >= 0 && index < RtValue::Count)
-            fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
+            fitOnDrawing(m_answers[size_t(index)], ValueRows[size_t(index)].answer);
 }
 
 void frmGeometry::cmdClear_Click()
@@ -191,6 +191,11 @@ void frmGeometry::cmdClear_Click()
 
 FigureEntries rightTriangleFigures()
 {
+    // Legs shorter than the hypotenuse, acute angles; any two of the five.
+    static constexpr OptionQuantities Quantities[]{
+        {{length("a", RtValue::c), length("b", RtValue::c), length("c"), angle("A", 90), angle("B", 90)},
+         {length("a"), length("b"), length("c"), angle("A"), angle("B")}},
+    };
     static const FigureEntry figure{
         .id = "right-triangle",
         .menu = FigureMenu::Plane,
@@ -200,10 +205,11 @@ FigureEntries rightTriangleFigures()
         .mode = 0,
         .load = []() -> FigureWindow * { return new frmGeometry; },
         .calculate = calculateRtTriangle,
-        .options = 1,
         .answers = RtValue::Count,
         .twoOrThree = 0,
         .sheet = SheetFigureKind::RightTriangle,
+        .quantities = Quantities,
+        .givenFields = 2,
     };
     return {&figure};
 }

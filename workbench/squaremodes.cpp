@@ -49,7 +49,8 @@ namespace {
 // A figure the workbench shows under the given intSquareMode: five answer
 // rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
-                                      FigureCalculation calculate, int options, SheetFigureKind sheet)
+                                      FigureCalculation calculate, std::span<const OptionQuantities> quantities,
+                                      SheetFigureKind sheet)
 {
     return {
         .id = id,
@@ -60,12 +61,68 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
         .mode = mode,
         .load = []() -> FigureWindow * { return new frmSquare; },
         .calculate = calculate,
-        .options = options,
         .answers = 5,
         .twoOrThree = 5,
         .sheet = sheet,
+        .quantities = quantities,
     };
 }
+
+// What each figure takes and answers, option by option, by field and by row.
+// clang-format off
+constexpr std::array<Quantity, 10> RectangleAnswers{length("a"), length("b"), area("Area"), length("Perimeter"),
+                                                    length("Diagonal")};
+constexpr OptionQuantities Rectangle[]{
+    {{length("a"), length("b")}, RectangleAnswers},
+    {{length("a"), area("Area")}, RectangleAnswers},
+    {{length("b"), area("Area")}, RectangleAnswers},
+};
+constexpr OptionQuantities Parallelogram[]{
+    {{length("a"), length("b"), angle("θ")},
+     {length("a"), length("b"), angle("θ"), area("Area"), length("Perimeter")}},
+    {{length("a"), length("h")}, {length("a"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Trapezoid[]{
+    {{length("a"), length("b"), length("h")}, {length("a"), length("b"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Quadrilateral[]{
+    {{length("d1"), length("d2"), angle("θ")}, {length("d1"), length("d2"), angle("θ"), area("Area")}},
+};
+constexpr OptionQuantities Annulus[]{
+    {{length("r1", 1), length("r2")}, {length("r1"), length("r2"), area("Area")}},
+    {{length("f", 1), length("d")}, {length("f"), length("d"), area("Area")}},
+};
+constexpr OptionQuantities Trapezium[]{
+    {{length("h"), length("k"), length("e"), length("g"), length("f")},
+     {Quantity{}, length("Perimeter"), area("Area")}},
+};
+constexpr OptionQuantities EqTriangle[]{
+    {{length("a")}, {length("a"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Cube[]{
+    {{length("a")}, {length("a"), volume("Volume"), area("Surface Area")}},
+    {{length("a"), length("b"), length("c")},
+     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities Prism[]{
+    {{length("a"), length("c"), length("h")}, {volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightCyl[]{
+    {{length("r"), length("h")}, {length("r"), length("h"), volume("Volume"), area("Surface Area")}},
+    {{length("r"), length("h"), length("k")},
+     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightCone[]{
+    {{length("r"), length("h")},
+     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightPyramid[]{
+    {{area("A"), length("P"), length("h"), length("k")}, {volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities CircularRing[]{
+    {{length("r", 1), length("R")}, {length("r"), length("R"), volume("Volume"), area("Surface Area")}},
+};
+// clang-format on
 
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
@@ -80,8 +137,8 @@ namespace {
 // clang-format off
 const SquareMode Modes[]{
     {
-        .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0, calculateRectangle, 3,
-                                  SheetFigureKind::Rectangle),
+        .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0,
+                                  calculateRectangle, Rectangle, SheetFigureKind::Rectangle),
         .routine = &frmSquare::CalculateRectangle,
         .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
         .optionLayouts = {
@@ -91,8 +148,8 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1, calculateParallelogram, 2,
-                                  SheetFigureKind::Parallelogram),
+        .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1,
+                                  calculateParallelogram, Parallelogram, SheetFigureKind::Parallelogram),
         .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
@@ -115,8 +172,8 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2, calculateTrapezoid, 1,
-                                  SheetFigureKind::Trapezoid),
+        .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2,
+                                  calculateTrapezoid, Trapezoid, SheetFigureKind::Trapezoid),
         .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
@@ -128,8 +185,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3, calculateQuadrilateral, 1,
-                                  SheetFigureKind::Quadrilateral),
+        .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3,
+                                  calculateQuadrilateral, Quadrilateral, SheetFigureKind::Quadrilateral),
         .routine = &frmSquare::CalculateQuad,
         .layout = {
             .heading = "Quadrilateral Calculations",
@@ -142,8 +199,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4, calculateAnnulus, 2,
-                                  SheetFigureKind::Annulus),
+        .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4,
+                                  calculateAnnulus, Annulus, SheetFigureKind::Annulus),
         .routine = &frmSquare::CalculateAnnulus,
         .layout = {
             .heading = "Annulus Calculations",
@@ -165,8 +222,8 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5, calculateTrapezium, 1,
-                                  SheetFigureKind::Trapezium),
+        .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5,
+                                  calculateTrapezium, Trapezium, SheetFigureKind::Trapezium),
         .routine = &frmSquare::CalculateTrapezium,
         .layout = {
             .heading = "Trapezium Calculations",
@@ -180,8 +237,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6, calculateEqTriangle, 1,
-                                  SheetFigureKind::EqTriangle),
+        .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6,
+                                  calculateEqTriangle, EqTriangle, SheetFigureKind::EqTriangle),
         .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
@@ -193,8 +250,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7, calculateCube, 2,
-                                  SheetFigureKind::Cube),
+        .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7,
+                                  calculateCube, Cube, SheetFigureKind::Cube),
         .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
@@ -216,8 +273,8 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8, calculatePrism, 1,
-                                  SheetFigureKind::Prism),
+        .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8,
+                                  calculatePrism, Prism, SheetFigureKind::Prism),
         .routine = &frmSquare::CalculatePrism,
         .layout = {
             .heading = "Right Prism Calculations",
@@ -230,8 +287,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9, calculateRightCyl, 2,
-                                  SheetFigureKind::RightCyl),
+        .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9,
+                                  calculateRightCyl, RightCyl, SheetFigureKind::RightCyl),
         .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
@@ -255,8 +312,8 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10, calculateRightCone, 1,
-                                  SheetFigureKind::RightCone),
+        .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10,
+                                  calculateRightCone, RightCone, SheetFigureKind::RightCone),
         .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",
@@ -268,8 +325,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11, calculateRightPyramid, 1,
-                                  SheetFigureKind::RightPyramid),
+        .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11,
+                                  calculateRightPyramid, RightPyramid, SheetFigureKind::RightPyramid),
         .routine = &frmSquare::CalculateRightPyramid,
         .layout = {
             .heading = "Right Pyramid Calculations",
@@ -282,8 +339,8 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12, calculateCircularRing, 1,
-                                  SheetFigureKind::CircularRing),
+        .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12,
+                                  calculateCircularRing, CircularRing, SheetFigureKind::CircularRing),
         .routine = &frmSquare::CalculateCircularRing,
         .layout = {
             .heading = "Circular Ring Calculations",

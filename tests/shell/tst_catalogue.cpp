@@ -4,7 +4,10 @@
 
 #include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
+#include "controls/valuefield.h"
+#include "desktop/everywindow.h"
 #include "shell/catalogue.h"
+#include "working/typedvalues.h"
 
 #include <QRadioButton>
 #include <QSet>
@@ -18,7 +21,38 @@ private slots:
     void menusCountTheirItemsFromZero();
     void everyFigureOpensAsDeclared_data();
     void everyFigureOpensAsDeclared();
+    void declaredAnswersAreTheCalculations_data();
+    void declaredAnswersAreTheCalculations();
 };
+
+namespace {
+
+// A control array in the order of its indexes ("txtInput(3)"); a window's
+// controls without an index keep the order they were made in.
+template <typename Control>
+QList<Control *> byIndex(const QWidget *window)
+{
+    QList<Control *> controls = window->findChildren<Control *>();
+    std::ranges::stable_sort(controls, {}, [](const QObject *control) {
+        const QString name = control->objectName();
+        const qsizetype open = name.indexOf(u'(');
+        return open < 0 ? 0 : name.mid(open + 1).chopped(1).toInt();
+    });
+    return controls;
+}
+
+// The indexes where a declaration names a quantity.
+template <size_t N>
+QList<int> declared(const std::array<Quantity, N> &quantities)
+{
+    QList<int> indexes;
+    for (size_t i = 0; i < N; ++i)
+        if (quantities[i].letter)
+            indexes << int(i);
+    return indexes;
+}
+
+} // namespace
 
 void TestCatalogue::menusCountTheirItemsFromZero()
 {
@@ -54,7 +88,7 @@ void TestCatalogue::everyFigureOpensAsDeclared()
     QFETCH(QString, id);
     const FigureEntry &figure = *figureById(id);
     QVERIFY(figure.caption && figure.load && figure.calculate);
-    QVERIFY(figure.options >= 1 && figure.answers >= 1);
+    QVERIFY(figure.options() >= 1 && figure.answers >= 1);
     QVERIFY(figure.twoOrThree >= 0 && figure.twoOrThree <= figure.answers);
     QVERIFY(drawSheetFigure({figure.sheet, 0, {}, {}}).description != QLatin1String("No figure"));
 
@@ -65,12 +99,47 @@ void TestCatalogue::everyFigureOpensAsDeclared()
     QCOMPARE(window->formCode(), intCurrentForm);
     if (figure.modeVariable)
         QCOMPARE(*figure.modeVariable, figure.mode);
-    qsizetype options = 0;
-    for (const QRadioButton *option : window->findChildren<QRadioButton *>())
-        options += option->isVisibleTo(window);
-    QVERIFY2(options == figure.options || (figure.options == 1 && options <= 1), qPrintable(QString::number(options)));
+    QList<QRadioButton *> options;
+    for (QRadioButton *option : byIndex<QRadioButton>(window))
+        if (option->isVisibleTo(window))
+            options << option;
+    QVERIFY2(options.size() == figure.options() || (figure.options() == 1 && options.size() <= 1),
+             qPrintable(QString::number(options.size())));
     QCOMPARE(window->findChildren<AnswerLabel *>().size(), qsizetype(figure.answers));
+    // Each option shows the fields it declares, and only those.
+    for (int option = 0; option < figure.options(); ++option) {
+        if (option < options.size())
+            clickOption(options[option]);
+        QList<int> shown;
+        const QList<ValueField *> fields = byIndex<ValueField>(window);
+        for (int i = 0; i < fields.size(); ++i)
+            if (fields[i]->isVisibleTo(window))
+                shown << i;
+        QCOMPARE(shown, declared(figure.quantities[size_t(option)].given));
+    }
     intCurrentForm = intSquareMode = intCircleMode = 0;
+}
+
+void TestCatalogue::declaredAnswersAreTheCalculations_data()
+{
+    everyFigureOpensAsDeclared_data();
+}
+
+// The answers declared are the very ones the calculation gives.
+void TestCatalogue::declaredAnswersAreTheCalculations()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    QRandomGenerator random(7);
+    for (int option = 0; option < figure.options(); ++option) {
+        const QStringList fields = randomFields(random, figure, option);
+        const Outcome outcome = figure.calculate(fields, qint16(option));
+        QList<int> answered;
+        for (const auto &[index, text] : outcome.answers)
+            answered << index;
+        QVERIFY2(outcome.kind == Outcome::Kind::Answers, qPrintable(fields.join(u',')));
+        QCOMPARE(answered, declared(figure.quantities[size_t(option)].answers));
+    }
 }
 
 QTEST_MAIN(TestCatalogue)
