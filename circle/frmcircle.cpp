@@ -30,18 +30,21 @@ namespace {
 
 const char *const Angle = "Angle θ in degrees";
 
-struct CirclePicture {
-    const char *name;
-    const char *description;
+// What each member looks like in the window.
+constexpr FigureDrawing CircleDrawing[]{
+    {"picCircle", ":/pictures/picCircle.svg", "Circle with its diameter D and its radius r marked"},
 };
-
-constexpr std::array<CirclePicture, 5> Pictures{{
-    {"picCircle", "Circle with its diameter D and its radius r marked"},
-    {"picCircleSector", "Sector ABC of a circle with centre B, angle θ at B and radius r"},
-    {"picCircleSegment", "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
-    {"picHollowSec", "Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ"},
-    {"picEllipse", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
-}};
+constexpr FigureDrawing SectionDrawings[]{
+    {"picCircleSector", ":/pictures/picCircleSector.svg",
+     "Sector ABC of a circle with centre B, angle θ at B and radius r"},
+    {"picCircleSegment", ":/pictures/picCircleSegment.svg",
+     "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
+    {"picHollowSec", ":/pictures/picHollowSec.svg",
+     "Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ"},
+};
+constexpr FigureDrawing EllipseDrawing[]{
+    {"picEllipse", ":/pictures/picEllipse.svg", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
+};
 
 // clang-format off
 const std::array<CircleLayout, 4> CircleOptions{{
@@ -77,7 +80,7 @@ struct FamilyMember {
 // rows, the first two "#.00#".
 constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
                                    FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                   SheetFigureKind sheet)
+                                   std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
 {
     return {
         .id = id,
@@ -90,6 +93,7 @@ constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *cap
         .calculate = calculate,
         .answers = 4,
         .twoOrThree = 2,
+        .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
     };
@@ -116,9 +120,9 @@ constexpr OptionQuantities Ellipse[]{
 
 // clang-format off
 const FamilyMember FamilyMembers[]{
-    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, SheetFigureKind::Circle),
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, SheetFigureKind::Circle),
      {.picture = "picCircle"}, CircleOptions},
-    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections,
+    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections, SectionDrawings,
                   SheetFigureKind::CircleSection),
      {.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
@@ -126,7 +130,7 @@ const FamilyMember FamilyMembers[]{
       .fields = {keep, show, keep},
       .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
-    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, SheetFigureKind::Ellipse),
+    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, EllipseDrawing, SheetFigureKind::Ellipse),
      {.picture = "picEllipse",
       .options = {named("a/b"), hide, hide, hide},
       .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},
@@ -187,12 +191,12 @@ frmCircle::frmCircle()
         txtGivenValue[size_t(i)] = field;
     }
 
-    for (size_t i = 0; i < Pictures.size(); ++i) {
-        const QString name = QString::fromLatin1(Pictures[i].name);
-        pictures[i] = addPicture(window, name, {4080, 600, 3975, 2895}, QStringLiteral(":/pictures/%1.svg").arg(name));
-        pictures[i]->setAccessibleName(QString::fromUtf8(Pictures[i].description));
-        pictures[i]->hide();
-    }
+    for (const FamilyMember &member : FamilyMembers)
+        for (const FigureDrawing &drawing : member.figure.drawings) {
+            Picture *picture = addDrawing(window, {4080, 600, 3975, 2895}, drawing);
+            picture->hide();
+            pictures.push_back(picture);
+        }
 
     QGroupBox *results =
         addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575}, QStringLiteral("Results"));

@@ -4,6 +4,7 @@
 #include "controls/figurewindow.h"
 
 #include <array>
+#include <vector>
 
 namespace Zyntra {
 
@@ -34,7 +35,7 @@ private:
     std::array<QRadioButton *, 4> optGivencircle{};
     std::array<QLabel *, 3> lblGivenValue{};
     std::array<ValueField *, 3> txtGivenValue{};
-    std::array<Picture *, 5> pictures{};
+    std::vector<Picture *> pictures; // one drawing shown at a time
     std::array<QLabel *, 4> lblAnswerCaption{};
     std::array<AnswerLabel *, 4> lblAnswer{};
 };

@@ -18,6 +18,13 @@ class FigureWindow;
 // The Geometry submenu a figure command stands in.
 enum class FigureMenu { Plane, Solid };
 
+// A drawing of the figure as its window shows it.
+struct FigureDrawing {
+    const char *name;     // the picture control's name
+    const char *resource; // the SVG among the program's resources
+    const char *spoken;   // what a screen reader says of the drawing
+};
+
 // One figure command of the Geometry menu, declared once in the room of the
 // window that hosts it. The menus, the figure commands, the sheet and every
 // test that visits each figure read these entries; nothing else lists the
@@ -33,9 +40,10 @@ struct FigureEntry {
     qint16 mode;
     FigureWindow *(*load)(); // a freshly loaded window of the figure
     FigureCalculation calculate;
-    int answers;    // the window's answer labels: every answer index is below this
-    int twoOrThree; // the first answers are "#.00#", the rest "#.0#"
-    SheetFigureKind sheet;
+    int answers;                             // the window's answer labels: every answer index is below this
+    int twoOrThree;                          // the first answers are "#.00#", the rest "#.0#"
+    std::span<const FigureDrawing> drawings; // the window shows one at a time
+    SheetFigureKind sheet;                   // and the calculation sheet draws it to scale
     // What each option the window offers takes and answers, from option 0.
     std::span<const OptionQuantities> quantities;
     // How many of its fields the user fills; 0 for all that the option shows.

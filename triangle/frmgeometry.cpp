@@ -83,6 +83,34 @@ void setFieldState(ValueField *field, bool enabled, const QColor &background)
     field->setPalette(palette);
 }
 
+constexpr FigureDrawing Drawing[]{
+    {"imgRightTriangle", ":/pictures/imgRightTriangle.svg",
+     "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
+     "side a upright, side b along the bottom, hypotenuse c slanted"},
+};
+
+// Legs shorter than the hypotenuse, acute angles; any two of the five.
+constexpr OptionQuantities Quantities[]{
+    {{length("a", RtValue::c), length("b", RtValue::c), length("c"), angle("A", 90), angle("B", 90)},
+     {length("a"), length("b"), length("c"), angle("A"), angle("B")}},
+};
+const FigureEntry Figure{
+    .id = "right-triangle",
+    .menu = FigureMenu::Plane,
+    .index = 1,
+    .caption = "Triangle (Right)",
+    .modeVariable = nullptr,
+    .mode = 0,
+    .load = []() -> FigureWindow * { return new frmGeometry; },
+    .calculate = calculateRtTriangle,
+    .answers = RtValue::Count,
+    .twoOrThree = 0,
+    .drawings = Drawing,
+    .sheet = SheetFigureKind::RightTriangle,
+    .quantities = Quantities,
+    .givenFields = 2,
+};
+
 } // namespace
 
 frmGeometry::frmGeometry()
@@ -93,11 +121,7 @@ frmGeometry::frmGeometry()
 
     addTitle(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495}, QStringLiteral("Rt. Triangle Formulas"));
 
-    Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
-                                  QStringLiteral(":/pictures/imgRightTriangle.svg"));
-    picture->setAccessibleName(QStringLiteral(
-        "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
-        "side a upright, side b along the bottom, hypotenuse c slanted"));
+    addDrawing(all, {240, 600, 7395, 4125}, Drawing[0]);
 
     for (int i = 0; i < int(SideCaptions.size()); ++i) {
         const SideCaption &side = SideCaptions[size_t(i)];
@@ -191,27 +215,7 @@ void frmGeometry::cmdClear_Click()
 
 FigureEntries rightTriangleFigures()
 {
-    // Legs shorter than the hypotenuse, acute angles; any two of the five.
-    static constexpr OptionQuantities Quantities[]{
-        {{length("a", RtValue::c), length("b", RtValue::c), length("c"), angle("A", 90), angle("B", 90)},
-         {length("a"), length("b"), length("c"), angle("A"), angle("B")}},
-    };
-    static const FigureEntry figure{
-        .id = "right-triangle",
-        .menu = FigureMenu::Plane,
-        .index = 1,
-        .caption = "Triangle (Right)",
-        .modeVariable = nullptr,
-        .mode = 0,
-        .load = []() -> FigureWindow * { return new frmGeometry; },
-        .calculate = calculateRtTriangle,
-        .answers = RtValue::Count,
-        .twoOrThree = 0,
-        .sheet = SheetFigureKind::RightTriangle,
-        .quantities = Quantities,
-        .givenFields = 2,
-    };
-    return {&figure};
+    return {&Figure};
 }
 
 } // namespace Zyntra

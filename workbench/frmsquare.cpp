@@ -57,13 +57,10 @@ frmSquare::frmSquare()
     setBold(buttons.calculate);
     setBold(buttons.clear);
 
-    for (size_t i = 0; i < PictureBoxes.size(); ++i) {
-        const PictureBox &box = PictureBoxes[i];
-        Picture *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
-                                      QString::fromLatin1(box.resource));
-        picture->setAccessibleName(QString::fromLatin1(box.spoken));
+    for (const FigureDrawing *drawing : workbenchDrawings()) {
+        Picture *picture = addDrawing(window, {3720, 720, 3975, 3135}, *drawing);
         picture->hide();
-        pictures[i] = picture;
+        pictures.push_back(picture);
     }
 
     applyLayout(DesignLayout);
@@ -155,8 +152,8 @@ void frmSquare::applyLayout(const Layout &layout)
     if (layout.heading)
         lblTitle->setText(QString::fromLatin1(layout.heading));
     if (layout.picture) {
-        for (size_t i = 0; i < pictures.size(); ++i)
-            pictures[i]->setVisible(SquarePicture(i) == *layout.picture);
+        for (QWidget *picture : pictures)
+            picture->setVisible(picture->objectName() == QLatin1String(layout.picture));
     }
     for (size_t i = 0; i < optGivenrect.size(); ++i)
         applyOption(optGivenrect[i], layout.options[i]);

@@ -4,6 +4,7 @@
 #include "squaremodes.h"
 
 #include <array>
+#include <vector>
 
 namespace Zyntra {
 
@@ -57,7 +58,7 @@ private:
     std::array<ValueField *, 5> txtGivenValue{};
     std::array<QLabel *, 5> lblResult{};
     std::array<AnswerLabel *, 5> lblAnswer{};
-    std::array<QWidget *, PictureCount> pictures{};
+    std::vector<QWidget *> pictures; // one drawing shown at a time
 };
 
 } // namespace Zyntra

@@ -9,30 +9,6 @@
 
 namespace Zyntra {
 
-const std::array<PictureBox, PictureCount> PictureBoxes{{
-    {"picAnnulus", ":/pictures/picAnnulus.svg",
-     "Annulus with inner radius r1, outer radius r2, inner diameter f and outer diameter d"},
-    {"picQuad", ":/pictures/picQuad.svg", "Quadrilateral with diagonals d1 and d2 crossing at the angle theta"},
-    {"picParallel", ":/pictures/picParallel.svg",
-     "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
-    {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
-    {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
-    {"picCircularRing", ":/pictures/picCircularRing.svg",
-     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
-    {"picPyramid", ":/pictures/picPyramid.svg",
-     "Right pyramid on a five-sided base A with its height h and slant height k"},
-    {"picFrustum", ":/pictures/picFrustum.svg",
-     "Frustum of a right cylinder with its radius r, long side h and short side k"},
-    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
-    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
-    {"picPrism", ":/pictures/picPrism.svg",
-     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
-    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
-    {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
-    {"picTrapezium", ":/pictures/picTrapezium.svg",
-     "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
-}};
-
 // clang-format off
 const Layout DesignLayout{
     .heading = "Rectangle Calculations",
@@ -50,7 +26,7 @@ namespace {
 // rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
                                       FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                      SheetFigureKind sheet)
+                                      std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
 {
     return {
         .id = id,
@@ -63,6 +39,7 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
         .calculate = calculate,
         .answers = 5,
         .twoOrThree = 5,
+        .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
     };
@@ -124,6 +101,55 @@ constexpr OptionQuantities CircularRing[]{
 };
 // clang-format on
 
+// What each figure looks like in the window.
+constexpr FigureDrawing RectangleDrawing[]{
+    {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
+};
+constexpr FigureDrawing ParallelogramDrawing[]{
+    {"picParallel", ":/pictures/picParallel.svg",
+     "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
+};
+constexpr FigureDrawing TrapezoidDrawing[]{
+    {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
+};
+constexpr FigureDrawing QuadrilateralDrawing[]{
+    {"picQuad", ":/pictures/picQuad.svg", "Quadrilateral with diagonals d1 and d2 crossing at the angle theta"},
+};
+constexpr FigureDrawing AnnulusDrawing[]{
+    {"picAnnulus", ":/pictures/picAnnulus.svg",
+     "Annulus with inner radius r1, outer radius r2, inner diameter f and outer diameter d"},
+};
+constexpr FigureDrawing TrapeziumDrawing[]{
+    {"picTrapezium", ":/pictures/picTrapezium.svg",
+     "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
+};
+constexpr FigureDrawing EqTriangleDrawing[]{
+    {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
+};
+constexpr FigureDrawing CubeDrawing[]{
+    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
+};
+constexpr FigureDrawing PrismDrawing[]{
+    {"picPrism", ":/pictures/picPrism.svg",
+     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
+};
+constexpr FigureDrawing RightCylDrawing[]{
+    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
+    {"picFrustum", ":/pictures/picFrustum.svg",
+     "Frustum of a right cylinder with its radius r, long side h and short side k"},
+};
+constexpr FigureDrawing RightConeDrawing[]{
+    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
+};
+constexpr FigureDrawing RightPyramidDrawing[]{
+    {"picPyramid", ":/pictures/picPyramid.svg",
+     "Right pyramid on a five-sided base A with its height h and slant height k"},
+};
+constexpr FigureDrawing CircularRingDrawing[]{
+    {"picCircularRing", ":/pictures/picCircularRing.svg",
+     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
+};
+
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
 {
@@ -138,9 +164,9 @@ namespace {
 const SquareMode Modes[]{
     {
         .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0,
-                                  calculateRectangle, Rectangle, SheetFigureKind::Rectangle),
+                                  calculateRectangle, Rectangle, RectangleDrawing, SheetFigureKind::Rectangle),
         .routine = &frmSquare::CalculateRectangle,
-        .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
+        .layout = {.heading = "Rectangle Calculations", .picture = "picSquare"},
         .optionLayouts = {
             Layout{.fields = {field("a = ", "Width a"), field("b =", "Height b")}},
             Layout{.fields = {field("a = ", "Width a"), field("Area =", "Area")}},
@@ -149,11 +175,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1,
-                                  calculateParallelogram, Parallelogram, SheetFigureKind::Parallelogram),
+                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, SheetFigureKind::Parallelogram),
         .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
-            .picture = SquarePicture::picParallel,
+            .picture = "picParallel",
             .options = {named("a/b/Theta"), named("a/h"), hide},
             .fields = {field("a = ", "Base a"), field("b = ", "Side b"), field("Theta = ", "Angle Theta", Shown::Yes)},
             .rows = {named("a"), named("b"), named("Theta"), named("Area"), named("Perimeter")},
@@ -173,11 +199,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2,
-                                  calculateTrapezoid, Trapezoid, SheetFigureKind::Trapezoid),
+                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, SheetFigureKind::Trapezoid),
         .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
-            .picture = SquarePicture::picTrapezoid,
+            .picture = "picTrapezoid",
             .options = onlyOption("a/b/h"),
             .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("h = ", "Height h", Shown::Yes)},
             .rows = {named("a"), named("b"), named("h"), named("Area"), hide},
@@ -186,11 +212,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3,
-                                  calculateQuadrilateral, Quadrilateral, SheetFigureKind::Quadrilateral),
+                                  calculateQuadrilateral, Quadrilateral, QuadrilateralDrawing, SheetFigureKind::Quadrilateral),
         .routine = &frmSquare::CalculateQuad,
         .layout = {
             .heading = "Quadrilateral Calculations",
-            .picture = SquarePicture::picQuad,
+            .picture = "picQuad",
             .options = onlyOption("d1/d2/Theta"),
             .fields = {field("d1 = ", "Diagonal d1"), field("d2 = ", "Diagonal d2"),
                        field("Theta = ", "Angle Theta", Shown::Yes)},
@@ -200,11 +226,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4,
-                                  calculateAnnulus, Annulus, SheetFigureKind::Annulus),
+                                  calculateAnnulus, Annulus, AnnulusDrawing, SheetFigureKind::Annulus),
         .routine = &frmSquare::CalculateAnnulus,
         .layout = {
             .heading = "Annulus Calculations",
-            .picture = SquarePicture::picAnnulus,
+            .picture = "picAnnulus",
             .options = {named("r1/r2"), named("f/d"), hide},
             .fields = {field("r1 = ", "Inner radius r1"), field("r2 = ", "Outer radius r2"), hide},
             .rows = {named("r1"), named("r2"), named("Area"), hide, hide},
@@ -223,11 +249,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5,
-                                  calculateTrapezium, Trapezium, SheetFigureKind::Trapezium),
+                                  calculateTrapezium, Trapezium, TrapeziumDrawing, SheetFigureKind::Trapezium),
         .routine = &frmSquare::CalculateTrapezium,
         .layout = {
             .heading = "Trapezium Calculations",
-            .picture = SquarePicture::picTrapezium,
+            .picture = "picTrapezium",
             .options = onlyOption("h/k/e/g/f"),
             .fields = {field("h = ", "Height h", Shown::Yes), field("k = ", "Height k", Shown::Yes),
                        field("e = ", "Base part e", Shown::Yes), field("g = ", "Base part g", Shown::Yes),
@@ -238,11 +264,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6,
-                                  calculateEqTriangle, EqTriangle, SheetFigureKind::EqTriangle),
+                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, SheetFigureKind::EqTriangle),
         .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
-            .picture = SquarePicture::picEqTriangle,
+            .picture = "picEqTriangle",
             .options = onlyOption("a"),
             .fields = {field("a = ", "Side a"), hide, hide},
             .rows = {named("a"), named("h"), named("Area"), hide, hide},
@@ -251,11 +277,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7,
-                                  calculateCube, Cube, SheetFigureKind::Cube),
+                                  calculateCube, Cube, CubeDrawing, SheetFigureKind::Cube),
         .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
-            .picture = SquarePicture::picCube,
+            .picture = "picCube",
             .options = {named("Cube"), named("Parallelopiped"), hide},
             .fields = {field("a =", "Edge a"), field("b =", "Edge b", Shown::No), field("c =", "Edge c", Shown::No)},
             .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
@@ -274,11 +300,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8,
-                                  calculatePrism, Prism, SheetFigureKind::Prism),
+                                  calculatePrism, Prism, PrismDrawing, SheetFigureKind::Prism),
         .routine = &frmSquare::CalculatePrism,
         .layout = {
             .heading = "Right Prism Calculations",
-            .picture = SquarePicture::picPrism,
+            .picture = "picPrism",
             .options = onlyOption("a/c/h"),
             .fields = {field("a =", "Leg a"), field("c =", "Leg c", Shown::Yes), field("h =", "Length h", Shown::Yes),
                        hide},
@@ -288,23 +314,23 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9,
-                                  calculateRightCyl, RightCyl, SheetFigureKind::RightCyl),
+                                  calculateRightCyl, RightCyl, RightCylDrawing, SheetFigureKind::RightCyl),
         .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
-            .picture = SquarePicture::picRightCyl,
+            .picture = "picRightCyl",
             .options = {named("Right Cylinder"), named("Frustum of Right Cylinder"), hide},
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {
             Layout{
-                .picture = SquarePicture::picRightCyl,
+                .picture = "picRightCyl",
                 .fields = {keep, keep, hide},
                 .rows = {keep, keep, named("Volume"), named("Surface Area"), hide},
             },
             Layout{
-                .picture = SquarePicture::picFrustum,
+                .picture = "picFrustum",
                 .fields = {keep, keep, field("k =", "Short side k", Shown::Yes)},
                 .rows = {keep, keep, named("k"), named("Volume"), shown("Surface Area")},
             },
@@ -313,11 +339,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10,
-                                  calculateRightCone, RightCone, SheetFigureKind::RightCone),
+                                  calculateRightCone, RightCone, RightConeDrawing, SheetFigureKind::RightCone),
         .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",
-            .picture = SquarePicture::picRightCone,
+            .picture = "picRightCone",
             .options = onlyOption("r/h"),
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
@@ -326,11 +352,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11,
-                                  calculateRightPyramid, RightPyramid, SheetFigureKind::RightPyramid),
+                                  calculateRightPyramid, RightPyramid, RightPyramidDrawing, SheetFigureKind::RightPyramid),
         .routine = &frmSquare::CalculateRightPyramid,
         .layout = {
             .heading = "Right Pyramid Calculations",
-            .picture = SquarePicture::picPyramid,
+            .picture = "picPyramid",
             .options = onlyOption("A/h/k"),
             .fields = {field("A(Area of base) =", "Base area A"), field("P (Perimeter of base) =", "Base perimeter P"),
                        field("h =", "Height h", Shown::Yes), field("k =", "Slant height k", Shown::Yes)},
@@ -340,11 +366,11 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12,
-                                  calculateCircularRing, CircularRing, SheetFigureKind::CircularRing),
+                                  calculateCircularRing, CircularRing, CircularRingDrawing, SheetFigureKind::CircularRing),
         .routine = &frmSquare::CalculateCircularRing,
         .layout = {
             .heading = "Circular Ring Calculations",
-            .picture = SquarePicture::picCircularRing,
+            .picture = "picCircularRing",
             .options = onlyOption("r/R"),
             .fields = {field("r =", "Section radius r"), field("R =", "Ring radius R"), hide, hide},
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
@@ -362,6 +388,15 @@ const SquareMode *squareMode(qint16 mode)
 {
     const auto found = std::ranges::find(SquareModes, mode, [](const SquareMode &m) { return m.figure.mode; });
     return found == SquareModes.end() ? nullptr : &*found;
+}
+
+std::vector<const FigureDrawing *> workbenchDrawings()
+{
+    std::vector<const FigureDrawing *> drawings;
+    for (const SquareMode &mode : SquareModes)
+        for (const FigureDrawing &drawing : mode.figure.drawings)
+            drawings.push_back(&drawing);
+    return drawings;
 }
 
 FigureEntries workbenchFigures()

@@ -14,39 +14,12 @@ class frmSquare;
 // What the workbench shows is data: a Layout says what to change on the one
 // fixed set of controls, and frmSquare applies it with one function.
 
-// The fourteen pictures, in the order they are stacked on the window.
-enum class SquarePicture {
-    picAnnulus,
-    picQuad,
-    picParallel,
-    picSquare,
-    picTrapezoid,
-    picCircularRing,
-    picPyramid,
-    picFrustum,
-    picRightCone,
-    picRightCyl,
-    picPrism,
-    picCube,
-    picEqTriangle,
-    picTrapezium,
-};
-
-struct PictureBox {
-    const char *name;     // the control's name
-    const char *resource; // its drawing; a drawing not yet in the resources leaves the box empty
-    const char *spoken;   // what a screen reader says about the drawing
-};
-
-inline constexpr int PictureCount = 14;
-extern const std::array<PictureBox, PictureCount> PictureBoxes;
-
 struct Layout {
-    const char *heading = nullptr;          // lblTitle; nullptr keeps it
-    std::optional<SquarePicture> picture{}; // shown alone; nullopt keeps the one shown
-    std::array<Slot, 3> options{};          // optGivenrect(0..2)
-    std::array<Slot, 5> fields{};           // lblGivenValue(i) with txtGivenValue(i)
-    std::array<Slot, 5> rows{};             // lblResult(i) with lblAnswer(i)
+    const char *heading = nullptr; // lblTitle; nullptr keeps it
+    const char *picture = nullptr; // the drawing shown alone, by name; nullptr keeps the one shown
+    std::array<Slot, 3> options{}; // optGivenrect(0..2)
+    std::array<Slot, 5> fields{};  // lblGivenValue(i) with txtGivenValue(i)
+    std::array<Slot, 5> rows{};    // lblResult(i) with lblAnswer(i)
 };
 
 // A figure of the workbench: its command, with its intSquareMode and its
@@ -69,5 +42,7 @@ const SquareMode *squareMode(qint16 mode);
 
 // The workbench's figures, in the order of their rows.
 FigureEntries workbenchFigures();
+// Their drawings, in the same order.
+std::vector<const FigureDrawing *> workbenchDrawings();
 
 } // namespace Zyntra
