@@ -1,7 +1,7 @@
 #include "benchprogram.h"
 
+#include "shell/catalogue.h"
 #include "shell/clientarea.h"
-#include "shell/figurecommands.h"
 
 #include <QApplication>
 
@@ -9,13 +9,10 @@
 
 namespace {
 
-// The nineteen figure commands in menu order, the 2D ones first.
+// The figure commands in menu order, the 2D ones first, round and round.
 void chooseNth(int n)
 {
-    const int plane = int(Zyntra::Geometry2dCommands.size());
-    const int all = plane + int(Zyntra::Geometry3dCommands.size());
-    n %= all;
-    chooseFigure(n < plane ? 0 : 1, n < plane ? n : n - plane);
+    chooseFigure(n % int(Zyntra::figureCatalogue().size()));
     QApplication::processEvents(); // let the window paint
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

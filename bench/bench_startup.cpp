@@ -1,6 +1,6 @@
 #include "benchprogram.h"
 
-#include "shell/figurecommands.h"
+#include "shell/catalogue.h"
 #include "shell/frmsplash.h"
 
 #include <QApplication>
@@ -120,12 +120,8 @@ int showResidentMemory(int argc, char **argv, bool everyWindow)
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> empty;
     if (everyWindow) {
-        for (int index = 0; index < int(Zyntra::Geometry2dCommands.size()); ++index) {
-            chooseFigure(0, index);
-            QApplication::processEvents();
-        }
-        for (int index = 0; index < int(Zyntra::Geometry3dCommands.size()); ++index) {
-            chooseFigure(1, index);
+        for (int n = 0; n < int(Zyntra::figureCatalogue().size()); ++n) {
+            chooseFigure(n);
             QApplication::processEvents();
         }
     } else {

@@ -2,8 +2,8 @@
 
 #include "controls/figurewindow.h"
 #include "controls/globalsubs.h"
+#include "shell/catalogue.h"
 #include "shell/clientarea.h"
-#include "shell/figurecommands.h"
 #include "shell/sheetwindow.h"
 
 #include <QAction>
@@ -20,17 +20,16 @@ using namespace Zyntra;
 
 namespace {
 
-// The benchmarks below take the figure as their first two arguments:
-// submenu (0 2D, 1 3D) and index.
+// The benchmarks below take the figure's place in the catalogue as their
+// first argument.
 QAction *chosenFigure(const benchmark::State &state)
 {
-    return figureItem(int(state.range(0)), int(state.range(1)));
+    return figureItem(int(state.range(0)));
 }
 
 void labelFigure(benchmark::State &state)
 {
-    const size_t index = size_t(state.range(1));
-    state.SetLabel(state.range(0) == 0 ? Geometry2dCommands[index].caption : Geometry3dCommands[index].caption);
+    state.SetLabel(figureCatalogue()[size_t(state.range(0))]->caption);
 }
 
 // Opens a figure's window with its first option in force and two of its
@@ -56,7 +55,7 @@ QPushButton *readyToCalculate(const benchmark::State &state)
 static void figureCommand(benchmark::State &state)
 {
     labelFigure(state);
-    const bool painted = state.range(2) != 0;
+    const bool painted = state.range(1) != 0;
     QAction *item = chosenFigure(state);
     for (auto _ : state) {
         item->trigger();
@@ -66,8 +65,7 @@ static void figureCommand(benchmark::State &state)
     QApplication::processEvents();
 }
 BENCHMARK(figureCommand)
-    ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
-    ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Apply(forEachFigure)
     ->ArgNames({"3d", "index", "painted"})
     ->MeasureProcessCPUTime() // painting may hand work to Qt's thread pool
     ->Unit(benchmark::kMicrosecond);
@@ -106,7 +104,7 @@ BENCHMARK(emptyWindowCommand)
 static void calculateClick(benchmark::State &state)
 {
     labelFigure(state);
-    const bool first = state.range(2) != 0;
+    const bool first = state.range(1) != 0;
     QPushButton *calculate = readyToCalculate(state);
     if (!calculate) {
         state.SkipWithError("this figure has no window");
@@ -121,11 +119,7 @@ static void calculateClick(benchmark::State &state)
         calculate->click();
     }
 }
-BENCHMARK(calculateClick)
-    ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
-    ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
-    ->ArgNames({"3d", "index", "first"})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(calculateClick)->Apply(forEachFigure)->ArgNames({"3d", "index", "first"})->Unit(benchmark::kMicrosecond);
 
 // The calculation sheet of each figure after a CALCULATE: with open:1 opened
 // afresh (built, filled from the figure, drawn and rendered whole), with
@@ -133,7 +127,7 @@ BENCHMARK(calculateClick)
 static void calculationSheet(benchmark::State &state)
 {
     labelFigure(state);
-    const bool open = state.range(2) != 0;
+    const bool open = state.range(1) != 0;
     QPushButton *calculate = readyToCalculate(state);
     if (!calculate) {
         state.SkipWithError("this figure has no window");
@@ -159,8 +153,7 @@ static void calculationSheet(benchmark::State &state)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 BENCHMARK(calculationSheet)
-    ->ArgsProduct({{0}, benchmark::CreateDenseRange(0, 11, 1), {0, 1}})
-    ->ArgsProduct({{1}, benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Apply(forEachFigure)
     ->ArgNames({"3d", "index", "open"})
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);
@@ -171,7 +164,7 @@ BENCHMARK(calculationSheet)
 static void pasteIntoField(benchmark::State &state)
 {
     const qsizetype length = state.range(0);
-    chooseFigure(0, 9);
+    benchProgram()->findChild<QAction *>(menuItemName(*figureById(QStringLiteral("regular-polygon"))))->trigger();
     const QList<FigureWindow *> windows = benchProgram()->clientArea()->figureWindows();
     FigureWindow *window = windows.isEmpty() ? nullptr : windows.constFirst();
     QLineEdit *field = window ? window->findChild<QLineEdit *>(QStringLiteral("txtGivenValue")) : nullptr;

@@ -1,5 +1,7 @@
 #include "benchprogram.h"
 
+#include "shell/catalogue.h"
+
 #include "controls/figurewindow.h"
 #include "shell/frmsplash.h"
 
@@ -23,16 +25,21 @@ MDIMain *benchProgram()
     return splash->mainWindow();
 }
 
-QAction *figureItem(int submenu, int index)
+QAction *figureItem(int n)
 {
-    const QString item =
-        arrayName(submenu == 0 ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
-    return benchProgram()->findChild<QAction *>(item);
+    return benchProgram()->findChild<QAction *>(menuItemName(*figureCatalogue()[size_t(n)]));
 }
 
-void chooseFigure(int submenu, int index)
+void chooseFigure(int n)
 {
-    figureItem(submenu, index)->trigger();
+    figureItem(n)->trigger();
+}
+
+void forEachFigure(benchmark::internal::Benchmark *benchmark)
+{
+    for (int n = 0; n < int(figureCatalogue().size()); ++n)
+        for (const int flag : {0, 1})
+            benchmark->Args({n, flag});
 }
 
 double residentKiB()

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <span>
 
 namespace Zyntra {
@@ -29,18 +30,21 @@ namespace {
 
 const char *const Angle = "Angle θ in degrees";
 
-struct CirclePicture {
-    const char *name;
-    const char *description;
+// What each member looks like in the window.
+constexpr FigureDrawing CircleDrawing[]{
+    {"picCircle", ":/pictures/picCircle.svg", "Circle with its diameter D and its radius r marked"},
 };
-
-constexpr std::array<CirclePicture, 5> Pictures{{
-    {"picCircle", "Circle with its diameter D and its radius r marked"},
-    {"picCircleSector", "Sector ABC of a circle with centre B, angle θ at B and radius r"},
-    {"picCircleSegment", "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
-    {"picHollowSec", "Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ"},
-    {"picEllipse", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
-}};
+constexpr FigureDrawing SectionDrawings[]{
+    {"picCircleSector", ":/pictures/picCircleSector.svg",
+     "Sector ABC of a circle with centre B, angle θ at B and radius r"},
+    {"picCircleSegment", ":/pictures/picCircleSegment.svg",
+     "Segment ACDA of a circle cut off by the chord AC, with angle θ and radius r"},
+    {"picHollowSec", ":/pictures/picHollowSec.svg",
+     "Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ"},
+};
+constexpr FigureDrawing EllipseDrawing[]{
+    {"picEllipse", ":/pictures/picEllipse.svg", "Ellipse with its horizontal semi-axis a and vertical semi-axis b"},
+};
 
 // clang-format off
 const std::array<CircleLayout, 4> CircleOptions{{
@@ -67,34 +71,90 @@ const std::array<CircleLayout, 3> SectionOptions{{
 // clang-format on
 
 struct FamilyMember {
+    FigureEntry figure;
     CircleLayout load;
     std::span<const CircleLayout> options; // option k applies options[k]
 };
 
-// By intCircleMode.
+// A member of the family, shown under the given intCircleMode: four answer
+// rows, the first two "#.00#".
+constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
+                                   FigureCalculation calculate, std::span<const OptionQuantities> quantities,
+                                   std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
+{
+    return {
+        .id = id,
+        .menu = FigureMenu::Plane,
+        .index = index,
+        .caption = caption,
+        .modeVariable = &intCircleMode,
+        .mode = mode,
+        .load = []() -> FigureWindow * { return new frmCircle; },
+        .calculate = calculate,
+        .answers = 4,
+        .twoOrThree = 2,
+        .drawings = drawings,
+        .sheet = sheet,
+        .quantities = quantities,
+    };
+}
+
+// What each member takes and answers, option by option, by field and by row.
 // clang-format off
-const std::array<FamilyMember, 3> FamilyMembers{{
-    {{.picture = "picCircle"}, CircleOptions},
-    {{.title = "Cirle Section Calculations",
+constexpr std::array<Quantity, 10> CircleAnswers{length("r"), length("D"), length("C"), area("Area")};
+constexpr OptionQuantities Circle[]{
+    {{length("r")}, CircleAnswers},
+    {{length("D")}, CircleAnswers},
+    {{length("C")}, CircleAnswers},
+    {{area("Area")}, CircleAnswers},
+};
+constexpr OptionQuantities Sections[]{
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), length("AC"), area("Area")}},
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), area("Area")}},
+    {{length("r1"), length("r2", 0), angle("θ", 360)}, {length("r1"), length("r2"), angle("θ"), area("Area")}},
+};
+constexpr OptionQuantities Ellipse[]{
+    {{length("a"), length("b")}, {length("a"), length("b"), area("Area"), length("Perimeter")}},
+};
+// clang-format on
+
+// clang-format off
+const FamilyMember FamilyMembers[]{
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, SheetFigureKind::Circle),
+     {.picture = "picCircle"}, CircleOptions},
+    {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections, SectionDrawings,
+                  SheetFigureKind::CircleSection),
+     {.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
       .options = {named("Sector of Circle"), named("Seg. of Circle"), named("Hollow Circle Sector"), hide},
       .fields = {keep, show, keep},
       .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
-    {{.picture = "picEllipse",
+    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, EllipseDrawing, SheetFigureKind::Ellipse),
+     {.picture = "picEllipse",
       .options = {named("a/b"), hide, hide, hide},
       .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},
       .rows = {named("a"), named("b"), named("Area"), shown("Perimeter")}},
      {}},
-}};
+};
 // clang-format on
 
 const FamilyMember *familyMember(qint16 circleMode)
 {
-    return circleMode >= 0 && circleMode < qint16(FamilyMembers.size()) ? &FamilyMembers[size_t(circleMode)] : nullptr;
+    const auto found =
+        std::ranges::find(FamilyMembers, circleMode, [](const FamilyMember &m) { return m.figure.mode; });
+    return found == std::end(FamilyMembers) ? nullptr : &*found;
 }
 
 } // namespace
+
+FigureEntries circleFigures()
+{
+    FigureEntries figures;
+    for (const FamilyMember &member : FamilyMembers)
+        figures.push_back(&member.figure);
+    return figures;
+}
 
 frmCircle::frmCircle()
     : FigureWindow(FormCode::Circle, QStringLiteral("frmCircle"), {0, 0, 8280, 5700})
@@ -131,12 +191,12 @@ frmCircle::frmCircle()
         txtGivenValue[size_t(i)] = field;
     }
 
-    for (size_t i = 0; i < Pictures.size(); ++i) {
-        const QString name = QString::fromLatin1(Pictures[i].name);
-        pictures[i] = addPicture(window, name, {4080, 600, 3975, 2895}, QStringLiteral(":/pictures/%1.svg").arg(name));
-        pictures[i]->setAccessibleName(QString::fromUtf8(Pictures[i].description));
-        pictures[i]->hide();
-    }
+    for (const FamilyMember &member : FamilyMembers)
+        for (const FigureDrawing &drawing : member.figure.drawings) {
+            Picture *picture = addDrawing(window, {4080, 600, 3975, 2895}, drawing);
+            picture->hide();
+            pictures.push_back(picture);
+        }
 
     QGroupBox *results =
         addFrame(window, QStringLiteral("fraCircleResults"), {120, 3720, 3375, 1575}, QStringLiteral("Results"));

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/figurewindow.h"
 
 #include <array>
+#include <vector>
 
 namespace Zyntra {
 
@@ -33,9 +35,12 @@ private:
     std::array<QRadioButton *, 4> optGivencircle{};
     std::array<QLabel *, 3> lblGivenValue{};
     std::array<ValueField *, 3> txtGivenValue{};
-    std::array<Picture *, 5> pictures{};
+    std::vector<Picture *> pictures; // one drawing shown at a time
     std::array<QLabel *, 4> lblAnswerCaption{};
     std::array<AnswerLabel *, 4> lblAnswer{};
 };
+
+// The circle family's figures, each under its own intCircleMode.
+FigureEntries circleFigures();
 
 } // namespace Zyntra

@@ -382,6 +382,13 @@ Picture *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at
     return picture;
 }
 
+Picture *FigureWindow::addDrawing(QWidget *parent, Twips at, const FigureDrawing &drawing)
+{
+    Picture *picture = addPicture(parent, QString::fromLatin1(drawing.name), at, QString::fromLatin1(drawing.resource));
+    picture->setAccessibleName(QString::fromUtf8(drawing.spoken));
+    return picture;
+}
+
 namespace {
 
 // The controls Tab stops at, block by block from the top left: a frame is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/twips.h"
 #include "entry/calculation.h"
 
@@ -130,6 +131,8 @@ protected:
     // `spoken` is what a screen reader calls the group ("Given", "Values", "Results").
     QGroupBox *addFrame(QWidget *parent, const QString &name, Twips at, const QString &spoken);
     Picture *addPicture(QWidget *parent, const QString &name, Twips at, const QString &resource);
+    // A figure's drawing, named and described as its entry declares.
+    Picture *addDrawing(QWidget *parent, Twips at, const FigureDrawing &drawing);
 
     // Called once the window's controls exist. Tab follows the reading
     // order of what is shown; answers can be reached to select and copy;

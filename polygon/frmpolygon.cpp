@@ -34,6 +34,31 @@ void styleTableCell(QLabel *cell, bool bordered)
         cell->setFrameShape(QFrame::Box);
 }
 
+constexpr FigureDrawing Drawing[]{
+    {"Picture1", ":/pictures/octagon.svg", "Regular octagon with its side marked a"},
+};
+
+constexpr OptionQuantities Quantities[]{
+    {{length("a")},
+     {area("A3"), area("A4"), area("A5"), area("A6"), area("A7"), area("A8"), area("A9"), area("A10"), area("A11"),
+      area("A12")}},
+};
+const FigureEntry Figure{
+    .id = "regular-polygon",
+    .menu = FigureMenu::Plane,
+    .index = 9,
+    .caption = "Regular Polygon",
+    .modeVariable = nullptr,
+    .mode = 0,
+    .load = []() -> FigureWindow * { return new frmPolygon; },
+    .calculate = calculatePolygonAreas,
+    .answers = int(RegularPolygons.size()),
+    .twoOrThree = int(RegularPolygons.size()),
+    .drawings = Drawing,
+    .sheet = SheetFigureKind::Polygon,
+    .quantities = Quantities,
+};
+
 } // namespace
 
 frmPolygon::frmPolygon()
@@ -51,8 +76,7 @@ frmPolygon::frmPolygon()
     m_side = addField(input, QStringLiteral("txtGivenValue"), {120, 600, 1335, 285}, caption, QStringLiteral("Side a"));
     m_side->setKeyPressHandler([this](qint16 &keyAscii) { txtGivenValue_KeyPress(keyAscii); });
 
-    addPicture(window, QStringLiteral("Picture1"), {2760, 480, 3975, 2895}, QStringLiteral(":/pictures/octagon.svg"))
-        ->setAccessibleName(QStringLiteral("Regular octagon with its side marked a"));
+    addDrawing(window, {2760, 480, 3975, 2895}, Drawing[0]);
 
     QGroupBox *results =
         addFrame(window, QStringLiteral("fraSphereResults"), {360, 3600, 4455, 3255}, QStringLiteral("Results"));
@@ -115,6 +139,11 @@ QStringList frmPolygon::answerLines() const
                           m_answers[row]->workingText());
     }
     return lines;
+}
+
+FigureEntries polygonFigures()
+{
+    return {&Figure};
 }
 
 } // namespace Zyntra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/figurewindow.h"
 
 #include <array>
@@ -26,5 +27,8 @@ private:
     ValueField *m_side;
     std::array<AnswerLabel *, 10> m_answers{};
 };
+
+// The figure this window hosts.
+FigureEntries polygonFigures();
 
 } // namespace Zyntra

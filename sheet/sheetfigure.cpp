@@ -800,12 +800,51 @@ void regularPolygons(Sheet &sheet)
 
 using Builder = void (*)(Sheet &);
 
-// By SheetFigureKind.
-constexpr std::array<Builder, SheetFigureKindCount> Builders{
-    rectangle,     parallelogram, trapezoid,     quadrilateral, annulus,         trapezium,    eqTriangle,
-    cube,          prism,         rightCylinder, rightCone,     rightPyramid,    circularRing, circle,
-    circleSection, ellipseFigure, sphere,        rightTriangle, regularPolygons,
-};
+// Every kind names its builder, so that a kind without one fails the build.
+Builder builderOf(SheetFigureKind kind)
+{
+    switch (kind) {
+    case SheetFigureKind::Rectangle:
+        return rectangle;
+    case SheetFigureKind::Parallelogram:
+        return parallelogram;
+    case SheetFigureKind::Trapezoid:
+        return trapezoid;
+    case SheetFigureKind::Quadrilateral:
+        return quadrilateral;
+    case SheetFigureKind::Annulus:
+        return annulus;
+    case SheetFigureKind::Trapezium:
+        return trapezium;
+    case SheetFigureKind::EqTriangle:
+        return eqTriangle;
+    case SheetFigureKind::Cube:
+        return cube;
+    case SheetFigureKind::Prism:
+        return prism;
+    case SheetFigureKind::RightCyl:
+        return rightCylinder;
+    case SheetFigureKind::RightCone:
+        return rightCone;
+    case SheetFigureKind::RightPyramid:
+        return rightPyramid;
+    case SheetFigureKind::CircularRing:
+        return circularRing;
+    case SheetFigureKind::Circle:
+        return circle;
+    case SheetFigureKind::CircleSection:
+        return circleSection;
+    case SheetFigureKind::Ellipse:
+        return ellipseFigure;
+    case SheetFigureKind::Sphere:
+        return sphere;
+    case SheetFigureKind::RightTriangle:
+        return rightTriangle;
+    case SheetFigureKind::Polygon:
+        return regularPolygons;
+    }
+    return nullptr;
+}
 
 // Whether the drawing stays within what a sheet can show truthfully: finite
 // throughout, and its outline neither a sliver nor out of a double's range.
@@ -834,10 +873,10 @@ bool drawable(const SheetFigure &figure)
     return finiteThroughout && most <= LargestExtent && least >= SmallestExtent && most <= least * MostRatio;
 }
 
-SheetFigure build(const SheetInput &input, bool usual)
+SheetFigure build(const SheetInput &input, Builder builder, bool usual)
 {
     Sheet sheet(input, usual);
-    Builders[size_t(input.figure)](sheet);
+    builder(sheet);
     const QString name = sheet.name();
     SheetFigure figure = sheet.take();
     QStringList labels;
@@ -860,11 +899,12 @@ SheetFigure build(const SheetInput &input, bool usual)
 
 SheetFigure drawSheetFigure(const SheetInput &input)
 {
-    if (int(input.figure) < 0 || int(input.figure) >= SheetFigureKindCount)
+    const Builder builder = builderOf(input.figure);
+    if (!builder)
         return {{SheetNote{QStringLiteral("no figure")}}, false, QStringLiteral("No figure")};
-    SheetFigure figure = build(input, false);
+    SheetFigure figure = build(input, builder, false);
     if (figure.toScale && !drawable(figure))
-        figure = build(input, true);
+        figure = build(input, builder, true);
     return figure;
 }
 

@@ -11,7 +11,8 @@
 
 namespace Zyntra {
 
-// The nineteen figure commands, each drawn by its own builder.
+// The figures the sheet draws, each by a builder of its own; a figure's
+// catalogue entry names its kind.
 enum class SheetFigureKind {
     Rectangle,
     Parallelogram,
@@ -33,7 +34,6 @@ enum class SheetFigureKind {
     RightTriangle,
     Polygon,
 };
-inline constexpr int SheetFigureKindCount = 19;
 
 // Caption as the window shows it, without its trailing "=", ":" and blanks
 // ("a", "Theta", "Arc Length AC", "A(Area of base)"), and its value.

@@ -1,18 +1,15 @@
 #include "mdimain.h"
 
-#include "circle/frmcircle.h"
+#include "catalogue.h"
 #include "clientarea.h"
+#include "controls/figurewindow.h"
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
 #include "entry/term.h"
 #include "frmabout.h"
-#include "polygon/frmpolygon.h"
 #include "sheetwindow.h"
-#include "solids/frmsphere.h"
-#include "triangle/frmgeometry.h"
 #include "usersettings.h"
-#include "workbench/frmsquare.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -26,42 +23,6 @@ namespace Zyntra {
 namespace {
 
 constexpr int PlacementMarginTwips = 1050;
-
-FigureWindow *createFigureWindow(FigureTarget target)
-{
-    switch (target) {
-    case FigureTarget::Polygon:
-        return new frmPolygon;
-    case FigureTarget::Square:
-        return new frmSquare;
-    case FigureTarget::Geometry:
-        return new frmGeometry;
-    case FigureTarget::Sphere:
-        return new frmSphere;
-    case FigureTarget::Circle:
-        return new frmCircle;
-    }
-    return nullptr;
-}
-
-// The drawing of the calculation sheet for a figure command.
-SheetFigureKind sheetFigureKind(const FigureCommand &command)
-{
-    switch (command.target) {
-    case FigureTarget::Square:
-        return SheetFigureKind(command.mode); // the workbench's modes come first, in order
-    case FigureTarget::Circle:
-        return std::array{SheetFigureKind::Circle, SheetFigureKind::CircleSection,
-                          SheetFigureKind::Ellipse}[size_t(std::clamp<int>(command.mode, 0, 2))];
-    case FigureTarget::Sphere:
-        return SheetFigureKind::Sphere;
-    case FigureTarget::Geometry:
-        return SheetFigureKind::RightTriangle;
-    case FigureTarget::Polygon:
-        return SheetFigureKind::Polygon;
-    }
-    return SheetFigureKind::Rectangle;
-}
 
 // The choices of the Precision menu, in its order.
 std::vector<Precision> precisionChoices()
@@ -143,20 +104,20 @@ void MDIMain::createMenus()
 
     QMenu *geometry = menuBar()->addMenu(QStringLiteral("&Geometry"));
     geometry->setObjectName(QStringLiteral("mnuGeometry"));
-    const auto addItems = [this](QMenu *menu, const QString &arrayBase, const auto &commands,
-                                 void (MDIMain::*handler)(qint16)) {
-        for (qint16 index = 0; index < qint16(commands.size()); ++index) {
-            QAction *item = menu->addAction(QString::fromLatin1(commands[size_t(index)].caption), this,
+    const auto addItems = [this](QMenu *menu, FigureMenu figures, void (MDIMain::*handler)(qint16)) {
+        for (const FigureEntry *figure : figureMenu(figures)) {
+            const qint16 index = figure->index;
+            QAction *item = menu->addAction(QString::fromLatin1(figure->caption), this,
                                             [this, handler, index] { (this->*handler)(index); });
-            item->setObjectName(arrayName(arrayBase, index));
+            item->setObjectName(menuItemName(*figure));
         }
     };
     QMenu *plane = geometry->addMenu(QStringLiteral("2D Objects"));
     plane->setObjectName(arrayName(QStringLiteral("mnuDim"), 0));
-    addItems(plane, QStringLiteral("mnuGeometryItem"), Geometry2dCommands, &MDIMain::mnuGeometryItem_Click);
+    addItems(plane, FigureMenu::Plane, &MDIMain::mnuGeometryItem_Click);
     QMenu *solid = geometry->addMenu(QStringLiteral("3D Objects"));
     solid->setObjectName(arrayName(QStringLiteral("mnuDim"), 1));
-    addItems(solid, QStringLiteral("mnu3dGeometryItem"), Geometry3dCommands, &MDIMain::mnu3dGeometryItem_Click);
+    addItems(solid, FigureMenu::Solid, &MDIMain::mnu3dGeometryItem_Click);
     geometry->addSeparator();
     QAction *exact = geometry->addAction(QStringLiteral("Exact Constants"));
     exact->setObjectName(QStringLiteral("mnuExactConstants"));
@@ -221,7 +182,7 @@ void MDIMain::mnuCalculationSheet_Click()
         m_sheet = new SheetWindow(this);
         m_sheet->setAttribute(Qt::WA_DeleteOnClose);
         const auto windows = m_client->figureWindows();
-        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figureKind);
+        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figure ? m_figure->sheet : SheetFigureKind{});
         m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     m_sheet->show();
@@ -248,31 +209,27 @@ void MDIMain::mnuHelpItem_Click(qint16 index)
 
 void MDIMain::mnuGeometryItem_Click(qint16 index)
 {
-    if (index >= 0 && index < qint16(Geometry2dCommands.size()))
-        runFigureCommand(Geometry2dCommands[size_t(index)]);
+    runFigureCommand(figureCommand(FigureMenu::Plane, index));
 }
 
 void MDIMain::mnu3dGeometryItem_Click(qint16 index)
 {
-    if (index >= 0 && index < qint16(Geometry3dCommands.size()))
-        runFigureCommand(Geometry3dCommands[size_t(index)]);
+    runFigureCommand(figureCommand(FigureMenu::Solid, index));
 }
 
-void MDIMain::runFigureCommand(const FigureCommand &command)
+void MDIMain::runFigureCommand(const FigureEntry *figure)
 {
-    GlobalSubs::UnloadCurrentForm();
-    if (command.target == FigureTarget::Square)
-        intSquareMode = command.mode;
-    else if (command.target == FigureTarget::Circle)
-        intCircleMode = command.mode;
-    FigureWindow *window = createFigureWindow(command.target);
-    if (!window)
+    if (!figure)
         return;
+    GlobalSubs::UnloadCurrentForm();
+    if (figure->modeVariable)
+        *figure->modeVariable = figure->mode;
+    FigureWindow *window = figure->load();
     placeAndShow(window);
-    m_figureKind = sheetFigureKind(command);
+    m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
     if (m_sheet)
-        m_sheet->follow(window, m_figureKind);
+        m_sheet->follow(window, figure->sheet);
 }
 
 void MDIMain::placeAndShow(FigureWindow *window)

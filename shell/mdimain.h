@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "entry/numericentry.h"
-#include "figurecommands.h"
 #include "frmabout.h"
 #include "sheetwindow.h"
 
@@ -46,14 +46,14 @@ private:
     void createMenus();
     void createPrecisionMenu(QMenu *geometry);
     void recalculateFigures();
-    void runFigureCommand(const FigureCommand &command);
+    void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);
 
     QWidget *m_splash;
     ClientArea *m_client;
     QPointer<frmAbout> m_about;
     QPointer<SheetWindow> m_sheet;
-    SheetFigureKind m_figureKind = SheetFigureKind::Rectangle; // of the open figure window
+    const FigureEntry *m_figure = nullptr; // of the open figure window
 };
 
 // Where a figure window of the given main window size goes, in pixels:

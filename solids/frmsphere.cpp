@@ -43,6 +43,31 @@ constexpr std::array<ResultRow, 5> ResultRows{{
     {"Label6", "lblVolume", "Volume"},
 }};
 
+constexpr FigureDrawing Drawing[]{
+    {"Picture1", ":/pictures/sphere.svg", "Wire-frame sphere with its radius r and diameter d marked"},
+};
+
+constexpr std::array<Quantity, 10> Answers{length("r"), length("d"), length("C"), area("S"), volume("V")};
+constexpr OptionQuantities Quantities[]{
+    {{length("r")}, Answers}, {{length("d")}, Answers}, {{length("C")}, Answers},
+    {{area("S")}, Answers},   {{volume("V")}, Answers},
+};
+const FigureEntry Figure{
+    .id = "sphere",
+    .menu = FigureMenu::Solid,
+    .index = 0,
+    .caption = "Sphere",
+    .modeVariable = nullptr,
+    .mode = 0,
+    .load = []() -> FigureWindow * { return new frmSphere; },
+    .calculate = calculateSphere,
+    .answers = 5,
+    .twoOrThree = 2,
+    .drawings = Drawing,
+    .sheet = SheetFigureKind::Sphere,
+    .quantities = Quantities,
+};
+
 } // namespace
 
 frmSphere::frmSphere()
@@ -74,8 +99,7 @@ frmSphere::frmSphere()
                        QString::fromLatin1(GivenChoices[0].option));
     m_given->setKeyPressHandler([this](qint16 &keyAscii) { txtGivenValue_KeyPress(keyAscii); });
 
-    addPicture(window, QStringLiteral("Picture1"), {2280, 120, 3960, 3165}, QStringLiteral(":/pictures/sphere.svg"))
-        ->setAccessibleName(QStringLiteral("Wire-frame sphere with its radius r and diameter d marked"));
+    addDrawing(window, {2280, 120, 3960, 3165}, Drawing[0]);
 
     QGroupBox *results =
         addFrame(window, QStringLiteral("fraSphereResults"), {120, 3360, 3855, 1575}, QStringLiteral("Results"));
@@ -129,6 +153,11 @@ void frmSphere::cmdClear_Click()
     m_given->clear();
     for (AnswerLabel *answer : m_answers)
         answer->clear();
+}
+
+FigureEntries sphereFigures()
+{
+    return {&Figure};
 }
 
 } // namespace Zyntra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/figurewindow.h"
 
 #include <array>
@@ -31,5 +32,8 @@ private:
     std::array<QRadioButton *, 5> m_options{};
     std::array<AnswerLabel *, 5> m_answers{}; // radius, diameter, circumference, surface area, volume
 };
+
+// The figure this window hosts.
+FigureEntries sphereFigures();
 
 } // namespace Zyntra

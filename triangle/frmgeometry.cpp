@@ -19,7 +19,7 @@ namespace {
 
 // One row per quantity, in value-list order: its "Given Values:" row and
 // the place on the drawing where its value is written.
-struct Quantity {
+struct ValueRow {
     const char *caption;
     const char *name; // what a screen reader says, and the warning names
     int top;
@@ -27,7 +27,7 @@ struct Quantity {
     Twips answer;
 };
 
-constexpr std::array<Quantity, RtValue::Count> Quantities{{
+constexpr std::array<ValueRow, RtValue::Count> ValueRows{{
     {"a=", "Side a", 480, "a", {720, 2280, 855, 495}},
     {"b=", "Side b", 840, "b", {2880, 4200, 855, 495}},
     {"c=", "Hypotenuse c", 1200, "c", {3840, 1800, 855, 495}},
@@ -83,6 +83,34 @@ void setFieldState(ValueField *field, bool enabled, const QColor &background)
     field->setPalette(palette);
 }
 
+constexpr FigureDrawing Drawing[]{
+    {"imgRightTriangle", ":/pictures/imgRightTriangle.svg",
+     "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
+     "side a upright, side b along the bottom, hypotenuse c slanted"},
+};
+
+// Legs shorter than the hypotenuse, acute angles; any two of the five.
+constexpr OptionQuantities Quantities[]{
+    {{length("a", RtValue::c), length("b", RtValue::c), length("c"), angle("A", 90), angle("B", 90)},
+     {length("a"), length("b"), length("c"), angle("A"), angle("B")}},
+};
+const FigureEntry Figure{
+    .id = "right-triangle",
+    .menu = FigureMenu::Plane,
+    .index = 1,
+    .caption = "Triangle (Right)",
+    .modeVariable = nullptr,
+    .mode = 0,
+    .load = []() -> FigureWindow * { return new frmGeometry; },
+    .calculate = calculateRtTriangle,
+    .answers = RtValue::Count,
+    .twoOrThree = 0,
+    .drawings = Drawing,
+    .sheet = SheetFigureKind::RightTriangle,
+    .quantities = Quantities,
+    .givenFields = 2,
+};
+
 } // namespace
 
 frmGeometry::frmGeometry()
@@ -93,11 +121,7 @@ frmGeometry::frmGeometry()
 
     addTitle(all, QStringLiteral("lblTitle"), {120, 120, 7455, 495}, QStringLiteral("Rt. Triangle Formulas"));
 
-    Picture *picture = addPicture(all, QStringLiteral("imgRightTriangle"), {240, 600, 7395, 4125},
-                                  QStringLiteral(":/pictures/imgRightTriangle.svg"));
-    picture->setAccessibleName(QStringLiteral(
-        "Right triangle: right angle C=90 at the lower left, angle A at the lower right, angle B at the top; "
-        "side a upright, side b along the bottom, hypotenuse c slanted"));
+    addDrawing(all, {240, 600, 7395, 4125}, Drawing[0]);
 
     for (int i = 0; i < int(SideCaptions.size()); ++i) {
         const SideCaption &side = SideCaptions[size_t(i)];
@@ -112,7 +136,7 @@ frmGeometry::frmGeometry()
     const QFont plain = withSize(form()->font(), 8.25, false);
 
     for (int i = 0; i < RtValue::Count; ++i) {
-        const Quantity &quantity = Quantities[size_t(i)];
+        const ValueRow &quantity = ValueRows[size_t(i)];
         QLabel *caption = addLabel(given, arrayName(QStringLiteral("lblResult"), i), {120, quantity.top, 255, 255},
                                    QString::fromLatin1(quantity.caption));
         caption->setFont(plain);
@@ -175,7 +199,7 @@ void frmGeometry::RtTriangle()
             return false;
         for (const auto &[index, text] : outcome.answers)
             if (index >= 0 && index < RtValue::Count)
-                fitOnDrawing(m_answers[size_t(index)], Quantities[size_t(index)].answer);
+                fitOnDrawing(m_answers[size_t(index)], ValueRows[size_t(index)].answer);
         return true;
     });
 }
@@ -187,6 +211,11 @@ void frmGeometry::cmdClear_Click()
         m_answers[size_t(i)]->clear();
         setFieldState(m_inputs[size_t(i)], true, SystemColour::windowBackground());
     }
+}
+
+FigureEntries rightTriangleFigures()
+{
+    return {&Figure};
 }
 
 } // namespace Zyntra

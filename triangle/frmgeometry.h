@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "controls/figurewindow.h"
 
 #include <array>
@@ -25,5 +26,8 @@ private:
     std::array<ValueField *, 5> m_inputs{};
     std::array<AnswerLabel *, 5> m_answers{};
 };
+
+// The figure this window hosts.
+FigureEntries rightTriangleFigures();
 
 } // namespace Zyntra

@@ -57,13 +57,10 @@ frmSquare::frmSquare()
     setBold(buttons.calculate);
     setBold(buttons.clear);
 
-    for (size_t i = 0; i < PictureBoxes.size(); ++i) {
-        const PictureBox &box = PictureBoxes[i];
-        Picture *picture = addPicture(window, QString::fromLatin1(box.name), {3720, 720, 3975, 3135},
-                                      QString::fromLatin1(box.resource));
-        picture->setAccessibleName(QString::fromLatin1(box.spoken));
+    for (const FigureDrawing *drawing : workbenchDrawings()) {
+        Picture *picture = addDrawing(window, {3720, 720, 3975, 3135}, *drawing);
         picture->hide();
-        pictures[i] = picture;
+        pictures.push_back(picture);
     }
 
     applyLayout(DesignLayout);
@@ -74,88 +71,80 @@ void frmSquare::Form_Load()
 {
     intCurrentForm = FormCode::Square;
     ScreenInitialized = 0;
+    m_mode = squareMode(intSquareMode);
     callModeRoutine();
 }
 
 void frmSquare::callModeRoutine()
 {
-    static constexpr std::array<void (frmSquare::*)(), SquareModeCount> routines{
-        &frmSquare::CalculateRectangle,    &frmSquare::CalculateParallel,  &frmSquare::CalculateTrap,
-        &frmSquare::CalculateQuad,         &frmSquare::CalculateAnnulus,   &frmSquare::CalculateTrapezium,
-        &frmSquare::CalculateEqTriangle,   &frmSquare::CalculateCube,      &frmSquare::CalculatePrism,
-        &frmSquare::CalculateRightCyl,     &frmSquare::CalculateRightCone, &frmSquare::CalculateRightPyramid,
-        &frmSquare::CalculateCircularRing,
-    };
-    if (intSquareMode >= 0 && intSquareMode < SquareModeCount)
-        (this->*routines[size_t(intSquareMode)])();
+    if (m_mode)
+        (this->*m_mode->routine)();
 }
 
 void frmSquare::CalculateRectangle()
 {
-    runPhase(Mode::Rectangle);
+    runPhase();
 }
 void frmSquare::CalculateParallel()
 {
-    runPhase(Mode::Parallelogram);
+    runPhase();
 }
 void frmSquare::CalculateTrap()
 {
-    runPhase(Mode::Trapezoid);
+    runPhase();
 }
 void frmSquare::CalculateQuad()
 {
-    runPhase(Mode::Quadrilateral);
+    runPhase();
 }
 void frmSquare::CalculateAnnulus()
 {
-    runPhase(Mode::Annulus);
+    runPhase();
 }
 void frmSquare::CalculateTrapezium()
 {
-    runPhase(Mode::Trapezium);
+    runPhase();
 }
 void frmSquare::CalculateEqTriangle()
 {
-    runPhase(Mode::EqTriangle);
+    runPhase();
 }
 void frmSquare::CalculateCube()
 {
-    runPhase(Mode::Cube);
+    runPhase();
 }
 void frmSquare::CalculatePrism()
 {
-    runPhase(Mode::Prism);
+    runPhase();
 }
 void frmSquare::CalculateRightCyl()
 {
-    runPhase(Mode::RightCyl);
+    runPhase();
 }
 void frmSquare::CalculateRightCone()
 {
-    runPhase(Mode::RightCone);
+    runPhase();
 }
 void frmSquare::CalculateRightPyramid()
 {
-    runPhase(Mode::RightPyramid);
+    runPhase();
 }
 void frmSquare::CalculateCircularRing()
 {
-    runPhase(Mode::CircularRing);
+    runPhase();
 }
 
-void frmSquare::runPhase(Mode mode)
+void frmSquare::runPhase()
 {
-    const SquareMode &figure = squareMode(mode);
     if (ScreenInitialized == 0) {
-        applyLayout(figure.layout);
+        applyLayout(m_mode->layout);
         ScreenInitialized = -1;
         return;
     }
-    if (!figure.arithmetic)
-        return;
-    calculate(txtGivenValue, [this, arithmetic = figure.arithmetic, option = intGiven](const QStringList &given) {
-        return showOutcome(arithmetic(given, option), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
-    });
+    calculate(txtGivenValue,
+              [this, arithmetic = m_mode->figure.calculate, option = intGiven](const QStringList &given) {
+                  return showOutcome(arithmetic(given, option), lblAnswer, txtGivenValue, [this] { ZeroAnswer(); });
+              });
 }
 
 void frmSquare::applyLayout(const Layout &layout)
@@ -163,8 +152,8 @@ void frmSquare::applyLayout(const Layout &layout)
     if (layout.heading)
         lblTitle->setText(QString::fromLatin1(layout.heading));
     if (layout.picture) {
-        for (size_t i = 0; i < pictures.size(); ++i)
-            pictures[i]->setVisible(SquarePicture(i) == *layout.picture);
+        for (QWidget *picture : pictures)
+            picture->setVisible(picture->objectName() == QLatin1String(layout.picture));
     }
     for (size_t i = 0; i < optGivenrect.size(); ++i)
         applyOption(optGivenrect[i], layout.options[i]);
@@ -196,9 +185,9 @@ void frmSquare::ZeroAnswer()
 void frmSquare::optGivenrect_Click(int index)
 {
     cmdClear_Click();
-    if (intSquareMode < 0 || intSquareMode >= SquareModeCount || index < 0 || index >= int(optGivenrect.size()))
+    if (!m_mode || index < 0 || index >= int(optGivenrect.size()))
         return;
-    const std::optional<Layout> &layout = SquareModes[size_t(intSquareMode)].optionLayouts[size_t(index)];
+    const std::optional<Layout> &layout = m_mode->optionLayouts[size_t(index)];
     if (!layout)
         return;
     applyLayout(*layout);

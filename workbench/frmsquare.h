@@ -4,6 +4,7 @@
 #include "squaremodes.h"
 
 #include <array>
+#include <vector>
 
 namespace Zyntra {
 
@@ -22,12 +23,9 @@ public:
     qint16 given() const { return intGiven; }
     qint16 screenInitialized() const { return ScreenInitialized; }
 
-private:
-    void Form_Load();
-    void callModeRoutine();
-
-    // Each routine applies its mode's layout on the first call after
-    // loading, and calculates on every later one.
+    // Each figure's routine, named in its mode's row: it applies the
+    // mode's layout on the first call after loading, and calculates on
+    // every later one.
     void CalculateRectangle();
     void CalculateParallel();
     void CalculateTrap();
@@ -41,13 +39,18 @@ private:
     void CalculateRightCone();
     void CalculateRightPyramid();
     void CalculateCircularRing();
-    void runPhase(Mode mode);
+
+private:
+    void Form_Load();
+    void callModeRoutine();
+    void runPhase();
 
     void applyLayout(const Layout &layout);
     void ZeroAnswer();
 
     qint16 intGiven = 0;
-    qint16 ScreenInitialized = 0; // 0 before the layout phase, -1 after
+    qint16 ScreenInitialized = 0;       // 0 before the layout phase, -1 after
+    const SquareMode *m_mode = nullptr; // the figure of intSquareMode at load
 
     QLabel *lblTitle;
     std::array<QRadioButton *, 3> optGivenrect{};
@@ -55,7 +58,7 @@ private:
     std::array<ValueField *, 5> txtGivenValue{};
     std::array<QLabel *, 5> lblResult{};
     std::array<AnswerLabel *, 5> lblAnswer{};
-    std::array<QWidget *, PictureCount> pictures{};
+    std::vector<QWidget *> pictures; // one drawing shown at a time
 };
 
 } // namespace Zyntra

@@ -1,33 +1,13 @@
 #include "squaremodes.h"
 
+#include "controls/globalsubs.h"
+#include "frmsquare.h"
 #include "planefigures.h"
 #include "solids/solidfigures.h"
 
-namespace Zyntra {
+#include <algorithm>
 
-const std::array<PictureBox, PictureCount> PictureBoxes{{
-    {"picAnnulus", ":/pictures/picAnnulus.svg",
-     "Annulus with inner radius r1, outer radius r2, inner diameter f and outer diameter d"},
-    {"picQuad", ":/pictures/picQuad.svg", "Quadrilateral with diagonals d1 and d2 crossing at the angle theta"},
-    {"picParallel", ":/pictures/picParallel.svg",
-     "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
-    {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
-    {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
-    {"picCircularRing", ":/pictures/picCircularRing.svg",
-     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
-    {"picPyramid", ":/pictures/picPyramid.svg",
-     "Right pyramid on a five-sided base A with its height h and slant height k"},
-    {"picFrustum", ":/pictures/picFrustum.svg",
-     "Frustum of a right cylinder with its radius r, long side h and short side k"},
-    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
-    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
-    {"picPrism", ":/pictures/picPrism.svg",
-     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
-    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
-    {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
-    {"picTrapezium", ":/pictures/picTrapezium.svg",
-     "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
-}};
+namespace Zyntra {
 
 // clang-format off
 const Layout DesignLayout{
@@ -42,6 +22,134 @@ const Layout DesignLayout{
 
 namespace {
 
+// A figure the workbench shows under the given intSquareMode: five answer
+// rows, every one "#.00#".
+constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
+                                      FigureCalculation calculate, std::span<const OptionQuantities> quantities,
+                                      std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
+{
+    return {
+        .id = id,
+        .menu = menu,
+        .index = index,
+        .caption = caption,
+        .modeVariable = &intSquareMode,
+        .mode = mode,
+        .load = []() -> FigureWindow * { return new frmSquare; },
+        .calculate = calculate,
+        .answers = 5,
+        .twoOrThree = 5,
+        .drawings = drawings,
+        .sheet = sheet,
+        .quantities = quantities,
+    };
+}
+
+// What each figure takes and answers, option by option, by field and by row.
+// clang-format off
+constexpr std::array<Quantity, 10> RectangleAnswers{length("a"), length("b"), area("Area"), length("Perimeter"),
+                                                    length("Diagonal")};
+constexpr OptionQuantities Rectangle[]{
+    {{length("a"), length("b")}, RectangleAnswers},
+    {{length("a"), area("Area")}, RectangleAnswers},
+    {{length("b"), area("Area")}, RectangleAnswers},
+};
+constexpr OptionQuantities Parallelogram[]{
+    {{length("a"), length("b"), angle("θ")},
+     {length("a"), length("b"), angle("θ"), area("Area"), length("Perimeter")}},
+    {{length("a"), length("h")}, {length("a"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Trapezoid[]{
+    {{length("a"), length("b"), length("h")}, {length("a"), length("b"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Quadrilateral[]{
+    {{length("d1"), length("d2"), angle("θ")}, {length("d1"), length("d2"), angle("θ"), area("Area")}},
+};
+constexpr OptionQuantities Annulus[]{
+    {{length("r1", 1), length("r2")}, {length("r1"), length("r2"), area("Area")}},
+    {{length("f", 1), length("d")}, {length("f"), length("d"), area("Area")}},
+};
+constexpr OptionQuantities Trapezium[]{
+    {{length("h"), length("k"), length("e"), length("g"), length("f")},
+     {Quantity{}, length("Perimeter"), area("Area")}},
+};
+constexpr OptionQuantities EqTriangle[]{
+    {{length("a")}, {length("a"), length("h"), area("Area")}},
+};
+constexpr OptionQuantities Cube[]{
+    {{length("a")}, {length("a"), volume("Volume"), area("Surface Area")}},
+    {{length("a"), length("b"), length("c")},
+     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities Prism[]{
+    {{length("a"), length("c"), length("h")}, {volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightCyl[]{
+    {{length("r"), length("h")}, {length("r"), length("h"), volume("Volume"), area("Surface Area")}},
+    {{length("r"), length("h"), length("k")},
+     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightCone[]{
+    {{length("r"), length("h")},
+     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities RightPyramid[]{
+    {{area("A"), length("P"), length("h"), length("k")}, {volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities CircularRing[]{
+    {{length("r", 1), length("R")}, {length("r"), length("R"), volume("Volume"), area("Surface Area")}},
+};
+// clang-format on
+
+// What each figure looks like in the window.
+constexpr FigureDrawing RectangleDrawing[]{
+    {"picSquare", ":/pictures/picSquare.svg", "Rectangle with width a and height b"},
+};
+constexpr FigureDrawing ParallelogramDrawing[]{
+    {"picParallel", ":/pictures/picParallel.svg",
+     "Parallelogram with base a, slanted side b, height h and the angle theta between them"},
+};
+constexpr FigureDrawing TrapezoidDrawing[]{
+    {"picTrapezoid", ":/pictures/picTrapezoid.svg", "Trapezoid with parallel sides a and b and height h"},
+};
+constexpr FigureDrawing QuadrilateralDrawing[]{
+    {"picQuad", ":/pictures/picQuad.svg", "Quadrilateral with diagonals d1 and d2 crossing at the angle theta"},
+};
+constexpr FigureDrawing AnnulusDrawing[]{
+    {"picAnnulus", ":/pictures/picAnnulus.svg",
+     "Annulus with inner radius r1, outer radius r2, inner diameter f and outer diameter d"},
+};
+constexpr FigureDrawing TrapeziumDrawing[]{
+    {"picTrapezium", ":/pictures/picTrapezium.svg",
+     "Trapezium on a base divided into e, g and f, its upper corners at the heights h and k"},
+};
+constexpr FigureDrawing EqTriangleDrawing[]{
+    {"picEqTriangle", ":/pictures/picEqTriangle.svg", "Equilateral triangle with side a and height h"},
+};
+constexpr FigureDrawing CubeDrawing[]{
+    {"picCube", ":/pictures/picCube.svg", "Box with its edges a, b and c"},
+};
+constexpr FigureDrawing PrismDrawing[]{
+    {"picPrism", ":/pictures/picPrism.svg",
+     "Right prism on a right-angled triangle with legs a and c, hypotenuse b and length h"},
+};
+constexpr FigureDrawing RightCylDrawing[]{
+    {"picRightCyl", ":/pictures/picRightCyl.svg", "Right cylinder with its radius r and height h"},
+    {"picFrustum", ":/pictures/picFrustum.svg",
+     "Frustum of a right cylinder with its radius r, long side h and short side k"},
+};
+constexpr FigureDrawing RightConeDrawing[]{
+    {"picRightCone", ":/pictures/picRightCone.svg", "Right cone with its height h, base radius r and slant side k"},
+};
+constexpr FigureDrawing RightPyramidDrawing[]{
+    {"picPyramid", ":/pictures/picPyramid.svg",
+     "Right pyramid on a five-sided base A with its height h and slant height k"},
+};
+constexpr FigureDrawing CircularRingDrawing[]{
+    {"picCircularRing", ":/pictures/picCircularRing.svg",
+     "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
+};
+
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
 {
@@ -50,21 +158,28 @@ constexpr std::array<Slot, 3> onlyOption(const char *caption)
 
 } // namespace
 
+namespace {
+
 // clang-format off
-const std::array<SquareMode, SquareModeCount> SquareModes{{
+const SquareMode Modes[]{
     {
-        .layout = {.heading = "Rectangle Calculations", .picture = SquarePicture::picSquare},
+        .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0,
+                                  calculateRectangle, Rectangle, RectangleDrawing, SheetFigureKind::Rectangle),
+        .routine = &frmSquare::CalculateRectangle,
+        .layout = {.heading = "Rectangle Calculations", .picture = "picSquare"},
         .optionLayouts = {
             Layout{.fields = {field("a = ", "Width a"), field("b =", "Height b")}},
             Layout{.fields = {field("a = ", "Width a"), field("Area =", "Area")}},
             Layout{.fields = {field("b = ", "Height b"), field("Area =", "Area")}},
         },
-        .arithmetic = calculateRectangle,
     },
     {
+        .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1,
+                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, SheetFigureKind::Parallelogram),
+        .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
-            .picture = SquarePicture::picParallel,
+            .picture = "picParallel",
             .options = {named("a/b/Theta"), named("a/h"), hide},
             .fields = {field("a = ", "Base a"), field("b = ", "Side b"), field("Theta = ", "Angle Theta", Shown::Yes)},
             .rows = {named("a"), named("b"), named("Theta"), named("Area"), named("Perimeter")},
@@ -81,35 +196,41 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateParallelogram,
     },
     {
+        .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2,
+                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, SheetFigureKind::Trapezoid),
+        .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
-            .picture = SquarePicture::picTrapezoid,
+            .picture = "picTrapezoid",
             .options = onlyOption("a/b/h"),
             .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("h = ", "Height h", Shown::Yes)},
             .rows = {named("a"), named("b"), named("h"), named("Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateTrapezoid,
     },
     {
+        .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3,
+                                  calculateQuadrilateral, Quadrilateral, QuadrilateralDrawing, SheetFigureKind::Quadrilateral),
+        .routine = &frmSquare::CalculateQuad,
         .layout = {
             .heading = "Quadrilateral Calculations",
-            .picture = SquarePicture::picQuad,
+            .picture = "picQuad",
             .options = onlyOption("d1/d2/Theta"),
             .fields = {field("d1 = ", "Diagonal d1"), field("d2 = ", "Diagonal d2"),
                        field("Theta = ", "Angle Theta", Shown::Yes)},
             .rows = {named("d1"), named("d2"), named("Theta"), named("Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateQuadrilateral,
     },
     {
+        .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4,
+                                  calculateAnnulus, Annulus, AnnulusDrawing, SheetFigureKind::Annulus),
+        .routine = &frmSquare::CalculateAnnulus,
         .layout = {
             .heading = "Annulus Calculations",
-            .picture = SquarePicture::picAnnulus,
+            .picture = "picAnnulus",
             .options = {named("r1/r2"), named("f/d"), hide},
             .fields = {field("r1 = ", "Inner radius r1"), field("r2 = ", "Outer radius r2"), hide},
             .rows = {named("r1"), named("r2"), named("Area"), hide, hide},
@@ -125,12 +246,14 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateAnnulus,
     },
     {
+        .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5,
+                                  calculateTrapezium, Trapezium, TrapeziumDrawing, SheetFigureKind::Trapezium),
+        .routine = &frmSquare::CalculateTrapezium,
         .layout = {
             .heading = "Trapezium Calculations",
-            .picture = SquarePicture::picTrapezium,
+            .picture = "picTrapezium",
             .options = onlyOption("h/k/e/g/f"),
             .fields = {field("h = ", "Height h", Shown::Yes), field("k = ", "Height k", Shown::Yes),
                        field("e = ", "Base part e", Shown::Yes), field("g = ", "Base part g", Shown::Yes),
@@ -138,23 +261,27 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             .rows = {hide, shown("Perimeter"), shown("Area"), hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateTrapezium,
     },
     {
+        .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6,
+                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, SheetFigureKind::EqTriangle),
+        .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
-            .picture = SquarePicture::picEqTriangle,
+            .picture = "picEqTriangle",
             .options = onlyOption("a"),
             .fields = {field("a = ", "Side a"), hide, hide},
             .rows = {named("a"), named("h"), named("Area"), hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateEqTriangle,
     },
     {
+        .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7,
+                                  calculateCube, Cube, CubeDrawing, SheetFigureKind::Cube),
+        .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
-            .picture = SquarePicture::picCube,
+            .picture = "picCube",
             .options = {named("Cube"), named("Parallelopiped"), hide},
             .fields = {field("a =", "Edge a"), field("b =", "Edge b", Shown::No), field("c =", "Edge c", Shown::No)},
             .rows = {named("a"), named("Volume"), named("Surface Area"), hide, hide},
@@ -170,78 +297,114 @@ const std::array<SquareMode, SquareModeCount> SquareModes{{
             },
             std::nullopt,
         },
-        .arithmetic = calculateCube,
     },
     {
+        .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8,
+                                  calculatePrism, Prism, PrismDrawing, SheetFigureKind::Prism),
+        .routine = &frmSquare::CalculatePrism,
         .layout = {
             .heading = "Right Prism Calculations",
-            .picture = SquarePicture::picPrism,
+            .picture = "picPrism",
             .options = onlyOption("a/c/h"),
             .fields = {field("a =", "Leg a"), field("c =", "Leg c", Shown::Yes), field("h =", "Length h", Shown::Yes),
                        hide},
             .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculatePrism,
     },
     {
+        .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9,
+                                  calculateRightCyl, RightCyl, RightCylDrawing, SheetFigureKind::RightCyl),
+        .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
-            .picture = SquarePicture::picRightCyl,
+            .picture = "picRightCyl",
             .options = {named("Right Cylinder"), named("Frustum of Right Cylinder"), hide},
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {
             Layout{
-                .picture = SquarePicture::picRightCyl,
+                .picture = "picRightCyl",
                 .fields = {keep, keep, hide},
                 .rows = {keep, keep, named("Volume"), named("Surface Area"), hide},
             },
             Layout{
-                .picture = SquarePicture::picFrustum,
+                .picture = "picFrustum",
                 .fields = {keep, keep, field("k =", "Short side k", Shown::Yes)},
                 .rows = {keep, keep, named("k"), named("Volume"), shown("Surface Area")},
             },
             std::nullopt,
         },
-        .arithmetic = calculateRightCyl,
     },
     {
+        .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10,
+                                  calculateRightCone, RightCone, RightConeDrawing, SheetFigureKind::RightCone),
+        .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",
-            .picture = SquarePicture::picRightCone,
+            .picture = "picRightCone",
             .options = onlyOption("r/h"),
             .fields = {field("r =", "Radius r"), field("h =", "Height h", Shown::Yes), hide, hide},
             .rows = {named("r"), named("h"), shown("k"), shown("Volume"), shown("Surface Area")},
         },
         .optionLayouts = {},
-        .arithmetic = calculateRightCone,
     },
     {
+        .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11,
+                                  calculateRightPyramid, RightPyramid, RightPyramidDrawing, SheetFigureKind::RightPyramid),
+        .routine = &frmSquare::CalculateRightPyramid,
         .layout = {
             .heading = "Right Pyramid Calculations",
-            .picture = SquarePicture::picPyramid,
+            .picture = "picPyramid",
             .options = onlyOption("A/h/k"),
             .fields = {field("A(Area of base) =", "Base area A"), field("P (Perimeter of base) =", "Base perimeter P"),
                        field("h =", "Height h", Shown::Yes), field("k =", "Slant height k", Shown::Yes)},
             .rows = {named("Volume"), named("Surface Area"), hide, hide, hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateRightPyramid,
     },
     {
+        .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12,
+                                  calculateCircularRing, CircularRing, CircularRingDrawing, SheetFigureKind::CircularRing),
+        .routine = &frmSquare::CalculateCircularRing,
         .layout = {
             .heading = "Circular Ring Calculations",
-            .picture = SquarePicture::picCircularRing,
+            .picture = "picCircularRing",
             .options = onlyOption("r/R"),
             .fields = {field("r =", "Section radius r"), field("R =", "Ring radius R"), hide, hide},
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {},
-        .arithmetic = calculateCircularRing,
     },
-}};
+};
 // clang-format on
+
+} // namespace
+
+const std::span<const SquareMode> SquareModes(Modes);
+
+const SquareMode *squareMode(qint16 mode)
+{
+    const auto found = std::ranges::find(SquareModes, mode, [](const SquareMode &m) { return m.figure.mode; });
+    return found == SquareModes.end() ? nullptr : &*found;
+}
+
+std::vector<const FigureDrawing *> workbenchDrawings()
+{
+    std::vector<const FigureDrawing *> drawings;
+    for (const SquareMode &mode : SquareModes)
+        for (const FigureDrawing &drawing : mode.figure.drawings)
+            drawings.push_back(&drawing);
+    return drawings;
+}
+
+FigureEntries workbenchFigures()
+{
+    FigureEntries figures;
+    for (const SquareMode &mode : SquareModes)
+        figures.push_back(&mode.figure);
+    return figures;
+}
 
 } // namespace Zyntra

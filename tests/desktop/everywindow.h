@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/catalogue.h"
 #include "shell/windowview.h"
 
 #include <QRadioButton>
@@ -11,10 +12,8 @@
 inline QStringList everyFigureCommand()
 {
     QStringList items;
-    for (int i = 0; i < 12; ++i)
-        items << Zyntra::arrayName(QStringLiteral("mnuGeometryItem"), i);
-    for (int i = 0; i < 7; ++i)
-        items << Zyntra::arrayName(QStringLiteral("mnu3dGeometryItem"), i);
+    for (const Zyntra::FigureEntry *figure : Zyntra::figureCatalogue())
+        items << Zyntra::menuItemName(*figure);
     return items;
 }
 

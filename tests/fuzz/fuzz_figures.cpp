@@ -6,6 +6,7 @@
 #include "fuzzcheck.h"
 
 #include "../entry/expression.h"
+#include "entry/term.h"
 #include "figuretable.h"
 
 using namespace Zyntra;
@@ -25,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    const Figure &figure = Figures[data[0] % Figures.size()];
+    const FigureEntry &figure = *Figures[data[0] % Figures.size()];
     const qint16 given = qint16(data[1] % 8) - 1;
     setExactConstants((data[1] & 8) != 0);
     const QStringList texts = FuzzInput::texts(data + 2, size - 2, 5);
     // All at once: a field's text may itself hold a %4.
     const QString input = QStringLiteral("%1, option %2%3, fields \"%4\"")
-                              .arg(QLatin1String(figure.name), QString::number(given),
+                              .arg(QLatin1String(figure.caption), QString::number(given),
                                    exactConstants() ? QStringLiteral(", exact constants") : QString(),
                                    texts.join(QStringLiteral("\" \"")).left(200));
 
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case Outcome::Kind::Answers:
         FUZZ_CHECK(outcome.workings.size() == outcome.answers.size(), input);
         for (const auto &[index, text] : outcome.answers) {
-            FUZZ_CHECK(index >= 0 && index < figure.labels, input + QStringLiteral(": answer %1").arg(index));
+            FUZZ_CHECK(index >= 0 && index < figure.answers, input + QStringLiteral(": answer %1").arg(index));
             const auto working = outcome.workings.find(index);
             FUZZ_CHECK(working != outcome.workings.end() && !working->second.isEmpty(),
                        input + QStringLiteral(": working %1").arg(index));

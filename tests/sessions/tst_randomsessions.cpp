@@ -7,7 +7,7 @@
 #include "shell/shellfixture.h"
 
 #include "controls/globalsubs.h"
-#include "shell/figurecommands.h"
+#include "shell/catalogue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -240,19 +240,16 @@ void Session::step(int number)
 
 void Session::figureCommand()
 {
-    const bool plane = m_random.bounded(19) < 12;
-    const int index = int(m_random.bounded(plane ? 12 : 7));
-    const QString item =
-        arrayName(plane ? QStringLiteral("mnuGeometryItem") : QStringLiteral("mnu3dGeometryItem"), index);
+    const FigureEntry &figure = *figureCatalogue()[m_random.bounded(quint32(figureCatalogue().size()))];
+    const QString item = menuItemName(figure);
     m_program.choose(item);
-    const FigureCommand &command = plane ? Geometry2dCommands[size_t(index)] : Geometry3dCommands[size_t(index)];
     FigureWindow *w = window();
     if (!w || m_program.figureWindows().size() != 1)
         return fail(item + QStringLiteral(" left no single window"));
     if (w->formCode() != intCurrentForm)
         return fail(item + QStringLiteral(" opened a window that is not intCurrentForm"));
-    if (command.target == FigureTarget::Square && intSquareMode != command.mode)
-        return fail(item + QStringLiteral(" wrote the wrong intSquareMode"));
+    if (figure.modeVariable && *figure.modeVariable != figure.mode)
+        return fail(item + QStringLiteral(" wrote the wrong mode"));
     if (!fieldTexts().join(QString()).isEmpty())
         fail(item + QStringLiteral(" opened a window with typed values"));
 }

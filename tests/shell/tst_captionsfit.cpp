@@ -1,6 +1,6 @@
 #include "shell/shellfixture.h"
 
-#include "shell/figurecommands.h"
+#include "shell/catalogue.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -20,10 +20,8 @@ private slots:
 void TestCaptionsFit::everyCaptionFitsItsBox_data()
 {
     QTest::addColumn<QString>("item");
-    for (size_t i = 0; i < Geometry2dCommands.size(); ++i)
-        QTest::newRow(Geometry2dCommands[i].caption) << arrayName(QStringLiteral("mnuGeometryItem"), int(i));
-    for (size_t i = 0; i < Geometry3dCommands.size(); ++i)
-        QTest::newRow(Geometry3dCommands[i].caption) << arrayName(QStringLiteral("mnu3dGeometryItem"), int(i));
+    for (const FigureEntry *figure : figureCatalogue())
+        QTest::newRow(figure->caption) << menuItemName(*figure);
 }
 
 void TestCaptionsFit::everyCaptionFitsItsBox()

@@ -2,7 +2,7 @@
 
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
-#include "shell/figurecommands.h"
+#include "shell/catalogue.h"
 #include "shell/frmabout.h"
 
 #include <QActionGroup>
@@ -138,14 +138,14 @@ void TestShell::figureCommandWritesItsMode_data()
     QTest::newRow("Circle") << "mnuGeometryItem(0)" << -1 << 0;
     QTest::newRow("Triangle (Right)") << "mnuGeometryItem(1)" << -1 << -1;
     for (int index = 2; index <= 8; ++index)
-        QTest::addRow("%s", Geometry2dCommands[size_t(index)].caption)
+        QTest::addRow("%s", figureCommand(FigureMenu::Plane, qint16(index))->caption)
             << arrayName(QStringLiteral("mnuGeometryItem"), index) << index - 2 << -1;
     QTest::newRow("Regular Polygon") << "mnuGeometryItem(9)" << -1 << -1;
     QTest::newRow("Circle Sections") << "mnuGeometryItem(10)" << -1 << 1;
     QTest::newRow("Ellipse") << "mnuGeometryItem(11)" << -1 << 2;
     QTest::newRow("Sphere") << "mnu3dGeometryItem(0)" << -1 << -1;
     for (int index = 1; index <= 6; ++index)
-        QTest::addRow("%s", Geometry3dCommands[size_t(index)].caption)
+        QTest::addRow("%s", figureCommand(FigureMenu::Solid, qint16(index))->caption)
             << arrayName(QStringLiteral("mnu3dGeometryItem"), index) << index + 6 << -1;
 }
 
@@ -193,10 +193,8 @@ void TestShell::reopeningTheSameFigureGivesAFreshWindow()
 static void addEveryFigureCommand()
 {
     QTest::addColumn<QString>("item");
-    for (size_t i = 0; i < Geometry2dCommands.size(); ++i)
-        QTest::newRow(Geometry2dCommands[i].caption) << arrayName(QStringLiteral("mnuGeometryItem"), int(i));
-    for (size_t i = 0; i < Geometry3dCommands.size(); ++i)
-        QTest::newRow(Geometry3dCommands[i].caption) << arrayName(QStringLiteral("mnu3dGeometryItem"), int(i));
+    for (const FigureEntry *figure : figureCatalogue())
+        QTest::newRow(figure->caption) << menuItemName(*figure);
 }
 
 void TestShell::everyWindowAndItsWarningGoWithTheNextCommand_data()

@@ -84,11 +84,11 @@ void TestFrmSquare::opensInItsDesignState()
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
 
-    for (const PictureBox &box : PictureBoxes) {
-        auto *picture = control<Picture>(QString::fromLatin1(box.name));
-        QVERIFY2(picture, box.name);
+    for (const FigureDrawing *box : workbenchDrawings()) {
+        auto *picture = control<Picture>(QString::fromLatin1(box->name));
+        QVERIFY2(picture, box->name);
         QCOMPARE(picture->geometry(), QRect(248, 48, 265, 209));
-        QVERIFY2(picture->renderer()->isValid(), box.name);
+        QVERIFY2(picture->renderer()->isValid(), box->name);
     }
     // Hidden fields keep their designed captions.
     QCOMPARE(label("lblGivenValue", 2)->text(), QStringLiteral("b ="));

@@ -17,14 +17,15 @@ void TestSquareModes::modeTableHoldsEveryFigure()
     const QList<FigureCalculation> plane{calculateRectangle,     calculateParallelogram, calculateTrapezoid,
                                          calculateQuadrilateral, calculateAnnulus,       calculateTrapezium,
                                          calculateEqTriangle};
-    for (int mode = 0; mode < SquareModeCount; ++mode) {
-        const SquareMode &figure = SquareModes[size_t(mode)];
-        QVERIFY(figure.layout.heading);
-        QVERIFY(figure.layout.picture);
+    for (qint16 mode = 0; mode < qint16(SquareModes.size()); ++mode) {
+        const SquareMode *figure = squareMode(mode);
+        QVERIFY(figure);
+        QVERIFY(figure->layout.heading);
+        QVERIFY(figure->layout.picture);
         if (mode < plane.size())
-            QVERIFY(figure.arithmetic == plane[mode]);
+            QVERIFY(figure->figure.calculate == plane[mode]);
     }
-    QCOMPARE(QString::fromLatin1(SquareModes[7].layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
+    QCOMPARE(QString::fromLatin1(squareMode(7)->layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
 }
 
 QTEST_GUILESS_MAIN(TestSquareModes)

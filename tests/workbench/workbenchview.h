@@ -44,9 +44,9 @@ struct WorkbenchView : WindowView<Zyntra::frmSquare> {
     QStringList shownPictures() const
     {
         QStringList names;
-        for (const Zyntra::PictureBox &box : Zyntra::PictureBoxes)
-            if (control<Zyntra::Picture>(QString::fromLatin1(box.name))->isVisible())
-                names << QString::fromLatin1(box.name);
+        for (const Zyntra::FigureDrawing *box : Zyntra::workbenchDrawings())
+            if (control<Zyntra::Picture>(QString::fromLatin1(box->name))->isVisible())
+                names << QString::fromLatin1(box->name);
         return names;
     }
     QStringList answers() const

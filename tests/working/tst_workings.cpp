@@ -2,8 +2,16 @@
 // step of it, evaluated on its own, shows that very answer: under the
 // described constants and under the exact ones, in the described precision
 // and in one of the user's.
+#include "circle/circlecalculations.h"
 #include "entry/expression.h"
+#include "entry/term.h"
 #include "fuzz/figuretable.h"
+#include "polygon/polygonareas.h"
+#include "solids/solidfigures.h"
+#include "solids/spherevalues.h"
+#include "triangle/rttriangle.h"
+#include "workbench/planefigures.h"
+#include "working/typedvalues.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -31,54 +39,6 @@ private slots:
 
 namespace {
 
-// The kinds of each figure's fields, per option ('|' between options, the
-// last holding for the rest): L a length, A an angle of 1 to 179 degrees,
-// a one of 1 to 89, H a hypotenuse and s a leg shorter than it. A leading
-// < or > orders fields 0 and 1; a leading ? keeps two or three fields.
-const std::array<const char *, Figures.size()> FieldKinds{
-    "LL", "LLA",  "LLL", "LLA", "<LL",        "LLLLL", "L", "LLL",    "LLL", "LLL",
-    "LL", "LLLL", "<LL", "L",   "LA|LA|>LLA", "LL",    "L", "?ssHaa", "L",
-};
-
-// A number from low to high with up to three decimals, as a user types it.
-QString typedNumber(QRandomGenerator &random, double low, double high)
-{
-    const int decimals = int(random.bounded(4));
-    const double scale = std::pow(10.0, decimals);
-    const auto lowest = quint32(std::ceil(low * scale));
-    return QString::number((lowest + random.bounded(quint32(high * scale) - lowest + 1)) / scale, 'f', decimals);
-}
-
-QStringList randomFields(QRandomGenerator &random, int figure, int option)
-{
-    const QStringList perOption = QString::fromLatin1(FieldKinds[size_t(figure)]).split(u'|');
-    QString kinds = perOption.value(option, perOption.last());
-    const QChar order = kinds[0].isLetter() ? QChar() : kinds[0];
-    if (!order.isNull())
-        kinds.remove(0, 1);
-    const QString hypotenuse = typedNumber(random, 1, 1000);
-    QStringList fields;
-    for (const QChar kind : kinds) {
-        const double h = hypotenuse.toDouble();
-        fields << (kind == u'A'   ? typedNumber(random, 1, 179)
-                   : kind == u'a' ? typedNumber(random, 1, 89)
-                   : kind == u'H' ? hypotenuse
-                   : kind == u's' ? typedNumber(random, std::max(0.1, h * 0.05), h * 0.95)
-                                  : typedNumber(random, 0.1, 1000));
-    }
-    if ((order == u'<' && fields[0].toDouble() > fields[1].toDouble())
-        || (order == u'>' && fields[0].toDouble() < fields[1].toDouble()))
-        fields.swapItemsAt(0, 1);
-    if (order == u'?') {
-        std::vector<int> emptied(size_t(fields.size()));
-        std::iota(emptied.begin(), emptied.end(), 0);
-        std::shuffle(emptied.begin(), emptied.end(), random);
-        for (size_t i = 2 + random.bounded(2); i < emptied.size(); ++i)
-            fields[emptied[i]].clear();
-    }
-    return fields;
-}
-
 // The choice of constants for one test, put back to the default even when
 // the test fails.
 struct ConstantsChosen {
@@ -100,10 +60,10 @@ void TestWorkings::stepsShowTheAnswer_data()
     QTest::addColumn<bool>("exact");
     QTest::addColumn<Precision>("precision");
     for (int figure = 0; figure < int(Figures.size()); ++figure)
-        for (int option = 0; option < Figures[size_t(figure)].options; ++option)
+        for (int option = 0; option < Figures[size_t(figure)]->options(); ++option)
             for (const bool exact : {false, true})
                 for (const Precision precision : {Precision::asDescribed(), Precision::significant(10)})
-                    QTest::addRow("%s, option %d%s%s", Figures[size_t(figure)].name, option, exact ? ", exact" : "",
+                    QTest::addRow("%s, option %d%s%s", Figures[size_t(figure)]->caption, option, exact ? ", exact" : "",
                                   precision.digits ? ", 10 significant digits" : "")
                         << figure << option << exact << precision;
 }
@@ -114,12 +74,12 @@ void TestWorkings::stepsShowTheAnswer()
     QFETCH(int, option);
     QFETCH(bool, exact);
     QFETCH(Precision, precision);
-    const Figure &tested = Figures[size_t(figure)];
+    const FigureEntry &tested = *Figures[size_t(figure)];
     const ConstantsChosen chosen(exact);
     const PrecisionChosen digits(precision);
     QRandomGenerator random(quint32(figure * 16 + option));
     for (int run = 0; run < 300; ++run) {
-        const QStringList fields = randomFields(random, figure, option);
+        const QStringList fields = randomFields(random, tested, option);
         const Outcome outcome = tested.calculate(fields, qint16(option));
         const QString input = fields.join(QStringLiteral(", "));
         QVERIFY2(outcome.kind == Outcome::Kind::Answers && !outcome.answers.empty(), qPrintable(input));

@@ -1,0 +1,146 @@
+// The catalogue declares each figure once; every declaration must hold for
+// the window it opens, so that a slip fails here naming the figure.
+#include "shellfixture.h"
+
+#include "controls/answerlabel.h"
+#include "controls/globalsubs.h"
+#include "controls/valuefield.h"
+#include "desktop/everywindow.h"
+#include "shell/catalogue.h"
+#include "working/typedvalues.h"
+
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+
+using namespace Zyntra;
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void menusCountTheirItemsFromZero();
+    void everyFigureOpensAsDeclared_data();
+    void everyFigureOpensAsDeclared();
+    void declaredAnswersAreTheCalculations_data();
+    void declaredAnswersAreTheCalculations();
+};
+
+namespace {
+
+// A control array in the order of its indexes ("txtInput(3)"); a window's
+// controls without an index keep the order they were made in.
+template <typename Control>
+QList<Control *> byIndex(const QWidget *window)
+{
+    QList<Control *> controls = window->findChildren<Control *>();
+    std::ranges::stable_sort(controls, {}, [](const QObject *control) {
+        const QString name = control->objectName();
+        const qsizetype open = name.indexOf(u'(');
+        return open < 0 ? 0 : name.mid(open + 1).chopped(1).toInt();
+    });
+    return controls;
+}
+
+// The indexes where a declaration names a quantity.
+template <size_t N>
+QList<int> declared(const std::array<Quantity, N> &quantities)
+{
+    QList<int> indexes;
+    for (size_t i = 0; i < N; ++i)
+        if (quantities[i].letter)
+            indexes << int(i);
+    return indexes;
+}
+
+} // namespace
+
+void TestCatalogue::menusCountTheirItemsFromZero()
+{
+    QSet<QString> ids;
+    QSet<std::pair<const qint16 *, qint16>> modes;
+    for (const FigureMenu menu : {FigureMenu::Plane, FigureMenu::Solid}) {
+        const FigureEntries items = figureMenu(menu);
+        QVERIFY(!items.empty());
+        for (qint16 index = 0; index < qint16(items.size()); ++index) {
+            const FigureEntry &figure = *items[size_t(index)];
+            QCOMPARE(figure.index, index);
+            QVERIFY2(!ids.contains(QLatin1String(figure.id)), figure.id);
+            ids << QLatin1String(figure.id);
+            QCOMPARE(figureById(QLatin1String(figure.id)), &figure);
+            if (figure.modeVariable) {
+                QVERIFY2(!modes.contains({figure.modeVariable, figure.mode}), figure.id);
+                modes << std::pair<const qint16 *, qint16>(figure.modeVariable, figure.mode);
+            }
+        }
+    }
+    QCOMPARE(ids.size(), qsizetype(figureCatalogue().size()));
+}
+
+void TestCatalogue::everyFigureOpensAsDeclared_data()
+{
+    QTest::addColumn<QString>("id");
+    for (const FigureEntry *figure : figureCatalogue())
+        QTest::newRow(figure->id) << QString::fromLatin1(figure->id);
+}
+
+void TestCatalogue::everyFigureOpensAsDeclared()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    QVERIFY(figure.caption && figure.load && figure.calculate);
+    QVERIFY(figure.options() >= 1 && figure.answers >= 1);
+    QVERIFY(figure.twoOrThree >= 0 && figure.twoOrThree <= figure.answers);
+    QVERIFY(drawSheetFigure({figure.sheet, 0, {}, {}}).description != QLatin1String("No figure"));
+
+    ShellFixture program;
+    QCOMPARE(program.menuItem(menuItemName(figure))->text(), QString::fromLatin1(figure.caption));
+    auto *window = program.open<FigureWindow>(menuItemName(figure));
+    QVERIFY(window);
+    QCOMPARE(window->formCode(), intCurrentForm);
+    if (figure.modeVariable)
+        QCOMPARE(*figure.modeVariable, figure.mode);
+    QList<QRadioButton *> options;
+    for (QRadioButton *option : byIndex<QRadioButton>(window))
+        if (option->isVisibleTo(window))
+            options << option;
+    QVERIFY2(options.size() == figure.options() || (figure.options() == 1 && options.size() <= 1),
+             qPrintable(QString::number(options.size())));
+    QCOMPARE(window->findChildren<AnswerLabel *>().size(), qsizetype(figure.answers));
+    // Each option shows the fields it declares, and only those.
+    for (int option = 0; option < figure.options(); ++option) {
+        if (option < options.size())
+            clickOption(options[option]);
+        QList<int> shown;
+        const QList<ValueField *> fields = byIndex<ValueField>(window);
+        for (int i = 0; i < fields.size(); ++i)
+            if (fields[i]->isVisibleTo(window))
+                shown << i;
+        QCOMPARE(shown, declared(figure.quantities[size_t(option)].given));
+    }
+    intCurrentForm = intSquareMode = intCircleMode = 0;
+}
+
+void TestCatalogue::declaredAnswersAreTheCalculations_data()
+{
+    everyFigureOpensAsDeclared_data();
+}
+
+// The answers declared are the very ones the calculation gives.
+void TestCatalogue::declaredAnswersAreTheCalculations()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    QRandomGenerator random(7);
+    for (int option = 0; option < figure.options(); ++option) {
+        const QStringList fields = randomFields(random, figure, option);
+        const Outcome outcome = figure.calculate(fields, qint16(option));
+        QList<int> answered;
+        for (const auto &[index, text] : outcome.answers)
+            answered << index;
+        QVERIFY2(outcome.kind == Outcome::Kind::Answers, qPrintable(fields.join(u',')));
+        QCOMPARE(answered, declared(figure.quantities[size_t(option)].answers));
+    }
+}
+
+QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
