@@ -14,7 +14,8 @@ QString workingText(const QString &quantity, const Working &working, const QStri
 
 // The typed constants and their exact values. Each figure uses the value
 // in force: the described one by default, the exact one when the user
-// has chosen exact constants.
+// has chosen exact constants. An exact value is written to more digits
+// than a double holds, so that it is the double nearest the true value.
 struct Constant {
     const char *symbol; // as the formula shows it
     double described;
@@ -22,14 +23,14 @@ struct Constant {
 };
 
 namespace Constants {
-inline constexpr double Pi = 3.14159265358979323846;
+inline constexpr double Pi = 3.14159265358979323846264338;
 inline constexpr Constant RoughPi{"π", 3.14, Pi};
-inline constexpr Constant RoughTwoPi{"2π", 6.28, 2 * Pi};
-inline constexpr Constant QuarterPi{"π/4", 0.7854, Pi / 4};
-inline constexpr Constant SixthPi{"π/6", 0.5236, Pi / 6};
-inline constexpr Constant HalfDegree{"π/360", 0.008727, Pi / 360};
-inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.43301270189221932338};
-inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.86602540378443864676};
+inline constexpr Constant RoughTwoPi{"2π", 6.28, 6.28318530717958647692528677};
+inline constexpr Constant QuarterPi{"π/4", 0.7854, 0.785398163397448309615660846};
+inline constexpr Constant SixthPi{"π/6", 0.5236, 0.523598775598298873077107231};
+inline constexpr Constant HalfDegree{"π/360", 0.008727, 0.00872664625997164788461845384};
+inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.433012701892219323381861585};
+inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763723171};
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
 } // namespace Constants
 

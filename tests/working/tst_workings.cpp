@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -25,6 +26,8 @@ private slots:
     void exactConstants();
     void notesSayWhereValuesCameFrom_data();
     void notesSayWhereValuesCameFrom();
+    void exactConstantsAreTheNearestDoubles_data();
+    void exactConstantsAreTheNearestDoubles();
 };
 
 namespace {
@@ -194,6 +197,38 @@ void TestWorkings::notesSayWhereValuesCameFrom()
     for (const auto &[index, working] : calculate(fields, qint16(option)).workings)
         shown << working.note;
     QCOMPARE(shown.join(u'|'), notes);
+}
+
+void TestWorkings::exactConstantsAreTheNearestDoubles_data()
+{
+    QTest::addColumn<double>("exact");
+    QTest::addColumn<QString>("digits"); // the true value to more places than any double tells apart
+    QTest::newRow("π") << Constants::Pi << "3.14159265358979323846264338327950288";
+    QTest::newRow("2π") << Constants::RoughTwoPi.exact << "6.28318530717958647692528676655900577";
+    QTest::newRow("π/4") << Constants::QuarterPi.exact << "0.785398163397448309615660845819875721";
+    QTest::newRow("π/6") << Constants::SixthPi.exact << "0.523598775598298873077107230546583814";
+    QTest::newRow("π/360") << Constants::HalfDegree.exact << "0.00872664625997164788461845384244306357";
+    QTest::newRow("√3/4") << Constants::QuarterRootThree.exact << "0.433012701892219323381861585376468092";
+    QTest::newRow("√3/2") << Constants::HalfRootThree.exact << "0.866025403784438646763723170752936183";
+    const char *const factors[] = {
+        "1.72047740058896692275901197738860960", "2.59807621135331594029116951225880855",
+        "3.63391244400158899253619300760022058", "4.82842712474619009760337744841939616",
+        "6.18182419377290012721374405961976361", "7.69420884293813350642572644009227456",
+        "9.36563990694543752488235845328433429", "11.1961524227066318805823390245176171",
+    };
+    for (size_t i = 2; i < RegularPolygons.size(); ++i)
+        QTest::newRow(RegularPolygons[i].name) << RegularPolygons[i].factor.exact << factors[i - 2];
+}
+
+// from_chars rounds a decimal text to the nearest double, whatever its length.
+void TestWorkings::exactConstantsAreTheNearestDoubles()
+{
+    QFETCH(double, exact);
+    QFETCH(QString, digits);
+    const QByteArray text = digits.toLatin1();
+    double nearest = 0;
+    std::from_chars(text.data(), text.data() + text.size(), nearest);
+    QCOMPARE(exact, nearest);
 }
 
 QTEST_GUILESS_MAIN(TestWorkings)
