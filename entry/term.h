@@ -10,6 +10,7 @@
 namespace Zyntra {
 
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
+// An angle's answer carries its degree sign here.
 QString workingText(const QString &quantity, const Working &working, const QString &answer);
 
 // The typed constants and their exact values. Each figure uses the value
@@ -50,13 +51,18 @@ public:
     Term(double literal); // a number written in the formula: 2, 180
     Term(Num value);      // the same, for a value already checked
 
-    // A value the user gave: its letter, and its text as typed.
-    static Term given(const QString &letter, Num value, const QString &typed);
+    // A value the user gave, under its letter: written as the number it
+    // read as (7 for "007", 2.5 for "2,5"), in full.
+    static Term given(const QString &letter, Num value);
     // A constant, in its described or exact value as chosen.
     static Term constant(const Constant &c);
     // This value under a letter of its own: later formulas use the letter
     // and its value in full, while its own working stays with it.
     Term named(const QString &letter) const;
+    // This value as an angle in degrees: its number carries ° wherever it
+    // is written, and so does its answer. A sum or difference of angles is
+    // one too.
+    Term inDegrees() const;
 
     Num num() const { return m_value; }
     double value() const { return m_value.value(); }
@@ -101,13 +107,19 @@ private:
     QString m_evaluated; // the last step with its operands worked out; empty when that adds nothing
     Binding m_binding = Binding::Atom;
     Kind m_kind = Kind::Leaf;
+    bool m_degrees = false;
     std::shared_ptr<const Working> m_own; // a named value's own working
 };
 
 // A number in full: the shortest text that reads back as the same double.
 QString fullNumber(double value);
 
-// A field's value as a term: its letter, and its text as typed.
+// A number worked out on the way: at most 15 significant digits, as many
+// as a double holds for certain, without trailing zeros or an exponent,
+// so that 197.82000000000002 reads 197.82.
+QString workedNumber(double value);
+
+// A field's value as a term: its letter and the number it read as.
 Term typed(const Fields &fields, int index, const char *letter);
 
 // Writes one answer into an outcome: its text in the pattern, its working
