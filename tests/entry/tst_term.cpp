@@ -22,10 +22,13 @@ Term given(const char *letter, double value)
     return Term::given(QString::fromUtf8(letter), Num(value));
 }
 
-// A field's text as the user typed or pasted it.
-Term typedAs(const char *text)
+// A field's text as the user typed or pasted it, under either decimal separator.
+Term typedAs(const char *text, bool comma = false)
 {
-    return typed(Fields({QString::fromUtf8(text)}), 0, "a");
+    setDecimalComma(comma);
+    const Term term = typed(Fields({QString::fromUtf8(text)}), 0, "a");
+    setDecimalComma(false);
+    return term;
 }
 
 } // namespace
@@ -60,6 +63,7 @@ void TestTerm::workingReadsAsWritten_data()
         "Volume = r² × π × 7 ÷ 3 = 2² × 3.14 × 7 ÷ 3 = 87.92 ÷ 3 = 29.307");
     row("x", power(typedAs("007"), 2), "x = a² = 7² = 49.00");
     row("y", power(typedAs("5."), 2) + typedAs(".5"), "y = a² + a = 5² + 0.5 = 25 + 0.5 = 25.50");
+    row("z", typedAs("2,5", true) * 2, "z = a × 2 = 2.5 × 2 = 5.00");
     row("B", Term(90).inDegrees() - given("A", 30).inDegrees(), "B = 90° − A = 90° − 30° = 60.00°");
     row("θ", given("θ", 30).inDegrees(), "θ = 30° = 30.00° (given)");
 }
