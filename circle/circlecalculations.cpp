@@ -25,6 +25,12 @@ Term roughPi()
     return Term::constant(Constants::RoughPi);
 }
 
+// An angle the user gave, in degrees.
+Term angle(const Fields &fields, int index)
+{
+    return typed(fields, index, "θ").inDegrees();
+}
+
 // A value that later answers use, under its letter.
 Term name(const Term &value, const char *letter)
 {
@@ -81,7 +87,7 @@ Outcome calculateCircleSector(const QStringList &fieldTexts, qint16)
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
         const Term r = typed(fields, 0, "r");
-        const Term g = typed(fields, 1, "θ");
+        const Term g = angle(fields, 1);
         // 0.008727 is half a degree in radians, as the results show it.
         const Term arc = name((r * 2) * (g * Term::constant(Constants::HalfDegree)), "AC");
         const Term area = (r * arc) / 2;
@@ -96,8 +102,8 @@ Outcome calculateCircleSegment(const QStringList &fieldTexts, qint16)
         if (fields.anyEmpty({0, 1}))
             return Outcome::zeros();
         const Term r = typed(fields, 0, "r");
-        const Term g = typed(fields, 1, "θ");
-        const Term s = g > 90 ? sin((180 - g) * roughPi() / 180) : sin(g * roughPi() / 180);
+        const Term g = angle(fields, 1);
+        const Term s = g > 90 ? sin((Term(180).inDegrees() - g) * roughPi() / 180) : sin(g * roughPi() / 180);
         const Term area = (power(r, 2) / 2) * ((g * roughPi() / 180) - s);
         return rows({{r, Two}, {g, Two}, {area, One}});
     });
@@ -111,7 +117,7 @@ Outcome calculateHollowSector(const QStringList &fieldTexts, qint16)
             return Outcome::zeros();
         const Term r1 = typed(fields, 0, "r1");
         const Term r2 = typed(fields, 1, "r2");
-        const Term g = typed(fields, 2, "θ");
+        const Term g = angle(fields, 2);
         const Term area = (power(r1, 2) - power(r2, 2)) * (g * roughPi()) / 360;
         return rows({{r1, Two}, {r2, Two}, {g, One}, {area, One}});
     });

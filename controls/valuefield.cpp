@@ -179,7 +179,7 @@ void ValueField::inputMethodEvent(QInputMethodEvent *event)
             qint16 keyAscii = qint16(c.unicode());
             m_keyPress(keyAscii);
             if (keyAscii != 0)
-                kept.append(c);
+                kept.append(QChar(char16_t(keyAscii))); // the comma may have become the full stop
         }
     }
     if (kept == event->commitString()) {

@@ -28,8 +28,10 @@ QString describe(const Failure &failure, const QString &fieldName)
     case Failure::Cause::NotANumber:
         if (failure.text.isEmpty())
             return QStringLiteral("%1 is empty. Type a number, such as 12.5.").arg(fieldName);
-        return QStringLiteral("%1: \"%2\" is not a number. Type digits with at most one full stop, such as 12.5.")
-            .arg(fieldName, failure.text.size() > 40 ? failure.text.left(40) + QStringLiteral("…") : failure.text);
+        return QStringLiteral("%1: \"%2\" is not a number. Type digits with at most one %3.")
+            .arg(fieldName, failure.text.size() > 40 ? failure.text.left(40) + QStringLiteral("…") : failure.text,
+                 decimalComma() ? QStringLiteral("decimal comma or full stop, such as 12,5 or 12.5")
+                                : QStringLiteral("full stop, such as 12.5"));
     case Failure::Cause::DivisionByZero:
         return QStringLiteral("The calculation divides by zero. Check the given values.");
     case Failure::Cause::NegativeRoot:

@@ -72,6 +72,7 @@ struct Working {
     QString formula;   // "a × b"; empty for a value taken as given
     QStringList steps; // "3 × 4", "√25"
     QString note;      // "given", "no values given", "solved from a and b"
+    QString unit = {}; // "°" after the answer of an angle; empty for the rest
 
     bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
 };

@@ -36,10 +36,27 @@ std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStrin
     return qint16(text.at(0).unicode());
 }
 
+namespace {
+
+bool commaChosen = false;
+
+} // namespace
+
+bool decimalComma()
+{
+    return commaChosen;
+}
+void setDecimalComma(bool comma)
+{
+    commaChosen = comma;
+}
+
 void filterKeyCode(qint16 &keyAscii)
 {
     if (keyAscii <= 26)
         return;
+    if (keyAscii == ',' && decimalComma())
+        keyAscii = '.';
     static const QString accepted = QStringLiteral("0123456789.");
     if (!accepted.contains(QChar(char16_t(keyAscii))))
         keyAscii = 0;
@@ -69,18 +86,21 @@ std::optional<double> textToNumber(QStringView text)
         negative = text[first] == u'-';
         ++first;
     }
+    // A comma is the decimal separator only where nothing else could be:
+    // "1.234,5" and "1,234.5" are never guessed at.
+    const QStringView body = text.sliced(first, last - first);
+    const QChar separator = decimalComma() && !body.contains(u'.') ? u',' : u'.';
     int digits = 0;
     int stops = 0;
-    ascii.reserve(size_t(last - first));
-    for (qsizetype i = first; i < last; ++i) {
-        const QChar c = text[i];
+    ascii.reserve(size_t(body.size()));
+    for (const QChar c : body) {
         if (c >= u'0' && c <= u'9')
             ++digits;
-        else if (c == u'.')
+        else if (c == separator)
             ++stops;
         else
             return std::nullopt;
-        ascii.push_back(char(c.unicode()));
+        ascii.push_back(c == separator ? '.' : char(c.unicode()));
     }
     if (digits == 0 || stops > 1)
         return std::nullopt;

@@ -15,8 +15,16 @@ namespace Zyntra {
 // is the full stop on every layout.
 std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
+// Whether the user's desktop writes decimals with a comma. Then the comma
+// key types the full stop and a text with one comma and no full stop reads
+// with the comma as its decimal separator; elsewhere the comma groups
+// thousands, and taking it would make 1,000 read as 1. Off unless set.
+bool decimalComma();
+void setDecimalComma(bool comma);
+
 // Value fields accept control codes and "0123456789."; anything else is
-// discarded by setting the code to 0.
+// discarded by setting the code to 0. Under the decimal comma, the comma
+// becomes the full stop.
 void filterKeyCode(qint16 &keyAscii);
 
 // The longest text a value field holds. A double tells apart no more than
@@ -27,7 +35,8 @@ void filterKeyCode(qint16 &keyAscii);
 inline constexpr qsizetype MaxValueLength = 10'000;
 
 // Reads field text with the full stop as decimal separator in every
-// locale. Surrounding blanks and one leading sign are tolerated.
+// locale, or one comma in its place under the decimal comma. Surrounding
+// blanks and one leading sign are tolerated.
 std::optional<double> textToNumber(QStringView text);
 
 enum class Pattern {

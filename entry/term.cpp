@@ -1,6 +1,8 @@
 #include "term.h"
 
 #include <charconv>
+#include <cmath>
+#include <string>
 
 namespace Zyntra {
 
@@ -12,6 +14,8 @@ QString parenthesized(const QString &text)
 {
     return u'(' + text + u')';
 }
+
+const QString DegreeSign = QStringLiteral("°");
 
 // A negative number among other terms reads as one: (-3).
 QString asOperand(const QString &number)
@@ -41,8 +45,41 @@ QString fullNumber(double value)
     return QString::fromLatin1(buffer, written.ptr - buffer);
 }
 
-QString workingText(const QString &quantity, const Working &working, const QString &answer)
+QString workedNumber(double value)
 {
+    // Fifteen significant digits d0.d1...d14 times ten to the exponent;
+    // to_chars ignores the locale.
+    char buffer[40];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    std::string digits;
+    const char *p = buffer;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            digits.push_back(*p);
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    if (digits == "0")
+        return QStringLiteral("0");
+
+    std::string text = value < 0 ? "-" : "";
+    const size_t integerDigits = exponent < 0 ? 0 : size_t(exponent) + 1;
+    if (exponent < 0)
+        text += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    else if (integerDigits >= digits.size())
+        text += digits + std::string(integerDigits - digits.size(), '0');
+    else
+        text += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+    return QString::fromLatin1(text);
+}
+
+QString workingText(const QString &quantity, const Working &working, const QString &shown)
+{
+    const QString answer = shown.isEmpty() ? shown : shown + working.unit;
     QStringList sides{quantity};
     if (!working.formula.isEmpty())
         sides << working.formula;
@@ -59,7 +96,7 @@ QString workingText(const QString &quantity, const Working &working, const QStri
 
 Term typed(const Fields &fields, int index, const char *letter)
 {
-    return Term::given(QString::fromUtf8(letter), fields.number(index), fields.text(index));
+    return Term::given(QString::fromUtf8(letter), fields.number(index));
 }
 
 void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
@@ -98,13 +135,13 @@ Term::Term(double literal)
 
 Term::Term(Num value)
     : m_value(value)
-    , m_formula(asOperand(fullNumber(value.value())))
+    , m_formula(asOperand(workedNumber(value.value())))
     , m_numbers(m_formula)
 {}
 
-Term Term::given(const QString &letter, Num value, const QString &typed)
+Term Term::given(const QString &letter, Num value)
 {
-    return Term(value, letter, asOperand(typed.trimmed()), QString(), Binding::Atom, Kind::Given);
+    return Term(value, letter, asOperand(fullNumber(value.value())), QString(), Binding::Atom, Kind::Given);
 }
 
 Term Term::constant(const Constant &c)
@@ -113,34 +150,52 @@ Term Term::constant(const Constant &c)
     const QString symbol = QString::fromUtf8(c.symbol);
     // "π/4" and "2π" are products: they take parentheses where a product would.
     const Binding binding = symbol.size() > 1 ? Binding::Product : Binding::Atom;
-    return Term(Num(value), symbol, fullNumber(value), QString(), binding, Kind::Leaf);
+    return Term(Num(value), symbol, workedNumber(value), QString(), binding, Kind::Leaf);
 }
 
 Term Term::named(const QString &letter) const
 {
-    Term term(m_value, letter, asOperand(fullNumber(value())), QString(), Binding::Atom, Kind::Leaf);
+    Term term(m_value, letter, operand(), QString(), Binding::Atom, Kind::Leaf);
+    term.m_degrees = m_degrees;
     term.m_own = std::make_shared<const Working>(working());
     return term;
 }
 
+Term Term::inDegrees() const
+{
+    if (m_degrees)
+        return *this;
+    Term angle = *this;
+    angle.m_degrees = true;
+    // A leaf is one number: it carries the sign itself, and a literal's
+    // formula is that number.
+    if (isLeaf()) {
+        if (angle.m_formula == angle.m_numbers)
+            angle.m_formula += DegreeSign;
+        angle.m_numbers += DegreeSign;
+    }
+    return angle;
+}
+
 QString Term::operand() const
 {
-    return isLeaf() ? m_numbers : asOperand(fullNumber(value()));
+    return isLeaf() ? m_numbers : asOperand(workedNumber(value())) + (m_degrees ? DegreeSign : QString());
 }
 
 Working Term::working() const
 {
     if (m_own)
         return *m_own;
+    const QString unit = m_degrees ? DegreeSign : QString();
     switch (m_kind) {
     case Kind::Given:
-        return {QString(), {m_numbers}, QStringLiteral("given")};
+        return {QString(), {m_numbers}, QStringLiteral("given"), unit};
     case Kind::Leaf:
-        return {m_formula == m_numbers ? QString() : m_formula, {m_numbers}, QString()};
+        return {m_formula == m_numbers ? QString() : m_formula, {m_numbers}, QString(), unit};
     case Kind::Compound:
         break;
     }
-    Working working{m_formula, {m_numbers}, QString()};
+    Working working{m_formula, {m_numbers}, QString(), unit};
     if (!m_evaluated.isEmpty() && m_evaluated != m_numbers)
         working.steps << m_evaluated;
     return working;
@@ -178,12 +233,16 @@ Term Term::function(const QString &name, const Term &x, Num value)
 
 Term operator+(const Term &a, const Term &b)
 {
-    return Term::binary(a, b, a.m_value + b.m_value, "+", Term::Binding::Sum);
+    Term sum = Term::binary(a, b, a.m_value + b.m_value, "+", Term::Binding::Sum);
+    sum.m_degrees = a.m_degrees && b.m_degrees;
+    return sum;
 }
 
 Term operator-(const Term &a, const Term &b)
 {
-    return Term::binary(a, b, a.m_value - b.m_value, "−", Term::Binding::Sum);
+    Term difference = Term::binary(a, b, a.m_value - b.m_value, "−", Term::Binding::Sum);
+    difference.m_degrees = a.m_degrees && b.m_degrees;
+    return difference;
 }
 
 Term operator*(const Term &a, const Term &b)

@@ -10,11 +10,13 @@
 namespace Zyntra {
 
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
+// An angle's answer carries its degree sign here.
 QString workingText(const QString &quantity, const Working &working, const QString &answer);
 
 // The typed constants and their exact values. Each figure uses the value
 // in force: the described one by default, the exact one when the user
-// has chosen exact constants.
+// has chosen exact constants. An exact value is written to more digits
+// than a double holds, so that it is the double nearest the true value.
 struct Constant {
     const char *symbol; // as the formula shows it
     double described;
@@ -22,14 +24,14 @@ struct Constant {
 };
 
 namespace Constants {
-inline constexpr double Pi = 3.14159265358979323846;
+inline constexpr double Pi = 3.14159265358979323846264338;
 inline constexpr Constant RoughPi{"π", 3.14, Pi};
-inline constexpr Constant RoughTwoPi{"2π", 6.28, 2 * Pi};
-inline constexpr Constant QuarterPi{"π/4", 0.7854, Pi / 4};
-inline constexpr Constant SixthPi{"π/6", 0.5236, Pi / 6};
-inline constexpr Constant HalfDegree{"π/360", 0.008727, Pi / 360};
-inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.43301270189221932338};
-inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.86602540378443864676};
+inline constexpr Constant RoughTwoPi{"2π", 6.28, 6.28318530717958647692528677};
+inline constexpr Constant QuarterPi{"π/4", 0.7854, 0.785398163397448309615660846};
+inline constexpr Constant SixthPi{"π/6", 0.5236, 0.523598775598298873077107231};
+inline constexpr Constant HalfDegree{"π/360", 0.008727, 0.00872664625997164788461845384};
+inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.433012701892219323381861585};
+inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763723171};
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
 } // namespace Constants
 
@@ -49,13 +51,18 @@ public:
     Term(double literal); // a number written in the formula: 2, 180
     Term(Num value);      // the same, for a value already checked
 
-    // A value the user gave: its letter, and its text as typed.
-    static Term given(const QString &letter, Num value, const QString &typed);
+    // A value the user gave, under its letter: written as the number it
+    // read as (7 for "007", 2.5 for "2,5"), in full.
+    static Term given(const QString &letter, Num value);
     // A constant, in its described or exact value as chosen.
     static Term constant(const Constant &c);
     // This value under a letter of its own: later formulas use the letter
     // and its value in full, while its own working stays with it.
     Term named(const QString &letter) const;
+    // This value as an angle in degrees: its number carries ° wherever it
+    // is written, and so does its answer. A sum or difference of angles is
+    // one too.
+    Term inDegrees() const;
 
     Num num() const { return m_value; }
     double value() const { return m_value.value(); }
@@ -101,13 +108,19 @@ private:
     QString m_evaluated; // the last step with its operands worked out; empty when that adds nothing
     Binding m_binding = Binding::Atom;
     Kind m_kind = Kind::Leaf;
+    bool m_degrees = false;
     std::shared_ptr<const Working> m_own; // a named value's own working
 };
 
 // A number in full: the shortest text that reads back as the same double.
 QString fullNumber(double value);
 
-// A field's value as a term: its letter, and its text as typed.
+// A number worked out on the way: at most 15 significant digits, as many
+// as a double holds for certain, without trailing zeros or an exponent,
+// so that 197.82000000000002 reads 197.82.
+QString workedNumber(double value);
+
+// A field's value as a term: its letter and the number it read as.
 Term typed(const Fields &fields, int index, const char *letter);
 
 // Writes one answer into an outcome: its text in the pattern, its working

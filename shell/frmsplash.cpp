@@ -2,10 +2,12 @@
 
 #include "controls/picture.h"
 #include "controls/twips.h"
+#include "entry/numericentry.h"
 #include "mdimain.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QTimer>
 
 namespace Zyntra {
@@ -60,6 +62,9 @@ frmSplash::frmSplash()
     // A coarse timer may fire up to a twentieth early; the splash stays its full time.
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    // Once, at start: whether the desktop writes 2,5 for 2.5. Only the
+    // separator is asked; no number passes through the locale.
+    setDecimalComma(QLocale::system().decimalPoint() == QStringLiteral(","));
     Form_Load();
 }
 

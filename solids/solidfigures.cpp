@@ -48,7 +48,8 @@ Outcome calculateCube(const QStringList &fieldTexts, qint16 given)
             const Term c = typed(fields, 2, "c");
             const Term V = (b * a) * c;
             const Term faces = ((c * b) + (b * a)) + (c * a);
-            const Term S = faces + faces;
+            // Twice the faces is their sum with itself, to the last bit.
+            const Term S = Term(2) * faces;
             return answers({a, b, c, V, S});
         }
         return Outcome{};
@@ -69,7 +70,10 @@ Outcome calculatePrism(const QStringList &fieldTexts, qint16)
         const Term b = sqrt(cSquared + power(a, 2)).named(QStringLiteral("b"));
         const Term V = ((c * a) * h) / 2;
         const Term S = (((h * c) + (h * b)) + (h * a)) + (c * a);
-        return answers({V, S});
+        Outcome outcome = answers({V, S});
+        // b is no answer of its own: its surface's working says what it is.
+        outcome.workings[1].note = workingText(QStringLiteral("b"), b.working(), workedNumber(b.value()));
+        return outcome;
     });
 }
 

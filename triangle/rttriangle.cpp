@@ -38,7 +38,13 @@ Term radians(const Term &degrees, const Term &pi)
 }
 Term degrees(const Term &radians, const Term &pi)
 {
-    return (Term(180) / pi) * radians;
+    return ((Term(180) / pi) * radians).inDegrees();
+}
+
+// The other acute angle is what this one leaves of a right angle.
+Term complement(const Term &angle)
+{
+    return Term(90).inDegrees() - angle;
 }
 
 // A leg as long as the hypotenuse, or longer, belongs to no right triangle.
@@ -101,29 +107,29 @@ constexpr std::array<SolvingRow, 9> SolvingRows{{
      [](Triangle &t, const Term &pi) {
          t.c = sqrt(power(t.a, 2) + power(t.b, 2));
          t.A = named(degrees(atan(t.a / t.b), pi), "A");
-         t.B = 90 - t.A;
+         t.B = complement(t.A);
      }},
     {&Triangle::a, &Triangle::c,
      [](Triangle &t, const Term &pi) {
          requireShorterThanHypotenuse(t.a, t.c, RtValue::a, "a");
          t.b = named(sqrt((t.c + t.a) * (t.c - t.a)), "b");
          t.A = named(degrees(atan(t.a / t.b), pi), "A");
-         t.B = 90 - t.A;
+         t.B = complement(t.A);
      }},
-    {&Triangle::a, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromLegA(t, pi); }},
-    {&Triangle::b, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromLegB(t, pi); }},
-    {&Triangle::c, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = 90 - t.A; fromHypotenuse(t, pi); }},
+    {&Triangle::a, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = complement(t.A); fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = complement(t.A); fromLegB(t, pi); }},
+    {&Triangle::c, &Triangle::A, [](Triangle &t, const Term &pi) { t.B = complement(t.A); fromHypotenuse(t, pi); }},
     {&Triangle::b, &Triangle::c,
      [](Triangle &t, const Term &pi) {
          requireShorterThanHypotenuse(t.b, t.c, RtValue::b, "b");
          t.a = named(sqrt((t.c + t.b) * (t.c - t.b)), "a");
          t.B = named(degrees(atan(t.b / t.a), pi), "B");
-         t.A = 90 - t.B;
+         t.A = complement(t.B);
      }},
-    {&Triangle::a, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromLegA(t, pi); }},
-    {&Triangle::b, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromLegB(t, pi); }},
+    {&Triangle::a, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(complement(t.B), "A"); fromLegA(t, pi); }},
+    {&Triangle::b, &Triangle::B, [](Triangle &t, const Term &pi) { t.A = named(complement(t.B), "A"); fromLegB(t, pi); }},
     {&Triangle::c, &Triangle::B,
-     [](Triangle &t, const Term &pi) { t.A = named(90 - t.B, "A"); fromHypotenuse(t, pi); }},
+     [](Triangle &t, const Term &pi) { t.A = named(complement(t.B), "A"); fromHypotenuse(t, pi); }},
 }};
 // clang-format on
 
@@ -138,6 +144,8 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
         Triangle t;
         for (int i = 0; i < RtValue::Count; ++i)
             t.*ValueList[size_t(i)] = fields.isEmpty(i) ? Term(0) : typed(fields, i, Letters[size_t(i)]);
+        t.A = t.A.inDegrees();
+        t.B = t.B.inDegrees();
 
         const auto row =
             std::ranges::find_if(SolvingRows, [&](const SolvingRow &r) { return t.*r.first != 0 && t.*r.second != 0; });
@@ -151,7 +159,12 @@ Outcome calculateRtTriangle(const QStringList &fieldTexts, qint16)
         for (int i = 0; i < RtValue::Count; ++i)
             addAnswer(outcome, i, t.*ValueList[size_t(i)], Pattern::OneOrTwoDecimals);
         if (row == SolvingRows.end()) {
-            noteAll(outcome, QString::fromLatin1(NoValuesGiven));
+            // Say what is missing: angles alone fix the shape, never the size.
+            const bool side = !fields.allEmpty({RtValue::a, RtValue::b, RtValue::c});
+            const bool anything = side || !fields.allEmpty({RtValue::A, RtValue::B});
+            noteAll(outcome, !anything ? QString::fromLatin1(NoValuesGiven)
+                             : side    ? QStringLiteral("two values are needed, one of them a side")
+                                       : QStringLiteral("a side is needed as well as an angle"));
             return outcome;
         }
         const QString solved = QStringLiteral("solved from %1 and %2")

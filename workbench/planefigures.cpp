@@ -13,9 +13,12 @@ Term toRadians(const Term &degrees)
 {
     return degrees * Term::constant(Constants::RoughPi) / 180;
 }
-Term toDegrees(const Term &radians)
+
+// The angle answer is the given angle itself: turned to radians and back
+// it would show the same digits after a working that says nothing.
+Term angle(const Fields &fields, int index)
 {
-    return radians * 180 / Term::constant(Constants::RoughPi);
+    return typed(fields, index, "θ").inDegrees();
 }
 
 // A division by a typed value names that value's field, so the warning
@@ -83,11 +86,9 @@ Outcome calculateParallelogram(const QStringList &fieldTexts, qint16 given)
         if (given == 0) {
             const Term a = typed(fields, 0, "a");
             const Term b = typed(fields, 1, "b");
-            Term theta = typed(fields, 2, "θ");
-            theta = toRadians(theta);
-            const Term area = b * a * sin(theta);
+            const Term theta = angle(fields, 2);
+            const Term area = b * a * sin(toRadians(theta));
             const Term perimeter = (b + a) * 2;
-            theta = toDegrees(theta);
             return answers({{0, a}, {1, b}, {2, theta}, {3, area}, {4, perimeter}});
         }
         if (given == 1) {
@@ -121,10 +122,8 @@ Outcome calculateQuadrilateral(const QStringList &fieldTexts, qint16)
             return Outcome::zeros();
         const Term d1 = typed(fields, 0, "d1");
         const Term d2 = typed(fields, 1, "d2");
-        Term theta = typed(fields, 2, "θ");
-        theta = toRadians(theta);
-        const Term area = d2 * d1 * sin(theta) / 2;
-        theta = toDegrees(theta);
+        const Term theta = angle(fields, 2);
+        const Term area = d2 * d1 * sin(toRadians(theta)) / 2;
         return answers({{0, d1}, {1, d2}, {2, theta}, {3, area}});
     });
 }

@@ -4,9 +4,12 @@
 #include "controls/globalsubs.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +26,12 @@ using KeyList = QList<int>;
 QWidget *focused()
 {
     return QApplication::focusWidget();
+}
+
+// Whether the desktop the test runs on writes decimals with a comma.
+bool commaDesktop()
+{
+    return QLocale::system().decimalPoint() == QStringLiteral(",");
 }
 
 // Presses Tab from the focused control until the focus comes back, and
@@ -78,6 +87,8 @@ private slots:
     void answersAreTabStopsWhileTheyShowAValue();
     void keypadDecimalKeyTypesAFullStop_data();
     void keypadDecimalKeyTypesAFullStop();
+    void commaIsReadAsTheDesktopWritesIt_data();
+    void commaIsReadAsTheDesktopWritesIt();
 };
 
 void TestKeyboard::init()
@@ -489,7 +500,8 @@ void TestKeyboard::keypadDecimalKeyTypesAFullStop_data()
     QTest::newRow("keypad comma (German layout)") << int(Qt::Key_Comma) << "," << keypad << "2.5";
     QTest::newRow("keypad full stop") << int(Qt::Key_Period) << "." << keypad << "2.5";
     QTest::newRow("keypad decimal typing a comma") << int(Qt::Key_Period) << "," << keypad << "2.5";
-    QTest::newRow("main keyboard comma is dropped") << int(Qt::Key_Comma) << "," << 0 << "25";
+    // Where the comma groups thousands it is dropped; where it is the decimal separator it is one.
+    QTest::newRow("main keyboard comma") << int(Qt::Key_Comma) << "," << 0 << (commaDesktop() ? "2.5" : "25");
 }
 
 void TestKeyboard::keypadDecimalKeyTypesAFullStop()
@@ -510,6 +522,59 @@ void TestKeyboard::keypadDecimalKeyTypesAFullStop()
     QTest::keyClick(side, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(1)"))->text(),
              expected == QLatin1String("2.5") ? QStringLiteral("6.25") : QStringLiteral("625.00"));
+}
+
+void TestKeyboard::commaIsReadAsTheDesktopWritesIt_data()
+{
+    QTest::addColumn<QString>("way"); // typed, composed (an input method) or pasted
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("area"); // a × 4, or empty for a warning
+    const bool comma = commaDesktop();
+    QTest::newRow("typed 2,5") << "typed"
+                               << "2,5" << (comma ? "10.00" : "100.00");
+    QTest::newRow("composed 2,5") << "composed"
+                                  << "2,5" << (comma ? "10.00" : "100.00");
+    QTest::newRow("typed 1,000") << "typed"
+                                 << "1,000" << (comma ? "4.00" : "4000.00");
+    QTest::newRow("pasted 2,5") << "pasted"
+                                << "2,5" << (comma ? "10.00" : "");
+    for (const char *grouped : {"1.234,5", "1,234.5", "2,5,1"})
+        QTest::newRow(grouped) << "pasted" << grouped << "";
+}
+
+// Rectangle's a from 3 to the text, b 4: the answers of the number the
+// desktop means, or a warning that says what it reads and changes nothing.
+void TestKeyboard::commaIsReadAsTheDesktopWritesIt()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, text);
+    QFETCH(QString, area);
+    QCOMPARE(decimalComma(), commaDesktop());
+    FigureWindow *window = open(QStringLiteral("mnuGeometryItem(2)"));
+    QVERIFY(window);
+    QLineEdit *a = control<QLineEdit>(QStringLiteral("txtGivenValue(0)"));
+    QTest::keyClicks(a, QStringLiteral("3"));
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtGivenValue(1)")), QStringLiteral("4"));
+    calculate();
+    a->selectAll();
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    if (way == QLatin1String("pasted")) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(a, Qt::Key_V, Qt::ControlModifier);
+    } else if (way == QLatin1String("composed")) {
+        QApplication::sendEvent(a, &composed);
+    } else {
+        QTest::keyClicks(a, text);
+    }
+    calculate();
+    // Keys type the full stop for the comma, or nothing; a paste is as pasted.
+    QCOMPARE(a->text(), way == QLatin1String("pasted") ? text : QString(text).replace(u',', commaDesktop() ? "." : ""));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblAnswer(2)"))->text(), area.isEmpty() ? QStringLiteral("12.00") : area);
+    QCOMPARE(window->warning() != nullptr, area.isEmpty());
+    if (window->warning())
+        QVERIFY(
+            window->warning()->text().contains(commaDesktop() ? "one decimal comma or full stop" : "one full stop"));
 }
 
 QTEST_MAIN(TestKeyboard)

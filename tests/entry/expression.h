@@ -4,11 +4,13 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 // Evaluates the numbers of a working on its own, as a pocket calculator
-// would: + − × ÷ with the usual precedence, left to right; ² ³ and ^;
+// would: + − × ÷ with the usual precedence, left to right; ² ³ and ^; a
+// degree sign after a number, which names its unit;
 // √, sin, cos, tan, atan and round(x, 2); parentheses. Empty when the text
 // is not such an expression.
 class Expression {
@@ -21,6 +23,24 @@ public:
         if (!value || e.m_at != e.m_text.size())
             return std::nullopt;
         return value;
+    }
+
+    // Whether a working's step shows its answer: what the step's value, or
+    // one within a ten-millionth of a millionth of it, shows. The working's
+    // numbers carry at most 15 significant digits, so its value may stray
+    // from the answer's in about the fourteenth, never sooner.
+    static bool shows(const QString &step, const QString &answer, Zyntra::Pattern pattern,
+                      Zyntra::Precision precision = Zyntra::Precision::asDescribed())
+    {
+        const auto value = evaluate(step);
+        const auto shown = Zyntra::textToNumber(answer);
+        if (!value || !shown)
+            return false;
+        const auto near = [&](double factor) {
+            return *Zyntra::textToNumber(Zyntra::formatResult(*value * factor, pattern, precision));
+        };
+        const auto [low, high] = std::minmax(near(1 - 1e-13), near(1 + 1e-13));
+        return Zyntra::formatResult(*value, pattern, precision) == answer || (low <= *shown && *shown <= high);
     }
 
 private:
@@ -81,6 +101,7 @@ private:
         auto base = atom();
         if (!base)
             return base;
+        take(u"°");
         if (take(u"²"))
             return std::pow(*base, 2.0);
         if (take(u"³"))

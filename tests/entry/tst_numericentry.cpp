@@ -27,6 +27,8 @@ private slots:
     void convertsText_data();
     void convertsText();
     void convertsMillionCharacterText();
+    void readsOneDecimalCommaWhereChosen_data();
+    void readsOneDecimalCommaWhereChosen();
 
     void filterPassesControlCodesDigitsAndFullStopOnly();
     void keyCodeOfKey_data();
@@ -225,16 +227,53 @@ void TestNumericEntry::convertsMillionCharacterText()
     QCOMPARE(*textToNumber(QStringLiteral("1.") + QString(1'000'000, u'0')), 1.0);
 }
 
+void TestNumericEntry::readsOneDecimalCommaWhereChosen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("comma");
+    QTest::addColumn<bool>("converts");
+    QTest::addColumn<double>("value");
+    QTest::newRow("2,5 under the comma") << "2,5" << true << true << 2.5;
+    QTest::newRow("2,5 under the full stop") << "2,5" << false << false << 0.0;
+    QTest::newRow("1,000 groups under the full stop") << "1,000" << false << false << 0.0;
+    QTest::newRow("1,000 is one under the comma") << "1,000" << true << true << 1.0;
+    QTest::newRow(" -,5 ") << " -,5 " << true << true << -0.5;
+    QTest::newRow("full stop still reads") << "2.5" << true << true << 2.5;
+    QTest::newRow("grouped German") << "1.234,5" << true << false << 0.0;
+    QTest::newRow("grouped English") << "1,234.5" << true << false << 0.0;
+    QTest::newRow("two commas") << "2,5,1" << true << false << 0.0;
+}
+
+void TestNumericEntry::readsOneDecimalCommaWhereChosen()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, comma);
+    QFETCH(bool, converts);
+    QFETCH(double, value);
+    setDecimalComma(comma);
+    const auto number = textToNumber(text);
+    setDecimalComma(false);
+    QCOMPARE(number.has_value(), converts);
+    if (converts)
+        QCOMPARE(*number, value);
+}
+
+// Under the decimal comma the comma types the full stop; nothing else changes.
 void TestNumericEntry::filterPassesControlCodesDigitsAndFullStopOnly()
 {
     const QString accepted = QStringLiteral("0123456789.");
-    for (int raw = -32768; raw <= 32767; ++raw) {
-        qint16 keyAscii = qint16(raw);
-        filterKeyCode(keyAscii);
-        const bool passes = raw <= 26 || accepted.contains(QChar(char16_t(raw)));
-        if (keyAscii != (passes ? raw : 0))
-            QFAIL(qPrintable(QStringLiteral("key code %1 became %2").arg(raw).arg(keyAscii)));
+    for (const bool comma : {false, true}) {
+        setDecimalComma(comma);
+        for (int raw = -32768; raw <= 32767; ++raw) {
+            qint16 keyAscii = qint16(raw);
+            filterKeyCode(keyAscii);
+            const bool passes = raw <= 26 || accepted.contains(QChar(char16_t(raw)));
+            const int expected = comma && raw == ',' ? '.' : passes ? raw : 0;
+            if (keyAscii != expected)
+                QFAIL(qPrintable(QStringLiteral("key code %1 became %2").arg(raw).arg(keyAscii)));
+        }
     }
+    setDecimalComma(false);
 }
 
 void TestNumericEntry::keyCodeOfKey_data()

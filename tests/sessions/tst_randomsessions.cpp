@@ -7,6 +7,7 @@
 #include "shell/shellfixture.h"
 
 #include "controls/globalsubs.h"
+#include "entry/numericentry.h"
 #include "shell/catalogue.h"
 
 #include <QApplication>
@@ -281,7 +282,8 @@ void Session::typeKey()
     } else if (kind < 7) {
         const char refused = RefusedCharacters[m_random.bounded(int(RefusedCharacters.size()))];
         QTest::keyClick(field, refused);
-        if (field->text() != before)
+        // Where the desktop writes 2,5 the comma types the full stop.
+        if (field->text() != before && !(refused == ',' && Zyntra::decimalComma()))
             fail(QStringLiteral("the refused key '%1' changed %2").arg(QChar(refused), field->objectName()));
     } else if (kind < 8) {
         QTest::keyClick(field, Qt::Key_Escape);
