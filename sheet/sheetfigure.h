@@ -36,8 +36,19 @@ enum class SheetFigureKind {
 inline constexpr int SheetFigureKindCount = 19;
 
 // Caption as the window shows it, without its trailing "=", ":" and blanks
-// ("a", "Theta", "Arc Length AC", "A(Area of base)"), and its value.
-using SheetValues = QList<std::pair<QString, double>>;
+// ("a", "Theta", "Arc Length AC", "A(Area of base)"), its value, and its
+// text as the window shows it ("4.0", ".318"), which the labels repeat.
+struct SheetValue {
+    SheetValue(QString caption, double value, QString text = {})
+        : caption(std::move(caption))
+        , value(value)
+        , text(std::move(text))
+    {}
+    QString caption;
+    double value;
+    QString text;
+};
+using SheetValues = QList<SheetValue>;
 
 // What the last CALCULATE of a figure window saw and answered.
 struct SheetInput {

@@ -147,7 +147,7 @@ void MDIMain::mnuCalculationSheet_Click()
         m_sheet = new SheetWindow(this);
         m_sheet->setAttribute(Qt::WA_DeleteOnClose);
         const auto windows = m_client->figureWindows();
-        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figureKind);
+        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figureKind, m_figureCaption);
         m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     m_sheet->show();
@@ -196,9 +196,10 @@ void MDIMain::runFigureCommand(const FigureCommand &command)
         return;
     placeAndShow(window);
     m_figureKind = sheetFigureKind(command);
+    m_figureCaption = QString::fromLatin1(command.caption);
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
     if (m_sheet)
-        m_sheet->follow(window, m_figureKind);
+        m_sheet->follow(window, m_figureKind, m_figureCaption);
 }
 
 void MDIMain::placeAndShow(FigureWindow *window)

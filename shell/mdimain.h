@@ -47,6 +47,7 @@ private:
     QPointer<frmAbout> m_about;
     QPointer<SheetWindow> m_sheet;
     SheetFigureKind m_figureKind = SheetFigureKind::Rectangle; // of the open figure window
+    QString m_figureCaption;                                   // and its menu command
 };
 
 // Where a figure window of the given main window size goes, in pixels:

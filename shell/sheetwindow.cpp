@@ -4,6 +4,7 @@
 #include "entry/numericentry.h"
 #include "sheet/sheetpainter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -20,7 +22,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <map>
 
 namespace Zyntra {
 
@@ -34,26 +40,104 @@ const QString NothingYet =
     QStringLiteral("Nothing to show yet: type the given values of the figure and press CALCULATE.");
 const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure from the Geometry menu.");
 
-// The values a drawing is made from: each caption with its value, and for
-// answers like "Side a" or "Angle B" also the letter alone.
+// The values a drawing is made from: each caption with its value and its
+// text as shown, and for answers like "Side a" or "Angle B" also the letter
+// alone.
 SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
 {
     SheetInput input{kind, shot.optionIndex, {}, {}};
     for (const CalculationLine &given : shot.given)
         if (const auto value = textToNumber(given.text))
-            input.given << std::pair(given.caption, *value);
+            input.given << SheetValue{given.caption, *value, given.text};
     SheetValues letters;
     for (const CalculationLine &answer : shot.answers) {
         const auto value = textToNumber(answer.text);
         if (!value)
             continue;
-        input.answers << std::pair(answer.caption, *value);
+        input.answers << SheetValue{answer.caption, *value, answer.text};
         if (answer.caption.contains(u' '))
-            letters << std::pair(answer.caption.section(u' ', -1), *value);
+            letters << SheetValue{answer.caption.section(u' ', -1), *value, answer.text};
     }
     // Whole captions first: the drawing takes the first match.
     input.answers += letters;
     return input;
+}
+
+// An answer that only repeats a given value.
+bool repeatsGiven(const CalculationLine &answer)
+{
+    return answer.parts.formula.isEmpty() && answer.parts.note == QLatin1String("given");
+}
+
+// Where the right triangle's answers stand in reading order: sides, then angles.
+int triangleRank(const SheetRow &row)
+{
+    static const QStringList Letters{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("A"),
+                                     QStringLiteral("B")};
+    const qsizetype rank = Letters.indexOf(row.quantity.section(u' ', -1));
+    return rank < 0 ? int(Letters.size()) : int(rank);
+}
+
+// A worked example: the given values once each, then every other answer
+// with its formula, the same with the numbers, and its value.
+QList<SheetRow> sheetRows(const CalculationSnapshot &shot, SheetFigureKind kind)
+{
+    QList<SheetRow> given;
+    QList<SheetRow> worked;
+    for (const CalculationLine &answer : shot.answers) {
+        if (repeatsGiven(answer)) {
+            given << SheetRow{answer.caption, {}, {}, answer.text, true, {}};
+            continue;
+        }
+        const Working &working = answer.parts;
+        QStringList steps;
+        for (const QString &step : working.steps)
+            if (step != working.formula && step != answer.text && (steps.isEmpty() || step != steps.last()))
+                steps << step;
+        worked << SheetRow{answer.caption, working.formula, steps, answer.text, false, working.note};
+    }
+    // A field is repeated by the answer of its caption ("a", "Side a"); the
+    // fields left over are repeated by the answers left over ("r" by
+    // "Radius") when there are enough of them, else listed as typed.
+    const auto names = [](const SheetRow &row, const QString &caption) {
+        return row.quantity == caption || row.quantity.section(u' ', -1) == caption;
+    };
+    QList<SheetRow> typed;
+    for (const CalculationLine &field : shot.given)
+        if (std::ranges::none_of(given, [&](const SheetRow &row) { return names(row, field.caption); }))
+            typed << SheetRow{field.caption, {}, {}, field.text, true, {}};
+    const auto spare = std::ranges::count_if(given, [&](const SheetRow &row) {
+        return std::ranges::none_of(shot.given,
+                                    [&](const CalculationLine &field) { return names(row, field.caption); });
+    });
+    if (typed.size() > spare)
+        given += typed;
+    if (kind == SheetFigureKind::RightTriangle) {
+        const auto byLetter = [](const SheetRow &a, const SheetRow &b) { return triangleRank(a) < triangleRank(b); };
+        std::ranges::stable_sort(given, byLetter);
+        std::ranges::stable_sort(worked, byLetter);
+    }
+    return given + worked;
+}
+
+// Spaces inside a step do not break: a line may wrap only between steps.
+QString unbroken(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u' ', QChar(0x00A0));
+}
+
+// Options that name the figure itself, as the title spells it out.
+QString figureOfOption(SheetFigureKind kind, qint16 option)
+{
+    static const std::map<SheetFigureKind, QStringList> Named{
+        {SheetFigureKind::Cube, {QStringLiteral("Cube"), QStringLiteral("Parallelopiped")}},
+        {SheetFigureKind::RightCyl, {QStringLiteral("Right Cylinder"), QStringLiteral("Frustum of Right Cylinder")}},
+        {SheetFigureKind::CircleSection,
+         {QStringLiteral("Sector of Circle"), QStringLiteral("Segment of Circle"),
+          QStringLiteral("Hollow Circle Sector")}},
+    };
+    const auto names = Named.find(kind);
+    return names == Named.end() ? QString() : names->second.value(option);
 }
 
 } // namespace
@@ -106,7 +190,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_title->setFont(titleFont);
     m_option->setObjectName(QStringLiteral("lblSheetOption"));
     m_text->setObjectName(QStringLiteral("lblSheetText"));
-    m_text->setTextFormat(Qt::PlainText);
+    m_text->setTextFormat(Qt::RichText);
     m_text->setWordWrap(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setAccessibleName(QStringLiteral("Values and answers"));
@@ -138,16 +222,17 @@ SheetWindow::SheetWindow(QWidget *parent)
     layout->addWidget(m_picture, 1);
     layout->addWidget(m_text);
     layout->addLayout(buttons);
-    resize(640, 720);
+    resize(840, 760);
     refresh();
 }
 
-void SheetWindow::follow(FigureWindow *window, SheetFigureKind kind)
+void SheetWindow::follow(FigureWindow *window, SheetFigureKind kind, const QString &caption)
 {
     if (m_window)
         disconnect(m_window, nullptr, this, nullptr);
     m_window = window;
     m_kind = kind;
+    m_caption = caption;
     if (window)
         connect(window, &FigureWindow::calculationChanged, this, &SheetWindow::refresh);
     refresh();
@@ -155,7 +240,7 @@ void SheetWindow::follow(FigureWindow *window, SheetFigureKind kind)
 
 void SheetWindow::refresh()
 {
-    m_lines.clear();
+    m_rows.clear();
     if (!m_window) {
         m_title->setText(QStringLiteral("Calculation Sheet"));
         m_option->clear();
@@ -164,30 +249,85 @@ void SheetWindow::refresh()
         return;
     }
     const CalculationSnapshot shot = m_window->snapshot();
-    m_title->setText(shot.figure);
-    m_option->setText(shot.option.isEmpty() ? QString() : QStringLiteral("Given: ") + shot.option);
+    // The figure by its menu name, or by its option where that names it;
+    // an option that says what is given stays on the line below.
+    const QString named = figureOfOption(m_kind, shot.optionIndex);
+    m_title->setText(named.isEmpty() ? m_caption : named);
+    m_option->setText(shot.option.isEmpty() || !named.isEmpty() ? QString() : QStringLiteral("Given: ") + shot.option);
+    m_option->setVisible(!m_option->text().isEmpty());
     if (shot.answers.isEmpty()) {
         m_picture->setFigure(std::nullopt, NothingYet);
         m_text->setText(NothingYet);
         return;
     }
-    m_lines = shot.givenLines() + shot.answerLines();
+    m_rows = sheetRows(shot, m_kind);
     m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_kind)), QString());
-    m_text->setText(m_lines.join(u'\n'));
+    m_text->setText(tableHtml());
+}
+
+QString SheetWindow::tableHtml() const
+{
+    QString html = QStringLiteral("<table cellspacing=\"4\" cellpadding=\"2\" width=\"100%\">"
+                                  "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula</th>"
+                                  "<th align=\"left\">With the numbers</th><th align=\"left\">Value</th></tr>");
+    for (const SheetRow &row : m_rows) {
+        QStringList steps;
+        for (const QString &step : row.steps)
+            steps << unbroken(step);
+        QString numbers = steps.join(QStringLiteral("&nbsp;= "));
+        if (!row.note.isEmpty())
+            numbers += QStringLiteral(" <small>(%1)</small>").arg(row.note.toHtmlEscaped());
+        html +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+                .arg(row.quantity.toHtmlEscaped(), row.given ? QStringLiteral("<i>given</i>") : unbroken(row.formula),
+                     numbers, unbroken(row.value));
+    }
+    return html + QStringLiteral("</table>");
 }
 
 QString SheetWindow::sheetText() const
 {
-    return m_window && !m_lines.isEmpty() ? m_window->calculationText() : QString();
+    if (m_rows.isEmpty())
+        return {};
+    QStringList lines{m_title->text()};
+    if (!m_option->text().isEmpty())
+        lines << m_option->text();
+    lines << QStringLiteral("Quantity\tFormula\tWith the numbers\tValue");
+    for (const SheetRow &row : m_rows) {
+        QString numbers = row.steps.join(QStringLiteral(" = "));
+        if (!row.note.isEmpty())
+            numbers += (numbers.isEmpty() ? QStringLiteral("(%1)") : QStringLiteral(" (%1)")).arg(row.note);
+        lines << QStringList{row.quantity, row.given ? QStringLiteral("given") : row.formula, numbers, row.value}.join(
+            u'\t');
+    }
+    return lines.join(u'\n');
+}
+
+QImage SheetWindow::sheetImage() const
+{
+    // A4 at twice the screen's density: sharp, and laid out as on screen.
+    QImage image(QSize(794, 1123) * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white); // the margins too: a fresh image holds whatever memory held
+    QPainter painter(&image);
+    renderSheet(painter, QRectF(0, 0, 794, 1123).adjusted(48, 48, -48, -48));
+    return image;
 }
 
 void SheetWindow::copy()
 {
     // A selection in the text is the user's own choice of what to copy.
-    if (m_text->hasSelectedText() && m_text->hasFocus())
+    if (m_text->hasSelectedText() && m_text->hasFocus()) {
         QGuiApplication::clipboard()->setText(m_text->selectedText());
-    else if (!sheetText().isEmpty())
-        QGuiApplication::clipboard()->setText(sheetText());
+        return;
+    }
+    if (m_rows.isEmpty())
+        return;
+    // The picture for a document, the text for an editor, in one copy.
+    auto *data = new QMimeData;
+    data->setImageData(sheetImage());
+    data->setText(sheetText());
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
@@ -214,17 +354,27 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
         paintSheetFigure(painter, *figure, drawing);
     }
 
-    // The text takes the rest of the page, in a size that lets it fit.
+    // The table takes the rest of the page, in a size that lets it fit.
     const QRectF text(page.left(), drawing.bottom() + line, page.width(), page.bottom() - drawing.bottom() - line);
-    const QString body = m_lines.isEmpty() ? NothingYet : m_lines.join(u'\n');
+    QTextDocument table;
+    table.documentLayout()->setPaintDevice(painter.device());
+    QTextOption wrapping = table.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    table.setDefaultTextOption(wrapping);
+    table.setDocumentMargin(0);
+    table.setTextWidth(text.width());
+    if (m_rows.isEmpty())
+        table.setPlainText(NothingYet);
+    else
+        table.setHtml(tableHtml());
     for (qreal size = 11; size >= 5; size -= 0.5) {
         font.setPointSizeF(size);
-        const QRectF needed = QFontMetricsF(font, painter.device()).boundingRect(text, Qt::TextWordWrap, body);
-        if (needed.height() <= text.height())
+        table.setDefaultFont(font);
+        if (table.size().height() <= text.height())
             break;
     }
-    painter.setFont(font);
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, body);
+    painter.translate(text.topLeft());
+    table.drawContents(&painter, QRectF(QPointF(), text.size()));
     painter.restore();
 }
 
@@ -269,13 +419,7 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
                 paintSheetFigure(painter, *figure, QRectF(16, 16, 768, 568));
         }
     } else {
-        // A4 at twice the screen's density: sharp, and laid out as on screen.
-        QImage image(QSize(794, 1123) * 2, QImage::Format_RGB32);
-        image.setDevicePixelRatio(2);
-        QPainter painter(&image);
-        renderSheet(painter, QRectF(0, 0, 794, 1123).adjusted(48, 48, -48, -48));
-        painter.end();
-        painted = image.save(&file, "PNG");
+        painted = sheetImage().save(&file, "PNG");
     }
     if (!painted) {
         file.cancelWriting();
