@@ -561,6 +561,10 @@ void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem_data()
                                                         {"h", 3, "3"},
                                                         {"k", 5, "5"}}
                                          << "Right pyramid with h = 3, k = 5, base area A = 64, drawn to scale";
+    QTest::newRow("rectangle of long values")
+        << int(Kind::Rectangle)
+        << SheetValues{{"a", 123456789012345.67, "123456789012345.67"}, {"b", 3e14, "300000000000000.00"}}
+        << "Rectangle with a = 123456789012345.67, b = 300000000000000.00, Diagonal, drawn to scale";
 }
 
 void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem()
@@ -568,7 +572,14 @@ void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem()
     QFETCH(int, figure);
     QFETCH(SheetValues, values);
     QFETCH(QString, description);
-    QCOMPARE(drawSheetFigure({Kind(figure), 0, values, values}).description, description);
+    const SheetFigure drawn = drawSheetFigure({Kind(figure), 0, values, values});
+    QCOMPARE(drawn.description, description);
+    // Whole and inside the drawing, however long.
+    const SheetLayout layout = layOutSheetFigure(drawn, QRectF(0, 0, 300, 200));
+    for (const QRectF &label : layout.labels)
+        QVERIFY(QRectF(0, 0, 300, 200).contains(label));
+    for (const QString &text : layout.texts)
+        QVERIFY2(description.contains(text), qPrintable(text));
 }
 
 QTEST_MAIN(TestSheetFigure)
