@@ -94,6 +94,14 @@ bool finite(QPointF point)
     return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
+// Whether a caption names the letter: as itself, or before its "(" or blank.
+bool captionNames(QStringView caption, QStringView name)
+{
+    return caption == name
+           || (caption.startsWith(name) && caption.size() > name.size()
+               && (caption[name.size()] == u'(' || caption[name.size()] == u' '));
+}
+
 // The builder's view of one figure: its values by caption, and the shapes so far.
 class Sheet {
 public:
@@ -113,22 +121,22 @@ public:
             for (const SheetValues *values : {&m_input.answers, &m_input.given})
                 for (const QStringView name : names)
                     for (const auto &[caption, value, text] : *values)
-                        if (caption == name
-                            || (!exact && caption.startsWith(name) && caption.size() > name.size()
-                                && (caption[name.size()] == u'(' || caption[name.size()] == u' ')))
+                        if (caption == name || (!exact && captionNames(caption, name)))
                             return value;
         return std::numeric_limits<double>::quiet_NaN();
     }
 
     // The value written as the window showed it: the text of an answer, else
-    // of a given value, that holds this very value; a value the window did
-    // not show is written by the result format.
+    // of a given value, that holds this very value, under the label's own
+    // caption where one has it; a value the window did not show is written
+    // by the result format.
     QString label(const QString &name, double value, bool angle = false) const
     {
-        for (const SheetValues *values : {&m_input.answers, &m_input.given})
-            for (const SheetValue &shown : *values)
-                if (shown.value == value && !shown.text.isEmpty())
-                    return Zyntra::label(name, value, shown.text, angle);
+        for (const bool named : {true, false})
+            for (const SheetValues *values : {&m_input.answers, &m_input.given})
+                for (const SheetValue &shown : *values)
+                    if (shown.value == value && !shown.text.isEmpty() && (!named || captionNames(shown.caption, name)))
+                        return Zyntra::label(name, value, shown.text, angle);
         return Zyntra::label(name, value, {}, angle);
     }
 

@@ -40,15 +40,28 @@ const QString NothingYet =
     QStringLiteral("Nothing to show yet: type the given values of the figure and press CALCULATE.");
 const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure from the Geometry menu.");
 
+// An answer that only repeats a given value.
+bool repeatsGiven(const CalculationLine &answer)
+{
+    return answer.parts.formula.isEmpty() && answer.parts.note == QLatin1String("given");
+}
+
 // The values a drawing is made from: each caption with its value and its
 // text as shown, and for answers like "Side a" or "Angle B" also the letter
 // alone.
 SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
 {
     SheetInput input{kind, shot.optionIndex, {}, {}};
-    for (const CalculationLine &given : shot.given)
-        if (const auto value = textToNumber(given.text))
-            input.given << SheetValue{given.caption, *value, given.text};
+    for (const CalculationLine &given : shot.given) {
+        const auto value = textToNumber(given.text);
+        if (!value)
+            continue;
+        // Written as the answer that repeats it shows it ("5.00" for "5").
+        const auto answer = std::ranges::find_if(shot.answers, [&](const CalculationLine &line) {
+            return repeatsGiven(line) && textToNumber(line.text) == value;
+        });
+        input.given << SheetValue{given.caption, *value, answer == shot.answers.end() ? given.text : answer->text};
+    }
     SheetValues letters;
     for (const CalculationLine &answer : shot.answers) {
         const auto value = textToNumber(answer.text);
@@ -61,12 +74,6 @@ SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
     // Whole captions first: the drawing takes the first match.
     input.answers += letters;
     return input;
-}
-
-// An answer that only repeats a given value.
-bool repeatsGiven(const CalculationLine &answer)
-{
-    return answer.parts.formula.isEmpty() && answer.parts.note == QLatin1String("given");
 }
 
 // Where the right triangle's answers stand in reading order: sides, then angles.
@@ -246,6 +253,7 @@ void SheetWindow::refresh()
         m_option->clear();
         m_picture->setFigure(std::nullopt, NoFigure);
         m_text->clear();
+        m_text->setAccessibleDescription(QString());
         return;
     }
     const CalculationSnapshot shot = m_window->snapshot();
@@ -258,11 +266,24 @@ void SheetWindow::refresh()
     if (shot.answers.isEmpty()) {
         m_picture->setFigure(std::nullopt, NothingYet);
         m_text->setText(NothingYet);
+        m_text->setAccessibleDescription(NothingYet);
         return;
     }
     m_rows = sheetRows(shot, m_kind);
     m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_kind)), QString());
     m_text->setText(tableHtml());
+    // A screen reader hears the table a row at a time, as a working is read.
+    QStringList spoken;
+    for (const SheetRow &row : std::as_const(m_rows)) {
+        if (row.given) {
+            spoken << row.quantity + QStringLiteral(", given, ") + row.value;
+            continue;
+        }
+        QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
+        sides.removeAll(QString());
+        spoken << sides.join(QStringLiteral(" = "));
+    }
+    m_text->setAccessibleDescription(spoken.join(u'\n'));
 }
 
 QString SheetWindow::tableHtml() const

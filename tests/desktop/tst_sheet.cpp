@@ -91,6 +91,9 @@ void TestSheet::sheetFollowsEveryFigure()
                       });
         };
         QTRY_VERIFY2(showsEveryRow(), qPrintable(sheet()->sheetText()));
+        const QString heard = QAccessible::queryAccessibleInterface(sheet()->findChild<QLabel *>("lblSheetText"))
+                                  ->text(QAccessible::Description);
+        QVERIFY2(heard.contains(shot.answers.last().text), qPrintable(heard)); // the table, to a screen reader
         QCOMPARE(sheet()->size(), opened);
         const QString described = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
         QVERIFY2(described.contains(QStringLiteral("to scale")), qPrintable(described));

@@ -556,7 +556,8 @@ void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem_data()
     QTest::newRow("cube of no edge") << int(Kind::Cube) << SheetValues{{"a", 0, ".00"}}
                                      << "Cube with a = 0, not to scale";
     QTest::newRow("pyramid on a square") << int(Kind::RightPyramid)
-                                         << SheetValues{{"A(Area of base)", 64, "64"},
+                                         << SheetValues{{"Volume", 64, "64.00"}, // the same value, another quantity
+                                                        {"A(Area of base)", 64, "64"},
                                                         {"P (Perimeter of base)", 32, "32"},
                                                         {"h", 3, "3"},
                                                         {"k", 5, "5"}}
