@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -184,7 +185,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_title(new QLabel)
     , m_option(new QLabel)
     , m_picture(new SheetPicture)
-    , m_text(new QLabel)
+    , m_text(new QTextBrowser)
 {
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
@@ -196,10 +197,11 @@ SheetWindow::SheetWindow(QWidget *parent)
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     m_option->setObjectName(QStringLiteral("lblSheetOption"));
-    m_text->setObjectName(QStringLiteral("lblSheetText"));
-    m_text->setTextFormat(Qt::RichText);
-    m_text->setWordWrap(true);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setObjectName(QStringLiteral("txtSheetTable"));
+    // A step too wide for the window scrolls rather than break inside a number.
+    m_text->setWordWrapMode(QTextOption::WordWrap);
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->viewport()->setAutoFillBackground(false);
     m_text->setAccessibleName(QStringLiteral("Values and answers"));
 
     const auto addCommand = [this](const char *name, const QString &text, QKeySequence::StandardKey key,
@@ -226,8 +228,8 @@ SheetWindow::SheetWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_title);
     layout->addWidget(m_option);
-    layout->addWidget(m_picture, 1);
-    layout->addWidget(m_text);
+    layout->addWidget(m_picture, 3);
+    layout->addWidget(m_text, 2);
     layout->addLayout(buttons);
     resize(840, 760);
     refresh();
@@ -265,13 +267,13 @@ void SheetWindow::refresh()
     m_option->setVisible(!m_option->text().isEmpty());
     if (shot.answers.isEmpty()) {
         m_picture->setFigure(std::nullopt, NothingYet);
-        m_text->setText(NothingYet);
+        m_text->setPlainText(NothingYet);
         m_text->setAccessibleDescription(NothingYet);
         return;
     }
     m_rows = sheetRows(shot, m_kind);
     m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_kind)), QString());
-    m_text->setText(tableHtml());
+    m_text->setHtml(tableHtml());
     // A screen reader hears the table a row at a time, as a working is read.
     QStringList spoken;
     for (const SheetRow &row : std::as_const(m_rows)) {
@@ -288,20 +290,25 @@ void SheetWindow::refresh()
 
 QString SheetWindow::tableHtml() const
 {
-    QString html = QStringLiteral("<table cellspacing=\"4\" cellpadding=\"2\" width=\"100%\">"
-                                  "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula</th>"
-                                  "<th align=\"left\">With the numbers</th><th align=\"left\">Value</th></tr>");
+    // The formula and its numbers share a column, the numbers below, so that
+    // the longest formula and the longest step need not stand side by side.
+    QString html =
+        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                       "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula, with the numbers</th>"
+                       "<th align=\"left\">Value</th></tr>");
     for (const SheetRow &row : m_rows) {
-        QStringList steps;
-        for (const QString &step : row.steps)
-            steps << unbroken(step);
-        QString numbers = steps.join(QStringLiteral("&nbsp;= "));
-        if (!row.note.isEmpty())
-            numbers += QStringLiteral(" <small>(%1)</small>").arg(row.note.toHtmlEscaped());
-        html +=
-            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                .arg(row.quantity.toHtmlEscaped(), row.given ? QStringLiteral("<i>given</i>") : unbroken(row.formula),
-                     numbers, unbroken(row.value));
+        QString working;
+        if (row.given) {
+            working = QStringLiteral("<i>given</i>");
+        } else {
+            working = unbroken(row.formula);
+            for (const QString &step : row.steps)
+                working += (working.isEmpty() ? QString() : QStringLiteral(" =&nbsp;")) + unbroken(step);
+            if (!row.note.isEmpty())
+                working += QStringLiteral(" <small>(%1)</small>").arg(row.note.toHtmlEscaped());
+        }
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(row.quantity.toHtmlEscaped(), working, unbroken(row.value));
     }
     return html + QStringLiteral("</table>");
 }
@@ -338,8 +345,8 @@ QImage SheetWindow::sheetImage() const
 void SheetWindow::copy()
 {
     // A selection in the text is the user's own choice of what to copy.
-    if (m_text->hasSelectedText() && m_text->hasFocus()) {
-        QGuiApplication::clipboard()->setText(m_text->selectedText());
+    if (m_text->textCursor().hasSelection() && m_text->hasFocus()) {
+        m_text->copy();
         return;
     }
     if (m_rows.isEmpty())
@@ -391,7 +398,7 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
     for (qreal size = 11; size >= 5; size -= 0.5) {
         font.setPointSizeF(size);
         table.setDefaultFont(font);
-        if (table.size().height() <= text.height())
+        if (table.size().height() <= text.height() && table.idealWidth() <= text.width())
             break;
     }
     painter.translate(text.topLeft());

@@ -10,6 +10,7 @@
 class QImage;
 class QLabel;
 class QPainter;
+class QTextBrowser;
 
 namespace Zyntra {
 
@@ -84,7 +85,7 @@ private:
     QLabel *m_title;
     QLabel *m_option;
     SheetPicture *m_picture;
-    QLabel *m_text;
+    QTextBrowser *m_text;
     QString m_caption; // of the menu command
     QList<SheetRow> m_rows;
     QPointer<QMessageBox> m_warning;
