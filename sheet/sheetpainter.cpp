@@ -280,16 +280,24 @@ bool crosses(const QRectF &box, const QLineF &line)
     return false;
 }
 
-// Moves each label whose box crosses a drawn edge or an earlier label to its
+// Moves each label whose box crosses a drawn edge, a dimension line or an earlier label to its
 // first place clear of both, if it has one; whether any moved.
 bool movedClear(std::vector<Label> &labels, const SheetFigure &figure, const QTransform &transform)
 {
     std::vector<QLineF> edges;
     for (const SheetShape &shape : figure.shapes) {
-        if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line != SheetLine::Guide)
+        if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line != SheetLine::Guide) {
             for (const QPolygonF &polygon : transform.map(outline->path).toSubpathPolygons())
                 for (qsizetype i = 1; i < polygon.size(); ++i)
                     edges.emplace_back(polygon[i - 1], polygon[i]);
+        } else if (const auto *dimension = std::get_if<SheetDimension>(&shape);
+                   dimension && dimension->side != SheetSide::On) {
+            // A dimension line beside the figure is a line too; one along
+            // the figure carries its own label.
+            const Dimension at = dimensionOf(*dimension);
+            edges.emplace_back(transform.map(at.from) + at.normal * at.standOff,
+                               transform.map(at.to) + at.normal * at.standOff);
+        }
     }
     std::vector<QRectF> taken;
     const auto blocked = [&](const QRectF &box) {

@@ -87,7 +87,8 @@ int triangleRank(const SheetRow &row)
 }
 
 // A worked example: the given values once each, then every other answer
-// with its formula, the same with the numbers, and its value.
+// with its formula, the same with the numbers, and its value; the right
+// triangle's in the order of its letters, given or not.
 QList<SheetRow> sheetRows(const CalculationSnapshot &shot, SheetFigureKind kind)
 {
     QList<SheetRow> given;
@@ -120,12 +121,11 @@ QList<SheetRow> sheetRows(const CalculationSnapshot &shot, SheetFigureKind kind)
     });
     if (typed.size() > spare)
         given += typed;
-    if (kind == SheetFigureKind::RightTriangle) {
-        const auto byLetter = [](const SheetRow &a, const SheetRow &b) { return triangleRank(a) < triangleRank(b); };
-        std::ranges::stable_sort(given, byLetter);
-        std::ranges::stable_sort(worked, byLetter);
-    }
-    return given + worked;
+    QList<SheetRow> rows = given + worked;
+    if (kind == SheetFigureKind::RightTriangle)
+        std::ranges::stable_sort(
+            rows, [](const SheetRow &a, const SheetRow &b) { return triangleRank(a) < triangleRank(b); });
+    return rows;
 }
 
 // Spaces inside a step do not break: a line may wrap only between steps.
