@@ -122,8 +122,9 @@ struct SheetFigure {
 
 // The figure of the input drawn to scale from its values; where they cannot
 // make it to scale (a missing, zero, negative or non-finite length, an angle
-// the figure cannot have, or lengths more than 50 times apart), the figure's
-// usual shape with the same labels and a "not to scale" note. Never fails.
+// the figure cannot have, lengths more than 50 times apart, or a ring too
+// thin to see), the figure's usual shape, its longer lengths still drawn
+// longer, with the same labels and a "not to scale" note. Never fails.
 SheetFigure drawSheetFigure(const SheetInput &input);
 
 } // namespace Zyntra
