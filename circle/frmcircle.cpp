@@ -109,9 +109,10 @@ constexpr OptionQuantities Circle[]{
     {{area("Area")}, CircleAnswers},
 };
 constexpr OptionQuantities Sections[]{
-    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), length("AC"), area("Area")}},
-    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), area("Area")}},
-    {{length("r1"), length("r2", 0), angle("θ", 360)}, {length("r1"), length("r2"), angle("θ"), area("Area")}},
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), length("AC"), area("Area")}, "Sector of Circle"},
+    {{length("r"), angle("θ", 360)}, {length("r"), angle("θ"), area("Area")}, "Segment of Circle"},
+    {{length("r1"), length("r2", 0), angle("θ", 360)}, {length("r1"), length("r2"), angle("θ"), area("Area")},
+     "Hollow Circle Sector"},
 };
 constexpr OptionQuantities Ellipse[]{
     {{length("a"), length("b")}, {length("a"), length("b"), area("Area"), length("Perimeter")}},

@@ -39,6 +39,7 @@ public:
     QString quantity() const { return m_quantity; }
     // "Area = a × b = 3 × 4 = 12.00"; empty while there is no value.
     QString workingText() const;
+    const Working &working() const { return m_working; }
 
     // Shows the working beside the label, as a tooltip is shown.
     void showWorking();

@@ -159,11 +159,12 @@ CalculationSnapshot FigureWindow::snapshot() const
             continue;
         const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
         shot.given << CalculationLine{
-            caption != labels.end() ? quantityOf((*caption)->text()) : field->accessibleName(), text, QString()};
+            caption != labels.end() ? quantityOf((*caption)->text()) : field->accessibleName(), text, QString(), {}};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
-            shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText()};
+            shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText(),
+                                            answer->working()};
     return shot;
 }
 

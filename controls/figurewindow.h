@@ -29,6 +29,7 @@ struct CalculationLine {
     QString caption;
     QString text;
     QString working;
+    Working parts; // the same working, as formula, steps and note
 };
 struct CalculationSnapshot {
     QString figure;

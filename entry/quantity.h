@@ -38,10 +38,13 @@ constexpr Quantity angle(const char *letter, double most = 180)
 }
 
 // What one option of a figure takes and answers: the given values by the
-// index of their field, the answers by the index of their label.
+// index of their field, the answers by the index of their label; and the
+// figure's own name where the option chooses the figure itself rather
+// than what is given ("Frustum of Right Cylinder").
 struct OptionQuantities {
     std::array<Quantity, 5> given;
     std::array<Quantity, 10> answers;
+    const char *figure = nullptr;
 };
 
 } // namespace Zyntra

@@ -49,12 +49,16 @@ bool inOpenRange(double value, double low, double high)
     return std::isfinite(value) && low < value && value < high;
 }
 
-QString label(const QString &name, double value, bool angle = false)
+// "a = 4.0": the value as `shown` writes it, where the window has not.
+// A zero reads "0": ".00" says nothing, least of all to a screen reader.
+QString label(const QString &name, double value, const QString &shown, bool angle = false)
 {
     if (!std::isfinite(value))
         return name;
-    return name + QStringLiteral(" = ") + formatResult(value, Pattern::TwoOrThreeDecimals)
-           + (angle ? QStringLiteral("°") : QString());
+    const QString text = value == 0        ? QStringLiteral("0")
+                         : shown.isEmpty() ? formatResult(value, Pattern::TwoOrThreeDecimals)
+                                           : shown;
+    return name + QStringLiteral(" = ") + text + (angle ? QStringLiteral("°") : QString());
 }
 
 QPainterPath polygon(const QList<QPointF> &corners)
@@ -90,6 +94,14 @@ bool finite(QPointF point)
     return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
+// Whether a caption names the letter: as itself, or before its "(" or blank.
+bool captionNames(QStringView caption, QStringView name)
+{
+    return caption == name
+           || (caption.startsWith(name) && caption.size() > name.size()
+               && (caption[name.size()] == u'(' || caption[name.size()] == u' '));
+}
+
 // The builder's view of one figure: its values by caption, and the shapes so far.
 class Sheet {
 public:
@@ -108,12 +120,48 @@ public:
         for (const bool exact : {true, false})
             for (const SheetValues *values : {&m_input.answers, &m_input.given})
                 for (const QStringView name : names)
-                    for (const auto &[caption, value] : *values)
-                        if (caption == name
-                            || (!exact && caption.startsWith(name) && caption.size() > name.size()
-                                && (caption[name.size()] == u'(' || caption[name.size()] == u' ')))
+                    for (const auto &[caption, value, text] : *values)
+                        if (caption == name || (!exact && captionNames(caption, name)))
                             return value;
         return std::numeric_limits<double>::quiet_NaN();
+    }
+
+    // The value written as the window showed it: the text of an answer, else
+    // of a given value, that holds this very value, under the label's own
+    // caption where one has it; a value the window did not show is written
+    // by the result format.
+    QString label(const QString &name, double value, bool angle = false) const
+    {
+        for (const bool named : {true, false})
+            for (const SheetValues *values : {&m_input.answers, &m_input.given})
+                for (const SheetValue &shown : *values)
+                    if (shown.value == value && !shown.text.isEmpty() && (!named || captionNames(shown.caption, name)))
+                        return Zyntra::label(name, value, shown.text, angle);
+        return Zyntra::label(name, value, {}, angle);
+    }
+
+    // The lengths to draw: the values where they are to scale, else the
+    // usual shape's, handed out so that the longer value still gets the
+    // longer line and equal values equal lines.
+    template <size_t N>
+    std::array<double, N> drawn(const std::array<double, N> &values, std::array<double, N> usual) const
+    {
+        if (m_figure.toScale)
+            return values;
+        std::vector<size_t> known;
+        std::vector<double> lengths;
+        for (size_t i = 0; i < N; ++i) {
+            if (std::isfinite(values[i])) {
+                known.push_back(i);
+                lengths.push_back(usual[i]);
+            }
+        }
+        std::ranges::sort(lengths);
+        std::ranges::stable_sort(known, [&](size_t i, size_t j) { return values[i] < values[j]; });
+        for (size_t rank = 0; rank < known.size(); ++rank)
+            usual[known[rank]] =
+                rank > 0 && values[known[rank]] == values[known[rank - 1]] ? usual[known[rank - 1]] : lengths[rank];
+        return usual;
     }
 
     // Whether these lengths, and the builder's own conditions, make the
@@ -159,6 +207,7 @@ public:
     }
 
     void text(QPointF at, QPointF away, const QString &text) { m_figure.shapes.push_back(SheetText{at, away, text}); }
+    void note(const QString &text) { m_figure.shapes.push_back(SheetNote{text}); }
 
     SheetFigure take() { return std::move(m_figure); }
 
@@ -310,13 +359,12 @@ void rectangle(Sheet &sheet)
     sheet.setName(QStringLiteral("Rectangle"));
     const double a = sheet.value({u"a"});
     const double b = sheet.value({u"b"});
-    const bool fits = sheet.fits({a, b});
-    const double w = fits ? a : 4;
-    const double h = fits ? b : 2.5;
+    sheet.fits({a, b});
+    const auto [w, h] = sheet.drawn<2>({a, b}, {4, 2.5});
     sheet.outline(polygon({{0, 0}, {w, 0}, {w, h}, {0, h}}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({w, 0}, {w, h}, SheetSide::Right, label(QStringLiteral("b"), b));
-    sheet.dimension({0, 0}, {w, h}, SheetSide::On, label(QStringLiteral("Diagonal"), sheet.value({u"Diagonal"})));
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({w, 0}, {w, h}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({0, 0}, {w, h}, SheetSide::On, sheet.label(QStringLiteral("Diagonal"), sheet.value({u"Diagonal"})));
 }
 
 void parallelogram(Sheet &sheet)
@@ -326,24 +374,23 @@ void parallelogram(Sheet &sheet)
     if (sheet.option() == 1) {
         // Base and height leave the lean open: a quarter of the base reads as a parallelogram.
         const double h = sheet.value({u"h"});
-        const bool fits = sheet.fits({a, h});
-        const double w = fits ? a : 4;
-        const double height = fits ? h : 2.2;
+        sheet.fits({a, h});
+        const auto [w, height] = sheet.drawn<2>({a, h}, {4, 2.2});
         const double lean = w / 4;
         sheet.outline(polygon({{0, 0}, {w, 0}, {w + lean, height}, {lean, height}}), SheetLine::Solid, true);
-        sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-        sheet.dimension({w + lean, 0}, {w + lean, height}, SheetSide::Right, label(QStringLiteral("h"), h));
+        sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+        sheet.dimension({w + lean, 0}, {w + lean, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
         return;
     }
     const double b = sheet.value({u"b"});
     const double theta = sheet.value({u"Theta"});
     const bool fits = sheet.fits({a, b}, inOpenRange(theta, 0, 180));
-    const double w = fits ? a : 4;
-    const QPointF side = polar(fits ? b : 2.5, fits ? theta : 60);
+    const auto [w, slant] = sheet.drawn<2>({a, b}, {4, 2.5});
+    const QPointF side = polar(slant, fits ? theta : 60);
     sheet.outline(polygon({{0, 0}, {w, 0}, QPointF(w, 0) + side, side}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({w, 0}, QPointF(w, 0) + side, SheetSide::Right, label(QStringLiteral("b"), b));
-    sheet.angle({0, 0}, 0, fits ? theta : 60, label(Theta, theta, true));
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({w, 0}, QPointF(w, 0) + side, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.angle({0, 0}, 0, fits ? theta : 60, sheet.label(Theta, theta, true));
 }
 
 void trapezoid(Sheet &sheet)
@@ -352,15 +399,13 @@ void trapezoid(Sheet &sheet)
     const double a = sheet.value({u"a"});
     const double b = sheet.value({u"b"});
     const double h = sheet.value({u"h"});
-    const bool fits = sheet.fits({a, b, h});
-    const double base = fits ? a : 5;
-    const double top = fits ? b : 3;
-    const double height = fits ? h : 2.5;
+    sheet.fits({a, b, h});
+    const auto [base, top, height] = sheet.drawn<3>({a, b, h}, {5, 3, 2.5});
     const double right = (base + top) / 2;
     sheet.outline(polygon({{0, 0}, {base, 0}, {right, height}, {right - top, height}}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {base, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({right, height}, {right - top, height}, SheetSide::Right, label(QStringLiteral("b"), b));
-    sheet.dimension({right, 0}, {right, height}, SheetSide::Right, label(QStringLiteral("h"), h));
+    sheet.dimension({0, 0}, {base, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({right, height}, {right - top, height}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({right, 0}, {right, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
 }
 
 void quadrilateral(Sheet &sheet)
@@ -370,8 +415,7 @@ void quadrilateral(Sheet &sheet)
     const double d2 = sheet.value({u"d2"});
     const double theta = sheet.value({u"Theta"});
     const bool fits = sheet.fits({d1, d2}, inOpenRange(theta, 0, 180));
-    const double first = fits ? d1 : 5;
-    const double second = fits ? d2 : 4;
+    const auto [first, second] = sheet.drawn<2>({d1, d2}, {5, 4});
     const double angle = fits ? theta : 70;
     // Only the diagonals and their angle are known; they cross off their middles to look general.
     const QPointF left(-0.42 * first, 0);
@@ -379,9 +423,9 @@ void quadrilateral(Sheet &sheet)
     const QPointF top = polar(0.55 * second, angle);
     const QPointF bottom = polar(-0.45 * second, angle);
     sheet.outline(polygon({left, bottom, right, top}), SheetLine::Solid, true);
-    sheet.dimension(left, right, SheetSide::On, label(QStringLiteral("d1"), d1), 0.75);
-    sheet.dimension(bottom, top, SheetSide::On, label(QStringLiteral("d2"), d2), 0.78);
-    sheet.angle({0, 0}, 0, angle, label(Theta, theta, true));
+    sheet.dimension(left, right, SheetSide::On, sheet.label(QStringLiteral("d1"), d1), 0.75);
+    sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("d2"), d2), 0.78);
+    sheet.angle({0, 0}, 0, angle, sheet.label(Theta, theta, true));
 }
 
 void annulus(Sheet &sheet)
@@ -390,18 +434,20 @@ void annulus(Sheet &sheet)
     const bool diameters = sheet.option() == 1;
     const double inner = diameters ? sheet.value({u"f"}) : sheet.value({u"r1"});
     const double outer = diameters ? sheet.value({u"d"}) : sheet.value({u"r2"});
-    const bool fits = sheet.fits({inner, outer}, inner < outer);
-    const double r1 = fits ? inner / (diameters ? 2 : 1) : 1.2;
-    const double r2 = fits ? outer / (diameters ? 2 : 1) : 2;
+    // A ring too thin to see is not to scale: its width counts among its lengths.
+    sheet.fits({inner, outer, outer - inner}, inner < outer);
+    const double half = diameters ? 2 : 1;
+    const auto [r1, r2] = sheet.drawn<2>({inner / half, outer / half}, {1.2, 2});
     QPainterPath ring = ellipse({0, 0}, r2, r2);
     ring.addEllipse(QPointF(0, 0), r1, r1);
     sheet.outline(ring, SheetLine::Solid, true);
     if (diameters) {
-        sheet.dimension({-r2, 0}, {r2, 0}, SheetSide::Right, label(QStringLiteral("d"), outer));
-        sheet.dimension({-r1, 0}, {r1, 0}, SheetSide::On, label(QStringLiteral("f"), inner));
+        sheet.dimension({-r2, 0}, {r2, 0}, SheetSide::Right, sheet.label(QStringLiteral("d"), outer));
+        sheet.dimension({-r1, 0}, {r1, 0}, SheetSide::On, sheet.label(QStringLiteral("f"), inner));
     } else {
-        sheet.dimension({0, 0}, polar(r2, 35), SheetSide::On, label(QStringLiteral("r2"), outer), 0.5 + r1 / r2 / 2);
-        sheet.dimension({0, 0}, polar(r1, 145), SheetSide::On, label(QStringLiteral("r1"), inner));
+        sheet.dimension({0, 0}, polar(r2, 35), SheetSide::On, sheet.label(QStringLiteral("r2"), outer),
+                        0.5 + r1 / r2 / 2);
+        sheet.dimension({0, 0}, polar(r1, 145), SheetSide::On, sheet.label(QStringLiteral("r1"), inner));
     }
 }
 
@@ -414,19 +460,17 @@ void trapezium(Sheet &sheet)
     const double g = sheet.value({u"g"});
     const double f = sheet.value({u"f"});
     // The outer parts of the base may be nothing at all, as for a rectangle.
-    const bool fits = sheet.fits({h, k, g}, e >= 0 && f >= 0 && e <= g * MostRatio && f <= g * MostRatio);
-    const double left = fits ? e : 1.5;
-    const double middle = fits ? g : 3;
-    const double right = fits ? f : 1;
-    const QPointF upperLeft(left, fits ? h : 2);
-    const QPointF upperRight(left + middle, fits ? k : 3);
+    sheet.fits({h, k, g}, e >= 0 && f >= 0 && e <= g * MostRatio && f <= g * MostRatio);
+    const auto [left, middle, right, high, low] = sheet.drawn<5>({e, g, f, h, k}, {1.5, 3, 1, 2, 3});
+    const QPointF upperLeft(left, high);
+    const QPointF upperRight(left + middle, low);
     const double base = left + middle + right;
     sheet.outline(polygon({{0, 0}, {base, 0}, upperRight, upperLeft}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {left, 0}, SheetSide::Right, label(QStringLiteral("e"), e));
-    sheet.dimension({left, 0}, {left + middle, 0}, SheetSide::Right, label(QStringLiteral("g"), g));
-    sheet.dimension({left + middle, 0}, {base, 0}, SheetSide::Right, label(QStringLiteral("f"), f));
-    sheet.dimension({left, 0}, upperLeft, SheetSide::On, label(QStringLiteral("h"), h));
-    sheet.dimension({left + middle, 0}, upperRight, SheetSide::On, label(QStringLiteral("k"), k));
+    sheet.dimension({0, 0}, {left, 0}, SheetSide::Right, sheet.label(QStringLiteral("e"), e));
+    sheet.dimension({left, 0}, {left + middle, 0}, SheetSide::Right, sheet.label(QStringLiteral("g"), g));
+    sheet.dimension({left + middle, 0}, {base, 0}, SheetSide::Right, sheet.label(QStringLiteral("f"), f));
+    sheet.dimension({left, 0}, upperLeft, SheetSide::On, sheet.label(QStringLiteral("h"), h));
+    sheet.dimension({left + middle, 0}, upperRight, SheetSide::On, sheet.label(QStringLiteral("k"), k));
 }
 
 void eqTriangle(Sheet &sheet)
@@ -436,8 +480,8 @@ void eqTriangle(Sheet &sheet)
     const double side = sheet.fits({a}) ? a : 4;
     const QPointF apex(side / 2, side * std::sqrt(3.0) / 2);
     sheet.outline(polygon({{0, 0}, {side, 0}, apex}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.dimension({side / 2, 0}, apex, SheetSide::On, label(QStringLiteral("h"), sheet.value({u"h"})));
+    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({side / 2, 0}, apex, SheetSide::On, sheet.label(QStringLiteral("h"), sheet.value({u"h"})));
 }
 
 // A box of width a, depth b and height c, standing on its base.
@@ -448,16 +492,14 @@ void cube(Sheet &sheet)
     const double a = sheet.value({u"a"});
     const double b = box ? sheet.value({u"b"}) : a;
     const double c = box ? sheet.value({u"c"}) : a;
-    const bool fits = sheet.fits({a, b, c});
-    const double w = fits ? a : (box ? 4 : 2);
-    const double d = fits ? b : (box ? 2.5 : 2);
-    const double h = fits ? c : 2;
+    sheet.fits({a, b, c});
+    const auto [w, d, h] = sheet.drawn<3>({a, b, c}, {box ? 4.0 : 2.0, box ? 2.5 : 2.0, 2.0});
     solid(sheet, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
           {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {3, 2, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}});
-    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
     sheet.dimension({w, 0}, cabinet({w, 0, d}), SheetSide::Right,
-                    label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
-    sheet.dimension({0, h}, {0, 0}, SheetSide::Right, label(box ? QStringLiteral("c") : QStringLiteral("a"), c));
+                    sheet.label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
+    sheet.dimension({0, h}, {0, 0}, SheetSide::Right, sheet.label(box ? QStringLiteral("c") : QStringLiteral("a"), c));
 }
 
 // Lying on its face c × h, with the right angle of its ends at the lower left.
@@ -468,16 +510,14 @@ void prism(Sheet &sheet)
     const double c = sheet.value({u"c"});
     const double h = sheet.value({u"h"});
     const bool fits = sheet.fits({a, c, h});
-    const double up = fits ? a : 2;
-    const double along = fits ? c : 3;
-    const double length = fits ? h : 5;
+    const auto [up, along, length] = sheet.drawn<3>({a, c, h}, {2, 3, 5});
     solid(sheet, {{0, 0, 0}, {along, 0, 0}, {0, up, 0}, {0, 0, length}, {along, 0, length}, {0, up, length}},
           {{0, 1, 2}, {3, 4, 5}, {0, 1, 4, 3}, {0, 2, 5, 3}, {1, 2, 5, 4}});
-    sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, label(QStringLiteral("c"), c));
-    sheet.dimension({0, up}, {0, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
+    sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, sheet.label(QStringLiteral("c"), c));
+    sheet.dimension({0, up}, {0, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
     sheet.dimension({along, 0}, {0, up}, SheetSide::Left,
-                    label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity), 0.5, 0);
-    sheet.dimension({along, 0}, cabinet({along, 0, length}), SheetSide::Right, label(QStringLiteral("h"), h));
+                    sheet.label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity), 0.5, 0);
+    sheet.dimension({along, 0}, cabinet({along, 0, length}), SheetSide::Right, sheet.label(QStringLiteral("h"), h));
     sheet.rightAngle({0, 0}, 0);
 }
 
@@ -490,10 +530,8 @@ void rightCylinder(Sheet &sheet)
     const double r = sheet.value({u"r"});
     const double h = sheet.value({u"h"});
     const double k = frustum ? sheet.value({u"k"}) : h;
-    const bool fits = sheet.fits({r, h, k});
-    const double radius = fits ? r : 1.2;
-    const double bottom = fits ? h : 4;
-    const double top = fits ? k : (frustum ? 2.5 : 4);
+    sheet.fits({r, h, k});
+    const auto [radius, bottom, top] = sheet.drawn<3>({r, h, k}, {1.2, 4, frustum ? 2.5 : 4});
 
     const double middle = (bottom + top) / 2;
     const double slant = (top - bottom) / (2 * radius);
@@ -518,10 +556,10 @@ void rightCylinder(Sheet &sheet)
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
     sheet.outline(line({-radius / 2, 0}, {std::max(bottom, top) + radius / 2, 0}), SheetLine::Guide);
-    sheet.dimension({0, -radius}, {bottom, -radius}, SheetSide::Right, label(QStringLiteral("h"), h));
+    sheet.dimension({0, -radius}, {bottom, -radius}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
     if (frustum)
-        sheet.dimension({0, radius}, {top, radius}, SheetSide::Left, label(QStringLiteral("k"), k));
-    sheet.dimension({0, 0}, {0, radius}, SheetSide::On, label(QStringLiteral("r"), r));
+        sheet.dimension({0, radius}, {top, radius}, SheetSide::Left, sheet.label(QStringLiteral("k"), k));
+    sheet.dimension({0, 0}, {0, radius}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
 }
 
 // Standing on its base, the apex above the centre.
@@ -530,9 +568,8 @@ void rightCone(Sheet &sheet)
     sheet.setName(QStringLiteral("Right cone"));
     const double r = sheet.value({u"r"});
     const double h = sheet.value({u"h"});
-    const bool fits = sheet.fits({r, h});
-    const double radius = fits ? r : 1.5;
-    const double height = fits ? h : 3.5;
+    sheet.fits({r, h});
+    const auto [radius, height] = sheet.drawn<2>({r, h}, {1.5, 3.5});
     const auto base = [&](double t) { return cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
     const auto generatorSeen = [&](double t) {
         return facesViewer({height * std::cos(t), radius, height * std::sin(t)});
@@ -551,39 +588,60 @@ void rightCone(Sheet &sheet)
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
     sheet.outline(line({radius, 0}, {0, height}), SheetLine::Guide);
-    sheet.dimension({0, 0}, {0, height}, SheetSide::On, label(QStringLiteral("h"), h), 0.4);
-    sheet.dimension({0, 0}, {radius, 0}, SheetSide::On, label(QStringLiteral("r"), r));
-    sheet.dimension({radius, 0}, {0, height}, SheetSide::Right, label(QStringLiteral("k"), sheet.value({u"k"})));
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.4);
+    sheet.dimension({0, 0}, {radius, 0}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
+    sheet.dimension({radius, 0}, {0, height}, SheetSide::Right, sheet.label(QStringLiteral("k"), sheet.value({u"k"})));
 }
 
-// A right pyramid whose faces all rise at the slant height k: its base is
-// drawn as a regular pentagon, the apothem following from h and k.
+// The side count, 3 to 12, of the regular polygon with this area and
+// perimeter (n·tan(π/n) = P²/4A, to half a percent); 0 when none has both.
+int regularSides(double area, double perimeter)
+{
+    const double wanted = perimeter * perimeter / (4 * area);
+    if (!std::isfinite(wanted) || !(area > 0) || !(perimeter > 0))
+        return 0;
+    for (int sides = 3; sides <= 12; ++sides)
+        if (std::abs(sides * std::tan(Pi / sides) - wanted) <= 0.005 * wanted)
+            return sides;
+    return 0;
+}
+
+// A right pyramid on a regular base, its faces rising at the slant height k
+// from the middle of each side. The base's shape is known only when a
+// regular polygon has both its area A and perimeter P; otherwise a square
+// stands for it, and a note says the base is a sketch.
 void rightPyramid(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Right pyramid"));
     const double area = sheet.value({u"A"});
+    const double perimeter = sheet.value({u"P"});
     const double h = sheet.value({u"h"});
     const double k = sheet.value({u"k"});
-    const bool fits = sheet.fits({h, k}, k > h && std::isfinite(area) && area > 0);
-    const double height = fits ? h : 3;
-    const double apothem = fits ? std::sqrt((k - h) * (k + h)) : 2;
-    const double corner = apothem / std::cos(Pi / 5);
+    const int sides = regularSides(area, perimeter);
+    const double apothem = 2 * area / perimeter;
+    sheet.fits({h, k, apothem}, sides > 0 && std::abs(std::hypot(h, apothem) - k) <= 0.01 * k);
+    const auto [height, inner] = sheet.drawn<2>({h, apothem}, {3, 2});
+    const int drawnSides = sides > 0 ? sides : 4;
+    const double corner = inner / std::cos(Pi / drawnSides);
     std::vector<Point3> corners;
     std::vector<int> base;
-    for (int i = 0; i < 5; ++i) {
-        const double angle = radians(-126 + 72 * i);
+    for (int i = 0; i < drawnSides; ++i) {
+        // A side faces the viewer, its middle straight in front of the apex.
+        const double angle = radians(-90 - 180.0 / drawnSides + 360.0 * i / drawnSides);
         corners.push_back({corner * std::cos(angle), 0, corner * std::sin(angle)});
         base.push_back(i);
     }
     corners.push_back({0, height, 0});
     std::vector<std::vector<int>> faces{base};
-    for (int i = 0; i < 5; ++i)
-        faces.push_back({i, (i + 1) % 5, 5});
+    for (int i = 0; i < drawnSides; ++i)
+        faces.push_back({i, (i + 1) % drawnSides, drawnSides});
     solid(sheet, corners, faces);
-    const QPointF front = cabinet({0, 0, -apothem});
-    sheet.dimension({0, 0}, {0, height}, SheetSide::On, label(QStringLiteral("h"), h));
-    sheet.dimension(front, {0, height}, SheetSide::On, label(QStringLiteral("k"), k), 0.35);
-    sheet.text(front, {0, -1}, label(QStringLiteral("A"), area));
+    const QPointF front = cabinet({0, 0, -inner});
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h));
+    sheet.dimension(front, {0, height}, SheetSide::On, sheet.label(QStringLiteral("k"), k), 0.35);
+    sheet.text(front, {0, -1}, QStringLiteral("base area ") + sheet.label(QStringLiteral("A"), area));
+    if (sides == 0)
+        sheet.note(QStringLiteral("base drawn as a sketch: no regular polygon has this A and P"));
 }
 
 // Seen from above, and below that cut through its axis.
@@ -592,9 +650,10 @@ void circularRing(Sheet &sheet)
     sheet.setName(QStringLiteral("Circular ring"));
     const double r = sheet.value({u"r"});
     const double R = sheet.value({u"R"});
-    const bool fits = sheet.fits({r, R}, r <= R);
-    const double section = fits ? r : 1;
-    const double ring = fits ? R : 3;
+    sheet.fits({r, R}, r <= R);
+    const auto [drawnSection, ring] = sheet.drawn<2>({r, R}, {1, 3});
+    // A section wider than the ring cannot be drawn round it: it stays within.
+    const double section = drawnSection <= ring ? drawnSection : 0.8 * ring;
     const double cut = -(ring + section) - 2.5 * section - 0.2 * ring;
     QPainterPath top = ellipse({0, 0}, ring + section, ring + section);
     top.addEllipse(QPointF(0, 0), ring - section, ring - section);
@@ -605,8 +664,8 @@ void circularRing(Sheet &sheet)
     sheet.outline(ellipse({0, 0}, ring, ring), SheetLine::Guide);
     sheet.outline(line({0, ring + 1.2 * section}, {0, cut - 0.5 * section}), SheetLine::Guide);
     sheet.outline(line({-ring - 1.5 * section, cut}, {ring + 1.5 * section, cut}), SheetLine::Guide);
-    sheet.dimension({0, cut}, {ring, cut}, SheetSide::Right, label(QStringLiteral("R"), R));
-    sheet.dimension({-ring - section, cut}, {-ring, cut}, SheetSide::Right, label(QStringLiteral("r"), r));
+    sheet.dimension({0, cut}, {ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("R"), R));
+    sheet.dimension({-ring - section, cut}, {-ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("r"), r));
 }
 
 void circle(Sheet &sheet)
@@ -616,8 +675,8 @@ void circle(Sheet &sheet)
     const double radius = sheet.fits({r}) ? r : 2;
     sheet.outline(ellipse({0, 0}, radius, radius), SheetLine::Solid, true);
     sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
-                    label(QStringLiteral("D"), sheet.value({u"Diameter"})));
-    sheet.dimension({0, 0}, polar(radius, 45), SheetSide::On, label(QStringLiteral("r"), r));
+                    sheet.label(QStringLiteral("D"), sheet.value({u"Diameter"})));
+    sheet.dimension({0, 0}, polar(radius, 45), SheetSide::On, sheet.label(QStringLiteral("r"), r));
 }
 
 // Sector, segment and hollow sector open upwards, symmetric about the y axis.
@@ -634,9 +693,9 @@ void circleSection(Sheet &sheet)
         sheet.setName(QStringLiteral("Hollow circle sector"));
         const double outer = sheet.value({u"r1"});
         const double inner = sheet.value({u"r2"});
-        const bool fits = sheet.fits({outer, inner}, inner < outer && g > 0 && g <= 360);
-        const double r1 = fits ? outer : 3;
-        const double r2 = fits ? inner : 1.5;
+        // A sector too thin to see is not to scale: its width counts among its lengths.
+        const bool fits = sheet.fits({outer, inner, outer - inner}, inner < outer && g > 0 && g <= 360);
+        const auto [r1, r2] = sheet.drawn<2>({outer, inner}, {3, 1.5});
         const double span = fits ? g : 75;
         const double start = 90 - span / 2;
         QPainterPath path(polar(r1, start));
@@ -648,14 +707,14 @@ void circleSection(Sheet &sheet)
         radii.moveTo(none);
         radii.lineTo(polar(r2, start + span));
         sheet.outline(radii, SheetLine::Guide);
-        sheet.dimension(none, polar(r1, start + span), SheetSide::On, label(QStringLiteral("r1"), outer),
+        sheet.dimension(none, polar(r1, start + span), SheetSide::On, sheet.label(QStringLiteral("r1"), outer),
                         0.5 + r2 / r1 / 2);
-        sheet.dimension(none, polar(r2, start), SheetSide::On, label(QStringLiteral("r2"), inner));
+        sheet.dimension(none, polar(r2, start), SheetSide::On, sheet.label(QStringLiteral("r2"), inner));
         letter(polar(r1, start), "A");
         letter(polar(r1, start + span), "B");
         letter(polar(r2, start + span) * 0.999, "C");
         letter(polar(r2, start) * 0.999, "D");
-        sheet.angle(none, start, span, label(Theta, g, true));
+        sheet.angle(none, start, span, sheet.label(Theta, g, true));
         return;
     }
     const bool segment = option == 1;
@@ -680,7 +739,7 @@ void circleSection(Sheet &sheet)
         radii.lineTo(c);
         sheet.outline(radii, SheetLine::Guide);
     }
-    sheet.dimension(none, a, SheetSide::On, label(QStringLiteral("r"), r), 0.6);
+    sheet.dimension(none, a, SheetSide::On, sheet.label(QStringLiteral("r"), r), 0.6);
     // The letters first, so that the angle's label keeps clear of them.
     letter(a, "A");
     letter(c, "C");
@@ -688,9 +747,10 @@ void circleSection(Sheet &sheet)
         letter(polar(radius, 90), "D");
     } else {
         letter(none, "B");
-        sheet.text(polar(radius, 90), {0, 1}, label(QStringLiteral("Arc Length AC"), sheet.value({u"Arc Length AC"})));
+        sheet.text(polar(radius, 90), {0, 1},
+                   sheet.label(QStringLiteral("Arc Length AC"), sheet.value({u"Arc Length AC"})));
     }
-    sheet.angle(none, start, span, label(Theta, g, true));
+    sheet.angle(none, start, span, sheet.label(Theta, g, true));
 }
 
 void ellipseFigure(Sheet &sheet)
@@ -698,14 +758,13 @@ void ellipseFigure(Sheet &sheet)
     sheet.setName(QStringLiteral("Ellipse"));
     const double a = sheet.value({u"a"});
     const double b = sheet.value({u"b"});
-    const bool fits = sheet.fits({a, b});
-    const double rx = fits ? a : 3;
-    const double ry = fits ? b : 1.8;
+    sheet.fits({a, b});
+    const auto [rx, ry] = sheet.drawn<2>({a, b}, {3, 1.8});
     sheet.outline(ellipse({0, 0}, rx, ry), SheetLine::Solid, true);
     sheet.outline(line({-rx, 0}, {rx, 0}), SheetLine::Guide);
     sheet.outline(line({0, -ry}, {0, ry}), SheetLine::Guide);
-    sheet.dimension({0, 0}, {rx, 0}, SheetSide::On, label(QStringLiteral("a"), a));
-    sheet.dimension({0, 0}, {0, ry}, SheetSide::On, label(QStringLiteral("b"), b));
+    sheet.dimension({0, 0}, {rx, 0}, SheetSide::On, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({0, 0}, {0, ry}, SheetSide::On, sheet.label(QStringLiteral("b"), b));
 }
 
 // A ball seen from a little above its equator.
@@ -727,8 +786,8 @@ void sphere(Sheet &sheet)
     sheet.outline(front);
     sheet.outline(back, SheetLine::Hidden);
     sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
-                    label(QStringLiteral("d"), sheet.value({u"Diameter"})));
-    sheet.dimension({0, 0}, polar(radius, 50), SheetSide::On, label(QStringLiteral("r"), r));
+                    sheet.label(QStringLiteral("d"), sheet.value({u"Diameter"})));
+    sheet.dimension({0, 0}, polar(radius, 50), SheetSide::On, sheet.label(QStringLiteral("r"), r));
 }
 
 // The right angle C at the lower left, A at the lower right, B at the top.
@@ -740,17 +799,17 @@ void rightTriangle(Sheet &sheet)
     const double c = sheet.value({u"c"});
     const double angleA = sheet.value({u"A"});
     const double angleB = sheet.value({u"B"});
-    const bool fits = sheet.fits({a, b, c}, std::abs(std::hypot(a, b) - c) <= 0.01 * c && inOpenRange(angleA, 0, 90)
-                                                && inOpenRange(angleB, 0, 90));
-    const double up = fits ? a : 3;
-    const double along = fits ? b : 4;
+    sheet.fits({a, b, c},
+               std::abs(std::hypot(a, b) - c) <= 0.01 * c && inOpenRange(angleA, 0, 90) && inOpenRange(angleB, 0, 90));
+    const auto [up, along] = sheet.drawn<2>({a, b}, {3, 4});
     const double drawnA = degrees(std::atan2(up, along));
     sheet.outline(polygon({{0, 0}, {along, 0}, {0, up}}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, label(QStringLiteral("b"), b));
-    sheet.dimension({along, 0}, {0, up}, SheetSide::Right, label(QStringLiteral("c"), c));
-    sheet.dimension({0, up}, {0, 0}, SheetSide::Right, label(QStringLiteral("a"), a));
-    sheet.angle({along, 0}, 180 - drawnA, drawnA, label(QStringLiteral("A"), angleA, true));
-    sheet.angle({0, up}, 270, 90 - drawnA, label(QStringLiteral("B"), angleB, true));
+    // In the order a reader takes them: sides, then angles.
+    sheet.dimension({0, up}, {0, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({along, 0}, {0, up}, SheetSide::Right, sheet.label(QStringLiteral("c"), c));
+    sheet.angle({along, 0}, 180 - drawnA, drawnA, sheet.label(QStringLiteral("A"), angleA, true));
+    sheet.angle({0, up}, 270, 90 - drawnA, sheet.label(QStringLiteral("B"), angleB, true));
     sheet.rightAngle({0, 0}, 0);
 }
 
@@ -794,7 +853,7 @@ void regularPolygons(Sheet &sheet)
         }
         rowTop -= height + 2 * gap;
         if (fewest == 9)
-            sheet.dimension(row[0][0], row[0][1], SheetSide::Right, label(QStringLiteral("a"), a));
+            sheet.dimension(row[0][0], row[0][1], SheetSide::Right, sheet.label(QStringLiteral("a"), a));
     }
 }
 
@@ -890,6 +949,7 @@ SheetFigure build(const SheetInput &input, Builder builder, bool usual)
     }
     if (!figure.toScale)
         figure.shapes.push_back(SheetNote{QStringLiteral("not to scale")});
+    labels.removeDuplicates(); // a cube's three edges are one a
     figure.description = name + QStringLiteral(" with ") + labels.join(QStringLiteral(", "))
                          + (figure.toScale ? QStringLiteral(", drawn to scale") : QStringLiteral(", not to scale"));
     return figure;

@@ -36,8 +36,19 @@ enum class SheetFigureKind {
 };
 
 // Caption as the window shows it, without its trailing "=", ":" and blanks
-// ("a", "Theta", "Arc Length AC", "A(Area of base)"), and its value.
-using SheetValues = QList<std::pair<QString, double>>;
+// ("a", "Theta", "Arc Length AC", "A(Area of base)"), its value, and its
+// text as the window shows it ("4.0", ".318"), which the labels repeat.
+struct SheetValue {
+    SheetValue(QString caption, double value, QString text = {})
+        : caption(std::move(caption))
+        , value(value)
+        , text(std::move(text))
+    {}
+    QString caption;
+    double value;
+    QString text;
+};
+using SheetValues = QList<SheetValue>;
 
 // What the last CALCULATE of a figure window saw and answered.
 struct SheetInput {
@@ -111,8 +122,9 @@ struct SheetFigure {
 
 // The figure of the input drawn to scale from its values; where they cannot
 // make it to scale (a missing, zero, negative or non-finite length, an angle
-// the figure cannot have, or lengths more than 50 times apart), the figure's
-// usual shape with the same labels and a "not to scale" note. Never fails.
+// the figure cannot have, lengths more than 50 times apart, or a ring too
+// thin to see), the figure's usual shape, its longer lengths still drawn
+// longer, with the same labels and a "not to scale" note. Never fails.
 SheetFigure drawSheetFigure(const SheetInput &input);
 
 } // namespace Zyntra

@@ -126,7 +126,7 @@ class Arranger {
 public:
     explicit Arranger(const QRectF &area)
         : m_metrics(sheetFont())
-        , m_widest(std::max(60.0, area.width() * 0.45))
+        , m_widest(std::max(60.0, area.width() - 2 * Margin))
     {}
 
     QSizeF sizeOf(QString &text) const
@@ -204,7 +204,7 @@ public:
 
 private:
     const QFontMetricsF m_metrics;
-    const double m_widest; // a longer label is cut short rather than shrink the figure to nothing
+    const double m_widest; // only a label wider than the whole drawing is cut short
 };
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
@@ -280,16 +280,24 @@ bool crosses(const QRectF &box, const QLineF &line)
     return false;
 }
 
-// Moves each label whose box crosses a drawn edge or an earlier label to its
+// Moves each label whose box crosses a drawn edge, a dimension line or an earlier label to its
 // first place clear of both, if it has one; whether any moved.
 bool movedClear(std::vector<Label> &labels, const SheetFigure &figure, const QTransform &transform)
 {
     std::vector<QLineF> edges;
     for (const SheetShape &shape : figure.shapes) {
-        if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line != SheetLine::Guide)
+        if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line != SheetLine::Guide) {
             for (const QPolygonF &polygon : transform.map(outline->path).toSubpathPolygons())
                 for (qsizetype i = 1; i < polygon.size(); ++i)
                     edges.emplace_back(polygon[i - 1], polygon[i]);
+        } else if (const auto *dimension = std::get_if<SheetDimension>(&shape);
+                   dimension && dimension->side != SheetSide::On) {
+            // A dimension line beside the figure is a line too; one along
+            // the figure carries its own label.
+            const Dimension at = dimensionOf(*dimension);
+            edges.emplace_back(transform.map(at.from) + at.normal * at.standOff,
+                               transform.map(at.to) + at.normal * at.standOff);
+        }
     }
     std::vector<QRectF> taken;
     const auto blocked = [&](const QRectF &box) {
@@ -337,9 +345,16 @@ Arrangement arrange(const SheetFigure &figure, const QRectF &area)
         && movedClear(arranger.labels, figure, transform))
         transform = fit(arranger, drawing, room);
 
+    // A label the figure pushed past the edge moves back in, whole: a value
+    // is never cut off.
+    const auto inside = [&room](QRectF box) {
+        box.moveLeft(std::clamp(box.left(), room.left(), std::max(room.left(), room.right() - box.width())));
+        box.moveTop(std::clamp(box.top(), room.top(), std::max(room.top(), room.bottom() - box.height())));
+        return box;
+    };
     Arrangement arrangement{transform, {}};
     for (const Label &label : arranger.labels)
-        arrangement.labels.push_back({placed(label, transform), label.text});
+        arrangement.labels.push_back({inside(placed(label, transform)), label.text});
     arrangement.labels.insert(arrangement.labels.end(), notes.begin(), notes.end());
     return arrangement;
 }
@@ -437,12 +452,14 @@ void paintAngle(QPainter &painter, const QTransform &transform, const SheetAngle
 SheetLayout layOutSheetFigure(const SheetFigure &figure, const QRectF &area)
 {
     const Arrangement arrangement = arrange(figure, area);
-    SheetLayout layout{arrangement.transform, {}, {}};
+    SheetLayout layout{arrangement.transform, {}, {}, {}};
     for (const SheetShape &shape : figure.shapes)
         if (const auto *outline = std::get_if<SheetOutline>(&shape))
             layout.outlines.append(arrangement.transform.map(outline->path));
-    for (const Placed &label : arrangement.labels)
+    for (const Placed &label : arrangement.labels) {
         layout.labels.append(label.box);
+        layout.texts.append(label.text.text);
+    }
     return layout;
 }
 

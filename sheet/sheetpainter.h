@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPainterPath>
 #include <QRectF>
+#include <QStringList>
 #include <QTransform>
 
 class QPainter;
@@ -16,6 +17,7 @@ struct SheetLayout {
     QTransform transform;         // figure units to painter coordinates, y turned down
     QList<QPainterPath> outlines; // each SheetOutline as painted, in the figure's order
     QList<QRectF> labels;         // the box of every label and note
+    QStringList texts;            // and its text as written there
 };
 
 // The figure scaled uniformly to fill the area, leaving room for its labels, and centred.

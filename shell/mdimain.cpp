@@ -182,7 +182,7 @@ void MDIMain::mnuCalculationSheet_Click()
         m_sheet = new SheetWindow(this);
         m_sheet->setAttribute(Qt::WA_DeleteOnClose);
         const auto windows = m_client->figureWindows();
-        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figure ? m_figure->sheet : SheetFigureKind{});
+        m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figure);
         m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     m_sheet->show();
@@ -229,7 +229,7 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
     if (m_sheet)
-        m_sheet->follow(window, figure->sheet);
+        m_sheet->follow(window, figure);
 }
 
 void MDIMain::placeAndShow(FigureWindow *window)

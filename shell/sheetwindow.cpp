@@ -4,6 +4,7 @@
 #include "entry/numericentry.h"
 #include "sheet/sheetpainter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -20,7 +22,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Zyntra {
 
@@ -34,26 +40,97 @@ const QString NothingYet =
     QStringLiteral("Nothing to show yet: type the given values of the figure and press CALCULATE.");
 const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure from the Geometry menu.");
 
-// The values a drawing is made from: each caption with its value, and for
-// answers like "Side a" or "Angle B" also the letter alone.
+// An answer that only repeats a given value.
+bool repeatsGiven(const CalculationLine &answer)
+{
+    return answer.parts.formula.isEmpty() && answer.parts.note == QLatin1String("given");
+}
+
+// The values a drawing is made from: each caption with its value and its
+// text as shown, and for answers like "Side a" or "Angle B" also the letter
+// alone.
 SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
 {
     SheetInput input{kind, shot.optionIndex, {}, {}};
-    for (const CalculationLine &given : shot.given)
-        if (const auto value = textToNumber(given.text))
-            input.given << std::pair(given.caption, *value);
+    for (const CalculationLine &given : shot.given) {
+        const auto value = textToNumber(given.text);
+        if (!value)
+            continue;
+        // Written as the answer that repeats it shows it ("5.00" for "5").
+        const auto answer = std::ranges::find_if(shot.answers, [&](const CalculationLine &line) {
+            return repeatsGiven(line) && textToNumber(line.text) == value;
+        });
+        input.given << SheetValue{given.caption, *value, answer == shot.answers.end() ? given.text : answer->text};
+    }
     SheetValues letters;
     for (const CalculationLine &answer : shot.answers) {
         const auto value = textToNumber(answer.text);
         if (!value)
             continue;
-        input.answers << std::pair(answer.caption, *value);
+        input.answers << SheetValue{answer.caption, *value, answer.text};
         if (answer.caption.contains(u' '))
-            letters << std::pair(answer.caption.section(u' ', -1), *value);
+            letters << SheetValue{answer.caption.section(u' ', -1), *value, answer.text};
     }
     // Whole captions first: the drawing takes the first match.
     input.answers += letters;
     return input;
+}
+
+// Where the right triangle's answers stand in reading order: sides, then angles.
+int triangleRank(const SheetRow &row)
+{
+    static const QStringList Letters{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("A"),
+                                     QStringLiteral("B")};
+    const qsizetype rank = Letters.indexOf(row.quantity.section(u' ', -1));
+    return rank < 0 ? int(Letters.size()) : int(rank);
+}
+
+// A worked example: the given values once each, then every other answer
+// with its formula, the same with the numbers, and its value; the right
+// triangle's in the order of its letters, given or not.
+QList<SheetRow> sheetRows(const CalculationSnapshot &shot, SheetFigureKind kind)
+{
+    QList<SheetRow> given;
+    QList<SheetRow> worked;
+    for (const CalculationLine &answer : shot.answers) {
+        if (repeatsGiven(answer)) {
+            given << SheetRow{answer.caption, {}, {}, answer.text, true, {}};
+            continue;
+        }
+        const Working &working = answer.parts;
+        QStringList steps;
+        for (const QString &step : working.steps)
+            if (step != working.formula && step != answer.text && (steps.isEmpty() || step != steps.last()))
+                steps << step;
+        worked << SheetRow{answer.caption, working.formula, steps, answer.text, false, working.note};
+    }
+    // A field is repeated by the answer of its caption ("a", "Side a"); the
+    // fields left over are repeated by the answers left over ("r" by
+    // "Radius") when there are enough of them, else listed as typed.
+    const auto names = [](const SheetRow &row, const QString &caption) {
+        return row.quantity == caption || row.quantity.section(u' ', -1) == caption;
+    };
+    QList<SheetRow> typed;
+    for (const CalculationLine &field : shot.given)
+        if (std::ranges::none_of(given, [&](const SheetRow &row) { return names(row, field.caption); }))
+            typed << SheetRow{field.caption, {}, {}, field.text, true, {}};
+    const auto spare = std::ranges::count_if(given, [&](const SheetRow &row) {
+        return std::ranges::none_of(shot.given,
+                                    [&](const CalculationLine &field) { return names(row, field.caption); });
+    });
+    if (typed.size() > spare)
+        given += typed;
+    QList<SheetRow> rows = given + worked;
+    if (kind == SheetFigureKind::RightTriangle)
+        std::ranges::stable_sort(
+            rows, [](const SheetRow &a, const SheetRow &b) { return triangleRank(a) < triangleRank(b); });
+    return rows;
+}
+
+// Spaces inside a step do not break: a line may wrap only between steps.
+QString unbroken(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u' ', QChar(0x00A0));
 }
 
 } // namespace
@@ -93,7 +170,7 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_title(new QLabel)
     , m_option(new QLabel)
     , m_picture(new SheetPicture)
-    , m_text(new QLabel)
+    , m_text(new QTextBrowser)
 {
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
@@ -105,10 +182,11 @@ SheetWindow::SheetWindow(QWidget *parent)
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     m_option->setObjectName(QStringLiteral("lblSheetOption"));
-    m_text->setObjectName(QStringLiteral("lblSheetText"));
-    m_text->setTextFormat(Qt::PlainText);
-    m_text->setWordWrap(true);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setObjectName(QStringLiteral("txtSheetTable"));
+    // A step too wide for the window scrolls rather than break inside a number.
+    m_text->setWordWrapMode(QTextOption::WordWrap);
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->viewport()->setAutoFillBackground(false);
     m_text->setAccessibleName(QStringLiteral("Values and answers"));
 
     const auto addCommand = [this](const char *name, const QString &text, QKeySequence::StandardKey key,
@@ -135,19 +213,19 @@ SheetWindow::SheetWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_title);
     layout->addWidget(m_option);
-    layout->addWidget(m_picture, 1);
-    layout->addWidget(m_text);
+    layout->addWidget(m_picture, 3);
+    layout->addWidget(m_text, 2);
     layout->addLayout(buttons);
-    resize(640, 720);
+    resize(840, 760);
     refresh();
 }
 
-void SheetWindow::follow(FigureWindow *window, SheetFigureKind kind)
+void SheetWindow::follow(FigureWindow *window, const FigureEntry *figure)
 {
     if (m_window)
         disconnect(m_window, nullptr, this, nullptr);
     m_window = window;
-    m_kind = kind;
+    m_figure = figure;
     if (window)
         connect(window, &FigureWindow::calculationChanged, this, &SheetWindow::refresh);
     refresh();
@@ -155,39 +233,115 @@ void SheetWindow::follow(FigureWindow *window, SheetFigureKind kind)
 
 void SheetWindow::refresh()
 {
-    m_lines.clear();
-    if (!m_window) {
+    m_rows.clear();
+    if (!m_window || !m_figure) {
         m_title->setText(QStringLiteral("Calculation Sheet"));
         m_option->clear();
         m_picture->setFigure(std::nullopt, NoFigure);
         m_text->clear();
+        m_text->setAccessibleDescription(QString());
         return;
     }
     const CalculationSnapshot shot = m_window->snapshot();
-    m_title->setText(shot.figure);
-    m_option->setText(shot.option.isEmpty() ? QString() : QStringLiteral("Given: ") + shot.option);
+    // The figure by its menu name, or by its option where that names it;
+    // an option that says what is given stays on the line below.
+    const char *named = shot.optionIndex >= 0 && shot.optionIndex < m_figure->options()
+                            ? m_figure->quantities[size_t(shot.optionIndex)].figure
+                            : nullptr;
+    m_title->setText(QString::fromLatin1(named ? named : m_figure->caption));
+    m_option->setText(shot.option.isEmpty() || named ? QString() : QStringLiteral("Given: ") + shot.option);
+    m_option->setVisible(!m_option->text().isEmpty());
     if (shot.answers.isEmpty()) {
         m_picture->setFigure(std::nullopt, NothingYet);
-        m_text->setText(NothingYet);
+        m_text->setPlainText(NothingYet);
+        m_text->setAccessibleDescription(NothingYet);
         return;
     }
-    m_lines = shot.givenLines() + shot.answerLines();
-    m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_kind)), QString());
-    m_text->setText(m_lines.join(u'\n'));
+    m_rows = sheetRows(shot, m_figure->sheet);
+    m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_figure->sheet)), QString());
+    m_text->setHtml(tableHtml());
+    // A screen reader hears the table a row at a time, as a working is read.
+    QStringList spoken;
+    for (const SheetRow &row : std::as_const(m_rows)) {
+        if (row.given) {
+            spoken << row.quantity + QStringLiteral(", given, ") + row.value;
+            continue;
+        }
+        QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
+        sides.removeAll(QString());
+        spoken << sides.join(QStringLiteral(" = "));
+    }
+    m_text->setAccessibleDescription(spoken.join(u'\n'));
+}
+
+QString SheetWindow::tableHtml() const
+{
+    // The formula and its numbers share a column, the numbers below, so that
+    // the longest formula and the longest step need not stand side by side.
+    QString html =
+        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                       "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula, with the numbers</th>"
+                       "<th align=\"left\">Value</th></tr>");
+    for (const SheetRow &row : m_rows) {
+        QString working;
+        if (row.given) {
+            working = QStringLiteral("<i>given</i>");
+        } else {
+            working = unbroken(row.formula);
+            for (const QString &step : row.steps)
+                working += (working.isEmpty() ? QString() : QStringLiteral(" =&nbsp;")) + unbroken(step);
+            if (!row.note.isEmpty())
+                working += QStringLiteral(" <small>(%1)</small>").arg(row.note.toHtmlEscaped());
+        }
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(row.quantity.toHtmlEscaped(), working, unbroken(row.value));
+    }
+    return html + QStringLiteral("</table>");
 }
 
 QString SheetWindow::sheetText() const
 {
-    return m_window && !m_lines.isEmpty() ? m_window->calculationText() : QString();
+    if (m_rows.isEmpty())
+        return {};
+    QStringList lines{m_title->text()};
+    if (!m_option->text().isEmpty())
+        lines << m_option->text();
+    lines << QStringLiteral("Quantity\tFormula\tWith the numbers\tValue");
+    for (const SheetRow &row : m_rows) {
+        QString numbers = row.steps.join(QStringLiteral(" = "));
+        if (!row.note.isEmpty())
+            numbers += (numbers.isEmpty() ? QStringLiteral("(%1)") : QStringLiteral(" (%1)")).arg(row.note);
+        lines << QStringList{row.quantity, row.given ? QStringLiteral("given") : row.formula, numbers, row.value}.join(
+            u'\t');
+    }
+    return lines.join(u'\n');
+}
+
+QImage SheetWindow::sheetImage() const
+{
+    // A4 at twice the screen's density: sharp, and laid out as on screen.
+    QImage image(QSize(794, 1123) * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white); // the margins too: a fresh image holds whatever memory held
+    QPainter painter(&image);
+    renderSheet(painter, QRectF(0, 0, 794, 1123).adjusted(48, 48, -48, -48));
+    return image;
 }
 
 void SheetWindow::copy()
 {
     // A selection in the text is the user's own choice of what to copy.
-    if (m_text->hasSelectedText() && m_text->hasFocus())
-        QGuiApplication::clipboard()->setText(m_text->selectedText());
-    else if (!sheetText().isEmpty())
-        QGuiApplication::clipboard()->setText(sheetText());
+    if (m_text->textCursor().hasSelection() && m_text->hasFocus()) {
+        m_text->copy();
+        return;
+    }
+    if (m_rows.isEmpty())
+        return;
+    // The picture for a document, the text for an editor, in one copy.
+    auto *data = new QMimeData;
+    data->setImageData(sheetImage());
+    data->setText(sheetText());
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
@@ -214,17 +368,27 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
         paintSheetFigure(painter, *figure, drawing);
     }
 
-    // The text takes the rest of the page, in a size that lets it fit.
+    // The table takes the rest of the page, in a size that lets it fit.
     const QRectF text(page.left(), drawing.bottom() + line, page.width(), page.bottom() - drawing.bottom() - line);
-    const QString body = m_lines.isEmpty() ? NothingYet : m_lines.join(u'\n');
+    QTextDocument table;
+    table.documentLayout()->setPaintDevice(painter.device());
+    QTextOption wrapping = table.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    table.setDefaultTextOption(wrapping);
+    table.setDocumentMargin(0);
+    table.setTextWidth(text.width());
+    if (m_rows.isEmpty())
+        table.setPlainText(NothingYet);
+    else
+        table.setHtml(tableHtml());
     for (qreal size = 11; size >= 5; size -= 0.5) {
         font.setPointSizeF(size);
-        const QRectF needed = QFontMetricsF(font, painter.device()).boundingRect(text, Qt::TextWordWrap, body);
-        if (needed.height() <= text.height())
+        table.setDefaultFont(font);
+        if (table.size().height() <= text.height() && table.idealWidth() <= text.width())
             break;
     }
-    painter.setFont(font);
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, body);
+    painter.translate(text.topLeft());
+    table.drawContents(&painter, QRectF(QPointF(), text.size()));
     painter.restore();
 }
 
@@ -269,13 +433,7 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
                 paintSheetFigure(painter, *figure, QRectF(16, 16, 768, 568));
         }
     } else {
-        // A4 at twice the screen's density: sharp, and laid out as on screen.
-        QImage image(QSize(794, 1123) * 2, QImage::Format_RGB32);
-        image.setDevicePixelRatio(2);
-        QPainter painter(&image);
-        renderSheet(painter, QRectF(0, 0, 794, 1123).adjusted(48, 48, -48, -48));
-        painter.end();
-        painted = image.save(&file, "PNG");
+        painted = sheetImage().save(&file, "PNG");
     }
     if (!painted) {
         file.cancelWriting();

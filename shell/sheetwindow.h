@@ -1,17 +1,31 @@
 #pragma once
 
+#include "controls/figureentry.h"
 #include "sheet/sheetfigure.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
 #include <QMessageBox>
+
+class QImage;
+class QLabel;
 class QPainter;
+class QTextBrowser;
 
 namespace Zyntra {
 
 class FigureWindow;
+
+// One row of the sheet's table: a quantity, how it was worked out, its value.
+struct SheetRow {
+    QString quantity;
+    QString formula;   // in letters; empty for a given value
+    QStringList steps; // the formula with the numbers put in, and on
+    QString value;     // as the window shows it
+    bool given = false;
+    QString note; // "solved from a and b"
+};
 
 // The drawing of the user's figure to scale (`picSheet`).
 class SheetPicture : public QWidget {
@@ -39,11 +53,15 @@ class SheetWindow : public QWidget {
 public:
     explicit SheetWindow(QWidget *parent = nullptr);
 
-    // The figure window to follow and the figure it shows; nullptr for none.
-    void follow(FigureWindow *window, SheetFigureKind kind);
+    // The figure window to follow, the figure it shows and the caption of
+    // the menu command that opened it; nullptr for none.
+    void follow(FigureWindow *window, const FigureEntry *figure);
     void refresh();
 
+    // The title, the option given and the table, a tab between columns.
     QString sheetText() const;
+    // The whole sheet as a page, on white.
+    QImage sheetImage() const;
     // Writes the sheet by the file's extension: .pdf the whole sheet, .svg
     // the drawing, .png the whole sheet as a picture. An existing file is
     // replaced only once the new one is complete; false with the reason
@@ -60,13 +78,16 @@ public:
     QMessageBox *warning() const { return m_warning; }
 
 private:
+    // The table as the window, the page and the picture show it.
+    QString tableHtml() const;
+
     QPointer<FigureWindow> m_window;
-    SheetFigureKind m_kind = SheetFigureKind::Rectangle;
+    const FigureEntry *m_figure = nullptr;
     QLabel *m_title;
     QLabel *m_option;
     SheetPicture *m_picture;
-    QLabel *m_text;
-    QStringList m_lines; // given values and answers with their working
+    QTextBrowser *m_text;
+    QList<SheetRow> m_rows;
     QPointer<QMessageBox> m_warning;
 };
 

@@ -77,17 +77,18 @@ constexpr OptionQuantities EqTriangle[]{
     {{length("a")}, {length("a"), length("h"), area("Area")}},
 };
 constexpr OptionQuantities Cube[]{
-    {{length("a")}, {length("a"), volume("Volume"), area("Surface Area")}},
+    {{length("a")}, {length("a"), volume("Volume"), area("Surface Area")}, "Cube"},
     {{length("a"), length("b"), length("c")},
-     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}},
+     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}, "Parallelopiped"},
 };
 constexpr OptionQuantities Prism[]{
     {{length("a"), length("c"), length("h")}, {volume("Volume"), area("Surface Area")}},
 };
 constexpr OptionQuantities RightCyl[]{
-    {{length("r"), length("h")}, {length("r"), length("h"), volume("Volume"), area("Surface Area")}},
+    {{length("r"), length("h")}, {length("r"), length("h"), volume("Volume"), area("Surface Area")},
+     "Right Cylinder"},
     {{length("r"), length("h"), length("k")},
-     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}},
+     {length("r"), length("h"), length("k"), volume("Volume"), area("Surface Area")}, "Frustum of Right Cylinder"},
 };
 constexpr OptionQuantities RightCone[]{
     {{length("r"), length("h")},

@@ -4,6 +4,7 @@
 #include "shell/sheetwindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace Zyntra;
@@ -42,16 +44,31 @@ private:
 void TestSheet::sheetFollowsEveryFigure_data()
 {
     QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("titles"); // as opened, then after a click on each option shown
+    // The figures whose options name them; every other sheet is titled by its menu command.
+    const QHash<QString, QStringList> named{
+        {QStringLiteral("mnuGeometryItem(10)"),
+         {"Sector of Circle", "Sector of Circle", "Segment of Circle", "Hollow Circle Sector"}},
+        {QStringLiteral("mnu3dGeometryItem(1)"), {"Cube", "Cube", "Parallelopiped"}},
+        {QStringLiteral("mnu3dGeometryItem(3)"), {"Right Cylinder", "Right Cylinder", "Frustum of Right Cylinder"}},
+    };
+    QTest::addColumn<QStringList>("rowOrder");
     for (const QString &item : everyFigureCommand())
-        QTest::newRow(qPrintable(item)) << item;
+        QTest::newRow(qPrintable(item)) << item << named.value(item)
+                                        << (item == QLatin1String("mnuGeometryItem(1)")
+                                                ? QStringList{"Side a", "Side b", "Hypotenuse c", "Angle A", "Angle B"}
+                                                : QStringList());
 }
 
 void TestSheet::sheetFollowsEveryFigure()
 {
     QFETCH(QString, menuItem);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, rowOrder); // where the screen's order is not the reading order
     QTest::keyClick(m_program->main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(sheet() && sheet()->isVisible());
     QVERIFY(open(menuItem));
+    const QString command = m_program->main()->findChild<QAction *>(menuItem)->text();
     auto *picture = sheet()->findChild<SheetPicture *>(QStringLiteral("picSheet"));
     QVERIFY(picture);
     QTRY_VERIFY(!picture->figure()); // a fresh figure: nothing to show yet
@@ -66,9 +83,29 @@ void TestSheet::sheetFollowsEveryFigure()
         calculate();
         QTRY_VERIFY2(picture->figure(), qPrintable(sheet()->sheetText()));
         auto *title = sheet()->findChild<QLabel *>(QStringLiteral("lblSheetTitle"));
-        QCOMPARE(title->text(), m_window->figureName());
+        QTRY_COMPARE(title->text(), titles.value(round, command));
         QCOMPARE(QAccessible::queryAccessibleInterface(title)->role(), QAccessible::Heading);
-        QCOMPARE(sheet()->sheetText(), m_window->calculationText());
+        // A row for each quantity, each given value once, and no step
+        // wider than the window.
+        const CalculationSnapshot shot = m_window->snapshot();
+        const auto showsEveryRow = [&] {
+            const QString text = sheet()->sheetText();
+            return text.count(QStringLiteral("\tgiven\t")) == shot.given.size()
+                   && std::ranges::all_of(shot.answers, [&](const CalculationLine &answer) {
+                          return text.contains(answer.caption + u'\t') && text.contains(u'\t' + answer.text);
+                      });
+        };
+        QTRY_VERIFY2(showsEveryRow(), qPrintable(sheet()->sheetText()));
+        auto *table = sheet()->findChild<QTextBrowser *>(QStringLiteral("txtSheetTable"));
+        const QString heard = QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
+        QVERIFY2(heard.contains(shot.answers.last().text), qPrintable(heard));  // the table, to a screen reader
+        QVERIFY(table->document()->idealWidth() <= table->viewport()->width()); // no step wider than the window
+        qsizetype last = -1;
+        for (const QString &caption : rowOrder) {
+            const qsizetype at = sheet()->sheetText().indexOf(u'\n' + caption + u'\t');
+            QVERIFY2(at > last, qPrintable(caption));
+            last = at;
+        }
         const QString described = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
         QVERIFY2(described.contains(QStringLiteral("to scale")), qPrintable(described));
     }
@@ -88,7 +125,8 @@ void TestSheet::sheetKeepsTheCalculation()
     QApplication::clipboard()->clear();
     QApplication::setActiveWindow(sheet()); // offscreen leaves the activation with the main window
     QTest::keyClick(sheet(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), m_window->calculationText());
+    QCOMPARE(QApplication::clipboard()->text(), sheet()->sheetText());
+    QVERIFY(!QApplication::clipboard()->image().isNull()); // the drawing, for a document
 
     QTemporaryDir folder;
     QString error;
@@ -103,6 +141,7 @@ void TestSheet::sheetKeepsTheCalculation()
     QVERIFY2(sheet()->saveTo(folder.filePath(QStringLiteral("sheet.PNG")), &error), qPrintable(error));
     const QImage png(folder.filePath(QStringLiteral("sheet.PNG")));
     QVERIFY(!png.isNull() && png.height() > png.width());
+    QCOMPARE(png.pixelColor(0, 0), QColor(Qt::white)); // the margin too
 
     // A failed write says why and leaves what was there.
     const QString kept = folder.filePath(QStringLiteral("kept.txt"));
@@ -134,7 +173,8 @@ void TestSheet::showWorkingOpensTheSheet()
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(answer, &event);
     QVERIFY(sheet() && sheet()->isVisible());
-    QVERIFY(sheet()->findChild<QLabel *>(QStringLiteral("lblSheetText"))->text().contains(answer->workingText()));
+    const QString table = sheet()->sheetText();
+    QVERIFY(table.contains(answer->working().formula + u'\t') && table.contains(u'\t' + answer->text()));
 }
 
 QTEST_MAIN(TestSheet)

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <numeric>
 
 using namespace Zyntra;
 using Kind = SheetFigureKind;
@@ -211,15 +212,18 @@ const Case Cases[] = {
      }},
     {"pyramid", Kind::RightPyramid, 0,
      [](Dice &d) {
-         const double h = d.length();
-         return Values{{"A(Area of base)", d.length()},
-                       {"P (Perimeter of base)", d.length()},
+         // A regular base of 3 to 12 sides whose area and perimeter agree.
+         const int sides = 3 + int(d.random.bounded(10));
+         const double apothem = d.length(), h = d.length();
+         const double perimeter = 2 * sides * apothem * std::tan(std::numbers::pi / sides);
+         return Values{{"A(Area of base)", perimeter * apothem / 2},
+                       {"P (Perimeter of base)", perimeter},
                        {"h", h},
-                       {"k", h * d.between(1.05, 20)}};
+                       {"k", std::hypot(h, apothem)}};
      },
      [](const Painted &p, const Values &v) {
-         // The apex, the corner of five edges, stands above the middle of the
-         // base, whose front side (lowest on the sheet) is 2 m tan 36°.
+         // The apex, the corner of most edges, stands above the middle of the
+         // base, whose front side (lowest on the sheet) is 2 m tan(180°/n).
          QPolygonF corners;
          QList<int> edges;
          for (int outline : {0, 1}) {
@@ -236,17 +240,22 @@ const Case Cases[] = {
                  }
              }
          }
-         const qsizetype apex = edges.indexOf(5);
-         if (corners.size() != 6 || apex < 0)
+         // A corner of n edges straight above the middle of the others (of
+         // a triangular base, every corner has three).
+         const qsizetype sides = corners.size() - 1;
+         QPointF top, middle;
+         for (qsizetype apex = 0; apex < corners.size() && top.isNull(); ++apex) {
+             middle = (std::accumulate(corners.begin(), corners.end(), QPointF()) - corners[apex]) / double(sides);
+             if (edges[apex] == sides && std::abs(corners[apex].x() - middle.x()) < 1e-6 * p.drawn.width())
+                 top = corners.takeAt(apex);
+         }
+         if (sides < 3 || top.isNull())
              return Inf;
-         const QPointF top = corners.takeAt(apex);
-         QPointF middle;
-         for (const QPointF &corner : corners)
-             middle += corner / 5;
          std::sort(corners.begin(), corners.end(), [](QPointF a, QPointF b) { return a.y() > b.y(); });
-         const double apothem = std::sqrt(v["k"] * v["k"] - v["h"] * v["h"]);
+         const double apothem = 2 * v["A(Area of base)"] / v["P (Perimeter of base)"];
          return std::abs(middle.y() - top.y()
-                         - apart(corners[0], corners[1]) * v["h"] / (2 * apothem * std::tan(std::numbers::pi / 5)));
+                         - apart(corners[0], corners[1]) * v["h"]
+                               / (2 * apothem * std::tan(std::numbers::pi / double(sides))));
      }},
     {"circular ring", Kind::CircularRing, 0,
      [](Dice &d) {
@@ -356,6 +365,10 @@ private slots:
     void valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale();
     void paintsBlackLinesOnlyWithinTheArea_data();
     void paintsBlackLinesOnlyWithinTheArea();
+    void usualShapeKeepsTheLongerLengthLonger_data();
+    void usualShapeKeepsTheLongerLengthLonger();
+    void labelsWriteValuesAsTheWindowShowsThem_data();
+    void labelsWriteValuesAsTheWindowShowsThem();
 };
 
 void TestSheetFigure::paintedProportionsFollowTheValues_data()
@@ -421,6 +434,10 @@ void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
     row("right triangle sides disagree", Kind::RightTriangle, 0,
         {{"a", 3}, {"b", 4}, {"c", 9}, {"A", 36.87}, {"B", 53.13}});
     row("polygons NaN", Kind::Polygon, 0, {{"a", NaN}});
+    row("annulus too thin to see", Kind::Annulus, 0, {{"r1", 1}, {"r2", 1.001}});
+    row("hollow sector too thin to see", Kind::CircleSection, 2, {{"r1", 1}, {"r2", 0.999}, {"Degrees", 90}});
+    row("pyramid base of no regular polygon", Kind::RightPyramid, 0,
+        {{"A(Area of base)", 16}, {"P (Perimeter of base)", 30}, {"h", 3}, {"k", 5}});
 }
 
 void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale()
@@ -487,6 +504,83 @@ void TestSheetFigure::paintsBlackLinesOnlyWithinTheArea()
             area.contains(label),
             qPrintable(
                 QStringLiteral("%1,%2 %3x%4").arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())));
+}
+
+// The length of the dimension whose label begins with `name`, as painted.
+double dimensionLength(const SheetFigure &figure, const QString &name)
+{
+    const QTransform transform = layOutSheetFigure(figure, Area).transform;
+    for (const SheetShape &shape : figure.shapes)
+        if (const auto *dimension = std::get_if<SheetDimension>(&shape))
+            if (dimension->label.startsWith(name + QStringLiteral(" = ")))
+                return apart(transform.map(dimension->from), transform.map(dimension->to));
+    return NaN;
+}
+
+void TestSheetFigure::usualShapeKeepsTheLongerLengthLonger_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<SheetValues>("values");
+    QTest::addColumn<QString>("longer");
+    QTest::addColumn<QString>("shorter");
+    QTest::newRow("rectangle of a zero side") << int(Kind::Rectangle) << SheetValues{{"a", 0}, {"b", 3}} << "b"
+                                              << "a";
+    QTest::newRow("trapezoid 1:1000") << int(Kind::Trapezoid) << SheetValues{{"a", 1}, {"b", 1000}, {"h", 1}} << "b"
+                                      << "a";
+    QTest::newRow("ellipse 1:1000") << int(Kind::Ellipse) << SheetValues{{"a", 1}, {"b", 1000}} << "b"
+                                    << "a";
+    QTest::newRow("cone 1000:1") << int(Kind::RightCone) << SheetValues{{"r", 1000}, {"h", 1}} << "r"
+                                 << "h";
+}
+
+void TestSheetFigure::usualShapeKeepsTheLongerLengthLonger()
+{
+    QFETCH(int, figure);
+    QFETCH(SheetValues, values);
+    QFETCH(QString, longer);
+    QFETCH(QString, shorter);
+    const SheetFigure drawn = drawSheetFigure({Kind(figure), 0, values, values});
+    QVERIFY(!drawn.toScale);
+    QVERIFY(dimensionLength(drawn, longer) > dimensionLength(drawn, shorter));
+}
+
+void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<SheetValues>("values");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("right triangle, sides first")
+        << int(Kind::RightTriangle)
+        << SheetValues{{"c", 5, "5.00"}, {"B", 53.13, "53.13"}, {"a", 3, "3.0"}, {"A", 36.87, "36.87"}, {"b", 4, "4.0"}}
+        << "Right triangle with a = 3.0, b = 4.0, c = 5.00, A = 36.87°, B = 53.13°, drawn to scale";
+    QTest::newRow("cube of no edge") << int(Kind::Cube) << SheetValues{{"a", 0, ".00"}}
+                                     << "Cube with a = 0, not to scale";
+    QTest::newRow("pyramid on a square") << int(Kind::RightPyramid)
+                                         << SheetValues{{"Volume", 64, "64.00"}, // the same value, another quantity
+                                                        {"A(Area of base)", 64, "64"},
+                                                        {"P (Perimeter of base)", 32, "32"},
+                                                        {"h", 3, "3"},
+                                                        {"k", 5, "5"}}
+                                         << "Right pyramid with h = 3, k = 5, base area A = 64, drawn to scale";
+    QTest::newRow("rectangle of long values")
+        << int(Kind::Rectangle)
+        << SheetValues{{"a", 123456789012345.67, "123456789012345.67"}, {"b", 3e14, "300000000000000.00"}}
+        << "Rectangle with a = 123456789012345.67, b = 300000000000000.00, Diagonal, drawn to scale";
+}
+
+void TestSheetFigure::labelsWriteValuesAsTheWindowShowsThem()
+{
+    QFETCH(int, figure);
+    QFETCH(SheetValues, values);
+    QFETCH(QString, description);
+    const SheetFigure drawn = drawSheetFigure({Kind(figure), 0, values, values});
+    QCOMPARE(drawn.description, description);
+    // Whole and inside the drawing, however long.
+    const SheetLayout layout = layOutSheetFigure(drawn, QRectF(0, 0, 300, 200));
+    for (const QRectF &label : layout.labels)
+        QVERIFY(QRectF(0, 0, 300, 200).contains(label));
+    for (const QString &text : layout.texts)
+        QVERIFY2(description.contains(text), qPrintable(text));
 }
 
 QTEST_MAIN(TestSheetFigure)
