@@ -27,7 +27,7 @@ for expected in \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
+for library in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 libc6 fonts-liberation2 libqt6sql6-sqlite; do
     grep -q "$library" <<<"$depends" || { echo "the package does not depend on $library: $depends"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = zyntra ] || { echo "wrong package name"; exit 1; }

@@ -1,0 +1,495 @@
+#include "historystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUuid>
+
+#include <charconv>
+
+#include "historycsv.h"
+
+namespace Zyntra {
+
+namespace {
+
+const QString FileName = QStringLiteral("history.sqlite");
+// Another Zyntra holds the file for well under a millisecond per record;
+// this long a wait only covers a clear or a migration of a large history.
+const QString ConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+constexpr int BusyRetries = 3;
+constexpr qsizetype IdsPerStatement = 500;
+
+// SQLite's own result codes, as its driver reports them.
+constexpr int SqliteBusy = 5, SqliteLocked = 6, SqliteReadOnly = 8, SqliteIoError = 10, SqliteCorrupt = 11,
+              SqliteFull = 13, SqliteCantOpen = 14, SqliteNotADatabase = 26;
+
+// Marks a file whose schema is newer than this program knows.
+const QString NewerFile = QStringLiteral("newer");
+
+// The columns a record is read from; the search text is only looked through.
+const QString Columns = QStringLiteral("id, at, figure_id, figure_name, option_index, option_caption, givens, "
+                                       "answers, constants, precision, units");
+
+// A statement that failed, carried out to the public call that ran it.
+struct SqlFault {
+    QSqlError error;
+};
+
+int codeOf(const QSqlError &error)
+{
+    const QByteArray code = error.nativeErrorCode().toLatin1();
+    int value = -1;
+    std::from_chars(code.constData(), code.constData() + code.size(), value);
+    return value < 0 ? value : value & 0xff; // the driver reports SQLite's extended codes
+}
+
+bool isBusy(const QSqlError &error)
+{
+    const int code = codeOf(error);
+    return code == SqliteBusy || code == SqliteLocked;
+}
+
+// SQLite waits out a busy file itself, but answers busy at once where
+// waiting could not help (a checkpoint or a recovery in another Zyntra);
+// those pass after a moment.
+void run(QSqlQuery &query)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (query.exec())
+            return;
+        if (!isBusy(query.lastError()) || attempt == BusyRetries)
+            throw SqlFault{query.lastError()};
+        QThread::msleep(20 << attempt);
+    }
+}
+
+QSqlQuery prepared(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw SqlFault{query.lastError()};
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query;
+}
+
+QSqlQuery exec(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+{
+    QSqlQuery query = prepared(db, sql, values);
+    run(query);
+    return query;
+}
+
+// One transaction that takes the write lock at its start: a transaction
+// that only asks for it at its first write can be refused without waiting.
+template <typename Work>
+auto writing(const QSqlDatabase &db, Work work)
+{
+    exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        auto result = work();
+        exec(db, QStringLiteral("COMMIT"));
+        return result;
+    } catch (...) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+// An empty text, never SQL's NULL, which the columns refuse.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+QString placeholders(qsizetype count)
+{
+    QStringList marks(count, QStringLiteral("?"));
+    return marks.join(u',');
+}
+
+QByteArray encode(const QList<HistoryValue> &values)
+{
+    QJsonArray array;
+    for (const HistoryValue &value : values)
+        array.append(QJsonArray{value.letter, value.caption, value.text});
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+QList<HistoryValue> decode(const QByteArray &json)
+{
+    QList<HistoryValue> values;
+    for (const QJsonValue &item : QJsonDocument::fromJson(json).array()) {
+        const QJsonArray fields = item.toArray();
+        values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString()});
+    }
+    return values;
+}
+
+QList<HistoryRecord> select(const QSqlDatabase &db, const QString &rest, const QVariantList &values = {})
+{
+    QSqlQuery query =
+        exec(db, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM calculation ") + rest, values);
+    QList<HistoryRecord> records;
+    while (query.next()) {
+        HistoryRecord record;
+        record.id = query.value(0).toLongLong();
+        record.when = QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs);
+        record.figureId = query.value(2).toString();
+        record.figureName = query.value(3).toString();
+        record.optionIndex = query.value(4).toInt();
+        record.optionCaption = query.value(5).toString();
+        record.givens = decode(query.value(6).toByteArray());
+        record.answers = decode(query.value(7).toByteArray());
+        record.constants = query.value(8).toString();
+        record.precision = query.value(9).toString();
+        record.units = query.value(10).toString();
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+// The records of these ids, in their order.
+QList<HistoryRecord> recordsOf(const QSqlDatabase &db, const QList<qint64> &ids)
+{
+    QHash<qint64, HistoryRecord> byId;
+    for (qsizetype at = 0; at < ids.size(); at += IdsPerStatement) {
+        const QList<qint64> chunk = ids.mid(at, IdsPerStatement);
+        for (HistoryRecord &record : select(db, QStringLiteral("WHERE id IN (") + placeholders(chunk.size()) + u')',
+                                            QVariantList(chunk.begin(), chunk.end())))
+            byId.insert(record.id, std::move(record));
+    }
+    QList<HistoryRecord> found;
+    for (qint64 id : ids)
+        if (byId.contains(id))
+            found.append(byId.value(id));
+    return found;
+}
+
+// Step n takes a file of version n - 1 to version n. A file of the first
+// version, or of none, walks every later step, so each step is run by
+// every new history and stays tested.
+void migrateStep(const QSqlDatabase &db, int version)
+{
+    switch (version) {
+    case 1:
+        exec(db, QStringLiteral("CREATE TABLE calculation (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, "
+                                "figure_id TEXT NOT NULL, figure_name TEXT NOT NULL, option_index INTEGER NOT NULL, "
+                                "option_caption TEXT NOT NULL, givens TEXT NOT NULL, answers TEXT NOT NULL, "
+                                "constants TEXT NOT NULL, precision TEXT NOT NULL, units TEXT NOT NULL)"));
+        break;
+    case 2: // the filter's text, so that it reads one column instead of decoding every record
+        exec(db, QStringLiteral("ALTER TABLE calculation ADD COLUMN search TEXT NOT NULL DEFAULT ''"));
+        for (const HistoryRecord &record : select(db, {}))
+            exec(db, QStringLiteral("UPDATE calculation SET search = ? WHERE id = ?"), {searchText(record), record.id});
+        break;
+    }
+}
+
+// The first value a statement gives; its statement ends here, since a
+// transaction cannot end while one is still being read.
+QVariant scalar(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery query = exec(db, sql);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+int userVersion(const QSqlDatabase &db)
+{
+    return scalar(db, QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+// Why a file is no history at all, found before SQLite opens it: a file
+// cut short still opens, and SQLite would find its missing pages only when
+// a read reaches them. Its header says how long it must be; while a log of
+// unmerged writes lies beside it, the file may lawfully be shorter.
+bool isDamaged(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return true;
+    const auto number = [&header](int at, int bytes) {
+        quint64 value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = value << 8 | quint8(header[at + i]);
+        return value;
+    };
+    const quint64 pageSize = number(16, 2) == 1 ? 65536 : number(16, 2);
+    const quint64 pages = number(28, 4);
+    const bool pagesKnown = pages != 0 && number(24, 4) == number(92, 4);
+    return pagesKnown && QFileInfo(path + QStringLiteral("-wal")).size() == 0
+           && quint64(file.size()) < pageSize * pages;
+}
+
+} // namespace
+
+HistoryStore::HistoryStore()
+    : HistoryStore(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+{}
+
+HistoryStore::HistoryStore(const QString &folder)
+    : m_folder(folder)
+    , m_connection(QStringLiteral("zyntra-history-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{}
+
+HistoryStore::~HistoryStore()
+{
+    close();
+}
+
+QString HistoryStore::filePath() const
+{
+    return QDir(m_folder).filePath(FileName);
+}
+
+QString HistoryStore::takeNotice()
+{
+    return std::exchange(m_notice, QString());
+}
+
+void HistoryStore::close()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+void HistoryStore::turnOff(const QString &why)
+{
+    close();
+    m_state = State::Off;
+    m_notice = QStringLiteral("Zyntra cannot keep its history in %1 (%2), so the history is off until Zyntra "
+                              "starts again.")
+                   .arg(QDir::toNativeSeparators(m_folder), why);
+}
+
+void HistoryStore::setAside(const QString &why)
+{
+    close();
+    m_state = State::Closed;
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
+    const QString kept =
+        QDir(m_folder).filePath(QStringLiteral("history-set-aside-") + stamp + QStringLiteral(".sqlite"));
+    // The log and index beside the file belong to it and go along, first:
+    // a log left behind would be replayed into the fresh file.
+    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm"), QString()})
+        if (QFile::exists(filePath() + suffix) && !QFile::rename(filePath() + suffix, kept + suffix))
+            return turnOff(QStringLiteral("its file could not be set aside"));
+    m_notice = QStringLiteral("Zyntra could not use its history file, as %1. The file is kept as %2, and a new "
+                              "history starts now.")
+                   .arg(why, QDir::toNativeSeparators(kept));
+}
+
+bool HistoryStore::open()
+{
+    // A file set aside leaves room for one fresh start.
+    for (int round = 0; round < 2 && m_state == State::Closed; ++round) {
+        if (!QDir().mkpath(m_folder)) {
+            turnOff(QStringLiteral("the folder cannot be made"));
+        } else if (isDamaged(filePath())) {
+            setAside(QStringLiteral("it is damaged or not a history"));
+        } else if (const auto error = connect()) {
+            if (const Fault fault = handle(*error); fault == Fault::Busy || fault == Fault::Other)
+                return close(), false; // the next call tries again
+        } else {
+            m_state = State::Open;
+        }
+    }
+    return m_state == State::Open;
+}
+
+std::optional<QSqlError> HistoryStore::connect()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid())
+        return QSqlError(QStringLiteral("Qt's SQLite driver is not installed"), {}, QSqlError::ConnectionError,
+                         integerText(SqliteCantOpen));
+    db.setDatabaseName(filePath());
+    db.setConnectOptions(ConnectOptions);
+    try {
+        if (!db.open())
+            throw SqlFault{db.lastError()};
+        // A log of writes beside the file: readers never wait for a writer,
+        // and a write cut off by a crash is simply not there at the next
+        // start. Its commits reach the system at once; only a power cut
+        // could lose the last ones, never the file.
+        if (scalar(db, QStringLiteral("PRAGMA journal_mode = WAL")).toString() != QStringLiteral("wal"))
+            return QSqlError(QStringLiteral("no log of writes can be kept beside it"), {}, QSqlError::ConnectionError,
+                             integerText(SqliteReadOnly));
+        exec(db, QStringLiteral("PRAGMA synchronous = NORMAL"));
+        // The filter reads every record; mapped, they are read without a copy each.
+        exec(db, QStringLiteral("PRAGMA mmap_size = 268435456"));
+        migrate(db);
+        return std::nullopt;
+    } catch (const SqlFault &fault) {
+        return fault.error;
+    }
+}
+
+void HistoryStore::migrate(const QSqlDatabase &db)
+{
+    if (userVersion(db) > SchemaVersion)
+        throw SqlFault{QSqlError(QStringLiteral("newer"), {}, QSqlError::UnknownError, NewerFile)};
+    for (int version = userVersion(db) + 1; version <= SchemaVersion; ++version)
+        writing(db, [&] {
+            // Another Zyntra may have taken the step since the version was read.
+            if (userVersion(db) < version) {
+                migrateStep(db, version);
+                exec(db, QStringLiteral("PRAGMA user_version = ") + integerText(version));
+            }
+            return true;
+        });
+}
+
+HistoryStore::Fault HistoryStore::handle(const QSqlError &error)
+{
+    if (error.nativeErrorCode() == NewerFile) {
+        setAside(QStringLiteral("it was written by a newer Zyntra"));
+        return Fault::Damaged;
+    }
+    switch (codeOf(error)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return Fault::Busy;
+    case SqliteCorrupt:
+    case SqliteNotADatabase:
+        setAside(QStringLiteral("it is damaged or not a history"));
+        return Fault::Damaged;
+    case SqliteReadOnly:
+    case SqliteIoError:
+    case SqliteFull:
+    case SqliteCantOpen:
+        turnOff(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+        return Fault::Unwritable;
+    default:
+        return Fault::Other;
+    }
+}
+
+template <typename Result, typename Work>
+Result HistoryStore::attempt(Work work, Result failed)
+{
+    // A file found damaged in the middle of the work is set aside, and the
+    // work is done once more on the fresh history.
+    for (int round = 0; round < 2 && open(); ++round) {
+        try {
+            return work(QSqlDatabase::database(m_connection, false));
+        } catch (const SqlFault &fault) {
+            if (handle(fault.error) != Fault::Damaged)
+                break;
+        }
+    }
+    return failed;
+}
+
+HistoryStore::Recording HistoryStore::add(HistoryRecord record)
+{
+    if (!record.when.isValid())
+        record.when = QDateTime::currentDateTimeUtc();
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return writing(db, [&] {
+                const QList<HistoryRecord> newest = select(db, QStringLiteral("ORDER BY id DESC LIMIT 1"));
+                if (!newest.isEmpty() && sameCalculation(newest.first(), record))
+                    return Recording::Repeat;
+                exec(db,
+                     QStringLiteral("INSERT INTO calculation (at, figure_id, figure_name, option_index, "
+                                    "option_caption, givens, answers, constants, precision, units, search) "
+                                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {record.when.toUTC().toString(Qt::ISODateWithMs), text(record.figureId), text(record.figureName),
+                      record.optionIndex, text(record.optionCaption), encode(record.givens), encode(record.answers),
+                      text(record.constants), text(record.precision), text(record.units), searchText(record)});
+                return Recording::Added;
+            });
+        },
+        Recording::Failed);
+}
+
+QList<qint64> HistoryStore::ids(const QString &filter)
+{
+    const QStringList words = filter.simplified().toLower().split(u' ', Qt::SkipEmptyParts);
+    QStringList tests(words.size(), QStringLiteral("instr(search, ?) > 0"));
+    const QString where = words.isEmpty() ? QString() : QStringLiteral(" WHERE ") + tests.join(QStringLiteral(" AND "));
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            QSqlQuery query =
+                exec(db, QStringLiteral("SELECT id FROM calculation") + where + QStringLiteral(" ORDER BY id DESC"),
+                     QVariantList(words.begin(), words.end()));
+            QList<qint64> found;
+            while (query.next())
+                found.append(query.value(0).toLongLong());
+            return found;
+        },
+        QList<qint64>());
+}
+
+QList<HistoryRecord> HistoryStore::records(const QList<qint64> &ids)
+{
+    return attempt([&](const QSqlDatabase &db) { return recordsOf(db, ids); }, QList<HistoryRecord>());
+}
+
+bool HistoryStore::remove(const QList<qint64> &ids)
+{
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return writing(db, [&] {
+                for (qsizetype at = 0; at < ids.size(); at += IdsPerStatement) {
+                    const QList<qint64> chunk = ids.mid(at, IdsPerStatement);
+                    exec(db,
+                         QStringLiteral("DELETE FROM calculation WHERE id IN (") + placeholders(chunk.size()) + u')',
+                         QVariantList(chunk.begin(), chunk.end()));
+                }
+                return true;
+            });
+        },
+        false);
+}
+
+bool HistoryStore::clear()
+{
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return writing(db, [&] {
+                exec(db, QStringLiteral("DELETE FROM calculation"));
+                return true;
+            });
+        },
+        false);
+}
+
+std::optional<QString> HistoryStore::exportCsv(const QString &path, const QList<qint64> &ids)
+{
+    const auto chosen = attempt(
+        [&](const QSqlDatabase &db) -> std::optional<QList<HistoryRecord>> {
+            if (ids.isEmpty())
+                return select(db, QStringLiteral("ORDER BY id DESC"));
+            return recordsOf(db, ids);
+        },
+        std::optional<QList<HistoryRecord>>());
+    if (!chosen)
+        return QStringLiteral("The history could not be read.");
+
+    // The file appears only once it is whole; a write that fails on the way
+    // leaves whatever was there before.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(historyCsv(*chosen)) < 0 || !file.commit())
+        return QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return std::nullopt;
+}
+
+} // namespace Zyntra

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "historyrecord.h"
+
+#include <QList>
+#include <QSqlError>
+#include <QString>
+
+#include <optional>
+
+class QSqlDatabase;
+
+namespace Zyntra {
+
+// The history of calculations, kept in one SQLite file so that it outlives
+// the program, a crash of it and a second Zyntra writing at the same time.
+// The file is opened at the first call that needs it, on the calling
+// thread, which then is the only one to use this store. Nothing here
+// throws or stops the calculator: a file it cannot read is set aside and a
+// fresh history starts; a folder it cannot write turns the history off for
+// the run. Either is told once, through takeNotice().
+class HistoryStore {
+public:
+    HistoryStore(); // in the user's data folder
+    explicit HistoryStore(const QString &folder);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    static constexpr int SchemaVersion = 2;
+
+    QString filePath() const;
+    bool isOff() const { return m_state == State::Off; }
+
+    enum class Recording { Added, Repeat, Failed };
+    // Stamps the record with the time now unless it has one; a calculation
+    // the same as the newest one is not recorded again.
+    Recording add(HistoryRecord record);
+
+    // Ids newest first of the records whose search text holds every word
+    // of the filter; the table reads its records a page at a time by them.
+    QList<qint64> ids(const QString &filter = {});
+    QList<HistoryRecord> records(const QList<qint64> &ids);
+
+    bool remove(const QList<qint64> &ids);
+    bool clear();
+
+    // Writes the records of these ids (every record when none are given),
+    // newest first, as CSV, whole or not at all; the reason when it failed.
+    std::optional<QString> exportCsv(const QString &path, const QList<qint64> &ids = {});
+
+    // What the user should hear once about the history, or nothing.
+    QString takeNotice();
+
+private:
+    enum class State { Closed, Open, Off };
+    enum class Fault { None, Busy, Damaged, Unwritable, Other };
+
+    bool open();
+    std::optional<QSqlError> connect();
+    void migrate(const QSqlDatabase &db);
+    void close();
+    void setAside(const QString &why);
+    void turnOff(const QString &why);
+    Fault handle(const QSqlError &error);
+    // Runs work on the open file; a fault that stops it gives failed.
+    template <typename Result, typename Work>
+    Result attempt(Work work, Result failed);
+
+    QString m_folder;
+    QString m_connection;
+    State m_state = State::Closed;
+    QString m_notice;
+};
+
+} // namespace Zyntra
