@@ -4,6 +4,8 @@
 #include "entry/quantity.h"
 #include "sheet/sheetfigure.h"
 
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -53,6 +55,37 @@ struct FigureEntry {
     Pattern pattern(int answer) const
     {
         return answer < twoOrThree ? Pattern::TwoOrThreeDecimals : Pattern::OneOrTwoDecimals;
+    }
+};
+
+// One given value or answer of a calculation, under the letter its figure
+// declares for it.
+struct FigureValue {
+    int index;       // its field's or its answer label's
+    QString letter;  // "a", "θ", "Area"
+    QString caption; // as the window names it: "Side a", "Area"
+    QuantityKind kind;
+    QString text;    // as typed for a given value, as shown for an answer
+    double value;    // the number itself: read from the text as typed, unrounded for an answer
+    Working working; // how an answer came about
+};
+
+// The calculation whose answers a window shows, as values: what the copy,
+// the sheet and the history read.
+struct FigureValues {
+    const FigureEntry *figure = nullptr;
+    qint16 option = 0;
+    QList<FigureValue> given;   // the fields that hold a value, by index
+    QList<FigureValue> answers; // the answers shown, by index
+
+    // The answer, else the given value, of a letter; nullptr for none.
+    const FigureValue *find(QStringView letter) const
+    {
+        for (const QList<FigureValue> *values : {&answers, &given})
+            for (const FigureValue &value : *values)
+                if (value.letter == letter)
+                    return &value;
+        return nullptr;
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <limits>
 
 namespace Zyntra {
 
@@ -140,18 +141,75 @@ QList<Control *> inReadingOrder(const QWidget *window)
 
 } // namespace
 
+namespace {
+
+// The index of a control of an array: 2 for "optGivenrect(2)", 0 for one
+// without.
+qint16 indexInArray(const QObject *control)
+{
+    const QString name = control->objectName();
+    const qsizetype open = name.indexOf(u'(');
+    return open < 0 ? 0 : qint16(name.mid(open + 1).chopped(1).toInt());
+}
+
+// The option in force, as shown: its caption and index.
+std::pair<QString, qint16> optionInForce(const QWidget *window)
+{
+    for (const QRadioButton *option : inReadingOrder<QRadioButton>(window))
+        if (option->isChecked())
+            return {option->text(), indexInArray(option)};
+    return {};
+}
+
+} // namespace
+
+std::optional<FigureValues> FigureWindow::values() const
+{
+    if (!m_figure || !showsAnswers() || m_shown.kind != Outcome::Kind::Answers || m_lastOption < 0
+        || m_lastOption >= m_figure->options())
+        return std::nullopt;
+    const OptionQuantities &declared = m_figure->quantities[size_t(m_lastOption)];
+    FigureValues values{m_figure, m_lastOption, {}, {}};
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (qsizetype i = 0; i < m_lastTexts.size() && i < qsizetype(declared.given.size()); ++i) {
+        const Quantity &quantity = declared.given[size_t(i)];
+        if (!quantity.letter || m_lastTexts[i].isEmpty())
+            continue;
+        const ValueField *field = m_lastFields.value(i);
+        const auto caption =
+            std::ranges::find_if(labels, [field](const QLabel *label) { return field && label->buddy() == field; });
+        values.given << FigureValue{int(i),
+                                    QString::fromUtf8(quantity.letter),
+                                    caption != labels.end() ? quantityOf((*caption)->text())
+                                                            : (field ? field->accessibleName() : QString()),
+                                    quantity.kind,
+                                    m_lastTexts[i],
+                                    textToNumber(m_lastTexts[i]).value_or(std::numeric_limits<double>::quiet_NaN()),
+                                    {}};
+    }
+    for (const auto &[index, text] : m_shown.answers) {
+        if (index < 0 || size_t(index) >= declared.answers.size() || !declared.answers[size_t(index)].letter)
+            continue;
+        const Quantity &quantity = declared.answers[size_t(index)];
+        const auto working = m_shown.workings.find(index);
+        const auto value = m_shown.values.find(index);
+        values.answers << FigureValue{index,
+                                      QString::fromUtf8(quantity.letter),
+                                      index < m_shownIn.size() ? m_shownIn[index]->quantity() : QString(),
+                                      quantity.kind,
+                                      text,
+                                      value == m_shown.values.end() ? std::numeric_limits<double>::quiet_NaN()
+                                                                    : value->second,
+                                      working == m_shown.workings.end() ? Working{} : working->second};
+    }
+    return values;
+}
+
 CalculationSnapshot FigureWindow::snapshot() const
 {
     CalculationSnapshot shot;
     shot.figure = figureName();
-    for (const QRadioButton *option : inReadingOrder<QRadioButton>(this)) {
-        if (!option->isChecked())
-            continue;
-        shot.option = option->text();
-        const QString name = option->objectName();
-        const qsizetype open = name.indexOf(u'(');
-        shot.optionIndex = open < 0 ? 0 : qint16(name.mid(open + 1).chopped(1).toInt());
-    }
+    std::tie(shot.option, shot.optionIndex) = optionInForce(this);
     const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
         const QString text = givenText(field);
@@ -225,6 +283,9 @@ void FigureWindow::calculate(std::span<ValueField *const> fields, const Calculat
         m_lastCalculation = calculation;
         m_lastFields = QList<const ValueField *>(fields.begin(), fields.end());
         m_lastTexts = texts;
+        m_lastOption = optionInForce(this).second;
+        if (m_shown.kind == Outcome::Kind::Answers)
+            emit calculated();
     }
 }
 
@@ -239,7 +300,8 @@ void FigureWindow::recalculate()
     // CLEAR and an option click empty the answers: then there is nothing to follow.
     if (!m_lastCalculation || !showsAnswers())
         return;
-    m_lastCalculation(m_lastTexts);
+    if (m_lastCalculation(m_lastTexts) && m_shown.kind == Outcome::Kind::Answers)
+        emit calculated();
     notifyChanged();
 }
 
@@ -448,6 +510,8 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
     }
     case Outcome::Kind::Zeros:
         closeWarning();
+        m_shown = outcome;
+        m_shownIn = QList<const AnswerLabel *>(answers.begin(), answers.end());
         if (zeroAnswer)
             zeroAnswer();
         for (AnswerLabel *answer : answers)
@@ -455,6 +519,8 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
         return true;
     case Outcome::Kind::Answers:
         closeWarning();
+        m_shown = outcome;
+        m_shownIn = QList<const AnswerLabel *>(answers.begin(), answers.end());
         for (const auto &[index, text] : outcome.answers) {
             if (index < 0 || size_t(index) >= answers.size())
                 continue;

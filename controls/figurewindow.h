@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 class QGroupBox;
@@ -80,6 +81,14 @@ public:
     QString calculationText() const;
     CalculationSnapshot snapshot() const;
     void copyCalculation() const;
+    // The figure the window shows, as the catalogue declares it; the
+    // command that opens the window tells it.
+    void setFigure(const FigureEntry *figure) { m_figure = figure; }
+    const FigureEntry *figure() const { return m_figure; }
+    // The calculation whose answers are shown, by the letters the figure
+    // declares; nothing while no answers are shown or zeros stand for them.
+    std::optional<FigureValues> values() const;
+
     // Redoes the calculation that wrote the answers shown, with the texts
     // and option it read then, so that the answers follow a change of the
     // constants or the precision; later edits of the fields play no part.
@@ -90,6 +99,8 @@ signals:
     // After every CALCULATE, CLEAR and option click, once the window has
     // done its part.
     void calculationChanged();
+    // After a CALCULATE, or a calculation redone, that wrote answers.
+    void calculated();
     // The user asked to see the working of an answer in full.
     void workingRequested();
 
@@ -178,6 +189,11 @@ private:
     Calculation m_lastCalculation;
     QList<const ValueField *> m_lastFields;
     QStringList m_lastTexts;
+    qint16 m_lastOption = 0;
+    // What the last CALCULATE showed, and where.
+    Outcome m_shown;
+    QList<const AnswerLabel *> m_shownIn;
+    const FigureEntry *m_figure = nullptr;
     QMetaObject::Connection m_refocus;
 };
 

@@ -225,6 +225,7 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     if (figure->modeVariable)
         *figure->modeVariable = figure->mode;
     FigureWindow *window = figure->load();
+    window->setFigure(figure);
     placeAndShow(window);
     m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);

@@ -9,6 +9,7 @@
 #include "shell/catalogue.h"
 #include "working/typedvalues.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
@@ -116,6 +117,29 @@ void TestCatalogue::everyFigureOpensAsDeclared()
             if (fields[i]->isVisibleTo(window))
                 shown << i;
         QCOMPARE(shown, declared(figure.quantities[size_t(option)].given));
+
+        // Typed and calculated, the values travel under the declared letters.
+        QRandomGenerator random{quint32(option)};
+        const QStringList typed = randomFields(random, figure, option);
+        for (qsizetype i = 0; i < typed.size(); ++i)
+            QTest::keyClicks(fields[i], typed[i]);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+        const std::optional<FigureValues> values = window->values();
+        QVERIFY(values);
+        QCOMPARE(values->option, option);
+        for (const FigureValue &given : values->given) {
+            QCOMPARE(given.letter,
+                     QString::fromUtf8(figure.quantities[size_t(option)].given[size_t(given.index)].letter));
+            QCOMPARE(given.text, fields[given.index]->text());
+        }
+        QList<int> answered;
+        for (const FigureValue &answer : values->answers) {
+            answered << answer.index;
+            QCOMPARE(formatResult(answer.value, figure.pattern(answer.index)), answer.text);
+        }
+        QCOMPARE(answered, declared(figure.quantities[size_t(option)].answers));
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdClear")), Qt::LeftButton);
+        QVERIFY(!window->values());
     }
     intCurrentForm = intSquareMode = intCircleMode = 0;
 }
