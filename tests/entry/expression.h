@@ -39,7 +39,8 @@ public:
         const auto near = [&](double factor) {
             return *Zyntra::textToNumber(Zyntra::formatResult(*value * factor, pattern, precision));
         };
-        const auto [low, high] = std::minmax(near(1 - 1e-13), near(1 + 1e-13));
+        // Taken by value: minmax of two temporaries would hand back references to them.
+        const auto [low, high] = std::minmax({near(1 - 1e-13), near(1 + 1e-13)});
         return Zyntra::formatResult(*value, pattern, precision) == answer || (low <= *shown && *shown <= high);
     }
 
