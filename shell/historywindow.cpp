@@ -24,11 +24,13 @@ constexpr int RecordsPerRead = 100;
 // Rows scrolled far away are read again when they come back.
 constexpr int RecordsKept = 20 * RecordsPerRead;
 
-QString valuesText(const QList<HistoryValue> &values)
+// "a = 4, b = 2.5", leaving out the values of the letters given.
+QString valuesText(const QList<HistoryValue> &values, const QList<HistoryValue> &given = {})
 {
     QStringList parts;
     for (const HistoryValue &value : values)
-        parts << value.caption + QStringLiteral(" = ") + value.text;
+        if (std::ranges::none_of(given, [&value](const HistoryValue &g) { return g.letter == value.letter; }))
+            parts << value.caption + QStringLiteral(" = ") + value.text;
     return parts.join(QStringLiteral(", "));
 }
 
@@ -75,7 +77,8 @@ QStringList HistoryModel::cells(int row) const
     if (!record.optionCaption.isEmpty())
         figure += QStringLiteral(" (") + record.optionCaption + u')';
     return {record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), figure,
-            valuesText(record.givens), valuesText(record.answers)};
+            // The answers that echo a given value say nothing new.
+            valuesText(record.givens), valuesText(record.answers, record.givens)};
 }
 
 int HistoryModel::rowCount(const QModelIndex &parent) const
