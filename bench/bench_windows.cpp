@@ -66,7 +66,7 @@ static void figureCommand(benchmark::State &state)
 }
 BENCHMARK(figureCommand)
     ->Apply(forEachFigure)
-    ->ArgNames({"3d", "index", "painted"})
+    ->ArgNames({"figure", "painted"})
     ->MeasureProcessCPUTime() // painting may hand work to Qt's thread pool
     ->Unit(benchmark::kMicrosecond);
 
@@ -119,7 +119,7 @@ static void calculateClick(benchmark::State &state)
         calculate->click();
     }
 }
-BENCHMARK(calculateClick)->Apply(forEachFigure)->ArgNames({"3d", "index", "first"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(calculateClick)->Apply(forEachFigure)->ArgNames({"figure", "first"})->Unit(benchmark::kMicrosecond);
 
 // The calculation sheet of each figure after a CALCULATE: with open:1 opened
 // afresh (built, filled from the figure, drawn and rendered whole), with
@@ -154,7 +154,7 @@ static void calculationSheet(benchmark::State &state)
 }
 BENCHMARK(calculationSheet)
     ->Apply(forEachFigure)
-    ->ArgNames({"3d", "index", "open"})
+    ->ArgNames({"figure", "open"})
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);
 
