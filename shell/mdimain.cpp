@@ -6,6 +6,7 @@
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
+#include "controls/valuefield.h"
 #include "entry/term.h"
 #include "frmabout.h"
 #include "sheetwindow.h"
@@ -15,6 +16,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <vector>
 
@@ -23,6 +26,11 @@ namespace Zyntra {
 namespace {
 
 constexpr int PlacementMarginTwips = 1050;
+
+// How the history names the constants in force, and the units until there are any.
+const QString DescribedConstants = QStringLiteral("described");
+const QString ExactConstants = QStringLiteral("exact");
+const QString NoUnits = QStringLiteral("No Units");
 
 // The choices of the Precision menu, in its order.
 std::vector<Precision> precisionChoices()
@@ -82,6 +90,7 @@ MDIMain::MDIMain(QWidget *splash)
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
     setAnswerPrecision(UserSettings::precision());
+    m_keepHistory = UserSettings::keepHistory();
     createMenus();
     setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
     MDIForm_Load();
@@ -130,6 +139,14 @@ void MDIMain::createMenus()
     // Ctrl+Shift+K is free in the common desktops and programs.
     sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     createPrecisionMenu(geometry);
+    QAction *history = geometry->addAction(QStringLiteral("History"), this, &MDIMain::mnuHistory_Click);
+    history->setObjectName(QStringLiteral("mnuHistory"));
+    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction *keep = geometry->addAction(QStringLiteral("Keep History"));
+    keep->setObjectName(QStringLiteral("mnuKeepHistory"));
+    keep->setCheckable(true);
+    keep->setChecked(m_keepHistory);
+    connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -190,6 +207,108 @@ void MDIMain::mnuCalculationSheet_Click()
     m_sheet->activateWindow();
 }
 
+HistoryStore &MDIMain::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<HistoryStore>();
+    return *m_history;
+}
+
+void MDIMain::mnuHistory_Click()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(history(), this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_historyWindow, &HistoryWindow::reopenRequested, this, [this](const HistoryRecord &record) {
+            if (reopen(record))
+                activateWindow();
+        });
+        // Below the calculation sheet's place, so that both can be open.
+        m_historyWindow->move(frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2));
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void MDIMain::mnuKeepHistory_Click(bool keep)
+{
+    m_keepHistory = keep;
+    UserSettings::setKeepHistory(keep);
+}
+
+void MDIMain::recordCalculation(const FigureWindow *window)
+{
+    const std::optional<FigureValues> values = window->values();
+    if (!m_keepHistory || !values || !values->figure || values->option >= values->figure->options())
+        return;
+    const FigureEntry &figure = *values->figure;
+    const char *optionFigure = figure.quantities[size_t(values->option)].figure;
+    HistoryRecord record;
+    record.figureId = QString::fromLatin1(figure.id);
+    record.figureName = QString::fromUtf8(optionFigure ? optionFigure : figure.caption);
+    record.optionIndex = values->option;
+    record.optionCaption = window->snapshot().option;
+    for (const auto &[from, to] :
+         {std::pair(&values->given, &record.givens), std::pair(&values->answers, &record.answers)})
+        for (const FigureValue &value : *from)
+            *to << HistoryValue{value.letter, value.caption, value.text};
+    record.constants = exactConstants() ? ExactConstants : DescribedConstants;
+    record.precision = precisionCaption(answerPrecision());
+    record.units = NoUnits;
+    if (history().add(record) == HistoryStore::Recording::Added && m_historyWindow)
+        m_historyWindow->refresh();
+    tellAboutHistory(this, history().takeNotice());
+}
+
+void MDIMain::applyChoices(const HistoryRecord &record)
+{
+    // As if chosen from the menu: its check marks follow, and the choices
+    // stay until the user makes others, so that what is shown is what the
+    // menu says.
+    if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
+        exact->setChecked(record.constants == ExactConstants);
+    for (const Precision &precision : precisionChoices())
+        if (precisionCaption(precision) == record.precision && !(precision == answerPrecision()))
+            if (auto *item = findChild<QAction *>(precisionItemName(precision)))
+                item->trigger();
+}
+
+bool MDIMain::reopen(const HistoryRecord &record)
+{
+    const FigureEntry *figure = figureById(record.figureId);
+    auto *item = figure ? findChild<QAction *>(menuItemName(*figure)) : nullptr;
+    if (!item || record.optionIndex < 0 || record.optionIndex >= figure->options())
+        return false;
+    item->trigger();
+    // Now that the fresh window shows no answers, a change of choices recalculates nothing.
+    applyChoices(record);
+    FigureWindow *window = m_client->figureWindows().value(0);
+    if (!window)
+        return false;
+    const auto inArray = [window](const QWidget *control, int index) {
+        const QString name = control->objectName();
+        return control->isVisibleTo(window)
+               && (name.endsWith(u'(' + integerText(index) + u')') || (index == 0 && !name.contains(u'(')));
+    };
+    for (QRadioButton *option : window->findChildren<QRadioButton *>())
+        if (inArray(option, record.optionIndex) && !option->isChecked())
+            option->click();
+    const OptionQuantities &declared = figure->quantities[size_t(record.optionIndex)];
+    for (const HistoryValue &given : record.givens) {
+        const auto quantity = std::ranges::find_if(declared.given, [&given](const Quantity &q) {
+            return q.letter && QString::fromUtf8(q.letter) == given.letter;
+        });
+        const int index = int(quantity - declared.given.begin());
+        for (ValueField *field : window->findChildren<ValueField *>())
+            if (quantity != declared.given.end() && inArray(field, index))
+                field->setText(given.text);
+    }
+    if (auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
+        calculate->click();
+    return true;
+}
+
 void MDIMain::mnuFileItem_Click(qint16 index)
 {
     if (index == 1)
@@ -229,6 +348,7 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     placeAndShow(window);
     m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
+    connect(window, &FigureWindow::calculated, this, [this, window] { recordCalculation(window); });
     if (m_sheet)
         m_sheet->follow(window, figure);
 }
@@ -246,6 +366,8 @@ void MDIMain::closeEvent(QCloseEvent *event)
         m_about->close();
     if (m_sheet)
         m_sheet->close();
+    if (m_historyWindow)
+        m_historyWindow->close();
     if (m_splash)
         m_splash->hide();
     QCoreApplication::quit();

@@ -3,10 +3,13 @@
 #include "controls/figureentry.h"
 #include "entry/numericentry.h"
 #include "frmabout.h"
+#include "historywindow.h"
 #include "sheetwindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <memory>
 
 class QMenu;
 
@@ -33,10 +36,21 @@ public:
     void mnuPrecision_Click(Precision precision);
     // Opens the calculation sheet beside the main window, following the open figure.
     void mnuCalculationSheet_Click();
+    // Opens the history of calculations beside the main window.
+    void mnuHistory_Click();
+    // Whether calculations are recorded; kept for the next run.
+    void mnuKeepHistory_Click(bool keep);
+    // Opens the recorded figure under the choices it was made with, gives
+    // its option and given values and calculates; false when the figure is
+    // not one this Zyntra has.
+    bool reopen(const HistoryRecord &record);
 
     ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }
     SheetWindow *sheetWindow() const { return m_sheet; }
+    HistoryWindow *historyWindow() const { return m_historyWindow; }
+    // Opened at its first use, so that start-up never waits for it.
+    HistoryStore &history();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,11 +62,16 @@ private:
     void recalculateFigures();
     void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);
+    void recordCalculation(const FigureWindow *window);
+    void applyChoices(const HistoryRecord &record);
 
     QWidget *m_splash;
     ClientArea *m_client;
     QPointer<frmAbout> m_about;
     QPointer<SheetWindow> m_sheet;
+    std::unique_ptr<HistoryStore> m_history;
+    QPointer<HistoryWindow> m_historyWindow;
+    bool m_keepHistory = true;
     const FigureEntry *m_figure = nullptr; // of the open figure window
 };
 

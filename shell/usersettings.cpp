@@ -10,6 +10,7 @@ namespace {
 
 const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
 const QString PrecisionKey = QStringLiteral("display/precision");
+const QString KeepHistoryKey = QStringLiteral("history/keep");
 
 QSettings store()
 {
@@ -84,6 +85,19 @@ bool setPrecision(Precision precision)
                 + QByteArray(digits, written.ptr - digits);
     }
     return keep(PrecisionKey, QString::fromLatin1(value));
+}
+
+bool keepHistory()
+{
+    const QSettings settings = store();
+    // Only a plain no turns it off: the history is kept unless the user says otherwise.
+    return settings.status() != QSettings::NoError
+           || settings.value(KeepHistoryKey).toString() != QLatin1String("false");
+}
+
+bool setKeepHistory(bool kept)
+{
+    return keep(KeepHistoryKey, kept);
 }
 
 } // namespace Zyntra::UserSettings

@@ -16,5 +16,9 @@ bool setExactConstants(bool exact);
 Precision precision();
 bool setPrecision(Precision precision);
 
+// Whether calculations are recorded in the history; yes unless turned off.
+bool keepHistory();
+bool setKeepHistory(bool keep);
+
 } // namespace UserSettings
 } // namespace Zyntra

@@ -97,6 +97,7 @@ private slots:
     void mainWindowAndEveryMenuItemHaveNames();
     void splashHasNames();
     void aboutHasNames();
+    void historyHasNames();
     void everyLayoutOfEveryFigureWindowHasNames_data();
     void everyLayoutOfEveryFigureWindowHasNames();
     void fieldsAreNamedForWhatTheyHold_data();
@@ -140,6 +141,22 @@ void TestAccessibility::aboutHasNames()
     const QStringList problems = problemsOf(about, &seen);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     QVERIFY(seen.contains(QStringLiteral("OK")));
+}
+
+void TestAccessibility::historyHasNames()
+{
+    m_program->choose(QStringLiteral("mnuGeometryItem(9)"));
+    QTest::keyClicks(m_program->figureWindows().first()->findChild<QLineEdit *>(), QStringLiteral("6"));
+    QTest::mouseClick(m_program->figureWindows().first()->findChild<QPushButton *>("cmdCalculate"), Qt::LeftButton);
+    m_program->choose(QStringLiteral("mnuHistory"));
+    HistoryWindow *history = m_program->main()->historyWindow();
+    QVERIFY(history);
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    QStringList seen;
+    const QStringList problems = problemsOf(history, &seen);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    for (const char *name : {"Filter", "Past calculations", "Delete", "Export", "Clear History", "Regular Polygon"})
+        QVERIFY2(seen.contains(QString::fromLatin1(name)), name);
 }
 
 void TestAccessibility::everyLayoutOfEveryFigureWindowHasNames_data()

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "history/historystore.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QWidget>
+
+class QLineEdit;
+class QTableView;
+
+namespace Zyntra {
+
+// The history as a table, newest first: it holds only the ids of the rows
+// the filter lets through and reads the records a page at a time as they
+// are shown, so that a long history opens and filters at once.
+class HistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { When, Figure, Given, Answers, Columns };
+
+    explicit HistoryModel(HistoryStore &store, QObject *parent = nullptr);
+
+    void setFilter(const QString &filter);
+    void reload();
+    qint64 idAt(int row) const { return m_ids.value(row); }
+    HistoryRecord recordAt(int row) const;
+    // A row as the table shows it, one cell a column.
+    QStringList cells(int row) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    HistoryStore &m_store;
+    QString m_filter;
+    QList<qint64> m_ids;
+    mutable QHash<qint64, HistoryRecord> m_read;
+};
+
+// Tells the user about the history without stopping them: the store's
+// one-time notice, or why an export failed.
+void tellAboutHistory(QWidget *parent, const QString &text);
+
+// The window of past calculations, beside the main window: a filter, the
+// table, and what can be done to the rows chosen in it.
+class HistoryWindow : public QWidget {
+    Q_OBJECT
+public:
+    HistoryWindow(HistoryStore &store, QWidget *owner);
+
+    // After a calculation was recorded.
+    void refresh();
+
+signals:
+    // Enter or a double-click on a row: open the calculation again.
+    void reopenRequested(const Zyntra::HistoryRecord &record);
+
+private:
+    void txtFilter_Change(const QString &text);
+    void tblHistory_Activated(const QModelIndex &index);
+    void cmdDelete_Click();
+    void cmdClearHistory_Click();
+    void cmdExport_Click();
+    void copySelected() const;
+    QList<int> selectedRows() const;
+    // The store may have turned itself off or set its file aside.
+    void tellNotice();
+
+    HistoryStore &m_store;
+    HistoryModel *m_model;
+    QLineEdit *m_filter;
+    QTableView *m_table;
+};
+
+} // namespace Zyntra

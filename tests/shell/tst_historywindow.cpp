@@ -1,0 +1,210 @@
+#include "windowview.h"
+
+#include "controls/valuefield.h"
+#include "history/historystore.h"
+#include "shell/historywindow.h"
+#include "shell/usersettings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Zyntra;
+
+class TestHistoryWindow : public QObject, private WindowView<FigureWindow> {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void reopenGivesTheRecordedAnswers_data();
+    void reopenGivesTheRecordedAnswers();
+    void rowsAreFilteredDeletedCopiedAndExported();
+    void nothingIsRecordedWithKeepHistoryOff();
+
+private:
+    // Opens the figure, clicks the option and types each text into the field of its index.
+    QStringList calculate(const QString &menuItem, int option, const QStringList &texts);
+    HistoryWindow *openHistory();
+    QTableView *table() const { return m_program->main()->historyWindow()->findChild<QTableView *>("tblHistory"); }
+};
+
+namespace {
+
+QStringList answersOf(const FigureWindow *window)
+{
+    QStringList texts;
+    if (const auto values = window ? window->values() : std::nullopt)
+        for (const FigureValue &answer : values->answers)
+            texts << answer.letter + u'=' + answer.text;
+    return texts;
+}
+
+} // namespace
+
+void TestHistoryWindow::init()
+{
+    startActiveProgram();
+    QVERIFY(m_program->main()->history().clear());
+}
+
+void TestHistoryWindow::cleanup()
+{
+    // A reopened calculation keeps its choices; the next test starts from the described ones.
+    for (const char *item : {"mnuKeepHistory", "mnuExactConstants"})
+        if (m_program->menuItem(item)->isChecked() != (item == std::string_view("mnuKeepHistory")))
+            m_program->choose(item);
+    m_program->choose("mnuPrecisionAsDescribed");
+    closeProgram();
+}
+
+QStringList TestHistoryWindow::calculate(const QString &menuItem, int option, const QStringList &texts)
+{
+    open(menuItem);
+    for (QRadioButton *button : m_window->findChildren<QRadioButton *>())
+        if (button->isVisible() && button->objectName().endsWith(QStringLiteral("(%1)").arg(option)))
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    for (ValueField *field : m_window->findChildren<ValueField *>()) {
+        const QString name = field->objectName();
+        const int index = name.contains(u'(') ? name.section(u'(', 1).chopped(1).toInt() : 0;
+        if (field->isVisible() && !texts.value(index).isEmpty())
+            QTest::keyClicks(field, texts.value(index));
+    }
+    WindowView::calculate();
+    return answersOf(m_window);
+}
+
+HistoryWindow *TestHistoryWindow::openHistory()
+{
+    activateProgram();
+    QTest::keyClick(m_program->main(), Qt::Key_H, Qt::ControlModifier);
+    HistoryWindow *history = m_program->main()->historyWindow();
+    if (!history || !QTest::qWaitForWindowExposed(history))
+        return nullptr;
+    // The offscreen desktop may hand the activation back to the main window late.
+    QTest::qWait(20);
+    history->activateWindow();
+    return QTest::qWaitForWindowActive(history) ? history : nullptr;
+}
+
+void TestHistoryWindow::reopenGivesTheRecordedAnswers_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("precision");
+    QTest::newRow("Rectangle") << "mnuGeometryItem(2)" << 0 << QStringList{"4", "2.5"} << "";
+    QTest::newRow("Right Triangle") << "mnuGeometryItem(1)" << 0 << QStringList{"3", "4"} << "";
+    QTest::newRow("Sphere by its volume") << "mnu3dGeometryItem(0)" << 4 << QStringList{"100"} << "";
+    QTest::newRow("Segment, 4 decimals") << "mnuGeometryItem(10)" << 1 << QStringList{"5", "60"}
+                                         << "mnuPrecisionDecimals(4)";
+    QTest::newRow("Cylinder, exact") << "mnu3dGeometryItem(3)" << 0 << QStringList{"2", "7"} << "mnuExactConstants";
+}
+
+void TestHistoryWindow::reopenGivesTheRecordedAnswers()
+{
+    QFETCH(QString, item);
+    QFETCH(int, option);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, precision);
+    if (!precision.isEmpty())
+        m_program->choose(precision);
+    const QStringList answers = calculate(item, option, texts);
+    QVERIFY(!answers.isEmpty());
+    // The described choices, which record the answers under them too, and
+    // another figure, before the first calculation, now the oldest, comes back.
+    if (!precision.isEmpty())
+        m_program->choose(precision.startsWith("mnuExact") ? precision : "mnuPrecisionAsDescribed");
+    calculate("mnuGeometryItem(9)", 0, {"6"});
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    const int rows = table()->model()->rowCount();
+    QCOMPARE(rows, precision.isEmpty() ? 2 : 3);
+    QTest::keyClick(history->findChild<QLineEdit *>("txtFilter"), Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_Return);
+    QCOMPARE(answersOf(m_program->figureWindows().value(0)), answers);
+    if (!precision.isEmpty())
+        QVERIFY(m_program->menuItem(precision)->isChecked());
+    // The reopened calculation is the newest now.
+    QCOMPARE(table()->model()->rowCount(), rows + 1);
+}
+
+void TestHistoryWindow::rowsAreFilteredDeletedCopiedAndExported()
+{
+    calculate("mnuGeometryItem(2)", 0, {"4", "3"});
+    calculate("mnuGeometryItem(2)", 0, {"5", "3"});
+    calculate("mnu3dGeometryItem(0)", 0, {"10"});
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    QCOMPARE(table()->model()->rowCount(), 3);
+
+    auto *filter = history->findChild<QLineEdit *>("txtFilter");
+    QTest::keyClicks(filter, "sphere");
+    QCOMPARE(table()->model()->rowCount(), 1);
+    filter->clear();
+    // Every word narrows: the rectangle whose area is 15.
+    QTest::keyClicks(filter, "rect 15");
+    QCOMPARE(table()->model()->rowCount(), 1);
+    filter->clear();
+
+    QTest::keyClick(filter, Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_Home, Qt::ControlModifier); // the sphere, newest
+    QTest::keyClick(table(), Qt::Key_Delete);
+    QCOMPARE(table()->model()->rowCount(), 2);
+    QTest::keyClick(table(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().count("Rectangle"), 2);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    QTimer::singleShot(0, [path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(history->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    const QStringList header = lines[0].split(u',');
+    const QList<HistoryRecord> records = m_program->main()->history().records(m_program->main()->history().ids());
+    for (int row = 0; row < 2; ++row) {
+        const QStringList cells = lines[row + 1].split(u',');
+        QCOMPARE(cells.size(), header.size());
+        QCOMPARE(cells[header.indexOf("Figure id")], records[row].figureId);
+        for (const auto &[kind, values] : {std::pair("Given", records[row].givens), {"Answer", records[row].answers}})
+            for (int i = 0; i < values.size(); ++i)
+                QCOMPARE(cells[header.indexOf(QStringLiteral("%1 %2 value").arg(kind).arg(i + 1))], values[i].text);
+    }
+    QCOMPARE(records[0].givens[0].text, "5"); // as typed
+}
+
+void TestHistoryWindow::nothingIsRecordedWithKeepHistoryOff()
+{
+    calculate("mnuGeometryItem(2)", 0, {"4", "3"});
+    m_program->choose("mnuKeepHistory");
+    QVERIFY(!UserSettings::keepHistory());
+    calculate("mnuGeometryItem(2)", 0, {"7", "3"});
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    QCOMPARE(table()->model()->rowCount(), 1);
+    // What was kept can still be cleared, after one confirmation.
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    QTest::mouseClick(history->findChild<QPushButton *>("cmdClearHistory"), Qt::LeftButton);
+    QCOMPARE(table()->model()->rowCount(), 0);
+}
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
