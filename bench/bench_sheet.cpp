@@ -18,11 +18,11 @@ struct SheetCase {
 // A plane figure, the two round solids with hidden rims, a hatched ring
 // sector and the ten polygons: the drawings with the most to compute.
 const SheetCase SheetCases[] = {
-    {"rectangle", {SheetFigureKind::Rectangle, 0, {}, {{"a", 3}, {"b", 8}, {"Diagonal", 8.544}}}},
-    {"frustum", {SheetFigureKind::RightCyl, 1, {}, {{"r", 1}, {"h", 4}, {"k", 2}}}},
-    {"cone", {SheetFigureKind::RightCone, 0, {}, {{"r", 3}, {"h", 4}, {"k", 5}}}},
-    {"hollow sector", {SheetFigureKind::CircleSection, 2, {}, {{"r1", 10}, {"r2", 5}, {"Degrees", 90}}}},
-    {"polygons", {SheetFigureKind::Polygon, 0, {{"a", 2}}, {}}},
+    {"rectangle", {rectangleSheet, 0, {{"a", 3}, {"b", 8}, {"Diagonal", 8.544}}}},
+    {"frustum", {rightCylinderSheet, 1, {{"r", 1}, {"h", 4}, {"k", 2}}}},
+    {"cone", {rightConeSheet, 0, {{"r", 3}, {"h", 4}, {"k", 5}}}},
+    {"hollow sector", {circleSectionSheet, 2, {{"r1", 10}, {"r2", 5}, {"θ", 90}}}},
+    {"polygons", {regularPolygonsSheet, 0, {{"a", 2}}}},
 };
 
 } // namespace

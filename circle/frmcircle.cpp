@@ -80,7 +80,7 @@ struct FamilyMember {
 // rows, the first two "#.00#".
 constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
                                    FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                   std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
+                                   std::span<const FigureDrawing> drawings, SheetBuilder sheet)
 {
     return {
         .id = id,
@@ -121,17 +121,17 @@ constexpr OptionQuantities Ellipse[]{
 
 // clang-format off
 const FamilyMember FamilyMembers[]{
-    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, SheetFigureKind::Circle),
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, circleSheet),
      {.picture = "picCircle"}, CircleOptions},
     {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections, SectionDrawings,
-                  SheetFigureKind::CircleSection),
+                  circleSectionSheet),
      {.title = "Cirle Section Calculations",
       .picture = "picCircleSector",
       .options = {named("Sector of Circle"), named("Seg. of Circle"), named("Hollow Circle Sector"), hide},
       .fields = {keep, show, keep},
       .rows = {named("Radius"), named("Degrees"), named("Arc Length AC"), named("Area ABCA")}},
      SectionOptions},
-    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, EllipseDrawing, SheetFigureKind::Ellipse),
+    {familyFigure("ellipse", 11, "Ellipse", CircleMode::Ellipse, calculateEllipse, Ellipse, EllipseDrawing, ellipseSheet),
      {.picture = "picEllipse",
       .options = {named("a/b"), hide, hide, hide},
       .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b", Shown::Yes), keep},

@@ -45,7 +45,7 @@ struct FigureEntry {
     int answers;                             // the window's answer labels: every answer index is below this
     int twoOrThree;                          // the first answers are "#.00#", the rest "#.0#"
     std::span<const FigureDrawing> drawings; // the window shows one at a time
-    SheetFigureKind sheet;                   // and the calculation sheet draws it to scale
+    SheetBuilder sheet;                      // and the calculation sheet draws it to scale
     // What each option the window offers takes and answers, from option 0.
     std::span<const OptionQuantities> quantities;
     // How many of its fields the user fills; 0 for all that the option shows.

@@ -55,7 +55,7 @@ const FigureEntry Figure{
     .answers = int(RegularPolygons.size()),
     .twoOrThree = int(RegularPolygons.size()),
     .drawings = Drawing,
-    .sheet = SheetFigureKind::Polygon,
+    .sheet = regularPolygonsSheet,
     .quantities = Quantities,
 };
 

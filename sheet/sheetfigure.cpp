@@ -94,15 +94,9 @@ bool finite(QPointF point)
     return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
-// Whether a caption names the letter: as itself, or before its "(" or blank.
-bool captionNames(QStringView caption, QStringView name)
-{
-    return caption == name
-           || (caption.startsWith(name) && caption.size() > name.size()
-               && (caption[name.size()] == u'(' || caption[name.size()] == u' '));
-}
+} // namespace
 
-// The builder's view of one figure: its values by caption, and the shapes so far.
+// The builder's view of one figure: its values by letter, and the shapes so far.
 class Sheet {
 public:
     Sheet(const SheetInput &input, bool usual)
@@ -112,32 +106,29 @@ public:
 
     qint16 option() const { return m_input.option; }
 
-    // The answer, else the given value, under the first caption that names
-    // it; a caption also names the letter before its "(" or blank, as
-    // "A(Area of base)" names A. Missing values are not finite.
-    double value(std::initializer_list<QStringView> names) const
+    // The value of a letter; a missing one is not finite, and noted.
+    double value(QStringView letter)
     {
-        for (const bool exact : {true, false})
-            for (const SheetValues *values : {&m_input.answers, &m_input.given})
-                for (const QStringView name : names)
-                    for (const auto &[caption, value, text] : *values)
-                        if (caption == name || (!exact && captionNames(caption, name)))
-                            return value;
+        if (const SheetValue *found = find(letter))
+            return found->value;
+        if (!m_figure.missing.contains(letter))
+            m_figure.missing.append(letter.toString());
         return std::numeric_limits<double>::quiet_NaN();
     }
 
-    // The value written as the window showed it: the text of an answer, else
-    // of a given value, that holds this very value, under the label's own
-    // caption where one has it; a value the window did not show is written
-    // by the result format.
-    QString label(const QString &name, double value, bool angle = false) const
+    // The value written as the window showed it: the text of the letter's
+    // value, else of another that holds this very value (a cube's b is its
+    // a); a value the window did not show is written by the result format.
+    QString label(const QString &name, double value, bool angle = false, QStringView letter = {}) const
     {
-        for (const bool named : {true, false})
-            for (const SheetValues *values : {&m_input.answers, &m_input.given})
-                for (const SheetValue &shown : *values)
-                    if (shown.value == value && !shown.text.isEmpty() && (!named || captionNames(shown.caption, name)))
-                        return Zyntra::label(name, value, shown.text, angle);
-        return Zyntra::label(name, value, {}, angle);
+        const SheetValue *shown = find(letter.isEmpty() ? QStringView(name) : letter);
+        if (!shown || shown->value != value || shown->text.isEmpty()) {
+            const auto same = std::ranges::find_if(m_input.values, [value](const SheetValue &other) {
+                return other.value == value && !other.text.isEmpty();
+            });
+            shown = same == m_input.values.end() ? nullptr : &*same;
+        }
+        return Zyntra::label(name, value, shown ? shown->text : QString(), angle);
     }
 
     // The lengths to draw: the values where they are to scale, else the
@@ -212,6 +203,13 @@ public:
     SheetFigure take() { return std::move(m_figure); }
 
 private:
+    const SheetValue *find(QStringView letter) const
+    {
+        const auto found =
+            std::ranges::find_if(m_input.values, [letter](const SheetValue &value) { return value.letter == letter; });
+        return found == m_input.values.end() ? nullptr : &*found;
+    }
+
     double reachBeyond(QPointF from, QPointF to, SheetSide side) const
     {
         const QPointF along = to - from;
@@ -243,6 +241,8 @@ private:
     QString m_name;
     SheetFigure m_figure;
 };
+
+namespace {
 
 struct Point3 {
     double x, y, z;
@@ -354,26 +354,28 @@ void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function
     }
 }
 
-void rectangle(Sheet &sheet)
+} // namespace
+
+void rectangleSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Rectangle"));
-    const double a = sheet.value({u"a"});
-    const double b = sheet.value({u"b"});
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
     sheet.fits({a, b});
     const auto [w, h] = sheet.drawn<2>({a, b}, {4, 2.5});
     sheet.outline(polygon({{0, 0}, {w, 0}, {w, h}, {0, h}}), SheetLine::Solid, true);
     sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
     sheet.dimension({w, 0}, {w, h}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
-    sheet.dimension({0, 0}, {w, h}, SheetSide::On, sheet.label(QStringLiteral("Diagonal"), sheet.value({u"Diagonal"})));
+    sheet.dimension({0, 0}, {w, h}, SheetSide::On, sheet.label(QStringLiteral("Diagonal"), sheet.value(u"Diagonal")));
 }
 
-void parallelogram(Sheet &sheet)
+void parallelogramSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Parallelogram"));
-    const double a = sheet.value({u"a"});
+    const double a = sheet.value(u"a");
     if (sheet.option() == 1) {
         // Base and height leave the lean open: a quarter of the base reads as a parallelogram.
-        const double h = sheet.value({u"h"});
+        const double h = sheet.value(u"h");
         sheet.fits({a, h});
         const auto [w, height] = sheet.drawn<2>({a, h}, {4, 2.2});
         const double lean = w / 4;
@@ -382,8 +384,8 @@ void parallelogram(Sheet &sheet)
         sheet.dimension({w + lean, 0}, {w + lean, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
         return;
     }
-    const double b = sheet.value({u"b"});
-    const double theta = sheet.value({u"Theta"});
+    const double b = sheet.value(u"b");
+    const double theta = sheet.value(Theta);
     const bool fits = sheet.fits({a, b}, inOpenRange(theta, 0, 180));
     const auto [w, slant] = sheet.drawn<2>({a, b}, {4, 2.5});
     const QPointF side = polar(slant, fits ? theta : 60);
@@ -393,12 +395,12 @@ void parallelogram(Sheet &sheet)
     sheet.angle({0, 0}, 0, fits ? theta : 60, sheet.label(Theta, theta, true));
 }
 
-void trapezoid(Sheet &sheet)
+void trapezoidSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Trapezoid"));
-    const double a = sheet.value({u"a"});
-    const double b = sheet.value({u"b"});
-    const double h = sheet.value({u"h"});
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
+    const double h = sheet.value(u"h");
     sheet.fits({a, b, h});
     const auto [base, top, height] = sheet.drawn<3>({a, b, h}, {5, 3, 2.5});
     const double right = (base + top) / 2;
@@ -408,12 +410,12 @@ void trapezoid(Sheet &sheet)
     sheet.dimension({right, 0}, {right, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
 }
 
-void quadrilateral(Sheet &sheet)
+void quadrilateralSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Quadrilateral"));
-    const double d1 = sheet.value({u"d1"});
-    const double d2 = sheet.value({u"d2"});
-    const double theta = sheet.value({u"Theta"});
+    const double d1 = sheet.value(u"d1");
+    const double d2 = sheet.value(u"d2");
+    const double theta = sheet.value(Theta);
     const bool fits = sheet.fits({d1, d2}, inOpenRange(theta, 0, 180));
     const auto [first, second] = sheet.drawn<2>({d1, d2}, {5, 4});
     const double angle = fits ? theta : 70;
@@ -428,12 +430,12 @@ void quadrilateral(Sheet &sheet)
     sheet.angle({0, 0}, 0, angle, sheet.label(Theta, theta, true));
 }
 
-void annulus(Sheet &sheet)
+void annulusSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Annulus"));
     const bool diameters = sheet.option() == 1;
-    const double inner = diameters ? sheet.value({u"f"}) : sheet.value({u"r1"});
-    const double outer = diameters ? sheet.value({u"d"}) : sheet.value({u"r2"});
+    const double inner = diameters ? sheet.value(u"f") : sheet.value(u"r1");
+    const double outer = diameters ? sheet.value(u"d") : sheet.value(u"r2");
     // A ring too thin to see is not to scale: its width counts among its lengths.
     sheet.fits({inner, outer, outer - inner}, inner < outer);
     const double half = diameters ? 2 : 1;
@@ -451,14 +453,14 @@ void annulus(Sheet &sheet)
     }
 }
 
-void trapezium(Sheet &sheet)
+void trapeziumSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Trapezium"));
-    const double h = sheet.value({u"h"});
-    const double k = sheet.value({u"k"});
-    const double e = sheet.value({u"e"});
-    const double g = sheet.value({u"g"});
-    const double f = sheet.value({u"f"});
+    const double h = sheet.value(u"h");
+    const double k = sheet.value(u"k");
+    const double e = sheet.value(u"e");
+    const double g = sheet.value(u"g");
+    const double f = sheet.value(u"f");
     // The outer parts of the base may be nothing at all, as for a rectangle.
     sheet.fits({h, k, g}, e >= 0 && f >= 0 && e <= g * MostRatio && f <= g * MostRatio);
     const auto [left, middle, right, high, low] = sheet.drawn<5>({e, g, f, h, k}, {1.5, 3, 1, 2, 3});
@@ -473,25 +475,25 @@ void trapezium(Sheet &sheet)
     sheet.dimension({left + middle, 0}, upperRight, SheetSide::On, sheet.label(QStringLiteral("k"), k));
 }
 
-void eqTriangle(Sheet &sheet)
+void eqTriangleSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Equilateral triangle"));
-    const double a = sheet.value({u"a"});
+    const double a = sheet.value(u"a");
     const double side = sheet.fits({a}) ? a : 4;
     const QPointF apex(side / 2, side * std::sqrt(3.0) / 2);
     sheet.outline(polygon({{0, 0}, {side, 0}, apex}), SheetLine::Solid, true);
     sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
-    sheet.dimension({side / 2, 0}, apex, SheetSide::On, sheet.label(QStringLiteral("h"), sheet.value({u"h"})));
+    sheet.dimension({side / 2, 0}, apex, SheetSide::On, sheet.label(QStringLiteral("h"), sheet.value(u"h")));
 }
 
 // A box of width a, depth b and height c, standing on its base.
-void cube(Sheet &sheet)
+void cubeSheet(Sheet &sheet)
 {
     const bool box = sheet.option() == 1;
     sheet.setName(box ? QStringLiteral("Parallelepiped") : QStringLiteral("Cube"));
-    const double a = sheet.value({u"a"});
-    const double b = box ? sheet.value({u"b"}) : a;
-    const double c = box ? sheet.value({u"c"}) : a;
+    const double a = sheet.value(u"a");
+    const double b = box ? sheet.value(u"b") : a;
+    const double c = box ? sheet.value(u"c") : a;
     sheet.fits({a, b, c});
     const auto [w, d, h] = sheet.drawn<3>({a, b, c}, {box ? 4.0 : 2.0, box ? 2.5 : 2.0, 2.0});
     solid(sheet, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
@@ -503,12 +505,12 @@ void cube(Sheet &sheet)
 }
 
 // Lying on its face c × h, with the right angle of its ends at the lower left.
-void prism(Sheet &sheet)
+void prismSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Right prism"));
-    const double a = sheet.value({u"a"});
-    const double c = sheet.value({u"c"});
-    const double h = sheet.value({u"h"});
+    const double a = sheet.value(u"a");
+    const double c = sheet.value(u"c");
+    const double h = sheet.value(u"h");
     const bool fits = sheet.fits({a, c, h});
     const auto [up, along, length] = sheet.drawn<3>({a, c, h}, {2, 3, 5});
     solid(sheet, {{0, 0, 0}, {along, 0, 0}, {0, up, 0}, {0, 0, length}, {along, 0, length}, {0, up, length}},
@@ -523,13 +525,13 @@ void prism(Sheet &sheet)
 
 // Lying along x, its round end at x = 0 and its far end cut on a slant
 // from the long side h at the bottom to the short side k at the top.
-void rightCylinder(Sheet &sheet)
+void rightCylinderSheet(Sheet &sheet)
 {
     const bool frustum = sheet.option() != 0;
     sheet.setName(frustum ? QStringLiteral("Frustum of a right cylinder") : QStringLiteral("Right cylinder"));
-    const double r = sheet.value({u"r"});
-    const double h = sheet.value({u"h"});
-    const double k = frustum ? sheet.value({u"k"}) : h;
+    const double r = sheet.value(u"r");
+    const double h = sheet.value(u"h");
+    const double k = frustum ? sheet.value(u"k") : h;
     sheet.fits({r, h, k});
     const auto [radius, bottom, top] = sheet.drawn<3>({r, h, k}, {1.2, 4, frustum ? 2.5 : 4});
 
@@ -563,11 +565,11 @@ void rightCylinder(Sheet &sheet)
 }
 
 // Standing on its base, the apex above the centre.
-void rightCone(Sheet &sheet)
+void rightConeSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Right cone"));
-    const double r = sheet.value({u"r"});
-    const double h = sheet.value({u"h"});
+    const double r = sheet.value(u"r");
+    const double h = sheet.value(u"h");
     sheet.fits({r, h});
     const auto [radius, height] = sheet.drawn<2>({r, h}, {1.5, 3.5});
     const auto base = [&](double t) { return cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
@@ -590,8 +592,10 @@ void rightCone(Sheet &sheet)
     sheet.outline(line({radius, 0}, {0, height}), SheetLine::Guide);
     sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.4);
     sheet.dimension({0, 0}, {radius, 0}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
-    sheet.dimension({radius, 0}, {0, height}, SheetSide::Right, sheet.label(QStringLiteral("k"), sheet.value({u"k"})));
+    sheet.dimension({radius, 0}, {0, height}, SheetSide::Right, sheet.label(QStringLiteral("k"), sheet.value(u"k")));
 }
+
+namespace {
 
 // The side count, 3 to 12, of the regular polygon with this area and
 // perimeter (n·tan(π/n) = P²/4A, to half a percent); 0 when none has both.
@@ -606,17 +610,19 @@ int regularSides(double area, double perimeter)
     return 0;
 }
 
+} // namespace
+
 // A right pyramid on a regular base, its faces rising at the slant height k
 // from the middle of each side. The base's shape is known only when a
 // regular polygon has both its area A and perimeter P; otherwise a square
 // stands for it, and a note says the base is a sketch.
-void rightPyramid(Sheet &sheet)
+void rightPyramidSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Right pyramid"));
-    const double area = sheet.value({u"A"});
-    const double perimeter = sheet.value({u"P"});
-    const double h = sheet.value({u"h"});
-    const double k = sheet.value({u"k"});
+    const double area = sheet.value(u"A");
+    const double perimeter = sheet.value(u"P");
+    const double h = sheet.value(u"h");
+    const double k = sheet.value(u"k");
     const int sides = regularSides(area, perimeter);
     const double apothem = 2 * area / perimeter;
     sheet.fits({h, k, apothem}, sides > 0 && std::abs(std::hypot(h, apothem) - k) <= 0.01 * k);
@@ -645,11 +651,11 @@ void rightPyramid(Sheet &sheet)
 }
 
 // Seen from above, and below that cut through its axis.
-void circularRing(Sheet &sheet)
+void circularRingSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Circular ring"));
-    const double r = sheet.value({u"r"});
-    const double R = sheet.value({u"R"});
+    const double r = sheet.value(u"r");
+    const double R = sheet.value(u"R");
     sheet.fits({r, R}, r <= R);
     const auto [drawnSection, ring] = sheet.drawn<2>({r, R}, {1, 3});
     // A section wider than the ring cannot be drawn round it: it stays within.
@@ -668,22 +674,21 @@ void circularRing(Sheet &sheet)
     sheet.dimension({-ring - section, cut}, {-ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("r"), r));
 }
 
-void circle(Sheet &sheet)
+void circleSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Circle"));
-    const double r = sheet.value({u"Radius"});
+    const double r = sheet.value(u"r");
     const double radius = sheet.fits({r}) ? r : 2;
     sheet.outline(ellipse({0, 0}, radius, radius), SheetLine::Solid, true);
-    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
-                    sheet.label(QStringLiteral("D"), sheet.value({u"Diameter"})));
+    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right, sheet.label(QStringLiteral("D"), sheet.value(u"D")));
     sheet.dimension({0, 0}, polar(radius, 45), SheetSide::On, sheet.label(QStringLiteral("r"), r));
 }
 
 // Sector, segment and hollow sector open upwards, symmetric about the y axis.
-void circleSection(Sheet &sheet)
+void circleSectionSheet(Sheet &sheet)
 {
     const qint16 option = sheet.option() == 1 || sheet.option() == 2 ? sheet.option() : 0;
-    const double g = sheet.value({u"Degrees"});
+    const double g = sheet.value(Theta);
     const QPointF none;
     const auto letter = [&](QPointF at, const char *name) {
         const double length = std::hypot(at.x(), at.y());
@@ -691,8 +696,8 @@ void circleSection(Sheet &sheet)
     };
     if (option == 2) {
         sheet.setName(QStringLiteral("Hollow circle sector"));
-        const double outer = sheet.value({u"r1"});
-        const double inner = sheet.value({u"r2"});
+        const double outer = sheet.value(u"r1");
+        const double inner = sheet.value(u"r2");
         // A sector too thin to see is not to scale: its width counts among its lengths.
         const bool fits = sheet.fits({outer, inner, outer - inner}, inner < outer && g > 0 && g <= 360);
         const auto [r1, r2] = sheet.drawn<2>({outer, inner}, {3, 1.5});
@@ -719,7 +724,7 @@ void circleSection(Sheet &sheet)
     }
     const bool segment = option == 1;
     sheet.setName(segment ? QStringLiteral("Circle segment") : QStringLiteral("Circle sector"));
-    const double r = sheet.value({u"Radius", u"r"});
+    const double r = sheet.value(u"r");
     const bool fits = sheet.fits({r}, g > 0 && (segment ? g < 360 : g <= 360));
     const double radius = fits ? r : 3;
     const double span = fits ? g : (segment ? 120 : 60);
@@ -748,16 +753,16 @@ void circleSection(Sheet &sheet)
     } else {
         letter(none, "B");
         sheet.text(polar(radius, 90), {0, 1},
-                   sheet.label(QStringLiteral("Arc Length AC"), sheet.value({u"Arc Length AC"})));
+                   sheet.label(QStringLiteral("Arc Length AC"), sheet.value(u"AC"), false, u"AC"));
     }
     sheet.angle(none, start, span, sheet.label(Theta, g, true));
 }
 
-void ellipseFigure(Sheet &sheet)
+void ellipseSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Ellipse"));
-    const double a = sheet.value({u"a"});
-    const double b = sheet.value({u"b"});
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
     sheet.fits({a, b});
     const auto [rx, ry] = sheet.drawn<2>({a, b}, {3, 1.8});
     sheet.outline(ellipse({0, 0}, rx, ry), SheetLine::Solid, true);
@@ -768,10 +773,10 @@ void ellipseFigure(Sheet &sheet)
 }
 
 // A ball seen from a little above its equator.
-void sphere(Sheet &sheet)
+void sphereSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Sphere"));
-    const double r = sheet.value({u"Radius"});
+    const double r = sheet.value(u"r");
     const double radius = sheet.fits({r}) ? r : 2;
     const double flat = 0.3 * radius;
     // QPainterPath turns its angles the other way round in the figure's y-up coordinates.
@@ -785,20 +790,19 @@ void sphere(Sheet &sheet)
     sheet.outline(ellipse({0, 0}, radius, radius));
     sheet.outline(front);
     sheet.outline(back, SheetLine::Hidden);
-    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right,
-                    sheet.label(QStringLiteral("d"), sheet.value({u"Diameter"})));
+    sheet.dimension({-radius, 0}, {radius, 0}, SheetSide::Right, sheet.label(QStringLiteral("d"), sheet.value(u"d")));
     sheet.dimension({0, 0}, polar(radius, 50), SheetSide::On, sheet.label(QStringLiteral("r"), r));
 }
 
 // The right angle C at the lower left, A at the lower right, B at the top.
-void rightTriangle(Sheet &sheet)
+void rightTriangleSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Right triangle"));
-    const double a = sheet.value({u"a"});
-    const double b = sheet.value({u"b"});
-    const double c = sheet.value({u"c"});
-    const double angleA = sheet.value({u"A"});
-    const double angleB = sheet.value({u"B"});
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
+    const double c = sheet.value(u"c");
+    const double angleA = sheet.value(u"A");
+    const double angleB = sheet.value(u"B");
     sheet.fits({a, b, c},
                std::abs(std::hypot(a, b) - c) <= 0.01 * c && inOpenRange(angleA, 0, 90) && inOpenRange(angleB, 0, 90));
     const auto [up, along] = sheet.drawn<2>({a, b}, {3, 4});
@@ -815,10 +819,10 @@ void rightTriangle(Sheet &sheet)
 
 // The ten regular polygons of side a, each standing on a side, in two rows
 // of about the same width: 3 to 8 sides above, 9 to 12 below.
-void regularPolygons(Sheet &sheet)
+void regularPolygonsSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Regular polygons of 3 to 12 sides"));
-    const double a = sheet.value({u"a"});
+    const double a = sheet.value(u"a");
     const double side = sheet.fits({a}) ? a : 1;
     const double gap = 0.4 * side;
     double rowTop = 0;
@@ -857,53 +861,7 @@ void regularPolygons(Sheet &sheet)
     }
 }
 
-using Builder = void (*)(Sheet &);
-
-// Every kind names its builder, so that a kind without one fails the build.
-Builder builderOf(SheetFigureKind kind)
-{
-    switch (kind) {
-    case SheetFigureKind::Rectangle:
-        return rectangle;
-    case SheetFigureKind::Parallelogram:
-        return parallelogram;
-    case SheetFigureKind::Trapezoid:
-        return trapezoid;
-    case SheetFigureKind::Quadrilateral:
-        return quadrilateral;
-    case SheetFigureKind::Annulus:
-        return annulus;
-    case SheetFigureKind::Trapezium:
-        return trapezium;
-    case SheetFigureKind::EqTriangle:
-        return eqTriangle;
-    case SheetFigureKind::Cube:
-        return cube;
-    case SheetFigureKind::Prism:
-        return prism;
-    case SheetFigureKind::RightCyl:
-        return rightCylinder;
-    case SheetFigureKind::RightCone:
-        return rightCone;
-    case SheetFigureKind::RightPyramid:
-        return rightPyramid;
-    case SheetFigureKind::CircularRing:
-        return circularRing;
-    case SheetFigureKind::Circle:
-        return circle;
-    case SheetFigureKind::CircleSection:
-        return circleSection;
-    case SheetFigureKind::Ellipse:
-        return ellipseFigure;
-    case SheetFigureKind::Sphere:
-        return sphere;
-    case SheetFigureKind::RightTriangle:
-        return rightTriangle;
-    case SheetFigureKind::Polygon:
-        return regularPolygons;
-    }
-    return nullptr;
-}
+namespace {
 
 // Whether the drawing stays within what a sheet can show truthfully: finite
 // throughout, and its outline neither a sliver nor out of a double's range.
@@ -932,7 +890,7 @@ bool drawable(const SheetFigure &figure)
     return finiteThroughout && most <= LargestExtent && least >= SmallestExtent && most <= least * MostRatio;
 }
 
-SheetFigure build(const SheetInput &input, Builder builder, bool usual)
+SheetFigure build(const SheetInput &input, SheetBuilder builder, bool usual)
 {
     Sheet sheet(input, usual);
     builder(sheet);
@@ -959,12 +917,11 @@ SheetFigure build(const SheetInput &input, Builder builder, bool usual)
 
 SheetFigure drawSheetFigure(const SheetInput &input)
 {
-    const Builder builder = builderOf(input.figure);
-    if (!builder)
-        return {{SheetNote{QStringLiteral("no figure")}}, false, QStringLiteral("No figure")};
-    SheetFigure figure = build(input, builder, false);
+    if (!input.builder)
+        return {{SheetNote{QStringLiteral("no figure")}}, false, QStringLiteral("No figure"), {}};
+    SheetFigure figure = build(input, input.builder, false);
     if (figure.toScale && !drawable(figure))
-        figure = build(input, builder, true);
+        figure = build(input, input.builder, true);
     return figure;
 }
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <variant>
@@ -11,51 +12,33 @@
 
 namespace Zyntra {
 
-// The figures the sheet draws, each by a builder of its own; a figure's
-// catalogue entry names its kind.
-enum class SheetFigureKind {
-    Rectangle,
-    Parallelogram,
-    Trapezoid,
-    Quadrilateral,
-    Annulus,
-    Trapezium,
-    EqTriangle,
-    Cube, // option 0 cube, 1 parallelepiped
-    Prism,
-    RightCyl, // option 0 cylinder, 1 frustum
-    RightCone,
-    RightPyramid,
-    CircularRing,
-    Circle,
-    CircleSection, // option 0 sector, 1 segment, 2 hollow sector
-    Ellipse,
-    Sphere,
-    RightTriangle,
-    Polygon,
-};
+class Sheet;
 
-// Caption as the window shows it, without its trailing "=", ":" and blanks
-// ("a", "Theta", "Arc Length AC", "A(Area of base)"), its value, and its
-// text as the window shows it ("4.0", ".318"), which the labels repeat.
+// Draws one figure from its values onto a sheet; a figure's catalogue entry
+// names its builder.
+using SheetBuilder = void (*)(Sheet &);
+
+// A value the drawing is made from, under the letter its figure declares
+// ("a", "θ", "AC"), and its text as the window shows it ("4.0", ".318"),
+// which the labels repeat.
 struct SheetValue {
-    SheetValue(QString caption, double value, QString text = {})
-        : caption(std::move(caption))
+    SheetValue(QString letter, double value, QString text = {})
+        : letter(std::move(letter))
         , value(value)
         , text(std::move(text))
     {}
-    QString caption;
+    QString letter;
     double value;
     QString text;
 };
 using SheetValues = QList<SheetValue>;
 
-// What the last CALCULATE of a figure window saw and answered.
+// What the last CALCULATE of a figure window saw and answered: each letter
+// once, an answer's value before a given one's.
 struct SheetInput {
-    SheetFigureKind figure = SheetFigureKind::Rectangle;
+    SheetBuilder builder = nullptr;
     qint16 option = 0; // the option in force, as the window's intGiven
-    SheetValues given;
-    SheetValues answers;
+    SheetValues values;
 };
 
 // Every point below is in the figure's own units with y pointing up, and
@@ -118,6 +101,7 @@ struct SheetFigure {
     std::vector<SheetShape> shapes;
     bool toScale = false;
     QString description; // one sentence for a screen reader
+    QStringList missing; // the letters the builder asked for and the input lacked
 };
 
 // The figure of the input drawn to scale from its values; where they cannot
@@ -126,5 +110,26 @@ struct SheetFigure {
 // thin to see), the figure's usual shape, its longer lengths still drawn
 // longer, with the same labels and a "not to scale" note. Never fails.
 SheetFigure drawSheetFigure(const SheetInput &input);
+
+// The builders, each named by the catalogue entries of the figures it draws.
+void rectangleSheet(Sheet &sheet);
+void parallelogramSheet(Sheet &sheet);
+void trapezoidSheet(Sheet &sheet);
+void quadrilateralSheet(Sheet &sheet);
+void annulusSheet(Sheet &sheet);
+void trapeziumSheet(Sheet &sheet);
+void eqTriangleSheet(Sheet &sheet);
+void cubeSheet(Sheet &sheet); // option 0 cube, 1 parallelepiped
+void prismSheet(Sheet &sheet);
+void rightCylinderSheet(Sheet &sheet); // option 0 cylinder, 1 frustum
+void rightConeSheet(Sheet &sheet);
+void rightPyramidSheet(Sheet &sheet);
+void circularRingSheet(Sheet &sheet);
+void circleSheet(Sheet &sheet);
+void circleSectionSheet(Sheet &sheet); // option 0 sector, 1 segment, 2 hollow sector
+void ellipseSheet(Sheet &sheet);
+void sphereSheet(Sheet &sheet);
+void rightTriangleSheet(Sheet &sheet);
+void regularPolygonsSheet(Sheet &sheet);
 
 } // namespace Zyntra

@@ -1,7 +1,6 @@
 #include "sheetwindow.h"
 
 #include "controls/figurewindow.h"
-#include "entry/numericentry.h"
 #include "sheet/sheetpainter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -40,91 +39,48 @@ const QString NothingYet =
     QStringLiteral("Nothing to show yet: type the given values of the figure and press CALCULATE.");
 const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure from the Geometry menu.");
 
-// An answer that only repeats a given value.
-bool repeatsGiven(const CalculationLine &answer)
+// The values a drawing is made from, each letter once: an answer's, as
+// shown, before the given value it repeats ("5.00" for "5").
+SheetInput sheetInput(const FigureValues &values)
 {
-    return answer.parts.formula.isEmpty() && answer.parts.note == QLatin1String("given");
-}
-
-// The values a drawing is made from: each caption with its value and its
-// text as shown, and for answers like "Side a" or "Angle B" also the letter
-// alone.
-SheetInput sheetInput(const CalculationSnapshot &shot, SheetFigureKind kind)
-{
-    SheetInput input{kind, shot.optionIndex, {}, {}};
-    for (const CalculationLine &given : shot.given) {
-        const auto value = textToNumber(given.text);
-        if (!value)
-            continue;
-        // Written as the answer that repeats it shows it ("5.00" for "5").
-        const auto answer = std::ranges::find_if(shot.answers, [&](const CalculationLine &line) {
-            return repeatsGiven(line) && textToNumber(line.text) == value;
-        });
-        input.given << SheetValue{given.caption, *value, answer == shot.answers.end() ? given.text : answer->text};
-    }
-    SheetValues letters;
-    for (const CalculationLine &answer : shot.answers) {
-        const auto value = textToNumber(answer.text);
-        if (!value)
-            continue;
-        input.answers << SheetValue{answer.caption, *value, answer.text};
-        if (answer.caption.contains(u' '))
-            letters << SheetValue{answer.caption.section(u' ', -1), *value, answer.text};
-    }
-    // Whole captions first: the drawing takes the first match.
-    input.answers += letters;
+    SheetInput input{values.figure->sheet, values.option, {}};
+    for (const QList<FigureValue> *list : {&values.answers, &values.given})
+        for (const FigureValue &value : *list)
+            if (std::ranges::none_of(input.values,
+                                     [&](const SheetValue &known) { return known.letter == value.letter; }))
+                input.values << SheetValue{value.letter, value.value, value.text};
     return input;
 }
 
-// Where the right triangle's answers stand in reading order: sides, then angles.
-int triangleRank(const SheetRow &row)
-{
-    static const QStringList Letters{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("A"),
-                                     QStringLiteral("B")};
-    const qsizetype rank = Letters.indexOf(row.quantity.section(u' ', -1));
-    return rank < 0 ? int(Letters.size()) : int(rank);
-}
-
 // A worked example: the given values once each, then every other answer
-// with its formula, the same with the numbers, and its value; the right
-// triangle's in the order of its letters, given or not.
-QList<SheetRow> sheetRows(const CalculationSnapshot &shot, SheetFigureKind kind)
+// with its formula, the same with the numbers, and its value. A given value
+// is shown by the answer of its letter where there is one. Where the user
+// chooses which values to give, the rows keep the figure's order of its
+// answers, given or not.
+QList<SheetRow> sheetRows(const FigureValues &values)
 {
+    const auto answered = [](const QList<FigureValue> &list, const QString &letter) {
+        return std::ranges::any_of(list, [&](const FigureValue &value) { return value.letter == letter; });
+    };
+    const bool inOrder = values.figure->givenFields > 0;
     QList<SheetRow> given;
     QList<SheetRow> worked;
-    for (const CalculationLine &answer : shot.answers) {
-        if (repeatsGiven(answer)) {
-            given << SheetRow{answer.caption, {}, {}, answer.text, true, {}};
+    for (const FigureValue &answer : values.answers) {
+        if (answered(values.given, answer.letter)) {
+            (inOrder ? worked : given) << SheetRow{answer.caption, {}, {}, answer.text, true, {}};
             continue;
         }
-        const Working &working = answer.parts;
+        const Working &working = answer.working;
         QStringList steps;
         for (const QString &step : working.steps)
             if (step != working.formula && step != answer.text && (steps.isEmpty() || step != steps.last()))
                 steps << step;
         worked << SheetRow{answer.caption, working.formula, steps, answer.text, false, working.note};
     }
-    // A field is repeated by the answer of its caption ("a", "Side a"); the
-    // fields left over are repeated by the answers left over ("r" by
-    // "Radius") when there are enough of them, else listed as typed.
-    const auto names = [](const SheetRow &row, const QString &caption) {
-        return row.quantity == caption || row.quantity.section(u' ', -1) == caption;
-    };
-    QList<SheetRow> typed;
-    for (const CalculationLine &field : shot.given)
-        if (std::ranges::none_of(given, [&](const SheetRow &row) { return names(row, field.caption); }))
-            typed << SheetRow{field.caption, {}, {}, field.text, true, {}};
-    const auto spare = std::ranges::count_if(given, [&](const SheetRow &row) {
-        return std::ranges::none_of(shot.given,
-                                    [&](const CalculationLine &field) { return names(row, field.caption); });
-    });
-    if (typed.size() > spare)
-        given += typed;
-    QList<SheetRow> rows = given + worked;
-    if (kind == SheetFigureKind::RightTriangle)
-        std::ranges::stable_sort(
-            rows, [](const SheetRow &a, const SheetRow &b) { return triangleRank(a) < triangleRank(b); });
-    return rows;
+    for (const FigureValue &field : values.given)
+        if (!answered(values.answers, field.letter))
+            given << SheetRow{field.caption, {}, {}, field.text, true, {}};
+    return given + worked;
 }
 
 // Spaces inside a step do not break: a line may wrap only between steps.
@@ -251,14 +207,15 @@ void SheetWindow::refresh()
     m_title->setText(QString::fromLatin1(named ? named : m_figure->caption));
     m_option->setText(shot.option.isEmpty() || named ? QString() : QStringLiteral("Given: ") + shot.option);
     m_option->setVisible(!m_option->text().isEmpty());
-    if (shot.answers.isEmpty()) {
+    const std::optional<FigureValues> values = m_window->values();
+    if (!values) {
         m_picture->setFigure(std::nullopt, NothingYet);
         m_text->setPlainText(NothingYet);
         m_text->setAccessibleDescription(NothingYet);
         return;
     }
-    m_rows = sheetRows(shot, m_figure->sheet);
-    m_picture->setFigure(drawSheetFigure(sheetInput(shot, m_figure->sheet)), QString());
+    m_rows = sheetRows(*values);
+    m_picture->setFigure(drawSheetFigure(sheetInput(*values)), QString());
     m_text->setHtml(tableHtml());
     // A screen reader hears the table a row at a time, as a working is read.
     QStringList spoken;

@@ -64,7 +64,7 @@ const FigureEntry Figure{
     .answers = 5,
     .twoOrThree = 2,
     .drawings = Drawing,
-    .sheet = SheetFigureKind::Sphere,
+    .sheet = sphereSheet,
     .quantities = Quantities,
 };
 

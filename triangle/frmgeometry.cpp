@@ -106,7 +106,7 @@ const FigureEntry Figure{
     .answers = RtValue::Count,
     .twoOrThree = 0,
     .drawings = Drawing,
-    .sheet = SheetFigureKind::RightTriangle,
+    .sheet = rightTriangleSheet,
     .quantities = Quantities,
     .givenFields = 2,
 };

@@ -26,7 +26,7 @@ namespace {
 // rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
                                       FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                      std::span<const FigureDrawing> drawings, SheetFigureKind sheet)
+                                      std::span<const FigureDrawing> drawings, SheetBuilder sheet)
 {
     return {
         .id = id,
@@ -165,7 +165,7 @@ namespace {
 const SquareMode Modes[]{
     {
         .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0,
-                                  calculateRectangle, Rectangle, RectangleDrawing, SheetFigureKind::Rectangle),
+                                  calculateRectangle, Rectangle, RectangleDrawing, rectangleSheet),
         .routine = &frmSquare::CalculateRectangle,
         .layout = {.heading = "Rectangle Calculations", .picture = "picSquare"},
         .optionLayouts = {
@@ -176,7 +176,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1,
-                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, SheetFigureKind::Parallelogram),
+                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, parallelogramSheet),
         .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
@@ -200,7 +200,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2,
-                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, SheetFigureKind::Trapezoid),
+                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, trapezoidSheet),
         .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
@@ -213,7 +213,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("quadrilateral", FigureMenu::Plane, 5, "Quadrilateral", 3,
-                                  calculateQuadrilateral, Quadrilateral, QuadrilateralDrawing, SheetFigureKind::Quadrilateral),
+                                  calculateQuadrilateral, Quadrilateral, QuadrilateralDrawing, quadrilateralSheet),
         .routine = &frmSquare::CalculateQuad,
         .layout = {
             .heading = "Quadrilateral Calculations",
@@ -227,7 +227,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("annulus", FigureMenu::Plane, 6, "Annulus", 4,
-                                  calculateAnnulus, Annulus, AnnulusDrawing, SheetFigureKind::Annulus),
+                                  calculateAnnulus, Annulus, AnnulusDrawing, annulusSheet),
         .routine = &frmSquare::CalculateAnnulus,
         .layout = {
             .heading = "Annulus Calculations",
@@ -250,7 +250,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("trapezium", FigureMenu::Plane, 7, "Trapezium", 5,
-                                  calculateTrapezium, Trapezium, TrapeziumDrawing, SheetFigureKind::Trapezium),
+                                  calculateTrapezium, Trapezium, TrapeziumDrawing, trapeziumSheet),
         .routine = &frmSquare::CalculateTrapezium,
         .layout = {
             .heading = "Trapezium Calculations",
@@ -265,7 +265,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6,
-                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, SheetFigureKind::EqTriangle),
+                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, eqTriangleSheet),
         .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
@@ -278,7 +278,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7,
-                                  calculateCube, Cube, CubeDrawing, SheetFigureKind::Cube),
+                                  calculateCube, Cube, CubeDrawing, cubeSheet),
         .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
@@ -301,7 +301,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-prism", FigureMenu::Solid, 2, "Right Prism", 8,
-                                  calculatePrism, Prism, PrismDrawing, SheetFigureKind::Prism),
+                                  calculatePrism, Prism, PrismDrawing, prismSheet),
         .routine = &frmSquare::CalculatePrism,
         .layout = {
             .heading = "Right Prism Calculations",
@@ -315,7 +315,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9,
-                                  calculateRightCyl, RightCyl, RightCylDrawing, SheetFigureKind::RightCyl),
+                                  calculateRightCyl, RightCyl, RightCylDrawing, rightCylinderSheet),
         .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
@@ -340,7 +340,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10,
-                                  calculateRightCone, RightCone, RightConeDrawing, SheetFigureKind::RightCone),
+                                  calculateRightCone, RightCone, RightConeDrawing, rightConeSheet),
         .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",
@@ -353,7 +353,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-pyramid", FigureMenu::Solid, 5, "Right Pyramid", 11,
-                                  calculateRightPyramid, RightPyramid, RightPyramidDrawing, SheetFigureKind::RightPyramid),
+                                  calculateRightPyramid, RightPyramid, RightPyramidDrawing, rightPyramidSheet),
         .routine = &frmSquare::CalculateRightPyramid,
         .layout = {
             .heading = "Right Pyramid Calculations",
@@ -367,7 +367,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("circular-ring", FigureMenu::Solid, 6, "Circular Ring", 12,
-                                  calculateCircularRing, CircularRing, CircularRingDrawing, SheetFigureKind::CircularRing),
+                                  calculateCircularRing, CircularRing, CircularRingDrawing, circularRingSheet),
         .routine = &frmSquare::CalculateCircularRing,
         .layout = {
             .heading = "Circular Ring Calculations",

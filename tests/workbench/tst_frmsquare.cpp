@@ -524,7 +524,7 @@ void TestFrmSquare::namesFollowTheLayout()
 
 void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
 {
-    intSquareMode = 13;
+    intSquareMode = qint16(SquareModes.size()); // one past the last mode, whatever the table holds
     frmSquare window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
