@@ -74,7 +74,8 @@ QStringList HistoryModel::cells(int row) const
 {
     const HistoryRecord record = recordAt(row);
     QString figure = record.figureName;
-    if (!record.optionCaption.isEmpty())
+    // An option that names the figure ("Sector of Circle") is the name already.
+    if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
         figure += QStringLiteral(" (") + record.optionCaption + u')';
     return {record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), figure,
             // The answers that echo a given value say nothing new.
