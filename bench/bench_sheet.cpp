@@ -1,5 +1,10 @@
+#include "circle/circlesheets.h"
+#include "polygon/polygonsheet.h"
 #include "sheet/sheetfigure.h"
 #include "sheet/sheetpainter.h"
+#include "solids/spheresheet.h"
+#include "triangle/rttrianglesheet.h"
+#include "workbench/workbenchsheets.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,7 @@
 #include "frmcircle.h"
 
 #include "circlecalculations.h"
+#include "circlesheets.h"
 #include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
 #include "controls/layoutslot.h"

@@ -6,6 +6,7 @@
 #include "controls/systemcolours.h"
 #include "controls/valuefield.h"
 #include "polygonareas.h"
+#include "polygonsheet.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -111,25 +111,4 @@ struct SheetFigure {
 // longer, with the same labels and a "not to scale" note. Never fails.
 SheetFigure drawSheetFigure(const SheetInput &input);
 
-// The builders, each named by the catalogue entries of the figures it draws.
-void rectangleSheet(Sheet &sheet);
-void parallelogramSheet(Sheet &sheet);
-void trapezoidSheet(Sheet &sheet);
-void quadrilateralSheet(Sheet &sheet);
-void annulusSheet(Sheet &sheet);
-void trapeziumSheet(Sheet &sheet);
-void eqTriangleSheet(Sheet &sheet);
-void cubeSheet(Sheet &sheet); // option 0 cube, 1 parallelepiped
-void prismSheet(Sheet &sheet);
-void rightCylinderSheet(Sheet &sheet); // option 0 cylinder, 1 frustum
-void rightConeSheet(Sheet &sheet);
-void rightPyramidSheet(Sheet &sheet);
-void circularRingSheet(Sheet &sheet);
-void circleSheet(Sheet &sheet);
-void circleSectionSheet(Sheet &sheet); // option 0 sector, 1 segment, 2 hollow sector
-void ellipseSheet(Sheet &sheet);
-void sphereSheet(Sheet &sheet);
-void rightTriangleSheet(Sheet &sheet);
-void regularPolygonsSheet(Sheet &sheet);
-
 } // namespace Zyntra

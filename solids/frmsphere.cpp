@@ -4,6 +4,7 @@
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/valuefield.h"
+#include "spheresheet.h"
 #include "spherevalues.h"
 
 #include <QGroupBox>

@@ -6,6 +6,7 @@
 #include "controls/systemcolours.h"
 #include "controls/valuefield.h"
 #include "rttriangle.h"
+#include "rttrianglesheet.h"
 
 #include <QGroupBox>
 #include <QLabel>

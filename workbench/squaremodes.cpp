@@ -4,6 +4,7 @@
 #include "frmsquare.h"
 #include "planefigures.h"
 #include "solids/solidfigures.h"
+#include "workbenchsheets.h"
 
 #include <algorithm>
 

@@ -1,0 +1,330 @@
+#include "workbenchsheets.h"
+
+#include "sheet/sheetbuilder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace Zyntra {
+
+void rectangleSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Rectangle"));
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
+    sheet.fits({a, b});
+    const auto [w, h] = sheet.drawn<2>({a, b}, {4, 2.5});
+    sheet.outline(polygon({{0, 0}, {w, 0}, {w, h}, {0, h}}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({w, 0}, {w, h}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({0, 0}, {w, h}, SheetSide::On, sheet.label(QStringLiteral("Diagonal"), sheet.value(u"Diagonal")));
+}
+
+void parallelogramSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Parallelogram"));
+    const double a = sheet.value(u"a");
+    if (sheet.option() == 1) {
+        // Base and height leave the lean open: a quarter of the base reads as a parallelogram.
+        const double h = sheet.value(u"h");
+        sheet.fits({a, h});
+        const auto [w, height] = sheet.drawn<2>({a, h}, {4, 2.2});
+        const double lean = w / 4;
+        sheet.outline(polygon({{0, 0}, {w, 0}, {w + lean, height}, {lean, height}}), SheetLine::Solid, true);
+        sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+        sheet.dimension({w + lean, 0}, {w + lean, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
+        return;
+    }
+    const double b = sheet.value(u"b");
+    const double theta = sheet.value(Theta);
+    const bool fits = sheet.fits({a, b}, inOpenRange(theta, 0, 180));
+    const auto [w, slant] = sheet.drawn<2>({a, b}, {4, 2.5});
+    const QPointF side = polar(slant, fits ? theta : 60);
+    sheet.outline(polygon({{0, 0}, {w, 0}, QPointF(w, 0) + side, side}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({w, 0}, QPointF(w, 0) + side, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.angle({0, 0}, 0, fits ? theta : 60, sheet.label(Theta, theta, true));
+}
+
+void trapezoidSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Trapezoid"));
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
+    const double h = sheet.value(u"h");
+    sheet.fits({a, b, h});
+    const auto [base, top, height] = sheet.drawn<3>({a, b, h}, {5, 3, 2.5});
+    const double right = (base + top) / 2;
+    sheet.outline(polygon({{0, 0}, {base, 0}, {right, height}, {right - top, height}}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {base, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({right, height}, {right - top, height}, SheetSide::Right, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({right, 0}, {right, height}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
+}
+
+void quadrilateralSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Quadrilateral"));
+    const double d1 = sheet.value(u"d1");
+    const double d2 = sheet.value(u"d2");
+    const double theta = sheet.value(Theta);
+    const bool fits = sheet.fits({d1, d2}, inOpenRange(theta, 0, 180));
+    const auto [first, second] = sheet.drawn<2>({d1, d2}, {5, 4});
+    const double angle = fits ? theta : 70;
+    // Only the diagonals and their angle are known; they cross off their middles to look general.
+    const QPointF left(-0.42 * first, 0);
+    const QPointF right(0.58 * first, 0);
+    const QPointF top = polar(0.55 * second, angle);
+    const QPointF bottom = polar(-0.45 * second, angle);
+    sheet.outline(polygon({left, bottom, right, top}), SheetLine::Solid, true);
+    sheet.dimension(left, right, SheetSide::On, sheet.label(QStringLiteral("d1"), d1), 0.75);
+    sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("d2"), d2), 0.78);
+    sheet.angle({0, 0}, 0, angle, sheet.label(Theta, theta, true));
+}
+
+void annulusSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Annulus"));
+    const bool diameters = sheet.option() == 1;
+    const double inner = diameters ? sheet.value(u"f") : sheet.value(u"r1");
+    const double outer = diameters ? sheet.value(u"d") : sheet.value(u"r2");
+    // A ring too thin to see is not to scale: its width counts among its lengths.
+    sheet.fits({inner, outer, outer - inner}, inner < outer);
+    const double half = diameters ? 2 : 1;
+    const auto [r1, r2] = sheet.drawn<2>({inner / half, outer / half}, {1.2, 2});
+    QPainterPath ring = ellipse({0, 0}, r2, r2);
+    ring.addEllipse(QPointF(0, 0), r1, r1);
+    sheet.outline(ring, SheetLine::Solid, true);
+    if (diameters) {
+        sheet.dimension({-r2, 0}, {r2, 0}, SheetSide::Right, sheet.label(QStringLiteral("d"), outer));
+        sheet.dimension({-r1, 0}, {r1, 0}, SheetSide::On, sheet.label(QStringLiteral("f"), inner));
+    } else {
+        sheet.dimension({0, 0}, polar(r2, 35), SheetSide::On, sheet.label(QStringLiteral("r2"), outer),
+                        0.5 + r1 / r2 / 2);
+        sheet.dimension({0, 0}, polar(r1, 145), SheetSide::On, sheet.label(QStringLiteral("r1"), inner));
+    }
+}
+
+void trapeziumSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Trapezium"));
+    const double h = sheet.value(u"h");
+    const double k = sheet.value(u"k");
+    const double e = sheet.value(u"e");
+    const double g = sheet.value(u"g");
+    const double f = sheet.value(u"f");
+    // The outer parts of the base may be nothing at all, as for a rectangle.
+    sheet.fits({h, k, g}, e >= 0 && f >= 0 && e <= g * MostRatio && f <= g * MostRatio);
+    const auto [left, middle, right, high, low] = sheet.drawn<5>({e, g, f, h, k}, {1.5, 3, 1, 2, 3});
+    const QPointF upperLeft(left, high);
+    const QPointF upperRight(left + middle, low);
+    const double base = left + middle + right;
+    sheet.outline(polygon({{0, 0}, {base, 0}, upperRight, upperLeft}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {left, 0}, SheetSide::Right, sheet.label(QStringLiteral("e"), e));
+    sheet.dimension({left, 0}, {left + middle, 0}, SheetSide::Right, sheet.label(QStringLiteral("g"), g));
+    sheet.dimension({left + middle, 0}, {base, 0}, SheetSide::Right, sheet.label(QStringLiteral("f"), f));
+    sheet.dimension({left, 0}, upperLeft, SheetSide::On, sheet.label(QStringLiteral("h"), h));
+    sheet.dimension({left + middle, 0}, upperRight, SheetSide::On, sheet.label(QStringLiteral("k"), k));
+}
+
+void eqTriangleSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Equilateral triangle"));
+    const double a = sheet.value(u"a");
+    const double side = sheet.fits({a}) ? a : 4;
+    const QPointF apex(side / 2, side * std::sqrt(3.0) / 2);
+    sheet.outline(polygon({{0, 0}, {side, 0}, apex}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({side / 2, 0}, apex, SheetSide::On, sheet.label(QStringLiteral("h"), sheet.value(u"h")));
+}
+
+// A box of width a, depth b and height c, standing on its base.
+void cubeSheet(Sheet &sheet)
+{
+    const bool box = sheet.option() == 1;
+    sheet.setName(box ? QStringLiteral("Parallelepiped") : QStringLiteral("Cube"));
+    const double a = sheet.value(u"a");
+    const double b = box ? sheet.value(u"b") : a;
+    const double c = box ? sheet.value(u"c") : a;
+    sheet.fits({a, b, c});
+    const auto [w, d, h] = sheet.drawn<3>({a, b, c}, {box ? 4.0 : 2.0, box ? 2.5 : 2.0, 2.0});
+    solid(sheet, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
+          {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {3, 2, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}});
+    sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({w, 0}, cabinet({w, 0, d}), SheetSide::Right,
+                    sheet.label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
+    sheet.dimension({0, h}, {0, 0}, SheetSide::Right, sheet.label(box ? QStringLiteral("c") : QStringLiteral("a"), c));
+}
+
+// Lying on its face c × h, with the right angle of its ends at the lower left.
+void prismSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Right prism"));
+    const double a = sheet.value(u"a");
+    const double c = sheet.value(u"c");
+    const double h = sheet.value(u"h");
+    const bool fits = sheet.fits({a, c, h});
+    const auto [up, along, length] = sheet.drawn<3>({a, c, h}, {2, 3, 5});
+    solid(sheet, {{0, 0, 0}, {along, 0, 0}, {0, up, 0}, {0, 0, length}, {along, 0, length}, {0, up, length}},
+          {{0, 1, 2}, {3, 4, 5}, {0, 1, 4, 3}, {0, 2, 5, 3}, {1, 2, 5, 4}});
+    sheet.dimension({0, 0}, {along, 0}, SheetSide::Right, sheet.label(QStringLiteral("c"), c));
+    sheet.dimension({0, up}, {0, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({along, 0}, {0, up}, SheetSide::Left,
+                    sheet.label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity), 0.5, 0);
+    sheet.dimension({along, 0}, cabinet({along, 0, length}), SheetSide::Right, sheet.label(QStringLiteral("h"), h));
+    sheet.rightAngle({0, 0}, 0);
+}
+
+// Lying along x, its round end at x = 0 and its far end cut on a slant
+// from the long side h at the bottom to the short side k at the top.
+void rightCylinderSheet(Sheet &sheet)
+{
+    const bool frustum = sheet.option() != 0;
+    sheet.setName(frustum ? QStringLiteral("Frustum of a right cylinder") : QStringLiteral("Right cylinder"));
+    const double r = sheet.value(u"r");
+    const double h = sheet.value(u"h");
+    const double k = frustum ? sheet.value(u"k") : h;
+    sheet.fits({r, h, k});
+    const auto [radius, bottom, top] = sheet.drawn<3>({r, h, k}, {1.2, 4, frustum ? 2.5 : 4});
+
+    const double middle = (bottom + top) / 2;
+    const double slant = (top - bottom) / (2 * radius);
+    const auto rim = [&](bool cut, double t) {
+        const double y = radius * std::cos(t);
+        return cabinet({cut ? middle + slant * y : 0, y, radius * std::sin(t)});
+    };
+    const auto generatorSeen = [](double t) { return facesViewer({0, std::cos(t), std::sin(t)}); };
+    const bool cutSeen = facesViewer({1, -slant, 0});
+    QPainterPath seen;
+    QPainterPath hidden;
+    // The round end faces away from the viewer: only its rim along the seen side shows.
+    curve(
+        seen, hidden, [&](double t) { return rim(false, t); }, generatorSeen);
+    curve(
+        seen, hidden, [&](double t) { return rim(true, t); }, [&](double t) { return cutSeen || generatorSeen(t); });
+    // The generators that outline the side, where Recede·cos t = sin t.
+    for (const double t : {std::atan(Recede), std::atan(Recede) + Pi}) {
+        seen.moveTo(rim(false, t));
+        seen.lineTo(rim(true, t));
+    }
+    sheet.outline(seen);
+    sheet.outline(hidden, SheetLine::Hidden);
+    sheet.outline(line({-radius / 2, 0}, {std::max(bottom, top) + radius / 2, 0}), SheetLine::Guide);
+    sheet.dimension({0, -radius}, {bottom, -radius}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
+    if (frustum)
+        sheet.dimension({0, radius}, {top, radius}, SheetSide::Left, sheet.label(QStringLiteral("k"), k));
+    sheet.dimension({0, 0}, {0, radius}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
+}
+
+// Standing on its base, the apex above the centre.
+void rightConeSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Right cone"));
+    const double r = sheet.value(u"r");
+    const double h = sheet.value(u"h");
+    sheet.fits({r, h});
+    const auto [radius, height] = sheet.drawn<2>({r, h}, {1.5, 3.5});
+    const auto base = [&](double t) { return cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
+    const auto generatorSeen = [&](double t) {
+        return facesViewer({height * std::cos(t), radius, height * std::sin(t)});
+    };
+    QPainterPath seen;
+    QPainterPath hidden;
+    curve(seen, hidden, base, generatorSeen);
+    // The generators that outline the cone, where Recede·h·cos t + Recede·r = h·sin t.
+    const double reach = Recede * radius / (height * std::hypot(1.0, Recede));
+    if (reach < 1) {
+        for (const double t : {std::atan(Recede) + std::asin(reach), std::atan(Recede) + Pi - std::asin(reach)}) {
+            seen.moveTo(0, height);
+            seen.lineTo(base(t));
+        }
+    }
+    sheet.outline(seen);
+    sheet.outline(hidden, SheetLine::Hidden);
+    sheet.outline(line({radius, 0}, {0, height}), SheetLine::Guide);
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.4);
+    sheet.dimension({0, 0}, {radius, 0}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
+    sheet.dimension({radius, 0}, {0, height}, SheetSide::Right, sheet.label(QStringLiteral("k"), sheet.value(u"k")));
+}
+
+namespace {
+
+// The side count, 3 to 12, of the regular polygon with this area and
+// perimeter (n·tan(π/n) = P²/4A, to half a percent); 0 when none has both.
+int regularSides(double area, double perimeter)
+{
+    const double wanted = perimeter * perimeter / (4 * area);
+    if (!std::isfinite(wanted) || !(area > 0) || !(perimeter > 0))
+        return 0;
+    for (int sides = 3; sides <= 12; ++sides)
+        if (std::abs(sides * std::tan(Pi / sides) - wanted) <= 0.005 * wanted)
+            return sides;
+    return 0;
+}
+
+} // namespace
+
+// A right pyramid on a regular base, its faces rising at the slant height k
+// from the middle of each side. The base's shape is known only when a
+// regular polygon has both its area A and perimeter P; otherwise a square
+// stands for it, and a note says the base is a sketch.
+void rightPyramidSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Right pyramid"));
+    const double area = sheet.value(u"A");
+    const double perimeter = sheet.value(u"P");
+    const double h = sheet.value(u"h");
+    const double k = sheet.value(u"k");
+    const int sides = regularSides(area, perimeter);
+    const double apothem = 2 * area / perimeter;
+    sheet.fits({h, k, apothem}, sides > 0 && std::abs(std::hypot(h, apothem) - k) <= 0.01 * k);
+    const auto [height, inner] = sheet.drawn<2>({h, apothem}, {3, 2});
+    const int drawnSides = sides > 0 ? sides : 4;
+    const double corner = inner / std::cos(Pi / drawnSides);
+    std::vector<Point3> corners;
+    std::vector<int> base;
+    for (int i = 0; i < drawnSides; ++i) {
+        // A side faces the viewer, its middle straight in front of the apex.
+        const double angle = radians(-90 - 180.0 / drawnSides + 360.0 * i / drawnSides);
+        corners.push_back({corner * std::cos(angle), 0, corner * std::sin(angle)});
+        base.push_back(i);
+    }
+    corners.push_back({0, height, 0});
+    std::vector<std::vector<int>> faces{base};
+    for (int i = 0; i < drawnSides; ++i)
+        faces.push_back({i, (i + 1) % drawnSides, drawnSides});
+    solid(sheet, corners, faces);
+    const QPointF front = cabinet({0, 0, -inner});
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h));
+    sheet.dimension(front, {0, height}, SheetSide::On, sheet.label(QStringLiteral("k"), k), 0.35);
+    sheet.text(front, {0, -1}, QStringLiteral("base area ") + sheet.label(QStringLiteral("A"), area));
+    if (sides == 0)
+        sheet.note(QStringLiteral("base drawn as a sketch: no regular polygon has this A and P"));
+}
+
+// Seen from above, and below that cut through its axis.
+void circularRingSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Circular ring"));
+    const double r = sheet.value(u"r");
+    const double R = sheet.value(u"R");
+    sheet.fits({r, R}, r <= R);
+    const auto [drawnSection, ring] = sheet.drawn<2>({r, R}, {1, 3});
+    // A section wider than the ring cannot be drawn round it: it stays within.
+    const double section = drawnSection <= ring ? drawnSection : 0.8 * ring;
+    const double cut = -(ring + section) - 2.5 * section - 0.2 * ring;
+    QPainterPath top = ellipse({0, 0}, ring + section, ring + section);
+    top.addEllipse(QPointF(0, 0), ring - section, ring - section);
+    sheet.outline(top);
+    QPainterPath sections = ellipse({-ring, cut}, section, section);
+    sections.addEllipse(QPointF(ring, cut), section, section);
+    sheet.outline(sections, SheetLine::Solid, true);
+    sheet.outline(ellipse({0, 0}, ring, ring), SheetLine::Guide);
+    sheet.outline(line({0, ring + 1.2 * section}, {0, cut - 0.5 * section}), SheetLine::Guide);
+    sheet.outline(line({-ring - 1.5 * section, cut}, {ring + 1.5 * section, cut}), SheetLine::Guide);
+    sheet.dimension({0, cut}, {ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("R"), R));
+    sheet.dimension({-ring - section, cut}, {-ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("r"), r));
+}
+
+} // namespace Zyntra
