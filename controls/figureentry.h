@@ -20,6 +20,9 @@ class FigureWindow;
 // The Geometry submenu a figure command stands in.
 enum class FigureMenu { Plane, Solid };
 
+// The part of its submenu: the first figures, or the ones after its separator.
+enum class MenuSection { First, More };
+
 // A drawing of the figure as its window shows it.
 struct FigureDrawing {
     const char *name;     // the picture control's name
@@ -50,6 +53,7 @@ struct FigureEntry {
     std::span<const OptionQuantities> quantities;
     // How many of its fields the user fills; 0 for all that the option shows.
     int givenFields = 0;
+    MenuSection section = MenuSection::First;
 
     int options() const { return int(quantities.size()); }
     Pattern pattern(int answer) const

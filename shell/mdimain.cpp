@@ -114,7 +114,11 @@ void MDIMain::createMenus()
     QMenu *geometry = menuBar()->addMenu(QStringLiteral("&Geometry"));
     geometry->setObjectName(QStringLiteral("mnuGeometry"));
     const auto addItems = [this](QMenu *menu, FigureMenu figures, void (MDIMain::*handler)(qint16)) {
+        MenuSection section = MenuSection::First;
         for (const FigureEntry *figure : figureMenu(figures)) {
+            if (figure->section != section)
+                menu->addSeparator();
+            section = figure->section;
             const qint16 index = figure->index;
             QAction *item = menu->addAction(QString::fromLatin1(figure->caption), this,
                                             [this, handler, index] { (this->*handler)(index); });

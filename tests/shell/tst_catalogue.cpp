@@ -65,6 +65,8 @@ void TestCatalogue::menusCountTheirItemsFromZero()
         for (qint16 index = 0; index < qint16(items.size()); ++index) {
             const FigureEntry &figure = *items[size_t(index)];
             QCOMPARE(figure.index, index);
+            // One separator: the later figures never come between the first ones.
+            QVERIFY2(index == 0 || figure.section >= items[size_t(index - 1)]->section, figure.id);
             QVERIFY2(!ids.contains(QLatin1String(figure.id)), figure.id);
             ids << QLatin1String(figure.id);
             QCOMPARE(figureById(QLatin1String(figure.id)), &figure);
