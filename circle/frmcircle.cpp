@@ -81,7 +81,8 @@ struct FamilyMember {
 // rows, the first two "#.00#".
 constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *caption, qint16 mode,
                                    FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                   std::span<const FigureDrawing> drawings, SheetBuilder sheet)
+                                   std::span<const FigureDrawing> drawings, SheetBuilder sheet,
+                                   std::span<const Inverse> inverses = {})
 {
     return {
         .id = id,
@@ -97,6 +98,7 @@ constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *cap
         .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
+        .inverses = inverses,
     };
 }
 
@@ -120,9 +122,23 @@ constexpr OptionQuantities Ellipse[]{
 };
 // clang-format on
 
+// The circle's radius from what it answers, with the π of its calculation.
+Term finePi()
+{
+    return Term::constant(Constants::FinePi);
+}
+constexpr Inverse CircleInverses[]{
+    {CircleGiven::Radius, "Area", "r", [](const InverseValues &v) { return sqrt(v.target / finePi()); }},
+    {CircleGiven::Radius, "C", "r", [](const InverseValues &v) { return v.target / finePi() / 2; }},
+    {CircleGiven::Radius, "D", "r", [](const InverseValues &v) { return v.target / 2; }},
+    {CircleGiven::Diameter, "Area", "D", [](const InverseValues &v) { return sqrt(v.target / finePi()) * 2; }},
+    {CircleGiven::Diameter, "C", "D", [](const InverseValues &v) { return v.target / finePi(); }},
+};
+
 // clang-format off
 const FamilyMember FamilyMembers[]{
-    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, circleSheet),
+    {familyFigure("circle", 0, "Circle", CircleMode::Circle, calculateCircle, Circle, CircleDrawing, circleSheet,
+                  CircleInverses),
      {.picture = "picCircle"}, CircleOptions},
     {familyFigure("circle-sections", 10, "Circle Sections", CircleMode::Sections, calculateCircleSections, Sections, SectionDrawings,
                   circleSectionSheet),

@@ -155,6 +155,12 @@ void AnswerLabel::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // F2 edits, as in a spreadsheet's cell: here, the value the answer should have.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !text().isEmpty()) {
+        emit solveRequested();
+        event->accept();
+        return;
+    }
     QLabel::keyPressEvent(event);
 }
 
@@ -190,6 +196,7 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
                        emit workingRequested();
                    })
         ->setEnabled(shown);
+    menu.addAction(QStringLiteral("Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
     menu.exec(event->globalPos());

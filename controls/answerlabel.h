@@ -48,6 +48,9 @@ signals:
     void calculationCopyRequested();
     // "Show working" from the context menu: the window decides where.
     void workingRequested();
+    // F2 or "Solve From This Answer…": the user will give the value this
+    // answer should show.
+    void solveRequested();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

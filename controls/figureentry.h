@@ -2,6 +2,7 @@
 
 #include "entry/calculation.h"
 #include "entry/quantity.h"
+#include "entry/solving.h"
 #include "sheet/sheetfigure.h"
 
 #include <QList>
@@ -54,6 +55,8 @@ struct FigureEntry {
     // How many of its fields the user fills; 0 for all that the option shows.
     int givenFields = 0;
     MenuSection section = MenuSection::First;
+    // Formulas that find a given value from an answer, where the figure has them.
+    std::span<const Inverse> inverses = {};
 
     int options() const { return int(quantities.size()); }
     Pattern pattern(int answer) const

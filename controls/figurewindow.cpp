@@ -170,22 +170,19 @@ std::optional<FigureValues> FigureWindow::values() const
         return std::nullopt;
     const OptionQuantities &declared = m_figure->quantities[size_t(m_lastOption)];
     FigureValues values{m_figure, m_lastOption, {}, {}};
-    const QList<QLabel *> labels = findChildren<QLabel *>();
     for (qsizetype i = 0; i < m_lastTexts.size() && i < qsizetype(declared.given.size()); ++i) {
         const Quantity &quantity = declared.given[size_t(i)];
         if (!quantity.letter || m_lastTexts[i].isEmpty())
             continue;
         const ValueField *field = m_lastFields.value(i);
-        const auto caption =
-            std::ranges::find_if(labels, [field](const QLabel *label) { return field && label->buddy() == field; });
+        const Working *solved = solvedWorking(int(i), m_lastTexts[i]);
         values.given << FigureValue{int(i),
                                     QString::fromUtf8(quantity.letter),
-                                    caption != labels.end() ? quantityOf((*caption)->text())
-                                                            : (field ? field->accessibleName() : QString()),
+                                    field ? fieldCaption(field) : QString(),
                                     quantity.kind,
                                     m_lastTexts[i],
                                     textToNumber(m_lastTexts[i]).value_or(std::numeric_limits<double>::quiet_NaN()),
-                                    {}};
+                                    solved ? *solved : Working{}};
     }
     for (const auto &[index, text] : m_shown.answers) {
         if (index < 0 || size_t(index) >= declared.answers.size() || !declared.answers[size_t(index)].letter)
@@ -210,14 +207,11 @@ CalculationSnapshot FigureWindow::snapshot() const
     CalculationSnapshot shot;
     shot.figure = figureName();
     std::tie(shot.option, shot.optionIndex) = optionInForce(this);
-    const QList<QLabel *> labels = findChildren<QLabel *>();
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
         const QString text = givenText(field);
         if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
-        const auto caption = std::ranges::find_if(labels, [field](const QLabel *l) { return l->buddy() == field; });
-        shot.given << CalculationLine{
-            caption != labels.end() ? quantityOf((*caption)->text()) : field->accessibleName(), text, QString(), {}};
+        shot.given << CalculationLine{fieldCaption(field), text, QString(), {}};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
@@ -281,12 +275,21 @@ void FigureWindow::calculate(std::span<ValueField *const> fields, const Calculat
         texts << field->text();
     if (calculation(texts)) {
         m_lastCalculation = calculation;
-        m_lastFields = QList<const ValueField *>(fields.begin(), fields.end());
+        m_lastFields = QList<ValueField *>(fields.begin(), fields.end());
         m_lastTexts = texts;
         m_lastOption = optionInForce(this).second;
+        showSolvedWorking();
         if (m_shown.kind == Outcome::Kind::Answers)
             emit calculated();
     }
+}
+
+QString FigureWindow::fieldCaption(const ValueField *field) const
+{
+    for (const QLabel *label : findChildren<QLabel *>())
+        if (label->buddy() == field)
+            return quantityOf(label->text());
+    return field->accessibleName();
 }
 
 QString FigureWindow::givenText(const ValueField *field) const
@@ -383,6 +386,7 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     label->setQuantity(caption);
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
+    connect(label, &AnswerLabel::solveRequested, this, [this, label] { openSolver(label); });
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -479,6 +483,7 @@ FigureWindow::CommandButtons FigureWindow::addCommandButtons(QWidget *parent, Tw
         addButton(parent, QStringLiteral("cmdClear"), clearAt, QStringLiteral("CLEAR"))};
     // Clicking does not take the focus from the field being edited.
     buttons.calculate->setFocusPolicy(Qt::TabFocus);
+    m_calculate = buttons.calculate;
     buttons.clear->setFocusPolicy(Qt::TabFocus);
     setUpKeyboard(buttons.calculate);
     return buttons;
@@ -511,7 +516,7 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
     case Outcome::Kind::Zeros:
         closeWarning();
         m_shown = outcome;
-        m_shownIn = QList<const AnswerLabel *>(answers.begin(), answers.end());
+        m_shownIn = QList<AnswerLabel *>(answers.begin(), answers.end());
         if (zeroAnswer)
             zeroAnswer();
         for (AnswerLabel *answer : answers)
@@ -520,7 +525,7 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
     case Outcome::Kind::Answers:
         closeWarning();
         m_shown = outcome;
-        m_shownIn = QList<const AnswerLabel *>(answers.begin(), answers.end());
+        m_shownIn = QList<AnswerLabel *>(answers.begin(), answers.end());
         for (const auto &[index, text] : outcome.answers) {
             if (index < 0 || size_t(index) >= answers.size())
                 continue;

@@ -22,6 +22,7 @@ namespace Zyntra {
 
 class AnswerLabel;
 class Picture;
+class SolveEditor;
 class ValueField;
 
 // What a figure window shows of its calculation, as text: captions without
@@ -94,6 +95,12 @@ public:
     // constants or the precision; later edits of the fields play no part.
     // Nothing happens while no answers are shown.
     void recalculate();
+
+    // Works backwards from a shown answer (F2 or its context menu): an
+    // editor over it takes the value the answer should show, and Enter
+    // changes one given value so that CALCULATE gives it.
+    void openSolver(AnswerLabel *answer);
+    SolveEditor *solver() const;
 
 signals:
     // After every CALCULATE, CLEAR and option click, once the window has
@@ -178,6 +185,14 @@ private:
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
     bool showsAnswers() const;
+    // What the given value of a field is called on screen, without " =".
+    QString fieldCaption(const ValueField *field) const;
+    SolveProblem solveProblem(int answer) const;
+    void solveFromAnswer(AnswerLabel *answer, const QString &target, int field);
+    // The working of a value found by solving, while its field still holds it.
+    const Working *solvedWorking(int field, const QString &text) const;
+    // A solved value's working stands for the answer that repeats it.
+    void showSolvedWorking();
     // The text the shown answers came from, or the field's own while none are shown.
     QString givenText(const ValueField *field) const;
 
@@ -187,14 +202,22 @@ private:
     QPointer<QLabel> m_heading;
     // The last calculation that wrote answers, and the fields and texts it read.
     Calculation m_lastCalculation;
-    QList<const ValueField *> m_lastFields;
+    QList<ValueField *> m_lastFields;
     QStringList m_lastTexts;
     qint16 m_lastOption = 0;
     // What the last CALCULATE showed, and where.
     Outcome m_shown;
-    QList<const AnswerLabel *> m_shownIn;
+    QList<AnswerLabel *> m_shownIn;
     const FigureEntry *m_figure = nullptr;
     QMetaObject::Connection m_refocus;
+    QPointer<QPushButton> m_calculate;
+    QPointer<SolveEditor> m_solver;
+    struct Solved {
+        QPointer<ValueField> field;
+        QString text;
+        Working working;
+    };
+    Solved m_solved;
 };
 
 // A screen reader hears the label as a heading.

@@ -27,7 +27,8 @@ namespace {
 // rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
                                       FigureCalculation calculate, std::span<const OptionQuantities> quantities,
-                                      std::span<const FigureDrawing> drawings, SheetBuilder sheet)
+                                      std::span<const FigureDrawing> drawings, SheetBuilder sheet,
+                                      std::span<const Inverse> inverses = {})
 {
     return {
         .id = id,
@@ -43,6 +44,7 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
         .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
+        .inverses = inverses,
     };
 }
 
@@ -102,6 +104,39 @@ constexpr OptionQuantities CircularRing[]{
     {{length("r", 1), length("R")}, {length("r"), length("R"), volume("Volume"), area("Surface Area")}},
 };
 // clang-format on
+
+// Given values worked back from an answer by formula, in the very steps and
+// constants of the forward calculation, so that CALCULATE gives the answer back.
+Term roughPi()
+{
+    return Term::constant(Constants::RoughPi);
+}
+constexpr Inverse RectangleInverses[]{
+    {0, "Area", "a", [](const InverseValues &v) { return v.target / v["b"]; }},
+    {0, "Area", "b", [](const InverseValues &v) { return v.target / v["a"]; }},
+};
+constexpr Inverse ParallelogramInverses[]{
+    {1, "Area", "a", [](const InverseValues &v) { return v.target / v["h"]; }},
+    {1, "Area", "h", [](const InverseValues &v) { return v.target / v["a"]; }},
+};
+constexpr Inverse TrapezoidInverses[]{
+    {0, "Area", "h", [](const InverseValues &v) { return v.target * 2 / (v["b"] + v["a"]); }},
+};
+constexpr Inverse EqTriangleInverses[]{
+    {0, "Area", "a",
+     [](const InverseValues &v) { return sqrt(v.target / Term::constant(Constants::QuarterRootThree)); }},
+};
+constexpr Inverse CubeInverses[]{
+    {1, "Volume", "a", [](const InverseValues &v) { return v.target / (v["b"] * v["c"]); }},
+};
+constexpr Inverse RightCylInverses[]{
+    {0, "Volume", "h", [](const InverseValues &v) { return v.target / (power(v["r"], 2) * roughPi()); }},
+    {0, "Volume", "r", [](const InverseValues &v) { return sqrt(v.target / (roughPi() * v["h"])); }},
+};
+constexpr Inverse RightConeInverses[]{
+    {0, "Volume", "h", [](const InverseValues &v) { return v.target * 3 / (power(v["r"], 2) * roughPi()); }},
+    {0, "Volume", "r", [](const InverseValues &v) { return sqrt(v.target * 3 / (roughPi() * v["h"])); }},
+};
 
 // What each figure looks like in the window.
 constexpr FigureDrawing RectangleDrawing[]{
@@ -166,7 +201,7 @@ namespace {
 const SquareMode Modes[]{
     {
         .figure = workbenchFigure("rectangle", FigureMenu::Plane, 2, "Rectangle", 0,
-                                  calculateRectangle, Rectangle, RectangleDrawing, rectangleSheet),
+                                  calculateRectangle, Rectangle, RectangleDrawing, rectangleSheet, RectangleInverses),
         .routine = &frmSquare::CalculateRectangle,
         .layout = {.heading = "Rectangle Calculations", .picture = "picSquare"},
         .optionLayouts = {
@@ -177,7 +212,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("parallelogram", FigureMenu::Plane, 3, "Parallelogram", 1,
-                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, parallelogramSheet),
+                                  calculateParallelogram, Parallelogram, ParallelogramDrawing, parallelogramSheet, ParallelogramInverses),
         .routine = &frmSquare::CalculateParallel,
         .layout = {
             .heading = "Parallelogram Calculations",
@@ -201,7 +236,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("trapezoid", FigureMenu::Plane, 4, "Trapezoid", 2,
-                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, trapezoidSheet),
+                                  calculateTrapezoid, Trapezoid, TrapezoidDrawing, trapezoidSheet, TrapezoidInverses),
         .routine = &frmSquare::CalculateTrap,
         .layout = {
             .heading = "Trapezoid Calculations",
@@ -266,7 +301,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("equilateral-triangle", FigureMenu::Plane, 8, "Triangle (Equilateral)", 6,
-                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, eqTriangleSheet),
+                                  calculateEqTriangle, EqTriangle, EqTriangleDrawing, eqTriangleSheet, EqTriangleInverses),
         .routine = &frmSquare::CalculateEqTriangle,
         .layout = {
             .heading = "Equilateral Triangle Calculations",
@@ -279,7 +314,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("cube", FigureMenu::Solid, 1, "Cube", 7,
-                                  calculateCube, Cube, CubeDrawing, cubeSheet),
+                                  calculateCube, Cube, CubeDrawing, cubeSheet, CubeInverses),
         .routine = &frmSquare::CalculateCube,
         .layout = {
             .heading = "Cube/Parallelopiped Calculations",
@@ -316,7 +351,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cylinder", FigureMenu::Solid, 3, "Right Cylinder", 9,
-                                  calculateRightCyl, RightCyl, RightCylDrawing, rightCylinderSheet),
+                                  calculateRightCyl, RightCyl, RightCylDrawing, rightCylinderSheet, RightCylInverses),
         .routine = &frmSquare::CalculateRightCyl,
         .layout = {
             .heading = "Right Cylinder Calculations",
@@ -341,7 +376,7 @@ const SquareMode Modes[]{
     },
     {
         .figure = workbenchFigure("right-cone", FigureMenu::Solid, 4, "Right Cone", 10,
-                                  calculateRightCone, RightCone, RightConeDrawing, rightConeSheet),
+                                  calculateRightCone, RightCone, RightConeDrawing, rightConeSheet, RightConeInverses),
         .routine = &frmSquare::CalculateRightCone,
         .layout = {
             .heading = "Right Cone Calculations",

@@ -1,16 +1,20 @@
 #include "everywindow.h"
 
 #include "controls/answerlabel.h"
+#include "controls/solveeditor.h"
+#include "controls/valuefield.h"
 #include "entry/term.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
@@ -38,6 +42,8 @@ private slots:
     void exactConstantsAreTheUsersChoice();
     void precisionAndConstantsRedoTheShownCalculation_data();
     void precisionAndConstantsRedoTheShownCalculation();
+    void answersSolveBackwardsThroughKeys_data();
+    void answersSolveBackwardsThroughKeys();
 
 private:
     static QString storeName()
@@ -94,7 +100,8 @@ QMenu *TestWorking::answerMenuOf(AnswerLabel *answer, const QString &choose)
     });
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(answer, &event);
-    if (items != QStringList{"Copy", "Copy with working", "Show working", "Copy calculation"})
+    if (items
+        != QStringList{"Copy", "Copy with working", "Show working", "Solve From This Answer…", "Copy calculation"})
         return nullptr;
     return seen;
 }
@@ -270,6 +277,113 @@ void TestWorking::precisionAndConstantsRedoTheShownCalculation()
     startProgram();
     QVERIFY(m_program->menuItem(QStringLiteral("mnuPrecisionAsDescribed"))->isChecked());
     QCOMPARE(answerPrecision(), Precision::asDescribed());
+}
+
+void TestWorking::answersSolveBackwardsThroughKeys_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("down"); // presses of the down arrow in the list of given values
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("solved"); // empty where the target is out of reach
+    QTest::addColumn<QString>("working");
+    QTest::newRow("circle from its area")
+        << "mnuGeometryItem(0)" << QStringList{"5"} << "lblAnswer(3)"
+        << "50" << 0 << "txtGivenValue(0)"
+        << "3.9894228040143287"
+        << "r = √(Area ÷ π) = √(50 ÷ 3.14159265358979) = √15.9154943091895 = 3.9894228040143287 (solved so that Area = "
+           "50)";
+    QTest::newRow("rectangle side from its area") << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(2)"
+                                                  << "30" << 0 << "txtGivenValue(0)"
+                                                  << "6"
+                                                  << "a = Area ÷ b = 30 ÷ 5 = 6 (solved so that Area = 30)";
+    QTest::newRow("cylinder height from its volume")
+        << "mnu3dGeometryItem(3)" << QStringList{"2", "5"} << "lblAnswer(2)"
+        << "200" << 1 << "txtGivenValue(1)"
+        << "15.92356687898089"
+        << "h = Volume ÷ (r² × π) = 200 ÷ (2² × 3.14) = 200 ÷ 12.56 = 15.92356687898089 (solved so that Volume = 200)";
+    QTest::newRow("triangle side from the hypotenuse")
+        << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
+        << "10" << 0 << "txtInput(0)"
+        << "9.16515138991168"
+        << "a = 9.16515138991168 (found so that c = 10)";
+    QTest::newRow("hexagon side from its area") << "mnuGeometryItem(9)" << QStringList{"10"} << "lblAnswer(3)"
+                                                << "1000" << 0 << "txtGivenValue"
+                                                << "19.61878322547211"
+                                                << "a = 19.61878322547211 (found so that A6 = 1000)";
+    QTest::newRow("rectangle diagonal out of reach") << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(4)"
+                                                     << "3" << 0 << "txtGivenValue(0)"
+                                                     << ""
+                                                     << "With b = 5, Diagonal is at least 5; no a gives 3.";
+}
+
+// F2 on an answer, the target typed, the given value chosen with the
+// arrows, Enter; Ctrl+Z in the changed field brings back what it held, and
+// Escape leaves everything as it was.
+void TestWorking::answersSolveBackwardsThroughKeys()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QStringList, values);
+    QFETCH(QString, answer);
+    QFETCH(QString, target);
+    QFETCH(int, down);
+    QFETCH(QString, field);
+    QFETCH(QString, solved);
+    QFETCH(QString, working);
+    QVERIFY(open(menuItem));
+    calculateWith(values);
+    auto *label = control<AnswerLabel>(answer);
+    auto *given = control<ValueField>(field);
+    QVERIFY(label && given);
+    const QString shown = label->text();
+    const QString typed = given->text();
+
+    label->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label, Qt::Key_F2);
+    auto *editor = m_window->findChild<ValueField *>(QStringLiteral("txtTarget"));
+    QVERIFY(editor);
+    QVERIFY(editor->hasFocus());
+    QCOMPARE(editor->selectedText(), shown);
+    QCOMPARE(QAccessible::queryAccessibleInterface(editor)->text(QAccessible::Name), "Target for " + label->quantity());
+    QTest::keyClicks(editor, QStringLiteral("99"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!m_window->solver());
+    QCOMPARE(given->text(), typed);
+    QCOMPARE(label->text(), shown);
+
+    QTest::keyClick(label, Qt::Key_F2);
+    QVERIFY(m_window->solver());
+    editor = m_window->solver()->target();
+    QTest::keyClicks(editor, target);
+    if (down > 0) {
+        QTest::keyClick(editor, Qt::Key_Tab);
+        for (int i = 0; i < down; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboSolveFor"));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!m_window->solver());
+    if (solved.isEmpty()) {
+        QVERIFY(m_window->warning());
+        QCOMPARE(m_window->warning()->text(), working);
+        QCOMPARE(given->text(), typed);
+        QCOMPARE(label->text(), shown);
+        return;
+    }
+    QCOMPARE(given->text(), solved);
+    QVERIFY(given->hasFocus());
+    QCOMPARE(textToNumber(label->text()), textToNumber(target));
+    // The value found says how, in the copy, the sheet and the history too.
+    const std::optional<FigureValues> now = m_window->values();
+    QVERIFY(now);
+    const auto found = std::ranges::find(now->given, solved, &FigureValue::text);
+    QVERIFY(found != now->given.end());
+    QCOMPARE(workingText(found->letter, found->working, solved), working);
+    QCOMPARE(given->accessibleDescription(), found->working.note);
+    QTest::keyClick(given, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(given->text(), typed);
 }
 
 QTEST_MAIN(TestWorking)

@@ -1,0 +1,181 @@
+// Working backwards from an answer: the part of a figure window that asks
+// which value the user needs and changes one given value to give it.
+#include "answerlabel.h"
+#include "figurewindow.h"
+#include "solveeditor.h"
+#include "valuefield.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace Zyntra {
+
+namespace {
+
+// A bound of what an answer reaches, to six significant digits: enough to
+// see why a target is out of reach, without a search's last-digit noise.
+QString roughNumber(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    const double scale = std::pow(10.0, 5 - std::floor(std::log10(std::fabs(value))));
+    return workedNumber(std::round(value * scale) / scale);
+}
+
+} // namespace
+
+SolveProblem FigureWindow::solveProblem(int answer) const
+{
+    SolveProblem problem;
+    if (!m_figure || m_lastOption < 0 || m_lastOption >= m_figure->options())
+        return problem;
+    problem.calculate = m_figure->calculate;
+    problem.option = m_lastOption;
+    problem.declared = &m_figure->quantities[size_t(m_lastOption)];
+    problem.inverses = m_figure->inverses;
+    for (const ValueField *field : m_lastFields)
+        problem.fieldTexts << field->text();
+    problem.answer = answer;
+    return problem;
+}
+
+SolveEditor *FigureWindow::solver() const
+{
+    return m_solver;
+}
+
+void FigureWindow::openSolver(AnswerLabel *answer)
+{
+    const int index = int(m_shownIn.indexOf(answer));
+    SolveProblem problem = solveProblem(index);
+    if (index < 0 || answer->text().isEmpty() || !problem.declared || size_t(index) >= problem.declared->answers.size()
+        || !problem.declared->answers[size_t(index)].letter || !m_calculate)
+        return;
+    // The given values the user may change: those the window holds, as it names them.
+    QList<SolveEditor::Choice> choices;
+    int chosen = -1;
+    for (int i = 0; i < m_lastFields.size() && size_t(i) < problem.declared->given.size(); ++i) {
+        if (!problem.declared->given[size_t(i)].letter || m_lastFields[i]->text().isEmpty()
+            || !m_lastFields[i]->isVisible())
+            continue;
+        if (chosen < 0 && dependsOn(problem, i))
+            chosen = int(choices.size());
+        choices << SolveEditor::Choice{fieldCaption(m_lastFields[i]), i};
+    }
+    if (choices.isEmpty())
+        return;
+    if (m_solver)
+        m_solver->deleteLater();
+    m_solver = new SolveEditor(this, answer, answer->quantity(), choices, std::max(chosen, 0));
+    connect(m_solver, &SolveEditor::solveRequested, this,
+            [this, answer](const QString &target, int field) { solveFromAnswer(answer, target, field); });
+}
+
+void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetText, int field)
+{
+    const QString quantity = answer->quantity();
+    const std::optional<double> target = textToNumber(targetText);
+    if (!target) {
+        showFailure(Failure{Failure::Cause::NotANumber, -1, targetText, 0}, m_solver ? m_solver->target() : nullptr,
+                    QStringLiteral("Target for %1").arg(quantity));
+        return;
+    }
+    SolveProblem problem = solveProblem(int(m_shownIn.indexOf(answer)));
+    problem.field = field;
+    if (!problem.declared || field < 0 || field >= m_lastFields.size())
+        return;
+    const Solution solution = solve(problem, *target);
+    if (m_solver)
+        m_solver->deleteLater();
+
+    const auto letterOf = [&](int i) { return QString::fromUtf8(problem.declared->given[size_t(i)].letter); };
+    const QString letter = letterOf(field);
+    QString refusal;
+    switch (solution.kind) {
+    case Solution::Kind::Solved:
+        break;
+    case Solution::Kind::FillFirst:
+        refusal = QStringLiteral("Fill in %1 first: %2 cannot be worked back to %3 without it.")
+                      .arg(fieldCaption(m_lastFields[solution.field]), quantity, letter);
+        break;
+    case Solution::Kind::Unaffected:
+        refusal = QStringLiteral("%1 does not change with %2; choose another value to change.").arg(quantity, letter);
+        break;
+    case Solution::Kind::OutOfReach: {
+        QStringList others;
+        for (int i = 0; i < problem.fieldTexts.size() && size_t(i) < problem.declared->given.size(); ++i)
+            if (i != field && problem.declared->given[size_t(i)].letter && !problem.fieldTexts[i].isEmpty()
+                && m_lastFields[i]->isVisible())
+                others << QStringLiteral("%1 = %2").arg(letterOf(i), problem.fieldTexts[i]);
+        const QString with =
+            others.isEmpty() ? QString()
+                             : QStringLiteral("With %1, ")
+                                   .arg(others.size() == 1 ? others.front()
+                                                           : others.mid(0, others.size() - 1).join(QStringLiteral(", "))
+                                                                 + QStringLiteral(" and ") + others.back());
+        QString reach;
+        if (solution.lowest && solution.highest)
+            reach = QStringLiteral("lies between %1 and %2")
+                        .arg(roughNumber(*solution.lowest), roughNumber(*solution.highest));
+        else if (solution.lowest)
+            reach = QStringLiteral("is at least %1").arg(roughNumber(*solution.lowest));
+        else if (solution.highest)
+            reach = QStringLiteral("is at most %1").arg(roughNumber(*solution.highest));
+        refusal =
+            reach.isEmpty()
+                ? QStringLiteral("%1no %2 gives a figure with %3 = %4.")
+                      .arg(with, letter, quantity, workedNumber(*target))
+                : QStringLiteral("%1%2 %3; no %4 gives %5.").arg(with, quantity, reach, letter, workedNumber(*target));
+        refusal[0] = refusal[0].toUpper();
+        break;
+    }
+    }
+    if (!refusal.isEmpty()) {
+        showFailure(Failure{Failure::Cause::NotAFigure, -1, refusal, 0}, answer, QString());
+        return;
+    }
+
+    // The field takes the value as an edit of its own, so that Ctrl+Z there brings back what it held.
+    ValueField *changed = m_lastFields[field];
+    changed->setFocus(Qt::OtherFocusReason);
+    changed->selectAll();
+    changed->insert(solution.text);
+    m_solved = {changed, solution.text, solution.working};
+    m_calculate->click();
+    // A screen reader hears the field with its new value, and how it was found.
+    changed->setAccessibleDescription(solution.working.note);
+    QAccessibleEvent described(changed, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+const Working *FigureWindow::solvedWorking(int field, const QString &text) const
+{
+    return m_solved.field && m_lastFields.value(field) == m_solved.field && text == m_solved.text ? &m_solved.working
+                                                                                                  : nullptr;
+}
+
+void FigureWindow::showSolvedWorking()
+{
+    const qsizetype field = m_solved.field ? m_lastFields.indexOf(m_solved.field) : -1;
+    if (field < 0 || m_lastTexts.value(field) != m_solved.text) {
+        if (m_solved.field)
+            m_solved.field->setAccessibleDescription(QString());
+        m_solved = {};
+        return;
+    }
+    if (!m_figure || m_lastOption < 0 || m_lastOption >= m_figure->options())
+        return;
+    const OptionQuantities &declared = m_figure->quantities[size_t(m_lastOption)];
+    const char *letter = declared.given[size_t(field)].letter;
+    for (const auto &[index, text] : m_shown.answers)
+        if (size_t(index) < declared.answers.size() && declared.answers[size_t(index)].letter
+            && qstrcmp(declared.answers[size_t(index)].letter, letter) == 0 && index < m_shownIn.size()) {
+            m_shown.workings[index] = m_solved.working;
+            m_shownIn[index]->setWorking(m_solved.working);
+        }
+}
+
+} // namespace Zyntra

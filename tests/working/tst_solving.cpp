@@ -1,0 +1,128 @@
+// Working backwards from any answer of any figure gives back the value that
+// produced it, and a target out of reach is refused: under both kinds of
+// constants, for random values a user may type.
+#include "entry/solving.h"
+#include "fuzz/figuretable.h"
+#include "working/typedvalues.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Zyntra;
+
+class TestSolving : public QObject {
+    Q_OBJECT
+private slots:
+    void answersGiveBackTheirValues_data();
+    void answersGiveBackTheirValues();
+    void targetsOutOfReachAreRefused();
+};
+
+namespace {
+
+struct ConstantsChosen {
+    explicit ConstantsChosen(bool exact) { setExactConstants(exact); }
+    ~ConstantsChosen() { setExactConstants(false); }
+};
+
+std::optional<double> answerWith(const SolveProblem &problem, double x)
+{
+    QStringList texts = problem.fieldTexts;
+    texts[problem.field] = fullNumber(x);
+    const Outcome outcome = problem.calculate(texts, problem.option);
+    if (outcome.kind != Outcome::Kind::Answers || !outcome.values.contains(problem.answer))
+        return std::nullopt;
+    return outcome.values.at(problem.answer);
+}
+
+bool near(double a, double b, double relative)
+{
+    return std::fabs(a - b) <= relative * std::max(std::fabs(a), std::fabs(b));
+}
+
+// Every question a window may ask of one calculation: each answer shown,
+// worked back to each given value it depends on.
+template <typename Visit>
+void forEachQuestion(const FigureEntry &figure, int option, const QStringList &fields, Visit visit)
+{
+    const Outcome outcome = figure.calculate(fields, qint16(option));
+    if (outcome.kind != Outcome::Kind::Answers)
+        return;
+    const OptionQuantities &declared = figure.quantities[size_t(option)];
+    for (const auto &[answer, value] : outcome.values) {
+        if (size_t(answer) >= declared.answers.size() || !declared.answers[size_t(answer)].letter)
+            continue;
+        for (int field = 0; field < fields.size(); ++field) {
+            SolveProblem problem{figure.calculate, qint16(option), &declared, fields, answer, field, figure.inverses};
+            if (!fields[field].isEmpty() && dependsOn(problem, field))
+                visit(problem, value);
+        }
+    }
+}
+
+} // namespace
+
+void TestSolving::answersGiveBackTheirValues_data()
+{
+    QTest::addColumn<const FigureEntry *>("figure");
+    QTest::addColumn<bool>("exact");
+    for (const FigureEntry *figure : Figures)
+        for (const bool exact : {false, true})
+            QTest::addRow("%s, %s", figure->id, exact ? "exact" : "described") << figure << exact;
+}
+
+void TestSolving::answersGiveBackTheirValues()
+{
+    QFETCH(const FigureEntry *, figure);
+    QFETCH(bool, exact);
+    const ConstantsChosen constants(exact);
+    QRandomGenerator random(21);
+    for (int option = 0; option < figure->options(); ++option)
+        for (int round = 0; round < 4; ++round)
+            forEachQuestion(*figure, option, randomFields(random, *figure, option),
+                            [&](const SolveProblem &problem, double target) {
+                                const QString question = QStringLiteral("option %1, answer %2 for field %3, from %4")
+                                                             .arg(option)
+                                                             .arg(problem.answer)
+                                                             .arg(problem.field)
+                                                             .arg(problem.fieldTexts.join(u';'));
+                                const Solution solution = solve(problem, target);
+                                QVERIFY2(solution.kind == Solution::Kind::Solved, qPrintable(question));
+                                QCOMPARE(textToNumber(solution.text), solution.value);
+                                const std::optional<double> shown = answerWith(problem, solution.value);
+                                QVERIFY2(shown && near(*shown, target, 1e-12), qPrintable(question));
+                                // Where the answer hardly moves with the value (an angle
+                                // near its sine's top) or is rounded (to cents), any value
+                                // that gives the target is as good.
+                                const double given = *textToNumber(problem.fieldTexts[problem.field]);
+                                const auto movedBy = [&](double step) {
+                                    const std::optional<double> moved = answerWith(problem, given * (1 + step));
+                                    return moved && near(*moved, target, step * 1e-3);
+                                };
+                                const bool plateau = answerWith(problem, given * (1 + 1e-12)) == target
+                                                     && answerWith(problem, given * (1 - 1e-12)) == target;
+                                if (!movedBy(1e-6) && !plateau)
+                                    QVERIFY2(near(solution.value, given, 1e-9),
+                                             qPrintable(question + QStringLiteral(" gave ") + solution.text));
+                            });
+}
+
+// No negative area, length or volume, and no answer beyond what the other
+// given values allow: refused, with the range the answer can reach.
+void TestSolving::targetsOutOfReachAreRefused()
+{
+    QRandomGenerator random(5);
+    for (const FigureEntry *figure : Figures)
+        for (int option = 0; option < figure->options(); ++option)
+            forEachQuestion(*figure, option, randomFields(random, *figure, option),
+                            [&](const SolveProblem &problem, double) {
+                                const Solution solution = solve(problem, -1);
+                                QVERIFY2(solution.kind == Solution::Kind::OutOfReach, figure->id);
+                                QVERIFY2(solution.lowest && *solution.lowest >= 0, figure->id);
+                            });
+}
+
+QTEST_MAIN(TestSolving)
+#include "tst_solving.moc"
