@@ -90,8 +90,10 @@ double scaleOf(const SolveProblem &problem)
 }
 
 // Trial values across the whole domain: evenly where it is bounded, denser
-// towards its ends; by powers of ten where it is open, far enough either
-// way for any value a field can sensibly hold.
+// towards its ends; by powers of a hundred where it is open, far enough
+// either way for any value a field can sensibly hold. The figures' answers
+// are monotone or have one turn, so few trials find every bracket, and
+// each one costs a whole calculation.
 std::vector<double> trialValues(const Domain &domain, double scale)
 {
     std::vector<double> xs;
@@ -99,7 +101,7 @@ std::vector<double> trialValues(const Domain &domain, double scale)
         const double width = domain.high - domain.low;
         xs.push_back(domain.low);
         xs.push_back(domain.low + width * 1e-12);
-        constexpr int Steps = 64;
+        constexpr int Steps = 16;
         for (int i = 1; i < Steps; ++i)
             xs.push_back(domain.low + width * (1 - std::cos(M_PI * i / Steps)) / 2);
         xs.push_back(domain.high - width * 1e-12);
@@ -108,7 +110,7 @@ std::vector<double> trialValues(const Domain &domain, double scale)
     }
     const double base = domain.low > 0 ? domain.low : scale;
     xs.push_back(domain.low);
-    for (double power = -24; power <= 24; power += 0.5)
+    for (double power = -20; power <= 20; power += 2)
         xs.push_back(domain.low + base * std::pow(10.0, power));
     return xs;
 }
@@ -195,8 +197,8 @@ Trial refineExtreme(const SolveProblem &problem, double low, double high, bool h
     };
     double x1 = high - ratio * (high - low), x2 = low + ratio * (high - low);
     double y1 = at(x1), y2 = at(x2);
-    for (int step = 0; step < MostSteps && high - low > 4 * std::numeric_limits<double>::epsilon() * std::fabs(high);
-         ++step) {
+    // To well beyond the digits a range is shown with.
+    for (int step = 0; step < MostSteps && high - low > 1e-10 * std::fabs(high); ++step) {
         if (better(y1, y2)) {
             high = x2;
             x2 = x1;
@@ -329,8 +331,10 @@ Solution solve(const SolveProblem &problem, double target)
         const bool above = target > highest->y;
         const auto extreme = above ? highest : lowest;
         const size_t at = size_t(extreme - trials.begin());
-        const Trial touched = refineExtreme(problem, trials[at == 0 ? 0 : at - 1].x,
-                                            trials[std::min(at + 1, trials.size() - 1)].x, above);
+        // At an end of the domain the extreme is the limit met there.
+        const Trial touched = at > 0 && at + 1 < trials.size()
+                                  ? refineExtreme(problem, trials[at - 1].x, trials[at + 1].x, above)
+                                  : *extreme;
         if (above ? touched.y >= target : touched.y <= target) {
             bracket(touched, *extreme);
             if (roots.empty() && at > 0)

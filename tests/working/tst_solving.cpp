@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <tuple>
 
 using namespace Zyntra;
 
@@ -18,6 +19,7 @@ private slots:
     void answersGiveBackTheirValues_data();
     void answersGiveBackTheirValues();
     void targetsOutOfReachAreRefused();
+    void theNearestOfSeveralValuesWins();
 };
 
 namespace {
@@ -122,6 +124,23 @@ void TestSolving::targetsOutOfReachAreRefused()
                                 QVERIFY2(solution.kind == Solution::Kind::OutOfReach, figure->id);
                                 QVERIFY2(solution.lowest && *solution.lowest >= 0, figure->id);
                             });
+}
+
+// A parallelogram of sides 3 and 4 has the area 6 at 30° and at 150°: the
+// angle nearer the one typed is taken, and the other is named.
+void TestSolving::theNearestOfSeveralValuesWins()
+{
+    const ConstantsChosen exact(true); // so that sin 30° is a half
+    const FigureEntry &parallelogram = *figureById(QStringLiteral("parallelogram"));
+    for (const auto &[typed, found, other] : {std::tuple{"20", 30.0, 150.0}, std::tuple{"170", 150.0, 30.0}}) {
+        const SolveProblem problem{parallelogram.calculate, 0, &parallelogram.quantities[0], {"3", "4", typed}, 3, 2};
+        const Solution solution = solve(problem, 6);
+        QCOMPARE(solution.kind, Solution::Kind::Solved);
+        QVERIFY2(near(solution.value, found, 1e-9), qPrintable(solution.text));
+        QVERIFY(solution.other && near(*solution.other, other, 1e-9));
+        QVERIFY2(solution.working.note.endsWith(QStringLiteral("θ = %1 gives it too").arg(other)),
+                 qPrintable(solution.working.note));
+    }
 }
 
 QTEST_MAIN(TestSolving)
