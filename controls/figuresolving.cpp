@@ -143,6 +143,7 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
     changed->setFocus(Qt::OtherFocusReason);
     changed->selectAll();
     changed->insert(solution.text);
+    changed->setCursorPosition(0); // the leading digits say the most
     m_solved = {changed, solution.text, solution.working};
     m_calculate->click();
     // A screen reader hears the field with its new value, and how it was found.
