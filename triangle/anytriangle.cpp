@@ -84,14 +84,26 @@ void anglesFromSides(Values &t, std::optional<int> known, const Term &pi)
     t[size_t(last)] = remaining(t[size_t(first)], t[size_t(A + B + C - last - first)]).named(letterOf(last));
 }
 
-// The sides not known from one side and all three angles: the law of sines.
-void sidesFromAngles(Values &t, int known, const Term &pi, const QString &mark)
+// A side from the other two and the angle between them: the law of cosines.
+Term sideBetween(const Values &t, int side, const Term &pi, const QString &mark)
 {
-    const Term across = sin(radians(t[size_t(facing(known))], pi));
-    for (const int side : {a, b, c})
-        if (side != known)
-            t[size_t(side)] =
-                (t[size_t(known)] * sin(radians(t[size_t(facing(side))], pi)) / across).named(letterOf(side, mark));
+    const Term &p = t[size_t((side + 1) % 3)];
+    const Term &q = t[size_t((side + 2) % 3)];
+    return sqrt(power(p, 2) + power(q, 2) - 2 * p * q * cos(radians(t[size_t(facing(side))], pi)))
+        .named(letterOf(side, mark));
+}
+
+// The two sides not known from one side and the three angles: the next by
+// the law of sines, the last by the law of cosines, so that the three close
+// into a triangle whichever pi is in force.
+void sidesFromAngles(Values &t, int known, const Term &pi)
+{
+    const int next = (known + 1) % 3;
+    const int last = (known + 2) % 3;
+    t[size_t(next)] =
+        (t[size_t(known)] * sin(radians(t[size_t(facing(next))], pi)) / sin(radians(t[size_t(facing(known))], pi)))
+            .named(letterOf(next));
+    t[size_t(last)] = sideBetween(t, last, pi, {});
 }
 
 // Two sides and an angle facing one of them: the other angle by the law of
@@ -119,7 +131,7 @@ std::vector<Values> twoSidesAndAngleNotBetween(const Values &given, int angle, i
         Values t = given;
         t[size_t(otherAngle)] = otherValue.named(letterOf(otherAngle, mark));
         t[size_t(third)] = remaining(t[size_t(angle)], t[size_t(otherAngle)]).named(letterOf(third, mark));
-        sidesFromAngles(t, side, pi, mark);
+        t[size_t(facing(third))] = sideBetween(t, facing(third), pi, mark);
         triangles.push_back(t);
     };
     complete(found, {});
@@ -212,7 +224,7 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
             Values t = given;
             const int third = A + B + C - first - second;
             t[size_t(third)] = remaining(t[size_t(first)], t[size_t(second)]).named(letterOf(third));
-            sidesFromAngles(t, sides.front(), pi, {});
+            sidesFromAngles(t, sides.front(), pi);
             triangles.push_back(t);
             used = {first, second, sides.front()};
         } else if (sides.size() == 3) {
@@ -232,11 +244,7 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
             if (std::ranges::find(sides, facingSide) == sides.end()) {
                 // The angle lies between the two sides: the law of cosines.
                 Values t = given;
-                const Term p = given[size_t(sides[0])];
-                const Term q = given[size_t(sides[1])];
-                t[size_t(facingSide)] =
-                    sqrt(power(p, 2) + power(q, 2) - 2 * p * q * cos(radians(given[size_t(angle)], pi)))
-                        .named(letterOf(facingSide));
+                t[size_t(facingSide)] = sideBetween(t, facingSide, pi, {});
                 anglesFromSides(t, angle, pi);
                 triangles.push_back(t);
             } else {
