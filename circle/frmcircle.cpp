@@ -104,7 +104,7 @@ constexpr FigureEntry familyFigure(const char *id, qint16 index, const char *cap
 
 // What each member takes and answers, option by option, by field and by row.
 // clang-format off
-constexpr std::array<Quantity, 10> CircleAnswers{length("r"), length("D"), length("C"), area("Area")};
+constexpr std::array<Quantity, MostAnswers> CircleAnswers{length("r"), length("D"), length("C"), area("Area")};
 constexpr OptionQuantities Circle[]{
     {{length("r")}, CircleAnswers},
     {{length("D")}, CircleAnswers},

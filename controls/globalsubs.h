@@ -20,6 +20,7 @@ constexpr qint16 Geometry = 6;
 constexpr qint16 Sphere = 8;
 constexpr qint16 Square = 9;
 constexpr qint16 Polygon = 18;
+constexpr qint16 AnyTriangle = 19;
 } // namespace FormCode
 
 namespace GlobalSubs {

@@ -11,12 +11,17 @@ enum class QuantityKind { Length, Area, Volume, Angle, Count };
 // under, as the drawing names it ("a", "θ", "Area"), and what it measures.
 // A given value also says which values it admits beyond a positive
 // number: an angle below `most` degrees, a length below the one in field
-// `below`.
+// `below`, a side of a triangle as long as the sine of the angle in field
+// `opposite` makes it. An answer that only some values bring (the second
+// triangle that two sides and an angle not between them may also fit) is
+// `sometimes` there.
 struct Quantity {
     const char *letter = nullptr; // none: nothing is given or answered in this place
     QuantityKind kind = QuantityKind::Length;
     double most = 0;
     int below = -1;
+    int opposite = -1;
+    bool sometimes = false;
 };
 
 constexpr Quantity length(const char *letter, int below = -1)
@@ -31,19 +36,34 @@ constexpr Quantity volume(const char *letter)
 {
     return {letter, QuantityKind::Volume};
 }
+// A side of a triangle, facing the angle given in field `opposite`.
+constexpr Quantity side(const char *letter, int opposite)
+{
+    return {letter, QuantityKind::Length, 0, -1, opposite};
+}
+constexpr Quantity sometimes(Quantity answer)
+{
+    answer.sometimes = true;
+    return answer;
+}
 // An angle in degrees, given below `most`.
 constexpr Quantity angle(const char *letter, double most = 180)
 {
     return {letter, QuantityKind::Angle, most};
 }
 
+// The most value fields and answers a figure has: the triangle's six
+// sides and angles, and its thirteen answers for each of two triangles.
+constexpr int MostFields = 6;
+constexpr int MostAnswers = 26;
+
 // What one option of a figure takes and answers: the given values by the
 // index of their field, the answers by the index of their label; and the
 // figure's own name where the option chooses the figure itself rather
 // than what is given ("Frustum of Right Cylinder").
 struct OptionQuantities {
-    std::array<Quantity, 5> given;
-    std::array<Quantity, 10> answers;
+    std::array<Quantity, MostFields> given;
+    std::array<Quantity, MostAnswers> answers;
     const char *figure = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "controls/figurewindow.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
+#include "triangle/frmanytriangle.h"
 #include "triangle/frmgeometry.h"
 #include "workbench/squaremodes.h"
 
@@ -15,8 +16,8 @@ const FigureEntries &figureCatalogue()
 {
     static const FigureEntries catalogue = [] {
         FigureEntries all;
-        for (const FigureEntries &room :
-             {workbenchFigures(), circleFigures(), sphereFigures(), rightTriangleFigures(), polygonFigures()})
+        for (const FigureEntries &room : {workbenchFigures(), circleFigures(), sphereFigures(), rightTriangleFigures(),
+                                          polygonFigures(), anyTriangleFigures()})
             all.insert(all.end(), room.begin(), room.end());
         std::ranges::sort(all, {}, [](const FigureEntry *figure) { return std::pair(figure->menu, figure->index); });
         return all;

@@ -48,7 +48,7 @@ constexpr FigureDrawing Drawing[]{
     {"Picture1", ":/pictures/sphere.svg", "Wire-frame sphere with its radius r and diameter d marked"},
 };
 
-constexpr std::array<Quantity, 10> Answers{length("r"), length("d"), length("C"), area("S"), volume("V")};
+constexpr std::array<Quantity, MostAnswers> Answers{length("r"), length("d"), length("C"), area("S"), volume("V")};
 constexpr OptionQuantities Quantities[]{
     {{length("r")}, Answers}, {{length("d")}, Answers}, {{length("C")}, Answers},
     {{area("S")}, Answers},   {{volume("V")}, Answers},

@@ -50,8 +50,8 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
 
 // What each figure takes and answers, option by option, by field and by row.
 // clang-format off
-constexpr std::array<Quantity, 10> RectangleAnswers{length("a"), length("b"), area("Area"), length("Perimeter"),
-                                                    length("Diagonal")};
+constexpr std::array<Quantity, MostAnswers> RectangleAnswers{length("a"), length("b"), area("Area"),
+                                                             length("Perimeter"), length("Diagonal")};
 constexpr OptionQuantities Rectangle[]{
     {{length("a"), length("b")}, RectangleAnswers},
     {{length("a"), area("Area")}, RectangleAnswers},

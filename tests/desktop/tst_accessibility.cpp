@@ -338,6 +338,8 @@ void TestAccessibility::figureWindowsAreNamedByTheirHeading_data()
                             << "Sphere";
     QTest::newRow("right cone") << "mnu3dGeometryItem(4)"
                                 << "Right Cone Calculations";
+    QTest::newRow("any triangle") << "mnuGeometryItem(12)"
+                                  << "Any Triangle Formulas";
 }
 
 // Moving into a figure window, a reader hears which figure it is, its

@@ -137,7 +137,8 @@ void TestKeyboard::arrowsAndReturnChooseAFigureCommand_data()
     const int right = Qt::Key_Right;
     QTest::newRow("2D Objects > Circle") << KeyList{right} << "frmCircle" << -1 << 0;
     QTest::newRow("2D Objects > Trapezoid") << KeyList{right, down, down, down, down} << "frmSquare" << 2 << -1;
-    QTest::newRow("2D Objects > Ellipse, going up") << KeyList{right, Qt::Key_Up} << "frmCircle" << -1 << 2;
+    QTest::newRow("2D Objects > Triangle (Any), going up")
+        << KeyList{right, Qt::Key_Up} << "frmAnyTriangle" << -1 << -1;
     QTest::newRow("3D Objects > Sphere") << KeyList{down, right} << "frmSphere" << -1 << -1;
     QTest::newRow("3D Objects > Circular Ring")
         << KeyList{down, right, down, down, down, down, down, down} << "frmSquare" << 12 << -1;
@@ -344,6 +345,9 @@ void TestKeyboard::enterInAValueFieldCalculates_data()
                                            << "4.00";
     QTest::newRow("right triangle") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << ret << "lblanswer(4)"
                                     << "53.11";
+    QTest::newRow("any triangle, second triangle shown")
+        << "mnuGeometryItem(12)" << QStringList{"3", "4", "", "36.87"} << ret << "lblanswer(15)"
+        << "1.399";
 }
 
 // Enter reaches the field as before (it finishes the editing there) and
@@ -374,6 +378,7 @@ void TestKeyboard::enterInAValueFieldCalculates()
     QTest::keyClick(field, Qt::Key(enter), enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(shown->text(), expected);
+    QVERIFY(shown->isVisible());
     QCOMPARE(focused(), field);
     QCOMPARE(field->text(), keys.last());
 }

@@ -33,11 +33,16 @@ private slots:
 
 private:
     SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
+    // In as many fields as the figure takes where the user chooses which to give.
     void typeTwoInEveryField()
     {
+        const int takes = m_window->figure()->givenFields;
+        int left = takes > 0 ? takes : int(m_window->findChildren<QLineEdit *>().size());
         for (QLineEdit *field : m_window->findChildren<QLineEdit *>())
-            if (field->isVisible() && field->isEnabled() && field->text().isEmpty())
+            if (left > 0 && field->isVisible() && field->isEnabled() && field->text().isEmpty()) {
                 QTest::keyClicks(field, QStringLiteral("2"));
+                --left;
+            }
     }
 };
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const FigureEntry &figure = *Figures[data[0] % Figures.size()];
     const qint16 given = qint16(data[1] % 8) - 1;
     setExactConstants((data[1] & 8) != 0);
-    const QStringList texts = FuzzInput::texts(data + 2, size - 2, 5);
+    const QStringList texts = FuzzInput::texts(data + 2, size - 2, MostFields);
     // All at once: a field's text may itself hold a %4.
     const QString input = QStringLiteral("%1, option %2%3, fields \"%4\"")
                               .arg(QLatin1String(figure.caption), QString::number(given),
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     switch (outcome.kind) {
     case Outcome::Kind::Failed:
         FUZZ_CHECK(outcome.answers.empty() && outcome.workings.empty(), input);
-        FUZZ_CHECK(outcome.failure.field >= -1 && outcome.failure.field < 5, input);
+        FUZZ_CHECK(outcome.failure.field >= -1 && outcome.failure.field < MostFields, input);
         break;
     case Outcome::Kind::Zeros:
         FUZZ_CHECK(outcome.answers.empty() && outcome.workings.empty(), input);

@@ -3,6 +3,7 @@
 #include "sheet/sheetfigure.h"
 #include "sheet/sheetpainter.h"
 #include "solids/spheresheet.h"
+#include "triangle/anytrianglesheet.h"
 #include "triangle/rttrianglesheet.h"
 #include "workbench/workbenchsheets.h"
 
@@ -320,6 +321,27 @@ const Case Cases[] = {
          const QPolygonF q = p.at(0);
          return std::abs(apart(q[2], q[0]) - apart(q[1], q[0]) * v["a"] / v["b"]);
      }},
+    // Two sides and an angle not between them that fit two triangles: both drawn.
+    {"any triangle, two of them", anyTriangleSheet, 0,
+     [](Dice &d) {
+         const double A = d.between(20, 60), b = d.length(), sine = std::sin(A * std::numbers::pi / 180);
+         const double a = b * (sine + (1 - sine) * d.between(0.2, 0.6));
+         const double B = std::asin(b * sine / a) * 180 / std::numbers::pi;
+         Values values{{"a", a}, {"b", b}, {"A", A}, {"a′", a}, {"b′", b}, {"A′", A}};
+         for (const auto &[mark, angleB] : {std::pair(QString(), B), std::pair(QStringLiteral("′"), 180 - B)}) {
+             values["B" + mark] = angleB;
+             values["C" + mark] = 180 - A - angleB;
+             values["c" + mark] = a * std::sin((180 - A - angleB) * std::numbers::pi / 180) / sine;
+         }
+         return values;
+     },
+     [](const Painted &p, const Values &v) {
+         double stray = 0;
+         for (const auto &[outline, c] : {std::pair(0, v["c"]), std::pair(1, v["c′"])})
+             stray = std::max(stray, std::abs(apart(p.at(outline)[2], p.at(outline)[0])
+                                              - apart(p.at(outline)[1], p.at(outline)[0]) * v["b"] / c));
+         return stray;
+     }},
     {"regular polygons", regularPolygonsSheet, 0,
      [](Dice &d) {
          return Values{{"a", d.length()}};
@@ -433,6 +455,8 @@ void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
     row("right triangle sides disagree", rightTriangleSheet, 0,
         {{"a", 3}, {"b", 4}, {"c", 9}, {"A", 36.87}, {"B", 53.13}});
     row("polygons NaN", regularPolygonsSheet, 0, {{"a", NaN}});
+    row("any triangle sides too short to meet", anyTriangleSheet, 0,
+        {{"a", 1}, {"b", 2}, {"c", 5}, {"A", 10}, {"B", 20}, {"C", 150}});
     row("annulus too thin to see", annulusSheet, 0, {{"r1", 1}, {"r2", 1.001}});
     row("hollow sector too thin to see", circleSectionSheet, 2, {{"r1", 1}, {"r2", 0.999}, {"θ", 90}});
     row("pyramid base of no regular polygon", rightPyramidSheet, 0, {{"A", 16}, {"P", 30}, {"h", 3}, {"k", 5}});

@@ -42,15 +42,26 @@ QList<Control *> byIndex(const QWidget *window)
     return controls;
 }
 
-// The indexes where a declaration names a quantity.
+// The indexes where a declaration names a quantity; with `always`, only
+// those that every calculation answers.
 template <size_t N>
-QList<int> declared(const std::array<Quantity, N> &quantities)
+QList<int> declared(const std::array<Quantity, N> &quantities, bool always = false)
 {
     QList<int> indexes;
     for (size_t i = 0; i < N; ++i)
-        if (quantities[i].letter)
+        if (quantities[i].letter && !(always && quantities[i].sometimes))
             indexes << int(i);
     return indexes;
+}
+
+// The answers a calculation gave are the declared ones: all that always
+// come, and of the others only those these values bring.
+bool answeredAsDeclared(const QList<int> &answered, const OptionQuantities &quantities)
+{
+    const QList<int> all = declared(quantities.answers);
+    return std::ranges::all_of(answered, [&](int index) { return all.contains(index); })
+           && std::ranges::all_of(declared(quantities.answers, true),
+                                  [&](int index) { return answered.contains(index); });
 }
 
 } // namespace
@@ -152,7 +163,7 @@ void TestCatalogue::everyFigureOpensAsDeclared()
             answered << answer.index;
             QCOMPARE(formatResult(answer.value, figure.pattern(answer.index)), answer.text);
         }
-        QCOMPARE(answered, declared(figure.quantities[size_t(option)].answers));
+        QVERIFY2(answeredAsDeclared(answered, figure.quantities[size_t(option)]), qPrintable(typed.join(u',')));
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdClear")), Qt::LeftButton);
         QVERIFY(!window->values());
     }
@@ -177,7 +188,7 @@ void TestCatalogue::declaredAnswersAreTheCalculations()
         for (const auto &[index, text] : outcome.answers)
             answered << index;
         QVERIFY2(outcome.kind == Outcome::Kind::Answers, qPrintable(fields.join(u',')));
-        QCOMPARE(answered, declared(figure.quantities[size_t(option)].answers));
+        QVERIFY2(answeredAsDeclared(answered, figure.quantities[size_t(option)]), qPrintable(fields.join(u',')));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "polygon/polygonareas.h"
 #include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
+#include "triangle/anytriangle.h"
 #include "triangle/rttriangle.h"
 #include "workbench/planefigures.h"
 #include "working/typedvalues.h"
@@ -131,6 +132,8 @@ void TestWorkings::exactConstants_data()
     row("ring 1, 5: 10π²", calculateCircularRing, 0, {"1", "5"}, 2, "98.696", "98.596");
     row("right triangle legs 1, 1: 45 degrees", calculateRtTriangle, 0, {"1", "1", "", "", ""}, 3, "45.0", "45.02");
     row("parallelogram 3, 4, 30 degrees: 6", calculateParallelogram, 0, {"3", "4", "30"}, 3, "6.00", "5.997");
+    row("any triangle 3, 4, 5: angle C 90 degrees", calculateAnyTriangle, 0, {"3", "4", "5", "", "", ""}, 5, "90.00",
+        "89.954");
 }
 
 void TestWorkings::exactConstants()

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <vector>
 
@@ -21,12 +22,53 @@ inline QString typedNumber(QRandomGenerator &random, double low, double high)
     return QString::number((lowest + random.bounded(quint32(high * scale) - lowest + 1)) / scale, 'f', decimals);
 }
 
+// Where sides name the angles facing them, the values of one triangle:
+// three angles of at least 5° that add up to 180°, the sides by the law of
+// sines, three decimals each; the figure's count of them, a side among them.
+inline QStringList randomTriangle(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option)
+{
+    const auto &given = figure.quantities[size_t(option)].given;
+    const double first = 5 + random.bounded(165.0);
+    const double second = 5 + random.bounded(170.0 - first);
+    const double angles[] = {first, second, 180 - first - second};
+    const double diameter = 10 + random.bounded(990.0);
+    QStringList fields;
+    std::vector<qsizetype> sides;
+    int angle = 0;
+    for (const Zyntra::Quantity &quantity : given) {
+        if (!quantity.letter)
+            continue;
+        if (quantity.opposite >= 0)
+            sides.push_back(fields.size());
+        fields << QString();
+    }
+    for (const qsizetype side : sides) {
+        const int facing = given[size_t(side)].opposite;
+        fields[facing] = QString::number(angles[angle++], 'f', 3);
+        fields[side] = QString::number(diameter * std::sin(fields[facing].toDouble() * std::numbers::pi / 180), 'f', 3);
+    }
+    std::vector<qsizetype> kept(size_t(fields.size()));
+    std::iota(kept.begin(), kept.end(), 0);
+    const auto withSide = [&] {
+        return std::ranges::find_first_of(kept.begin(), kept.begin() + figure.givenFields, sides.begin(), sides.end())
+               != kept.begin() + figure.givenFields;
+    };
+    do
+        std::shuffle(kept.begin(), kept.end(), random);
+    while (!withSide());
+    for (size_t i = size_t(figure.givenFields); i < kept.size(); ++i)
+        fields[kept[i]].clear();
+    return fields;
+}
+
 // Values a user may type for what the option takes, as the catalogue
 // declares it; where the user fills only some of the fields, two or three
 // of them.
 inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option)
 {
     const auto &given = figure.quantities[size_t(option)].given;
+    if (std::ranges::any_of(given, [](const Zyntra::Quantity &quantity) { return quantity.opposite >= 0; }))
+        return randomTriangle(random, figure, option);
     QStringList fields;
     for (const Zyntra::Quantity &quantity : given)
         if (quantity.letter)
