@@ -216,6 +216,31 @@ Trial refineExtreme(const SolveProblem &problem, double low, double high, bool h
     return better(y1, y2) ? Trial{x1, y1} : Trial{x2, y2};
 }
 
+// Halves the gap between a value the figure takes and one it refuses,
+// keeping each value taken as a trial, until the answer passes the target
+// or the gap closes.
+void approachEdge(const SolveProblem &problem, double target, double taken, double refused, std::vector<Trial> &trials)
+{
+    const std::optional<double> start = answerAt(problem, taken);
+    if (!start)
+        return;
+    const bool below = *start < target;
+    for (int step = 0; step < MostSteps; ++step) {
+        const double middle = taken + (refused - taken) / 2;
+        if (middle == taken || middle == refused)
+            return;
+        const std::optional<double> y = answerAt(problem, middle);
+        if (!y) {
+            refused = middle;
+            continue;
+        }
+        trials.push_back({middle, *y});
+        taken = middle;
+        if ((*y < target) != below)
+            return;
+    }
+}
+
 Solution solvedAs(double x, Working working)
 {
     Solution solution;
@@ -293,10 +318,23 @@ Solution solve(const SolveProblem &problem, double target)
     if (std::optional<Solution> solution = byInverse(problem, target))
         return *solution;
 
+    std::vector<std::pair<double, std::optional<double>>> tried;
     std::vector<Trial> trials;
-    for (const double x : trialValues(domain, scaleOf(problem)))
-        if (const std::optional<double> y = answerAt(problem, x))
-            trials.push_back({x, *y});
+    for (const double x : trialValues(domain, scaleOf(problem))) {
+        tried.emplace_back(x, answerAt(problem, x));
+        if (tried.back().second)
+            trials.push_back({x, *tried.back().second});
+    }
+    // Where the figure ends inside the domain (a triangle's angle meeting the
+    // sum of the others), its answer may turn or run off between the last
+    // trial and that edge: follow it there.
+    for (size_t i = 0; i + 1 < tried.size(); ++i)
+        if (tried[i].second.has_value() != tried[i + 1].second.has_value()) {
+            const bool leftTaken = tried[i].second.has_value();
+            approachEdge(problem, target, leftTaken ? tried[i].first : tried[i + 1].first,
+                         leftTaken ? tried[i + 1].first : tried[i].first, trials);
+        }
+    std::ranges::sort(trials, {}, &Trial::x);
 
     Solution refused;
     if (trials.empty()) {
