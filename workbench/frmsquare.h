@@ -46,6 +46,7 @@ private:
     void runPhase();
 
     void applyLayout(const Layout &layout);
+    void fitResults();
     void ZeroAnswer();
 
     qint16 intGiven = 0;
@@ -56,8 +57,10 @@ private:
     std::array<QRadioButton *, 3> optGivenrect{};
     std::array<QLabel *, 5> lblGivenValue{};
     std::array<ValueField *, 5> txtGivenValue{};
-    std::array<QLabel *, 5> lblResult{};
-    std::array<AnswerLabel *, 5> lblAnswer{};
+    // Five rows as designed, and room below them for a mode that answers more.
+    std::array<QLabel *, ResultRows> lblResult{};
+    std::array<AnswerLabel *, ResultRows> lblAnswer{};
+    QGroupBox *fraSphereResults = nullptr;
     std::vector<QWidget *> pictures; // one drawing shown at a time
 };
 

@@ -17,14 +17,14 @@ const Layout DesignLayout{
     .fields = {field("a=", "Width a", Shown::Yes), field("b =", "Height b", Shown::Yes),
                field("b =", "Value b", Shown::No), field("f =", "Value f", Shown::No),
                field("g =", "Value g", Shown::No)},
-    .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal")},
+    .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal"), hide, hide, hide},
 };
 // clang-format on
 
 namespace {
 
-// A figure the workbench shows under the given intSquareMode: five answer
-// rows, every one "#.00#".
+// A figure the workbench shows under the given intSquareMode: an answer
+// label for each of its result rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
                                       FigureCalculation calculate, std::span<const OptionQuantities> quantities,
                                       std::span<const FigureDrawing> drawings, SheetBuilder sheet)
@@ -38,8 +38,8 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
         .mode = mode,
         .load = []() -> FigureWindow * { return new frmSquare; },
         .calculate = calculate,
-        .answers = 5,
-        .twoOrThree = 5,
+        .answers = ResultRows,
+        .twoOrThree = ResultRows,
         .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
