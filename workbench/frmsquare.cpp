@@ -142,6 +142,14 @@ void frmSquare::CalculateCircularRing()
 {
     runPhase();
 }
+void frmSquare::CalculateRhombus()
+{
+    runPhase();
+}
+void frmSquare::CalculateKite()
+{
+    runPhase();
+}
 
 void frmSquare::runPhase()
 {

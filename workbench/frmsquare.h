@@ -39,6 +39,8 @@ public:
     void CalculateRightCone();
     void CalculateRightPyramid();
     void CalculateCircularRing();
+    void CalculateRhombus();
+    void CalculateKite();
 
 private:
     void Form_Load();

@@ -152,6 +152,36 @@ constexpr FigureDrawing CircularRingDrawing[]{
      "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
 };
 
+// clang-format off
+constexpr std::array<Quantity, 10> RhombusAnswers{length("a"), angle("θ"), length("p"), length("q"), area("Area"),
+                                                  length("Perimeter"), length("h")};
+constexpr OptionQuantities Rhombus[]{
+    {{length("a"), angle("θ")}, RhombusAnswers},
+    {{length("p"), length("q")}, RhombusAnswers},
+};
+constexpr OptionQuantities Kite[]{
+    {{length("p"), length("q")}, {length("p"), length("q"), area("Area")}},
+    {{length("a"), length("b"), angle("θ")},
+     {length("a"), length("b"), angle("θ"), length("p"), length("q"), area("Area"), length("Perimeter")}},
+};
+// clang-format on
+constexpr FigureDrawing RhombusDrawing[]{
+    {"picRhombus", ":/pictures/picRhombus.svg",
+     "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h"},
+};
+constexpr FigureDrawing KiteDrawing[]{
+    {"picKite", ":/pictures/picKite.svg",
+     "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the corner between "
+     "the sides a to the corner between the sides b, and the diagonal q across it"},
+};
+
+// A figure after the separator of its submenu.
+constexpr FigureEntry later(FigureEntry figure)
+{
+    figure.section = MenuSection::More;
+    return figure;
+}
+
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
 {
@@ -378,6 +408,48 @@ const SquareMode Modes[]{
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {},
+    },
+    {
+        .figure = later(workbenchFigure("rhombus", FigureMenu::Plane, 13, "Rhombus", 13,
+                                        calculateRhombus, Rhombus, RhombusDrawing, rhombusSheet)),
+        .routine = &frmSquare::CalculateRhombus,
+        .layout = {
+            .heading = "Rhombus Calculations",
+            .picture = "picRhombus",
+            .options = {named("a/θ"), named("p/q"), hide},
+            .fields = {field("a = ", "Side a", Shown::Yes), field("θ = ", "Angle Theta", Shown::Yes), hide, hide, hide},
+            .rows = {shown("a"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter"), shown("h"),
+                     hide},
+        },
+        .optionLayouts = {
+            Layout{.fields = {field("a = ", "Side a"), field("θ = ", "Angle Theta")}},
+            Layout{.fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q")}},
+            std::nullopt,
+        },
+    },
+    {
+        .figure = later(workbenchFigure("kite", FigureMenu::Plane, 14, "Kite", 14,
+                                        calculateKite, Kite, KiteDrawing, kiteSheet)),
+        .routine = &frmSquare::CalculateKite,
+        .layout = {
+            .heading = "Kite Calculations",
+            .picture = "picKite",
+            .options = {named("p/q"), named("a/b/θ"), hide},
+            .fields = {field("p = ", "Diagonal p", Shown::Yes), field("q = ", "Diagonal q", Shown::Yes), hide, hide,
+                       hide},
+            .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide, hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q"), hide},
+                .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide},
+            },
+            Layout{
+                .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("θ = ", "Angle Theta", Shown::Yes)},
+                .rows = {shown("a"), shown("b"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter")},
+            },
+            std::nullopt,
+        },
     },
 };
 // clang-format on

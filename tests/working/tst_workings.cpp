@@ -131,6 +131,9 @@ void TestWorkings::exactConstants_data()
     row("ring 1, 5: 10π²", calculateCircularRing, 0, {"1", "5"}, 2, "98.696", "98.596");
     row("right triangle legs 1, 1: 45 degrees", calculateRtTriangle, 0, {"1", "1", "", "", ""}, 3, "45.0", "45.02");
     row("parallelogram 3, 4, 30 degrees: 6", calculateParallelogram, 0, {"3", "4", "30"}, 3, "6.00", "5.997");
+    row("square as a rhombus: diagonal √2", calculateRhombus, 0, {"1", "90"}, 2, "1.414", "1.415");
+    row("rhombus diagonals 6, 8: 2·atan(4/3)", calculateRhombus, 1, {"6", "8"}, 1, "106.26", "106.314");
+    row("kite 3, 4, 90 degrees: axis 5", calculateKite, 1, {"3", "4", "90"}, 3, "5.00", "4.998");
 }
 
 void TestWorkings::exactConstants()
