@@ -10,18 +10,19 @@ enum class QuantityKind { Length, Area, Volume, Angle, Count };
 // A given value or an answer of a figure: the letter its value travels
 // under, as the drawing names it ("a", "θ", "Area"), and what it measures.
 // A given value also says which values it admits beyond a positive
-// number: an angle below `most` degrees, a length below the one in field
-// `below`.
+// number: an angle below `most` degrees, a length below `times` the one in
+// field `below`.
 struct Quantity {
     const char *letter = nullptr; // none: nothing is given or answered in this place
     QuantityKind kind = QuantityKind::Length;
     double most = 0;
     int below = -1;
+    double times = 1;
 };
 
-constexpr Quantity length(const char *letter, int below = -1)
+constexpr Quantity length(const char *letter, int below = -1, double times = 1)
 {
-    return {letter, QuantityKind::Length, 0, below};
+    return {letter, QuantityKind::Length, 0, below, times};
 }
 constexpr Quantity area(const char *letter)
 {

@@ -150,6 +150,10 @@ void frmSquare::CalculateKite()
 {
     runPhase();
 }
+void frmSquare::CalculateSphericalCap()
+{
+    runPhase();
+}
 
 void frmSquare::runPhase()
 {

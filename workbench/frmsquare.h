@@ -41,6 +41,7 @@ public:
     void CalculateCircularRing();
     void CalculateRhombus();
     void CalculateKite();
+    void CalculateSphericalCap();
 
 private:
     void Form_Load();

@@ -4,6 +4,7 @@
 #include "frmsquare.h"
 #include "planefigures.h"
 #include "solids/solidfigures.h"
+#include "solids/sphericalcap.h"
 #include "workbenchsheets.h"
 
 #include <algorithm>
@@ -173,6 +174,19 @@ constexpr FigureDrawing KiteDrawing[]{
     {"picKite", ":/pictures/picKite.svg",
      "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the corner between "
      "the sides a to the corner between the sides b, and the diagonal q across it"},
+};
+
+// clang-format off
+constexpr std::array<Quantity, 10> SphericalCapAnswers{length("R"), length("a"), length("h"), volume("Volume"),
+                                                       area("Curved Surface"), area("Total Surface")};
+constexpr OptionQuantities SphericalCap[]{
+    {{length("R"), length("h", 0, 2)}, SphericalCapAnswers},
+    {{length("a"), length("h")}, SphericalCapAnswers},
+};
+// clang-format on
+constexpr FigureDrawing SphericalCapDrawing[]{
+    {"picSphericalCap", ":/pictures/picSphericalCap.svg",
+     "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"},
 };
 
 // A figure after the separator of its submenu.
@@ -448,6 +462,25 @@ const SquareMode Modes[]{
                 .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("θ = ", "Angle Theta", Shown::Yes)},
                 .rows = {shown("a"), shown("b"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter")},
             },
+            std::nullopt,
+        },
+    },
+    {
+        .figure = later(workbenchFigure("spherical-cap", FigureMenu::Solid, 8, "Spherical Cap", 16,
+                                        calculateSphericalCap, SphericalCap, SphericalCapDrawing, sphericalCapSheet)),
+        .routine = &frmSquare::CalculateSphericalCap,
+        .layout = {
+            .heading = "Spherical Cap Calculations",
+            .picture = "picSphericalCap",
+            .options = {named("R/h"), named("a/h"), hide},
+            .fields = {field("R =", "Sphere radius R", Shown::Yes), field("h =", "Cap height h", Shown::Yes), hide, hide,
+                       hide},
+            .rows = {shown("R"), shown("a"), shown("h"), shown("Volume"), shown("Curved Surface"),
+                     shown("Total Surface"), hide, hide},
+        },
+        .optionLayouts = {
+            Layout{.fields = {field("R =", "Sphere radius R"), keep}},
+            Layout{.fields = {field("a =", "Base radius a"), keep}},
             std::nullopt,
         },
     },

@@ -390,4 +390,30 @@ void kiteSheet(Sheet &sheet)
     sheet.angle(top, 180 + atOrigin, angle, sheet.label(Theta, theta, true));
 }
 
+// The sphere of radius R, centred at the origin and cut level at h below
+// its top: the cap drawn, the rest of the sphere a guide, the base seen a
+// little from above.
+void sphericalCapSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Spherical cap"));
+    const double R = sheet.value(u"R");
+    const double h = sheet.value(u"h");
+    sheet.fits({R, h}, h <= 2 * R);
+    const auto [radius, height] = sheet.drawn<2>({R, h}, {2, 1.4});
+    const double cut = radius - height;
+    const double base = std::sqrt(std::max(0.0, height * (2 * radius - height)));
+    // Where the cut meets the sphere, from the right, in degrees above the centre.
+    const double from = degrees(std::asin(std::clamp(cut / radius, -1.0, 1.0)));
+    QPainterPath cap(polar(radius, from));
+    arcTo(cap, {0, 0}, radius, from, 180 - 2 * from);
+    sheet.outline(cap);
+    QPainterPath rest(polar(radius, 180 - from));
+    arcTo(rest, {0, 0}, radius, 180 - from, 180 + 2 * from);
+    sheet.outline(rest, SheetLine::Guide);
+    levelCircle(sheet, cut, base);
+    sheet.dimension({0, cut}, {0, radius}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.6);
+    sheet.dimension({0, cut}, {base, cut}, SheetSide::On, sheet.label(QStringLiteral("a"), sheet.value(u"a")));
+    sheet.dimension({0, 0}, polar(radius, 210), SheetSide::On, sheet.label(QStringLiteral("R"), R));
+}
+
 } // namespace Zyntra

@@ -21,5 +21,6 @@ void rightPyramidSheet(Sheet &sheet);
 void circularRingSheet(Sheet &sheet);
 void rhombusSheet(Sheet &sheet);
 void kiteSheet(Sheet &sheet); // option 0 from its diagonals alone, 1 from a, b and θ
+void sphericalCapSheet(Sheet &sheet);
 
 } // namespace Zyntra

@@ -369,6 +369,17 @@ const Case Cases[] = {
          return std::max({std::abs(apart(q[3], q[2]) - v["b"] * scale), std::abs(apart(q[1], q[0]) - v["a"] * scale),
                           apart(q[0], q[3] + turned(q[2] - q[3], -v["θ"]) * v["a"] / v["b"])});
      }},
+    {"spherical cap", sphericalCapSheet, 0,
+     [](Dice &d) {
+         const double R = d.length(), h = R * d.between(0.1, 2);
+         return Values{{"R", R}, {"h", h}, {"a", std::sqrt(h * (2 * R - h))}};
+     },
+     [](const Painted &p, const Values &v) {
+         // The cap is as wide as its base, or as the sphere where it holds the middle.
+         const double wide = v["h"] <= v["R"] ? v["a"] : v["R"];
+         const QRectF cap = p.bounds(0);
+         return std::abs(cap.height() - cap.width() * v["h"] / (2 * wide));
+     }},
 };
 
 SheetInput inputOf(const Case &figure, const Values &values)
@@ -476,6 +487,8 @@ void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
     row("rhombus flat angle", rhombusSheet, 0, {{"a", 2}, {"θ", 180}, {"p", 4}, {"q", 0}});
     row("kite 1:1000", kiteSheet, 0, {{"p", 1}, {"q", 1000}});
     row("kite missing b", kiteSheet, 1, {{"a", 2}, {"θ", 90}, {"p", 3}, {"q", 2}});
+    row("cap higher than its sphere", sphericalCapSheet, 0, {{"R", 1}, {"h", 3}, {"a", NaN}});
+    row("cap too thin to see", sphericalCapSheet, 0, {{"R", 1000}, {"h", 1}, {"a", 44.7}});
 }
 
 void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale()

@@ -271,6 +271,10 @@ void TestFrmSquare::calculateShowsEveryQuantity_data()
                                  << QStringList{"3.00", "4.00", "90.00", "4.998", "4.802", "12.00", "14.00"};
     QTest::newRow("kite diagonals 6 8") << "mnuGeometryItem(14)" << 0 << QStringList{"6", "8"}
                                         << QStringList{"6.00", "8.00", "24.00", "", ""};
+    QTest::newRow("cap a/h 4 2") << "mnu3dGeometryItem(8)" << 1 << QStringList{"4", "2"}
+                                 << QStringList{"5.00", "4.00", "2.00", "54.427", "62.80", "113.04"};
+    QTest::newRow("cap R/h 2.5 .5") << "mnu3dGeometryItem(8)" << 0 << QStringList{"2.5", ".5"}
+                                    << QStringList{"2.50", "1.50", ".50", "1.832", "7.85", "14.915"};
 }
 
 void TestFrmSquare::calculateShowsEveryQuantity()
@@ -462,6 +466,8 @@ void TestFrmSquare::failedCalculationWarnsAndKeepsEverything_data()
                                         << QStringList{"2", "180"} << 1 << "Angle Theta must be between 0° and 180°.";
     QTest::newRow("kite b empty") << "mnuGeometryItem(14)" << 1 << QStringList{"3", "4", "90"}
                                   << QStringList{"3", "", "90"} << 1 << "Side b is empty.";
+    QTest::newRow("cap higher than its sphere") << "mnu3dGeometryItem(8)" << 0 << QStringList{"1", "1"}
+                                                << QStringList{"1", "3"} << 1 << "the sphere's diameter 2R";
 }
 
 void TestFrmSquare::failedCalculationWarnsAndKeepsEverything()
@@ -543,7 +549,9 @@ void TestFrmSquare::namesFollowTheLayout()
 
 void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
 {
-    intSquareMode = qint16(SquareModes.size()); // one past the last mode, whatever the table holds
+    // One past the highest mode, whatever the table holds.
+    intSquareMode =
+        qint16(std::ranges::max(SquareModes, {}, [](const SquareMode &m) { return m.figure.mode; }).figure.mode + 1);
     frmSquare window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
