@@ -8,8 +8,8 @@
 
 namespace Zyntra {
 
-// The figure workbench: one fixed set of controls that each of thirteen
-// modes (intSquareMode) re-captions, shows and hides.
+// The figure workbench: one fixed set of controls that each of its modes
+// (intSquareMode) re-captions, shows and hides.
 class frmSquare : public FigureWindow {
     Q_OBJECT
 public:

@@ -14,8 +14,8 @@ class frmSquare;
 // What the workbench shows is data: a Layout says what to change on the one
 // fixed set of controls, and frmSquare applies it with one function.
 
-// The result rows the workbench has room for: the five every described
-// mode uses, and three more that only a mode answering more shows.
+// The result rows the workbench has room for: the five of its design, and
+// three more, hidden unless a mode that answers more shows them.
 inline constexpr int DesignedRows = 5;
 inline constexpr int ResultRows = 8;
 
