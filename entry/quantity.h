@@ -10,8 +10,8 @@ enum class QuantityKind { Length, Area, Volume, Angle, Count };
 // A given value or an answer of a figure: the letter its value travels
 // under, as the drawing names it ("a", "θ", "Area"), and what it measures.
 // A given value also says which values it admits beyond a positive
-// number: an angle below `most` degrees, a length below the one in field
-// `below`, a side of a triangle as long as the sine of the angle in field
+// number: an angle below `most` degrees, a length below `times` the one in
+// field `below`, a side of a triangle as long as the sine of the angle in field
 // `opposite` makes it. An answer that only some values bring (the second
 // triangle that two sides and an angle not between them may also fit) is
 // `sometimes` there.
@@ -22,24 +22,25 @@ struct Quantity {
     int below = -1;
     int opposite = -1;
     bool sometimes = false;
+    double times = 1;
 };
 
-constexpr Quantity length(const char *letter, int below = -1)
+constexpr Quantity length(const char *letter, int below = -1, double times = 1)
 {
-    return {letter, QuantityKind::Length, 0, below};
+    return {.letter = letter, .kind = QuantityKind::Length, .below = below, .times = times};
 }
 constexpr Quantity area(const char *letter)
 {
-    return {letter, QuantityKind::Area};
+    return {.letter = letter, .kind = QuantityKind::Area};
 }
 constexpr Quantity volume(const char *letter)
 {
-    return {letter, QuantityKind::Volume};
+    return {.letter = letter, .kind = QuantityKind::Volume};
 }
 // A side of a triangle, facing the angle given in field `opposite`.
 constexpr Quantity side(const char *letter, int opposite)
 {
-    return {letter, QuantityKind::Length, 0, -1, opposite};
+    return {.letter = letter, .kind = QuantityKind::Length, .opposite = opposite};
 }
 constexpr Quantity sometimes(Quantity answer)
 {
@@ -49,7 +50,7 @@ constexpr Quantity sometimes(Quantity answer)
 // An angle in degrees, given below `most`.
 constexpr Quantity angle(const char *letter, double most = 180)
 {
-    return {letter, QuantityKind::Angle, most};
+    return {.letter = letter, .kind = QuantityKind::Angle, .most = most};
 }
 
 // The most value fields and answers a figure has: the triangle's six

@@ -51,7 +51,8 @@ std::optional<double> fieldValue(const SolveProblem &problem, int field)
 }
 
 // Where the field's value may lie: positive, an angle below its most, a
-// length below the one it is declared below and above any declared below it.
+// length below (a multiple of) the one it is declared below, and above any
+// declared below it.
 struct Domain {
     double low = 0;
     double high = Infinity;
@@ -66,11 +67,11 @@ Domain domainOf(const SolveProblem &problem)
         domain.high = quantity.most;
     if (quantity.below >= 0)
         if (const auto bound = fieldValue(problem, quantity.below))
-            domain.high = std::min(domain.high, *bound);
+            domain.high = std::min(domain.high, *bound * quantity.times);
     for (size_t i = 0; i < given.size(); ++i)
         if (given[i].letter && given[i].below == problem.field)
             if (const auto bound = fieldValue(problem, int(i)))
-                domain.low = std::max(domain.low, *bound);
+                domain.low = std::max(domain.low, *bound / given[i].times);
     return domain;
 }
 

@@ -99,6 +99,32 @@ Term typed(const Fields &fields, int index, const char *letter)
     return Term::given(QString::fromUtf8(letter), fields.number(index));
 }
 
+namespace {
+
+[[noreturn]] void notAFigure(int field, const char *name, const char *rule)
+{
+    throw Failure{Failure::Cause::NotAFigure, field,
+                  QStringLiteral("%1 must be %2.").arg(QString::fromUtf8(name), QString::fromUtf8(rule))};
+}
+
+} // namespace
+
+Term typedLength(const Fields &fields, int index, const char *letter, const char *name)
+{
+    const Term length = typed(fields, index, letter);
+    if (length.value() <= 0)
+        notAFigure(index, name, "greater than zero");
+    return length;
+}
+
+Term typedAngle(const Fields &fields, int index, const char *letter, const char *name)
+{
+    const Term angle = typed(fields, index, letter).inDegrees();
+    if (angle.value() <= 0 || angle.value() >= 180)
+        notAFigure(index, name, "between 0° and 180°");
+    return angle;
+}
+
 void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
 {
     outcome.answers[index] = formatResult(term.value(), pattern, answerPrecision());

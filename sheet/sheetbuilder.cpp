@@ -167,4 +167,19 @@ void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function
     }
 }
 
+void levelCircle(Sheet &sheet, double y, double radius)
+{
+    const double flat = 0.3 * radius;
+    // QPainterPath turns its angles the other way round in the figure's y-up coordinates.
+    const QRectF circle(-radius, y - flat, 2 * radius, 2 * flat);
+    QPainterPath front;
+    front.arcMoveTo(circle, -180);
+    front.arcTo(circle, -180, -180);
+    QPainterPath back;
+    back.arcMoveTo(circle, 0);
+    back.arcTo(circle, 0, -180);
+    sheet.outline(front);
+    sheet.outline(back, SheetLine::Hidden);
+}
+
 } // namespace Zyntra

@@ -210,6 +210,10 @@ bool facesViewer(Point3 normal);
 // The edges of a convex solid, dotted where no face the viewer sees holds them.
 void solid(Sheet &sheet, const std::vector<Point3> &corners, const std::vector<std::vector<int>> &faces);
 
+// A level circle of a ball seen a little from above, at the height y: its
+// front half drawn, its back half dotted.
+void levelCircle(Sheet &sheet, double y, double radius);
+
 // A closed curve of a round solid, drawn solid where `seen` and dotted elsewhere.
 void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function<QPointF(double)> &at,
            const std::function<bool(double)> &seen);

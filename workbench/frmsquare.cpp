@@ -11,7 +11,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace Zyntra {
+
+namespace {
+
+// The Results frame as designed holds five rows, one every RowTwips.
+constexpr Twips ResultsFrame{120, 3960, 3555, 1575};
+constexpr int RowTwips = 240;
+
+} // namespace
 
 frmSquare::frmSquare()
     : FigureWindow(FormCode::Square, QStringLiteral("frmSquare"), {0, 0, 7935, 5775})
@@ -42,14 +52,13 @@ frmSquare::frmSquare()
             [this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
     }
 
-    QGroupBox *results =
-        addFrame(window, QStringLiteral("fraSphereResults"), {120, 3960, 3555, 1575}, QStringLiteral("Results"));
-    for (int i = 0; i < 5; ++i) {
-        lblResult[size_t(i)] =
-            addLabel(results, arrayName(QStringLiteral("lblResult"), i), {240, 240 + 240 * i, 1215, 255}, QString());
+    fraSphereResults = addFrame(window, QStringLiteral("fraSphereResults"), ResultsFrame, QStringLiteral("Results"));
+    for (int i = 0; i < ResultRows; ++i) {
+        lblResult[size_t(i)] = addLabel(fraSphereResults, arrayName(QStringLiteral("lblResult"), i),
+                                        {240, 240 + RowTwips * i, 1215, 255}, QString());
         setBold(lblResult[size_t(i)]);
-        lblAnswer[size_t(i)] =
-            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {1440, 240 + 240 * i, 1575, 255}, QString());
+        lblAnswer[size_t(i)] = addAnswer(fraSphereResults, arrayName(QStringLiteral("lblAnswer"), i),
+                                         {1440, 240 + RowTwips * i, 1575, 255}, QString());
     }
 
     const CommandButtons buttons = addCommandButtons(window, {6000, 4080, 1695, 615}, {6000, 4800, 1695, 615},
@@ -133,6 +142,18 @@ void frmSquare::CalculateCircularRing()
 {
     runPhase();
 }
+void frmSquare::CalculateRhombus()
+{
+    runPhase();
+}
+void frmSquare::CalculateKite()
+{
+    runPhase();
+}
+void frmSquare::CalculateSphericalCap()
+{
+    runPhase();
+}
 
 void frmSquare::runPhase()
 {
@@ -161,6 +182,23 @@ void frmSquare::applyLayout(const Layout &layout)
         applyField(lblGivenValue[i], txtGivenValue[i], layout.fields[i]);
     for (size_t i = 0; i < lblResult.size(); ++i)
         applyRow(lblResult[i], lblAnswer[i], layout.rows[i]);
+    fitResults();
+}
+
+// The Results frame keeps its designed size while the five rows suffice,
+// and grows by a row for each further one shown; the window grows with it,
+// so that the last row is never cut off.
+void frmSquare::fitResults()
+{
+    int rows = DesignedRows;
+    for (int i = DesignedRows; i < ResultRows; ++i)
+        if (!lblResult[size_t(i)]->isHidden())
+            rows = i + 1;
+    Twips frame = ResultsFrame;
+    frame.height += RowTwips * (rows - DesignedRows);
+    fraSphereResults->setGeometry(frame.toPixels());
+    if (rows > DesignedRows)
+        setMinimumHeight(std::max(minimumHeight(), twipsToPixels(frame.top + frame.height + 120)));
 }
 
 void frmSquare::cmdCalculate_Click()
@@ -170,10 +208,10 @@ void frmSquare::cmdCalculate_Click()
 
 void frmSquare::cmdClear_Click()
 {
-    for (size_t i = 0; i < txtGivenValue.size(); ++i) {
-        txtGivenValue[i]->clear();
-        lblAnswer[i]->clear();
-    }
+    for (ValueField *field : txtGivenValue)
+        field->clear();
+    for (AnswerLabel *answer : lblAnswer)
+        answer->clear();
 }
 
 void frmSquare::ZeroAnswer()

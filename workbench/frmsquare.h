@@ -8,8 +8,8 @@
 
 namespace Zyntra {
 
-// The figure workbench: one fixed set of controls that each of thirteen
-// modes (intSquareMode) re-captions, shows and hides.
+// The figure workbench: one fixed set of controls that each of its modes
+// (intSquareMode) re-captions, shows and hides.
 class frmSquare : public FigureWindow {
     Q_OBJECT
 public:
@@ -39,6 +39,9 @@ public:
     void CalculateRightCone();
     void CalculateRightPyramid();
     void CalculateCircularRing();
+    void CalculateRhombus();
+    void CalculateKite();
+    void CalculateSphericalCap();
 
 private:
     void Form_Load();
@@ -46,6 +49,7 @@ private:
     void runPhase();
 
     void applyLayout(const Layout &layout);
+    void fitResults();
     void ZeroAnswer();
 
     qint16 intGiven = 0;
@@ -56,8 +60,10 @@ private:
     std::array<QRadioButton *, 3> optGivenrect{};
     std::array<QLabel *, 5> lblGivenValue{};
     std::array<ValueField *, 5> txtGivenValue{};
-    std::array<QLabel *, 5> lblResult{};
-    std::array<AnswerLabel *, 5> lblAnswer{};
+    // Five rows as designed, and room below them for a mode that answers more.
+    std::array<QLabel *, ResultRows> lblResult{};
+    std::array<AnswerLabel *, ResultRows> lblAnswer{};
+    QGroupBox *fraSphereResults = nullptr;
     std::vector<QWidget *> pictures; // one drawing shown at a time
 };
 

@@ -14,6 +14,11 @@ Term toRadians(const Term &degrees)
     return degrees * Term::constant(Constants::RoughPi) / 180;
 }
 
+Term toDegrees(const Term &radians)
+{
+    return (radians * 180 / Term::constant(Constants::RoughPi)).inDegrees();
+}
+
 // The angle answer is the given angle itself: turned to radians and back
 // it would show the same digits after a working that says nothing.
 Term angle(const Fields &fields, int index)
@@ -184,6 +189,56 @@ Outcome calculateEqTriangle(const QStringList &fieldTexts, qint16)
         a = roundToTwoDecimals(a);
         area = roundToTwoDecimals(area);
         return answers({{0, a}, {1, h}, {2, area}});
+    });
+}
+
+Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
+{
+    return runCalculation([&] {
+        const Fields fields(fieldTexts);
+        if (given == 0) {
+            const Term a = typedLength(fields, 0, "a", "Side a");
+            const Term theta = typedAngle(fields, 1, "θ", "Angle Theta");
+            const Term half = toRadians(theta) / 2;
+            const Term p = a * 2 * cos(half);
+            const Term q = a * 2 * sin(half);
+            const Term h = a * sin(toRadians(theta));
+            return answers(
+                {{0, a}, {1, theta}, {2, p}, {3, q}, {4, power(a, 2) * sin(toRadians(theta))}, {5, a * 4}, {6, h}});
+        }
+        if (given == 1) {
+            const Term p = typedLength(fields, 0, "p", "Diagonal p");
+            const Term q = typedLength(fields, 1, "q", "Diagonal q");
+            const Term a = sqrt(power(p / 2, 2) + power(q / 2, 2)).named(QStringLiteral("a"));
+            const Term theta = toDegrees(atan(q / p) * 2);
+            const Term area = (p * q / 2).named(QStringLiteral("Area"));
+            return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, area}, {5, a * 4}, {6, area / a}});
+        }
+        return Outcome{};
+    });
+}
+
+Outcome calculateKite(const QStringList &fieldTexts, qint16 given)
+{
+    return runCalculation([&] {
+        const Fields fields(fieldTexts);
+        if (given == 0) {
+            const Term p = typedLength(fields, 0, "p", "Diagonal p");
+            const Term q = typedLength(fields, 1, "q", "Diagonal q");
+            return answers({{0, p}, {1, q}, {2, p * q / 2}});
+        }
+        if (given == 1) {
+            // Equal sides make a rhombus, which is a kite too.
+            const Term a = typedLength(fields, 0, "a", "Side a");
+            const Term b = typedLength(fields, 1, "b", "Side b");
+            const Term theta = typedAngle(fields, 2, "θ", "Angle Theta");
+            // Each half of the kite is the triangle a, b, p, with θ between a and b.
+            const Term p =
+                sqrt(power(a, 2) + power(b, 2) - a * b * 2 * cos(toRadians(theta))).named(QStringLiteral("p"));
+            const Term area = (a * b * sin(toRadians(theta))).named(QStringLiteral("Area"));
+            return answers({{0, a}, {1, b}, {2, theta}, {3, p}, {4, area * 2 / p}, {5, area}, {6, (a + b) * 2}});
+        }
+        return Outcome{};
     });
 }
 

@@ -16,5 +16,12 @@ Outcome calculateQuadrilateral(const QStringList &fieldTexts, qint16 given);
 Outcome calculateAnnulus(const QStringList &fieldTexts, qint16 given);
 Outcome calculateTrapezium(const QStringList &fieldTexts, qint16 given);
 Outcome calculateEqTriangle(const QStringList &fieldTexts, qint16 given);
+// Option 0 side a and angle θ, option 1 the diagonals p and q; p joins
+// the corners of θ. A value that fits no rhombus warns, naming its field.
+Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given);
+// Option 0 the diagonals p and q alone, option 1 the sides a and b and the
+// angle θ between them; p is the axis, from the corner between the two
+// sides a to the corner between the two sides b, and q crosses it.
+Outcome calculateKite(const QStringList &fieldTexts, qint16 given);
 
 } // namespace Zyntra

@@ -4,6 +4,7 @@
 #include "frmsquare.h"
 #include "planefigures.h"
 #include "solids/solidfigures.h"
+#include "solids/sphericalcap.h"
 #include "workbenchsheets.h"
 
 #include <algorithm>
@@ -17,14 +18,14 @@ const Layout DesignLayout{
     .fields = {field("a=", "Width a", Shown::Yes), field("b =", "Height b", Shown::Yes),
                field("b =", "Value b", Shown::No), field("f =", "Value f", Shown::No),
                field("g =", "Value g", Shown::No)},
-    .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal")},
+    .rows = {shown("a"), shown("b"), shown("Area"), shown("Perimeter"), shown("Diagonal"), hide, hide, hide},
 };
 // clang-format on
 
 namespace {
 
-// A figure the workbench shows under the given intSquareMode: five answer
-// rows, every one "#.00#".
+// A figure the workbench shows under the given intSquareMode: an answer
+// label for each of its result rows, every one "#.00#".
 constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 index, const char *caption, qint16 mode,
                                       FigureCalculation calculate, std::span<const OptionQuantities> quantities,
                                       std::span<const FigureDrawing> drawings, SheetBuilder sheet,
@@ -39,8 +40,8 @@ constexpr FigureEntry workbenchFigure(const char *id, FigureMenu menu, qint16 in
         .mode = mode,
         .load = []() -> FigureWindow * { return new frmSquare; },
         .calculate = calculate,
-        .answers = 5,
-        .twoOrThree = 5,
+        .answers = ResultRows,
+        .twoOrThree = ResultRows,
         .drawings = drawings,
         .sheet = sheet,
         .quantities = quantities,
@@ -186,6 +187,49 @@ constexpr FigureDrawing CircularRingDrawing[]{
     {"picCircularRing", ":/pictures/picCircularRing.svg",
      "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
 };
+
+// clang-format off
+constexpr std::array<Quantity, 10> RhombusAnswers{length("a"), angle("θ"), length("p"), length("q"), area("Area"),
+                                                  length("Perimeter"), length("h")};
+constexpr OptionQuantities Rhombus[]{
+    {{length("a"), angle("θ")}, RhombusAnswers},
+    {{length("p"), length("q")}, RhombusAnswers},
+};
+constexpr OptionQuantities Kite[]{
+    {{length("p"), length("q")}, {length("p"), length("q"), area("Area")}},
+    {{length("a"), length("b"), angle("θ")},
+     {length("a"), length("b"), angle("θ"), length("p"), length("q"), area("Area"), length("Perimeter")}},
+};
+// clang-format on
+constexpr FigureDrawing RhombusDrawing[]{
+    {"picRhombus", ":/pictures/picRhombus.svg",
+     "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h"},
+};
+constexpr FigureDrawing KiteDrawing[]{
+    {"picKite", ":/pictures/picKite.svg",
+     "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the corner between "
+     "the sides a to the corner between the sides b, and the diagonal q across it"},
+};
+
+// clang-format off
+constexpr std::array<Quantity, 10> SphericalCapAnswers{length("R"), length("a"), length("h"), volume("Volume"),
+                                                       area("Curved Surface"), area("Total Surface")};
+constexpr OptionQuantities SphericalCap[]{
+    {{length("R"), length("h", 0, 2)}, SphericalCapAnswers},
+    {{length("a"), length("h")}, SphericalCapAnswers},
+};
+// clang-format on
+constexpr FigureDrawing SphericalCapDrawing[]{
+    {"picSphericalCap", ":/pictures/picSphericalCap.svg",
+     "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"},
+};
+
+// A figure after the separator of its submenu.
+constexpr FigureEntry later(FigureEntry figure)
+{
+    figure.section = MenuSection::More;
+    return figure;
+}
 
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
@@ -413,6 +457,67 @@ const SquareMode Modes[]{
             .rows = {named("r"), named("R"), named("Volume"), named("Surface Area"), hide},
         },
         .optionLayouts = {},
+    },
+    {
+        .figure = later(workbenchFigure("rhombus", FigureMenu::Plane, 13, "Rhombus", 13,
+                                        calculateRhombus, Rhombus, RhombusDrawing, rhombusSheet)),
+        .routine = &frmSquare::CalculateRhombus,
+        .layout = {
+            .heading = "Rhombus Calculations",
+            .picture = "picRhombus",
+            .options = {named("a/θ"), named("p/q"), hide},
+            .fields = {field("a = ", "Side a", Shown::Yes), field("θ = ", "Angle Theta", Shown::Yes), hide, hide, hide},
+            .rows = {shown("a"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter"), shown("h"),
+                     hide},
+        },
+        .optionLayouts = {
+            Layout{.fields = {field("a = ", "Side a"), field("θ = ", "Angle Theta")}},
+            Layout{.fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q")}},
+            std::nullopt,
+        },
+    },
+    {
+        .figure = later(workbenchFigure("kite", FigureMenu::Plane, 14, "Kite", 14,
+                                        calculateKite, Kite, KiteDrawing, kiteSheet)),
+        .routine = &frmSquare::CalculateKite,
+        .layout = {
+            .heading = "Kite Calculations",
+            .picture = "picKite",
+            .options = {named("p/q"), named("a/b/θ"), hide},
+            .fields = {field("p = ", "Diagonal p", Shown::Yes), field("q = ", "Diagonal q", Shown::Yes), hide, hide,
+                       hide},
+            .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide, hide},
+        },
+        .optionLayouts = {
+            Layout{
+                .fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q"), hide},
+                .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide},
+            },
+            Layout{
+                .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("θ = ", "Angle Theta", Shown::Yes)},
+                .rows = {shown("a"), shown("b"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter")},
+            },
+            std::nullopt,
+        },
+    },
+    {
+        .figure = later(workbenchFigure("spherical-cap", FigureMenu::Solid, 8, "Spherical Cap", 16,
+                                        calculateSphericalCap, SphericalCap, SphericalCapDrawing, sphericalCapSheet)),
+        .routine = &frmSquare::CalculateSphericalCap,
+        .layout = {
+            .heading = "Spherical Cap Calculations",
+            .picture = "picSphericalCap",
+            .options = {named("R/h"), named("a/h"), hide},
+            .fields = {field("R =", "Sphere radius R", Shown::Yes), field("h =", "Cap height h", Shown::Yes), hide, hide,
+                       hide},
+            .rows = {shown("R"), shown("a"), shown("h"), shown("Volume"), shown("Curved Surface"),
+                     shown("Total Surface"), hide, hide},
+        },
+        .optionLayouts = {
+            Layout{.fields = {field("R =", "Sphere radius R"), keep}},
+            Layout{.fields = {field("a =", "Base radius a"), keep}},
+            std::nullopt,
+        },
     },
 };
 // clang-format on

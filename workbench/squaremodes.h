@@ -14,12 +14,18 @@ class frmSquare;
 // What the workbench shows is data: a Layout says what to change on the one
 // fixed set of controls, and frmSquare applies it with one function.
 
+// The result rows the workbench has room for: the five of its design, and
+// three more, hidden unless a mode that answers more shows them.
+inline constexpr int DesignedRows = 5;
+inline constexpr int ResultRows = 8;
+
 struct Layout {
     const char *heading = nullptr; // lblTitle; nullptr keeps it
     const char *picture = nullptr; // the drawing shown alone, by name; nullptr keeps the one shown
     std::array<Slot, 3> options{}; // optGivenrect(0..2)
     std::array<Slot, 5> fields{};  // lblGivenValue(i) with txtGivenValue(i)
-    std::array<Slot, 5> rows{};    // lblResult(i) with lblAnswer(i)
+    // lblResult(i) with lblAnswer(i)
+    std::array<Slot, ResultRows> rows{};
 };
 
 // A figure of the workbench: its command, with its intSquareMode and its

@@ -327,4 +327,93 @@ void circularRingSheet(Sheet &sheet)
     sheet.dimension({-ring - section, cut}, {-ring, cut}, SheetSide::Right, sheet.label(QStringLiteral("r"), r));
 }
 
+// Its base a along x and the angle θ at the origin, where the diagonal p
+// starts; q joins the other two corners.
+void rhombusSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Rhombus"));
+    const double a = sheet.value(u"a");
+    const double theta = sheet.value(Theta);
+    const double p = sheet.value(u"p");
+    const double q = sheet.value(u"q");
+    const bool fits = sheet.fits({a, p, q}, inOpenRange(theta, 0, 180));
+    const double side = fits ? a : 3;
+    const double angle = fits ? theta : 60;
+    const QPointF slant = polar(side, angle);
+    const QPointF far = QPointF(side, 0) + slant;
+    sheet.outline(polygon({{0, 0}, {side, 0}, far, slant}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension({0, 0}, far, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
+    sheet.dimension({side, 0}, slant, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.3);
+    const double right = std::max(side, far.x());
+    sheet.dimension({right, 0}, {right, far.y()}, SheetSide::Right,
+                    sheet.label(QStringLiteral("h"), sheet.value(u"h")));
+    sheet.angle({0, 0}, 0, angle, sheet.label(Theta, theta, true));
+}
+
+// Its axis p along x, from the corner between the sides a at the origin to
+// the corner between the sides b; q crosses it upright.
+void kiteSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Kite"));
+    const double p = sheet.value(u"p");
+    const double q = sheet.value(u"q");
+    if (sheet.option() == 0) {
+        // The diagonals alone leave open where q crosses p: a third of the way along reads as a kite.
+        sheet.fits({p, q});
+        const auto [axis, across] = sheet.drawn<2>({p, q}, {5, 3.5});
+        const QPointF top(axis / 3, across / 2);
+        const QPointF bottom(axis / 3, -across / 2);
+        sheet.outline(polygon({{0, 0}, bottom, {axis, 0}, top}), SheetLine::Solid, true);
+        sheet.dimension({0, 0}, {axis, 0}, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
+        sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.25);
+        return;
+    }
+    const double a = sheet.value(u"a");
+    const double b = sheet.value(u"b");
+    const double theta = sheet.value(Theta);
+    const bool fits = sheet.fits({a, b, p, q}, inOpenRange(theta, 0, 180));
+    const auto [sideA, sideB] = sheet.drawn<2>({a, b}, {2.2, 3.6});
+    const double angle = fits ? theta : 90;
+    // The upper half is the triangle of a, b and the axis, with θ between a and b.
+    const double axis = std::sqrt(sideA * sideA + sideB * sideB - 2 * sideA * sideB * std::cos(radians(angle)));
+    const double atOrigin =
+        degrees(std::acos(std::clamp((sideA * sideA + axis * axis - sideB * sideB) / (2 * sideA * axis), -1.0, 1.0)));
+    const QPointF top = polar(sideA, atOrigin);
+    const QPointF bottom(top.x(), -top.y());
+    const QPointF tail(axis, 0);
+    sheet.outline(polygon({{0, 0}, bottom, tail, top}), SheetLine::Solid, true);
+    sheet.dimension({0, 0}, top, SheetSide::Left, sheet.label(QStringLiteral("a"), a));
+    sheet.dimension(top, tail, SheetSide::Left, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({0, 0}, tail, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
+    sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.25);
+    sheet.angle(top, 180 + atOrigin, angle, sheet.label(Theta, theta, true));
+}
+
+// The sphere of radius R, centred at the origin and cut level at h below
+// its top: the cap drawn, the rest of the sphere a guide, the base seen a
+// little from above.
+void sphericalCapSheet(Sheet &sheet)
+{
+    sheet.setName(QStringLiteral("Spherical cap"));
+    const double R = sheet.value(u"R");
+    const double h = sheet.value(u"h");
+    sheet.fits({R, h}, h <= 2 * R);
+    const auto [radius, height] = sheet.drawn<2>({R, h}, {2, 1.4});
+    const double cut = radius - height;
+    const double base = std::sqrt(std::max(0.0, height * (2 * radius - height)));
+    // Where the cut meets the sphere, from the right, in degrees above the centre.
+    const double from = degrees(std::asin(std::clamp(cut / radius, -1.0, 1.0)));
+    QPainterPath cap(polar(radius, from));
+    arcTo(cap, {0, 0}, radius, from, 180 - 2 * from);
+    sheet.outline(cap);
+    QPainterPath rest(polar(radius, 180 - from));
+    arcTo(rest, {0, 0}, radius, 180 - from, 180 + 2 * from);
+    sheet.outline(rest, SheetLine::Guide);
+    levelCircle(sheet, cut, base);
+    sheet.dimension({0, cut}, {0, radius}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.6);
+    sheet.dimension({0, cut}, {base, cut}, SheetSide::On, sheet.label(QStringLiteral("a"), sheet.value(u"a")));
+    sheet.dimension({0, 0}, polar(radius, 210), SheetSide::On, sheet.label(QStringLiteral("R"), R));
+}
+
 } // namespace Zyntra

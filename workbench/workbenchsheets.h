@@ -19,5 +19,8 @@ void rightCylinderSheet(Sheet &sheet); // option 0 cylinder, 1 frustum
 void rightConeSheet(Sheet &sheet);
 void rightPyramidSheet(Sheet &sheet);
 void circularRingSheet(Sheet &sheet);
+void rhombusSheet(Sheet &sheet);
+void kiteSheet(Sheet &sheet); // option 0 from its diagonals alone, 1 from a, b and θ
+void sphericalCapSheet(Sheet &sheet);
 
 } // namespace Zyntra

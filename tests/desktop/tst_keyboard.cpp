@@ -137,8 +137,7 @@ void TestKeyboard::arrowsAndReturnChooseAFigureCommand_data()
     const int right = Qt::Key_Right;
     QTest::newRow("2D Objects > Circle") << KeyList{right} << "frmCircle" << -1 << 0;
     QTest::newRow("2D Objects > Trapezoid") << KeyList{right, down, down, down, down} << "frmSquare" << 2 << -1;
-    QTest::newRow("2D Objects > Triangle (Any), going up")
-        << KeyList{right, Qt::Key_Up} << "frmAnyTriangle" << -1 << -1;
+    QTest::newRow("2D Objects > Kite, going up") << KeyList{right, Qt::Key_Up} << "frmSquare" << 14 << -1;
     QTest::newRow("3D Objects > Sphere") << KeyList{down, right} << "frmSphere" << -1 << -1;
     QTest::newRow("3D Objects > Circular Ring")
         << KeyList{down, right, down, down, down, down, down, down} << "frmSquare" << 12 << -1;

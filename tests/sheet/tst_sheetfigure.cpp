@@ -354,6 +354,54 @@ const Case Cases[] = {
                  stray = std::max(stray, std::abs(apart(polygon[0][i], polygon[0][i - 1]) - side));
          return p.outlines.size() == 10 ? stray : Inf;
      }},
+    {"rhombus", rhombusSheet, 0,
+     [](Dice &d) {
+         const double a = d.length(), theta = d.between(20, 160);
+         return Values{{"a", a},
+                       {"θ", theta},
+                       {"p", 2 * a * std::cos(theta * std::numbers::pi / 360)},
+                       {"q", 2 * a * std::sin(theta * std::numbers::pi / 360)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0);
+         return std::max(apart(q[3], q[0] + turned(q[1] - q[0], v["θ"])),
+                         std::abs(apart(q[2], q[0]) - apart(q[3], q[1]) * v["p"] / v["q"]));
+     }},
+    {"kite p/q", kiteSheet, 0,
+     [](Dice &d) {
+         return Values{{"p", d.length()}, {"q", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0); // the ends of p, then of q
+         return std::abs(apart(q[3], q[1]) - apart(q[2], q[0]) * v["q"] / v["p"]);
+     }},
+    {"kite a/b/θ", kiteSheet, 1,
+     [](Dice &d) {
+         const double a = d.length(5), b = d.length(5), theta = d.between(30, 150);
+         const double p = std::sqrt(a * a + b * b - 2 * a * b * std::cos(theta * std::numbers::pi / 180));
+         return Values{{"a", a},
+                       {"b", b},
+                       {"θ", theta},
+                       {"p", p},
+                       {"q", 2 * a * b * std::sin(theta * std::numbers::pi / 180) / p}};
+     },
+     [](const Painted &p, const Values &v) {
+         const QPolygonF q = p.at(0); // the corner between the sides a, then round against the clock
+         const double scale = apart(q[3], q[0]) / v["a"];
+         return std::max({std::abs(apart(q[3], q[2]) - v["b"] * scale), std::abs(apart(q[1], q[0]) - v["a"] * scale),
+                          apart(q[0], q[3] + turned(q[2] - q[3], -v["θ"]) * v["a"] / v["b"])});
+     }},
+    {"spherical cap", sphericalCapSheet, 0,
+     [](Dice &d) {
+         const double R = d.length(), h = R * d.between(0.1, 2);
+         return Values{{"R", R}, {"h", h}, {"a", std::sqrt(h * (2 * R - h))}};
+     },
+     [](const Painted &p, const Values &v) {
+         // The cap is as wide as its base, or as the sphere where it holds the middle.
+         const double wide = v["h"] <= v["R"] ? v["a"] : v["R"];
+         const QRectF cap = p.bounds(0);
+         return std::abs(cap.height() - cap.width() * v["h"] / (2 * wide));
+     }},
 };
 
 SheetInput inputOf(const Case &figure, const Values &values)
@@ -460,6 +508,11 @@ void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
     row("annulus too thin to see", annulusSheet, 0, {{"r1", 1}, {"r2", 1.001}});
     row("hollow sector too thin to see", circleSectionSheet, 2, {{"r1", 1}, {"r2", 0.999}, {"θ", 90}});
     row("pyramid base of no regular polygon", rightPyramidSheet, 0, {{"A", 16}, {"P", 30}, {"h", 3}, {"k", 5}});
+    row("rhombus flat angle", rhombusSheet, 0, {{"a", 2}, {"θ", 180}, {"p", 4}, {"q", 0}});
+    row("kite 1:1000", kiteSheet, 0, {{"p", 1}, {"q", 1000}});
+    row("kite missing b", kiteSheet, 1, {{"a", 2}, {"θ", 90}, {"p", 3}, {"q", 2}});
+    row("cap higher than its sphere", sphericalCapSheet, 0, {{"R", 1}, {"h", 3}, {"a", NaN}});
+    row("cap too thin to see", sphericalCapSheet, 0, {{"R", 1000}, {"h", 1}, {"a", 44.7}});
 }
 
 void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale()

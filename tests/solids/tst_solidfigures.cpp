@@ -1,4 +1,5 @@
 #include "solids/solidfigures.h"
+#include "solids/sphericalcap.h"
 
 #include <QTest>
 
@@ -97,6 +98,16 @@ void TestSolidFigures::answers_data()
            {"5.00", "1.00", "492.98", "197.192"});
     addRow("ring, R empty", calculateCircularRing, 0, {"1", ""}, Kind::Zeros);
     addRow("ring, r empty", calculateCircularRing, 0, {"", "5"}, Kind::Zeros);
+
+    // Rows R, a, h, Volume, Curved Surface, Total Surface; R 5 over a base of 4 stands 3 above it.
+    addRow("hemisphere as a cap", calculateSphericalCap, 0, {"1", "1"}, Kind::Answers,
+           {"1.00", "1.00", "1.00", "2.093", "6.28", "9.42"});
+    addRow("cap R 5, h 2", calculateSphericalCap, 0, {"5", "2"}, Kind::Answers,
+           {"5.00", "4.00", "2.00", "54.427", "62.80", "113.04"});
+    addRow("the same cap from a 4, h 2", calculateSphericalCap, 1, {"4", "2"}, Kind::Answers,
+           {"5.00", "4.00", "2.00", "54.427", "62.80", "113.04"});
+    addRow("cap as high as the sphere is the sphere", calculateSphericalCap, 0, {"1", "2"}, Kind::Answers,
+           {"1.00", ".00", "2.00", "4.187", "12.56", "12.56"});
 }
 
 void TestSolidFigures::answers()
@@ -156,6 +167,12 @@ void TestSolidFigures::failures_data()
         << &calculateRightPyramid << 0 << QStringList{huge, "1", huge, "1"} << Cause::TooLarge << -1;
     QTest::newRow("ring square overflows")
         << &calculateCircularRing << 0 << QStringList{huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("cap higher than its sphere's diameter")
+        << &calculateSphericalCap << 0 << QStringList{"1", "2.5"} << Cause::NotAFigure << 1;
+    QTest::newRow("cap, nothing typed") << &calculateSphericalCap << 1 << QStringList{"", ""} << Cause::NotANumber << 0;
+    QTest::newRow("cap of no height") << &calculateSphericalCap << 1 << QStringList{"4", "0"} << Cause::NotAFigure << 1;
+    QTest::newRow("cap volume overflows")
+        << &calculateSphericalCap << 1 << QStringList{huge, "1"} << Cause::TooLarge << -1;
 }
 
 void TestSolidFigures::failures()

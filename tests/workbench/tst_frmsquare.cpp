@@ -41,6 +41,7 @@ private slots:
     void keysOutsideTheAcceptedSetAreDropped();
     void namesFollowTheLayout();
     void modeOutsideTheTableKeepsTheDesignState();
+    void resultsFrameGrowsOnlyForMoreRows();
 };
 
 void TestFrmSquare::init()
@@ -187,6 +188,14 @@ void TestFrmSquare::optionLayout_data()
         << "mnuGeometryItem(4)" << 0 << QStringList{"a = ", "b = ", "h = "} << QStringList{"a", "b", "h", "Area"} << 0;
     QTest::newRow("Equilateral only clears")
         << "mnuGeometryItem(8)" << 0 << QStringList{"a = "} << QStringList{"a", "h", "Area"} << 0;
+    QTest::newRow("Rhombus p/q") << "mnuGeometryItem(13)" << 1 << QStringList{"p = ", "q = "}
+                                 << QStringList{"a", "θ", "p", "q", "Area", "Perimeter", "h"} << 1;
+    QTest::newRow("Rhombus a/θ") << "mnuGeometryItem(13)" << 0 << QStringList{"a = ", "θ = "}
+                                 << QStringList{"a", "θ", "p", "q", "Area", "Perimeter", "h"} << 0;
+    QTest::newRow("Kite a/b/θ") << "mnuGeometryItem(14)" << 1 << QStringList{"a = ", "b = ", "θ = "}
+                                << QStringList{"a", "b", "θ", "p", "q", "Area", "Perimeter"} << 1;
+    QTest::newRow("Kite p/q") << "mnuGeometryItem(14)" << 0 << QStringList{"p = ", "q = "}
+                              << QStringList{"p", "q", "Area"} << 0;
 }
 
 void TestFrmSquare::optionLayout()
@@ -256,6 +265,16 @@ void TestFrmSquare::calculateShowsEveryQuantity_data()
                                        << QStringList{"2.35", "2.031", "2.38", "", ""};
     QTest::newRow("equilateral 0.05") << "mnuGeometryItem(8)" << 0 << QStringList{"0.05"}
                                       << QStringList{".05", ".043", ".00", "", ""};
+    QTest::newRow("rhombus diagonals 6 8") << "mnuGeometryItem(13)" << 1 << QStringList{"6", "8"}
+                                           << QStringList{"5.00", "106.314", "6.00", "8.00", "24.00", "20.00", "4.80"};
+    QTest::newRow("kite 3 4 90") << "mnuGeometryItem(14)" << 1 << QStringList{"3", "4", "90"}
+                                 << QStringList{"3.00", "4.00", "90.00", "4.998", "4.802", "12.00", "14.00"};
+    QTest::newRow("kite diagonals 6 8") << "mnuGeometryItem(14)" << 0 << QStringList{"6", "8"}
+                                        << QStringList{"6.00", "8.00", "24.00", "", ""};
+    QTest::newRow("cap a/h 4 2") << "mnu3dGeometryItem(8)" << 1 << QStringList{"4", "2"}
+                                 << QStringList{"5.00", "4.00", "2.00", "54.427", "62.80", "113.04"};
+    QTest::newRow("cap R/h 2.5 .5") << "mnu3dGeometryItem(8)" << 0 << QStringList{"2.5", ".5"}
+                                    << QStringList{"2.50", "1.50", ".50", "1.832", "7.85", "14.915"};
 }
 
 void TestFrmSquare::calculateShowsEveryQuantity()
@@ -443,6 +462,12 @@ void TestFrmSquare::failedCalculationWarnsAndKeepsEverything_data()
                                          << QStringList{"3", "4", "4", "5", ""} << 4 << "Base part f is empty.";
     QTest::newRow("equilateral 1..2") << "mnuGeometryItem(8)" << 0 << QStringList{"10"} << QStringList{"1..2"} << 0
                                       << "Side a: \"1..2\"";
+    QTest::newRow("rhombus flat angle") << "mnuGeometryItem(13)" << 0 << QStringList{"2", "60"}
+                                        << QStringList{"2", "180"} << 1 << "Angle Theta must be between 0° and 180°.";
+    QTest::newRow("kite b empty") << "mnuGeometryItem(14)" << 1 << QStringList{"3", "4", "90"}
+                                  << QStringList{"3", "", "90"} << 1 << "Side b is empty.";
+    QTest::newRow("cap higher than its sphere") << "mnu3dGeometryItem(8)" << 0 << QStringList{"1", "1"}
+                                                << QStringList{"1", "3"} << 1 << "the sphere's diameter 2R";
 }
 
 void TestFrmSquare::failedCalculationWarnsAndKeepsEverything()
@@ -524,7 +549,9 @@ void TestFrmSquare::namesFollowTheLayout()
 
 void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
 {
-    intSquareMode = qint16(SquareModes.size()); // one past the last mode, whatever the table holds
+    // One past the highest mode, whatever the table holds.
+    intSquareMode =
+        qint16(std::ranges::max(SquareModes, {}, [](const SquareMode &m) { return m.figure.mode; }).figure.mode + 1);
     frmSquare window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -544,6 +571,20 @@ void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
     QCOMPARE(window.given(), qint16(0));
     m_window = nullptr;
     window.unload();
+}
+
+void TestFrmSquare::resultsFrameGrowsOnlyForMoreRows()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(14)")));
+    auto *frame = control<QGroupBox>(QStringLiteral("fraSphereResults"));
+    QCOMPARE(frame->geometry(), QRect(8, 264, 237, 105));
+    click(option(1));
+    QCOMPARE(frame->geometry(), QRect(8, 264, 237, 137)); // two rows more
+    const QRect lastRow = label("lblAnswer", 6)->geometry().translated(frame->pos());
+    QVERIFY(frame->geometry().contains(lastRow));
+    QVERIFY(m_window->rect().contains(lastRow));
+    click(option(0));
+    QCOMPARE(frame->geometry(), QRect(8, 264, 237, 105));
 }
 
 QTEST_MAIN(TestFrmSquare)

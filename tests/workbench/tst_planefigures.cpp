@@ -11,11 +11,12 @@ Q_DECLARE_METATYPE(Zyntra::Outcome::Kind)
 
 namespace {
 
-// The five answer rows as a user would read them; "-" marks a row the
-// calculation does not write.
+// The five answer rows, and any further one written, as a user would read
+// them; "-" marks a row the calculation does not write.
 QStringList rowsOf(const Outcome &outcome)
 {
-    QStringList rows(5, QStringLiteral("-"));
+    QStringList rows(outcome.answers.empty() ? 5 : std::max(5, outcome.answers.rbegin()->first + 1),
+                     QStringLiteral("-"));
     for (const auto &[row, text] : outcome.answers)
         rows[row] = text;
     return rows;
@@ -29,10 +30,15 @@ QStringList texts(const QString &joined)
 FigureCalculation arithmeticOf(const QString &figure)
 {
     static const QMap<QString, FigureCalculation> figures{
-        {"Rectangle", calculateRectangle},   {"Parallelogram", calculateParallelogram},
-        {"Trapezoid", calculateTrapezoid},   {"Quadrilateral", calculateQuadrilateral},
-        {"Annulus", calculateAnnulus},       {"Trapezium", calculateTrapezium},
+        {"Rectangle", calculateRectangle},
+        {"Parallelogram", calculateParallelogram},
+        {"Trapezoid", calculateTrapezoid},
+        {"Quadrilateral", calculateQuadrilateral},
+        {"Annulus", calculateAnnulus},
+        {"Trapezium", calculateTrapezium},
         {"EqTriangle", calculateEqTriangle},
+        {"Rhombus", calculateRhombus},
+        {"Kite", calculateKite},
     };
     return figures.value(figure);
 }
@@ -107,6 +113,20 @@ void TestPlaneFigures::answers_data()
     QTest::newRow("equilateral 0.05") << "EqTriangle" << 0 << "0.05||||" << QStringList{".05", ".043", ".00", "-", "-"};
     QTest::newRow("equilateral reads only field 0")
         << "EqTriangle" << 0 << "10|abc|||" << QStringList{"10.00", "8.66", "43.30", "-", "-"};
+
+    // Rows a, θ, p, q, Area, Perimeter, h; π is 3.14, so the square's diagonals differ in the last digit.
+    QTest::newRow("rhombus square 1 90") << "Rhombus" << 0 << "1|90|||"
+                                         << QStringList{"1.00", "90.00", "1.415", "1.414", "1.00", "4.00", "1.00"};
+    QTest::newRow("rhombus 2 60, two equilateral triangles")
+        << "Rhombus" << 0 << "2|60|||" << QStringList{"2.00", "60.00", "3.465", "1.999", "3.463", "8.00", "1.732"};
+    QTest::newRow("rhombus diagonals 6 8, sides 5")
+        << "Rhombus" << 1 << "6|8|||" << QStringList{"5.00", "106.314", "6.00", "8.00", "24.00", "20.00", "4.80"};
+    QTest::newRow("kite diagonals 6 8") << "Kite" << 0 << "6|8|abc||" << QStringList{"6.00", "8.00", "24.00", "-", "-"};
+    // Rows a, b, θ, p, q, Area, Perimeter; the halves are 3-4-5 triangles.
+    QTest::newRow("kite 3 4 90") << "Kite" << 1 << "3|4|90||"
+                                 << QStringList{"3.00", "4.00", "90.00", "4.998", "4.802", "12.00", "14.00"};
+    QTest::newRow("kite of equal sides is a rhombus")
+        << "Kite" << 1 << "5|5|60||" << QStringList{"5.00", "5.00", "60.00", "4.998", "8.662", "21.644", "20.00"};
 }
 
 void TestPlaneFigures::answers()
@@ -186,6 +206,13 @@ void TestPlaneFigures::failures_data()
     QTest::newRow("trapezium f missing") << "Trapezium" << 0 << "3|4|4|5|" << Cause::NotANumber << 4;
     QTest::newRow("equilateral .") << "EqTriangle" << 0 << ".||||" << Cause::NotANumber << 0;
     QTest::newRow("equilateral square overflows") << "EqTriangle" << 0 << huge + "||||" << Cause::TooLarge << -1;
+    QTest::newRow("rhombus, nothing typed") << "Rhombus" << 0 << "||||" << Cause::NotANumber << 0;
+    QTest::newRow("rhombus flat angle") << "Rhombus" << 0 << "2|180|||" << Cause::NotAFigure << 1;
+    QTest::newRow("rhombus diagonal 0") << "Rhombus" << 1 << "0|8|||" << Cause::NotAFigure << 0;
+    QTest::newRow("rhombus area overflows") << "Rhombus" << 0 << huge + "|30|||" << Cause::TooLarge << -1;
+    QTest::newRow("kite pasted negative q") << "Kite" << 0 << "6|-8|||" << Cause::NotAFigure << 1;
+    QTest::newRow("kite b empty") << "Kite" << 1 << "3||90||" << Cause::NotANumber << 1;
+    QTest::newRow("kite angle 0") << "Kite" << 1 << "3|4|0||" << Cause::NotAFigure << 2;
 }
 
 void TestPlaneFigures::failures()

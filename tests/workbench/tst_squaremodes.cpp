@@ -17,9 +17,10 @@ void TestSquareModes::modeTableHoldsEveryFigure()
     const QList<FigureCalculation> plane{calculateRectangle,     calculateParallelogram, calculateTrapezoid,
                                          calculateQuadrilateral, calculateAnnulus,       calculateTrapezium,
                                          calculateEqTriangle};
-    for (qint16 mode = 0; mode < qint16(SquareModes.size()); ++mode) {
+    for (const SquareMode &row : SquareModes) {
+        const qint16 mode = row.figure.mode;
         const SquareMode *figure = squareMode(mode);
-        QVERIFY(figure);
+        QCOMPARE(figure, &row);
         QVERIFY(figure->layout.heading);
         QVERIFY(figure->layout.picture);
         if (mode < plane.size())

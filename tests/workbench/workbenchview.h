@@ -33,7 +33,7 @@ struct WorkbenchView : WindowView<Zyntra::frmSquare> {
     QStringList shownRows() const
     {
         QStringList captions;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < Zyntra::ResultRows; ++i) {
             if (label("lblResult", i)->isVisible() != label("lblAnswer", i)->isVisible())
                 captions << QStringLiteral("name and answer %1 disagree").arg(i);
             else if (label("lblResult", i)->isVisible())
@@ -49,10 +49,15 @@ struct WorkbenchView : WindowView<Zyntra::frmSquare> {
                 names << QString::fromLatin1(box->name);
         return names;
     }
+    // The answers of the designed five rows, and of any further row the mode shows.
     QStringList answers() const
     {
+        int rows = Zyntra::DesignedRows;
+        for (int i = rows; i < Zyntra::ResultRows; ++i)
+            if (label("lblAnswer", i)->isVisible())
+                rows = i + 1;
         QStringList texts;
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < rows; ++i)
             texts << label("lblAnswer", i)->text();
         return texts;
     }

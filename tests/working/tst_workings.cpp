@@ -10,6 +10,7 @@
 #include "polygon/polygonareas.h"
 #include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
+#include "solids/sphericalcap.h"
 #include "triangle/anytriangle.h"
 #include "triangle/rttriangle.h"
 #include "workbench/planefigures.h"
@@ -134,6 +135,10 @@ void TestWorkings::exactConstants_data()
     row("parallelogram 3, 4, 30 degrees: 6", calculateParallelogram, 0, {"3", "4", "30"}, 3, "6.00", "5.997");
     row("any triangle 3, 4, 5: angle C 90 degrees", calculateAnyTriangle, 0, {"3", "4", "5", "", "", ""}, 5, "90.00",
         "89.954");
+    row("square as a rhombus: diagonal √2", calculateRhombus, 0, {"1", "90"}, 2, "1.414", "1.415");
+    row("rhombus diagonals 6, 8: 2·atan(4/3)", calculateRhombus, 1, {"6", "8"}, 1, "106.26", "106.314");
+    row("kite 3, 4, 90 degrees: axis 5", calculateKite, 1, {"3", "4", "90"}, 3, "5.00", "4.998");
+    row("hemisphere as a cap: volume 2π/3", calculateSphericalCap, 0, {"1", "1"}, 3, "2.094", "2.093");
 }
 
 void TestWorkings::exactConstants()

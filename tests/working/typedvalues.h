@@ -74,11 +74,13 @@ inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEn
         if (quantity.letter)
             fields << (quantity.kind == Zyntra::QuantityKind::Angle ? typedNumber(random, 1, quantity.most - 1)
                                                                     : typedNumber(random, 0.1, 1000));
-    // A length that must stay below another is drawn again beneath it.
-    for (qsizetype i = 0; i < fields.size(); ++i)
-        if (const int bound = given[size_t(i)].below; bound >= 0)
-            fields[i] =
-                typedNumber(random, std::max(0.1, fields[bound].toDouble() * 0.05), fields[bound].toDouble() * 0.95);
+    // A length that must stay below another, or a multiple of it, is drawn again beneath that.
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (const int bound = given[size_t(i)].below; bound >= 0) {
+            const double most = fields[bound].toDouble() * given[size_t(i)].times;
+            fields[i] = typedNumber(random, std::max(0.1, most * 0.05), most * 0.95);
+        }
+    }
     if (figure.givenFields > 0) {
         std::vector<qsizetype> emptied(size_t(fields.size()));
         std::iota(emptied.begin(), emptied.end(), 0);
