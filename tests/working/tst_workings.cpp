@@ -8,6 +8,7 @@
 #include "entry/term.h"
 #include "fuzz/figuretable.h"
 #include "polygon/polygonareas.h"
+#include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
 #include "triangle/rttriangle.h"
@@ -131,6 +132,11 @@ void TestWorkings::exactConstants_data()
     row("ring 1, 5: 10π²", calculateCircularRing, 0, {"1", "5"}, 2, "98.696", "98.596");
     row("right triangle legs 1, 1: 45 degrees", calculateRtTriangle, 0, {"1", "1", "", "", ""}, 3, "45.0", "45.02");
     row("parallelogram 3, 4, 30 degrees: 6", calculateParallelogram, 0, {"3", "4", "30"}, 3, "6.00", "5.997");
+    row("cone frustum 3, 0, 4 is the cone: 12π", calculateConeFrustum, 0, {"3", "0", "4"}, 1, "37.699", "37.68");
+    row("hollow cylinder 2, 0, 5 is the cylinder: 20π", calculateHollowCylinder, 0, {"2", "0", "5"}, 1, "62.832",
+        "62.80");
+    row("ellipsoid 1, 1, 1 is the ball: 4π", calculateEllipsoid, 0, {"1", "1", "1"}, 4, "12.566", "12.56");
+    row("capsule 1, 0 is the ball: 4π/3", calculateCapsule, 0, {"1", "0"}, 2, "4.189", "4.187");
 }
 
 void TestWorkings::exactConstants()
