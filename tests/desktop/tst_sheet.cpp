@@ -33,11 +33,17 @@ private slots:
 
 private:
     SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
+    // 2 in every empty field, and 1 where the figure takes a value below another's.
     void typeTwoInEveryField()
     {
-        for (QLineEdit *field : m_window->findChildren<QLineEdit *>())
+        const auto &given = m_window->figure()->quantities[size_t(m_window->snapshot().optionIndex)].given;
+        for (QLineEdit *field : m_window->findChildren<QLineEdit *>()) {
+            const qsizetype open = field->objectName().indexOf(u'(');
+            const int index = open < 0 ? 0 : field->objectName().mid(open + 1).chopped(1).toInt();
+            const bool below = index < int(given.size()) && given[size_t(index)].below >= 0;
             if (field->isVisible() && field->isEnabled() && field->text().isEmpty())
-                QTest::keyClicks(field, QStringLiteral("2"));
+                QTest::keyClicks(field, below ? QStringLiteral("1") : QStringLiteral("2"));
+        }
     }
 };
 

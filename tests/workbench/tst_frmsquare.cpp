@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 using namespace Zyntra;
 
 namespace {
@@ -524,7 +526,9 @@ void TestFrmSquare::namesFollowTheLayout()
 
 void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
 {
-    intSquareMode = qint16(SquareModes.size()); // one past the last mode, whatever the table holds
+    // One past the last mode, whatever the table holds (and whatever gaps it has while figures arrive).
+    intSquareMode =
+        qint16(std::ranges::max(SquareModes, {}, [](const SquareMode &m) { return m.figure.mode; }).figure.mode + 1);
     frmSquare window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
