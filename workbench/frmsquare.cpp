@@ -133,6 +133,22 @@ void frmSquare::CalculateCircularRing()
 {
     runPhase();
 }
+void frmSquare::CalculateConeFrustum()
+{
+    runPhase();
+}
+void frmSquare::CalculateHollowCyl()
+{
+    runPhase();
+}
+void frmSquare::CalculateEllipsoid()
+{
+    runPhase();
+}
+void frmSquare::CalculateCapsule()
+{
+    runPhase();
+}
 
 void frmSquare::runPhase()
 {

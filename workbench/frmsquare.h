@@ -39,6 +39,10 @@ public:
     void CalculateRightCone();
     void CalculateRightPyramid();
     void CalculateCircularRing();
+    void CalculateConeFrustum();
+    void CalculateHollowCyl();
+    void CalculateEllipsoid();
+    void CalculateCapsule();
 
 private:
     void Form_Load();
