@@ -11,7 +11,7 @@ namespace {
 
 // A field's value, refused when negative: no solid has a negative length.
 // `name` is the field's spoken name, which the warning begins with.
-Term length(const Fields &fields, int index, const char *letter, const char *name)
+Term givenLength(const Fields &fields, int index, const char *letter, const char *name)
 {
     const Term value = typed(fields, index, letter);
     if (value.value() < 0)
@@ -35,9 +35,9 @@ Outcome calculateConeFrustum(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = length(fields, 0, "R", "Base radius R");
-        const Term r = length(fields, 1, "r", "Top radius r");
-        const Term h = length(fields, 2, "h", "Height h");
+        const Term R = givenLength(fields, 0, "R", "Base radius R");
+        const Term r = givenLength(fields, 1, "r", "Top radius r");
+        const Term h = givenLength(fields, 2, "h", "Height h");
         const Term k = sqrt(power(R - r, 2) + power(h, 2)).named(QStringLiteral("k"));
         const Term V = ((pi() * h) * ((power(R, 2) + R * r) + power(r, 2))) / 3;
         const Term L = ((pi() * (R + r)) * k).named(QStringLiteral("Lateral Area"));
@@ -51,9 +51,9 @@ Outcome calculateHollowCylinder(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = length(fields, 0, "R", "Outer radius R");
-        const Term r = length(fields, 1, "r", "Inner radius r");
-        const Term h = length(fields, 2, "h", "Height h");
+        const Term R = givenLength(fields, 0, "R", "Outer radius R");
+        const Term r = givenLength(fields, 1, "r", "Inner radius r");
+        const Term h = givenLength(fields, 2, "h", "Height h");
         if (r >= R)
             throw Failure{Failure::Cause::NotAFigure, 1,
                           QStringLiteral("Inner radius r must be less than the outer radius R.")};
@@ -72,9 +72,9 @@ Outcome calculateEllipsoid(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term a = length(fields, 0, "a", "Semi-axis a");
-        const Term b = length(fields, 1, "b", "Semi-axis b");
-        const Term c = length(fields, 2, "c", "Semi-axis c");
+        const Term a = givenLength(fields, 0, "a", "Semi-axis a");
+        const Term b = givenLength(fields, 1, "b", "Semi-axis b");
+        const Term c = givenLength(fields, 2, "c", "Semi-axis c");
         const Term V = ((((Term(4) * pi()) * a) * b) * c) / 3;
         // S = 4π·a·b·c·R_G(a⁻², b⁻², c⁻²), with a·b·c taken into the integral
         // (R_G grows as the root of its arguments), so that a flat ellipsoid,
@@ -99,8 +99,8 @@ Outcome calculateCapsule(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term r = length(fields, 0, "r", "Radius r");
-        const Term h = length(fields, 1, "h", "Cylinder length h");
+        const Term r = givenLength(fields, 0, "r", "Radius r");
+        const Term h = givenLength(fields, 1, "h", "Cylinder length h");
         // The cylinder, and its two half balls that make one ball.
         const Term V = (pi() * power(r, 2)) * h + ((Term(4) * pi()) * power(r, 3)) / 3;
         const Term S = (twoPi() * r) * h + (Term(4) * pi()) * power(r, 2);
