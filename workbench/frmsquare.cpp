@@ -154,6 +154,22 @@ void frmSquare::CalculateSphericalCap()
 {
     runPhase();
 }
+void frmSquare::CalculateConeFrustum()
+{
+    runPhase();
+}
+void frmSquare::CalculateHollowCyl()
+{
+    runPhase();
+}
+void frmSquare::CalculateEllipsoid()
+{
+    runPhase();
+}
+void frmSquare::CalculateCapsule()
+{
+    runPhase();
+}
 
 void frmSquare::runPhase()
 {

@@ -42,6 +42,10 @@ public:
     void CalculateRhombus();
     void CalculateKite();
     void CalculateSphericalCap();
+    void CalculateConeFrustum();
+    void CalculateHollowCyl();
+    void CalculateEllipsoid();
+    void CalculateCapsule();
 
 private:
     void Form_Load();

@@ -3,6 +3,8 @@
 #include "controls/globalsubs.h"
 #include "frmsquare.h"
 #include "planefigures.h"
+#include "roundsolidsheets.h"
+#include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/sphericalcap.h"
 #include "workbenchsheets.h"
@@ -104,6 +106,22 @@ constexpr OptionQuantities RightPyramid[]{
 constexpr OptionQuantities CircularRing[]{
     {{length("r", 1), length("R")}, {length("r"), length("R"), volume("Volume"), area("Surface Area")}},
 };
+constexpr OptionQuantities ConeFrustum[]{
+    {{length("R"), length("r"), length("h")},
+     {length("k"), volume("Volume"), area("Lateral Area"), area("Surface Area")}},
+};
+constexpr OptionQuantities HollowCylinder[]{
+    {{length("R"), length("r", 0), length("h")},
+     {length("t"), volume("Volume"), area("Outer Area"), area("Inner Area"), area("Surface Area")}},
+};
+constexpr OptionQuantities Ellipsoid[]{
+    {{length("a"), length("b"), length("c")},
+     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}},
+};
+constexpr OptionQuantities Capsule[]{
+    {{length("r"), length("h")},
+     {length("r"), length("h"), volume("Volume"), area("Surface Area"), length("Length")}},
+};
 // clang-format on
 
 // Given values worked back from an answer by formula, in the very steps and
@@ -187,9 +205,31 @@ constexpr FigureDrawing CircularRingDrawing[]{
     {"picCircularRing", ":/pictures/picCircularRing.svg",
      "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
 };
+constexpr FigureDrawing ConeFrustumDrawing[]{
+    {"picConeFrustum", ":/pictures/picConeFrustum.svg",
+     "Frustum of a right cone with its base radius R, top radius r, height h and slant side k"},
+};
+constexpr FigureDrawing HollowCylinderDrawing[]{
+    {"picHollowCyl", ":/pictures/picHollowCyl.svg",
+     "Hollow cylinder lying on its side with its outer radius R, inner radius r and length h"},
+};
+constexpr FigureDrawing EllipsoidDrawing[]{
+    {"picEllipsoid", ":/pictures/picEllipsoid.svg", "Ellipsoid with its semi-axes a, b and c"},
+};
+constexpr FigureDrawing CapsuleDrawing[]{
+    {"picCapsule", ":/pictures/picCapsule.svg",
+     "Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked"},
+};
+
+// A figure after the separator of its submenu.
+constexpr FigureEntry afterSeparator(FigureEntry figure)
+{
+    figure.section = MenuSection::More;
+    return figure;
+}
 
 // clang-format off
-constexpr std::array<Quantity, 10> RhombusAnswers{length("a"), angle("θ"), length("p"), length("q"), area("Area"),
+constexpr std::array<Quantity, MostAnswers> RhombusAnswers{length("a"), angle("θ"), length("p"), length("q"), area("Area"),
                                                   length("Perimeter"), length("h")};
 constexpr OptionQuantities Rhombus[]{
     {{length("a"), angle("θ")}, RhombusAnswers},
@@ -212,7 +252,7 @@ constexpr FigureDrawing KiteDrawing[]{
 };
 
 // clang-format off
-constexpr std::array<Quantity, 10> SphericalCapAnswers{length("R"), length("a"), length("h"), volume("Volume"),
+constexpr std::array<Quantity, MostAnswers> SphericalCapAnswers{length("R"), length("a"), length("h"), volume("Volume"),
                                                        area("Curved Surface"), area("Total Surface")};
 constexpr OptionQuantities SphericalCap[]{
     {{length("R"), length("h", 0, 2)}, SphericalCapAnswers},
@@ -223,13 +263,6 @@ constexpr FigureDrawing SphericalCapDrawing[]{
     {"picSphericalCap", ":/pictures/picSphericalCap.svg",
      "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"},
 };
-
-// A figure after the separator of its submenu.
-constexpr FigureEntry later(FigureEntry figure)
-{
-    figure.section = MenuSection::More;
-    return figure;
-}
 
 // Modes with one way of giving the figure: its option alone.
 constexpr std::array<Slot, 3> onlyOption(const char *caption)
@@ -459,7 +492,7 @@ const SquareMode Modes[]{
         .optionLayouts = {},
     },
     {
-        .figure = later(workbenchFigure("rhombus", FigureMenu::Plane, 13, "Rhombus", 13,
+        .figure = afterSeparator(workbenchFigure("rhombus", FigureMenu::Plane, 13, "Rhombus", 13,
                                         calculateRhombus, Rhombus, RhombusDrawing, rhombusSheet)),
         .routine = &frmSquare::CalculateRhombus,
         .layout = {
@@ -477,7 +510,7 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = later(workbenchFigure("kite", FigureMenu::Plane, 14, "Kite", 14,
+        .figure = afterSeparator(workbenchFigure("kite", FigureMenu::Plane, 14, "Kite", 14,
                                         calculateKite, Kite, KiteDrawing, kiteSheet)),
         .routine = &frmSquare::CalculateKite,
         .layout = {
@@ -501,7 +534,7 @@ const SquareMode Modes[]{
         },
     },
     {
-        .figure = later(workbenchFigure("spherical-cap", FigureMenu::Solid, 8, "Spherical Cap", 16,
+        .figure = afterSeparator(workbenchFigure("spherical-cap", FigureMenu::Solid, 8, "Spherical Cap", 16,
                                         calculateSphericalCap, SphericalCap, SphericalCapDrawing, sphericalCapSheet)),
         .routine = &frmSquare::CalculateSphericalCap,
         .layout = {
@@ -518,6 +551,63 @@ const SquareMode Modes[]{
             Layout{.fields = {field("a =", "Base radius a"), keep}},
             std::nullopt,
         },
+    },
+    {
+        .figure = afterSeparator(workbenchFigure("cone-frustum", FigureMenu::Solid, 7, "Frustum of Right Cone", 15,
+                                                 calculateConeFrustum, ConeFrustum, ConeFrustumDrawing,
+                                                 coneFrustumSheet)),
+        .routine = &frmSquare::CalculateConeFrustum,
+        .layout = {
+            .heading = "Frustum of Right Cone Calculations",
+            .picture = "picConeFrustum",
+            .options = onlyOption("R/r/h"),
+            .fields = {field("R =", "Base radius R"), field("r =", "Top radius r"),
+                       field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("k"), named("Volume"), named("Lateral Area"), named("Surface Area"), hide},
+        },
+        .optionLayouts = {},
+    },
+    {
+        .figure = afterSeparator(workbenchFigure("hollow-cylinder", FigureMenu::Solid, 9, "Hollow Cylinder", 17,
+                                                 calculateHollowCylinder, HollowCylinder, HollowCylinderDrawing,
+                                                 hollowCylinderSheet)),
+        .routine = &frmSquare::CalculateHollowCyl,
+        .layout = {
+            .heading = "Hollow Cylinder Calculations",
+            .picture = "picHollowCyl",
+            .options = onlyOption("R/r/h"),
+            .fields = {field("R =", "Outer radius R"), field("r =", "Inner radius r"),
+                       field("h =", "Height h", Shown::Yes), hide, hide},
+            .rows = {named("t"), named("Volume"), named("Outer Area"), named("Inner Area"), named("Surface Area")},
+        },
+        .optionLayouts = {},
+    },
+    {
+        .figure = afterSeparator(workbenchFigure("ellipsoid", FigureMenu::Solid, 10, "Ellipsoid", 18,
+                                                 calculateEllipsoid, Ellipsoid, EllipsoidDrawing, ellipsoidSheet)),
+        .routine = &frmSquare::CalculateEllipsoid,
+        .layout = {
+            .heading = "Ellipsoid Calculations",
+            .picture = "picEllipsoid",
+            .options = onlyOption("a/b/c"),
+            .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b"),
+                       field("c =", "Semi-axis c", Shown::Yes), hide, hide},
+            .rows = {named("a"), named("b"), named("c"), named("Volume"), named("Surface Area")},
+        },
+        .optionLayouts = {},
+    },
+    {
+        .figure = afterSeparator(workbenchFigure("capsule", FigureMenu::Solid, 11, "Capsule", 19,
+                                                 calculateCapsule, Capsule, CapsuleDrawing, capsuleSheet)),
+        .routine = &frmSquare::CalculateCapsule,
+        .layout = {
+            .heading = "Capsule Calculations",
+            .picture = "picCapsule",
+            .options = onlyOption("r/h"),
+            .fields = {field("r =", "Radius r"), field("h =", "Cylinder length h"), hide, hide, hide},
+            .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), named("Length")},
+        },
+        .optionLayouts = {},
     },
 };
 // clang-format on

@@ -33,16 +33,22 @@ private slots:
 
 private:
     SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
-    // In as many fields as the figure takes where the user chooses which to give.
+    // 2 in as many empty fields as the figure takes, and 1 where it takes a
+    // value below another's.
     void typeTwoInEveryField()
     {
+        const auto &given = m_window->figure()->quantities[size_t(m_window->snapshot().optionIndex)].given;
         const int takes = m_window->figure()->givenFields;
         int left = takes > 0 ? takes : int(m_window->findChildren<QLineEdit *>().size());
-        for (QLineEdit *field : m_window->findChildren<QLineEdit *>())
+        for (QLineEdit *field : m_window->findChildren<QLineEdit *>()) {
+            const qsizetype open = field->objectName().indexOf(u'(');
+            const int index = open < 0 ? 0 : field->objectName().mid(open + 1).chopped(1).toInt();
+            const bool below = index < int(given.size()) && given[size_t(index)].below >= 0;
             if (left > 0 && field->isVisible() && field->isEnabled() && field->text().isEmpty()) {
-                QTest::keyClicks(field, QStringLiteral("2"));
+                QTest::keyClicks(field, below ? QStringLiteral("1") : QStringLiteral("2"));
                 --left;
             }
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "solids/spheresheet.h"
 #include "triangle/anytrianglesheet.h"
 #include "triangle/rttrianglesheet.h"
+#include "workbench/roundsolidsheets.h"
 #include "workbench/workbenchsheets.h"
 
 #include <QImage>
@@ -402,6 +403,43 @@ const Case Cases[] = {
          const QRectF cap = p.bounds(0);
          return std::abs(cap.height() - cap.width() * v["h"] / (2 * wide));
      }},
+    {"cone frustum", coneFrustumSheet, 0,
+     [](Dice &d) {
+         const double R = d.length(), r = d.length(), h = d.length();
+         return Values{{"R", R}, {"r", r}, {"h", h}, {"k", std::hypot(R - r, h)}};
+     },
+     [](const Painted &p, const Values &v) {
+         const double R = v["R"], r = v["r"], h = v["h"];
+         return boxStray(p, 2 * std::max(R, r) * std::hypot(1, Recede),
+                         std::max(Recede * R, h + Recede * r) - std::min(-Recede * R, h - Recede * r));
+     }},
+    {"hollow cylinder", hollowCylinderSheet, 0,
+     [](Dice &d) {
+         const double R = d.length(10);
+         return Values{{"R", R}, {"r", R * d.between(0.05, 0.6)}, {"h", d.length(10)}};
+     },
+     [](const Painted &p, const Values &v) {
+         // Outline 2 is the bore at the open end.
+         return std::max(boxStray(p, v["h"] + 2 * Recede * v["R"], 2 * v["R"] * std::hypot(1, Recede)),
+                         std::abs(p.bounds(2).height() - p.drawn.height() * v["r"] / v["R"]));
+     }},
+    {"ellipsoid", ellipsoidSheet, 0,
+     [](Dice &d) {
+         return Values{{"a", d.length()}, {"b", d.length()}, {"c", d.length()}};
+     },
+     [](const Painted &p, const Values &v) {
+         const double c = Recede * v["c"];
+         return boxStray(p, std::hypot(v["a"], c), std::hypot(v["b"], c));
+     }},
+    {"capsule", capsuleSheet, 0,
+     [](Dice &d) {
+         const double r = d.length(), h = d.length();
+         return Values{{"r", r}, {"h", h}, {"Length", h + 2 * r}};
+     },
+     [](const Painted &p, const Values &v) {
+         const double across = 2 * v["r"] * std::hypot(1, Recede);
+         return boxStray(p, v["h"] + across, across);
+     }},
 };
 
 SheetInput inputOf(const Case &figure, const Values &values)
@@ -513,6 +551,11 @@ void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale_data()
     row("kite missing b", kiteSheet, 1, {{"a", 2}, {"θ", 90}, {"p", 3}, {"q", 2}});
     row("cap higher than its sphere", sphericalCapSheet, 0, {{"R", 1}, {"h", 3}, {"a", NaN}});
     row("cap too thin to see", sphericalCapSheet, 0, {{"R", 1000}, {"h", 1}, {"a", 44.7}});
+    row("cone frustum negative top", coneFrustumSheet, 0, {{"R", 3}, {"r", -1}, {"h", 4}});
+    row("hollow cylinder inner beyond outer", hollowCylinderSheet, 0, {{"R", 2}, {"r", 3}, {"h", 5}});
+    row("hollow cylinder wall too thin to see", hollowCylinderSheet, 0, {{"R", 1}, {"r", 0.999}, {"h", 5}});
+    row("ellipsoid of a zero axis", ellipsoidSheet, 0, {{"a", 0}, {"b", 2}, {"c", 3}});
+    row("capsule negative length", capsuleSheet, 0, {{"r", 1}, {"h", -3}});
 }
 
 void TestSheetFigure::valuesThatCannotBeDrawnGiveTheUsualShapeNotToScale()

@@ -1,7 +1,13 @@
+#include "entry/term.h"
+#include "solids/ellipticintegrals.h"
+#include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/sphericalcap.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <numbers>
 
 using namespace Zyntra;
 using Cause = Failure::Cause;
@@ -18,6 +24,10 @@ private slots:
     void answers();
     void failures_data();
     void failures();
+    void ellipsoidSurfaceIsExact_data();
+    void ellipsoidSurfaceIsExact();
+    void carlsonIntegralsMatchPublishedValues_data();
+    void carlsonIntegralsMatchPublishedValues();
 };
 
 namespace {
@@ -108,6 +118,29 @@ void TestSolidFigures::answers_data()
            {"5.00", "4.00", "2.00", "54.427", "62.80", "113.04"});
     addRow("cap as high as the sphere is the sphere", calculateSphericalCap, 0, {"1", "2"}, Kind::Answers,
            {"1.00", ".00", "2.00", "4.187", "12.56", "12.56"});
+    // The round solids after the separator, each against the solid it becomes at its limit.
+    addRow("cone frustum 4, 1, 4", calculateConeFrustum, 0, {"4", "1", "4"}, Kind::Answers,
+           {"5.00", "87.92", "78.50", "131.88"});
+    addRow("cone frustum upside down", calculateConeFrustum, 0, {"1", "4", "4"}, Kind::Answers,
+           {"5.00", "87.92", "78.50", "131.88"});
+    addRow("cone frustum with r 0 is the cone 3, 4", calculateConeFrustum, 0, {"3", "0", "4"}, Kind::Answers,
+           {"5.00", "37.68", "47.10", "75.36"});
+    addRow("cone frustum with r = R is the cylinder 2, 5", calculateConeFrustum, 0, {"2", "2", "5"}, Kind::Answers,
+           {"5.00", "62.80", "62.80", "87.92"});
+    addRow("hollow cylinder 3, 2, 10", calculateHollowCylinder, 0, {"3", "2", "10"}, Kind::Answers,
+           {"1.00", "157.00", "188.40", "125.60", "345.40"});
+    addRow("hollow cylinder with r 0 is the cylinder 2, 5", calculateHollowCylinder, 0, {"2", "0", "5"}, Kind::Answers,
+           {"2.00", "62.80", "62.80", ".00", "87.92"});
+    addRow("ellipsoid 1, 1, 1 is the ball", calculateEllipsoid, 0, {"1", "1", "1"}, Kind::Answers,
+           {"1.00", "1.00", "1.00", "4.187", "12.56"});
+    addRow("ellipsoid 3, 2, 1", calculateEllipsoid, 0, {"3", "2", "1"}, Kind::Answers,
+           {"3.00", "2.00", "1.00", "25.12", "48.857"});
+    addRow("ellipsoid flat: both faces of its ellipse", calculateEllipsoid, 0, {"0", "2", "3"}, Kind::Answers,
+           {".00", "2.00", "3.00", ".00", "37.68"});
+    addRow("capsule without a cylinder is the ball", calculateCapsule, 0, {"1", "0"}, Kind::Answers,
+           {"1.00", ".00", "4.187", "12.56", "2.00"});
+    addRow("capsule 2, 5: the cylinder 2, 5 and the ball 2", calculateCapsule, 0, {"2", "5"}, Kind::Answers,
+           {"2.00", "5.00", "96.293", "113.04", "9.00"});
 }
 
 void TestSolidFigures::answers()
@@ -173,6 +206,21 @@ void TestSolidFigures::failures_data()
     QTest::newRow("cap of no height") << &calculateSphericalCap << 1 << QStringList{"4", "0"} << Cause::NotAFigure << 1;
     QTest::newRow("cap volume overflows")
         << &calculateSphericalCap << 1 << QStringList{huge, "1"} << Cause::TooLarge << -1;
+    QTest::newRow("cone frustum, h empty")
+        << &calculateConeFrustum << 0 << QStringList{"4", "1", ""} << Cause::NotANumber << 2;
+    QTest::newRow("cone frustum, r negative")
+        << &calculateConeFrustum << 0 << QStringList{"4", "-1", "4"} << Cause::NotAFigure << 1;
+    QTest::newRow("hollow cylinder, r as wide as R")
+        << &calculateHollowCylinder << 0 << QStringList{"2", "2", "5"} << Cause::NotAFigure << 1;
+    QTest::newRow("hollow cylinder, r wider than R")
+        << &calculateHollowCylinder << 0 << QStringList{"2", "3", "5"} << Cause::NotAFigure << 1;
+    QTest::newRow("hollow cylinder, R empty")
+        << &calculateHollowCylinder << 0 << QStringList{"", "1", "5"} << Cause::NotANumber << 0;
+    QTest::newRow("ellipsoid, c negative")
+        << &calculateEllipsoid << 0 << QStringList{"1", "2", "-3"} << Cause::NotAFigure << 2;
+    QTest::newRow("ellipsoid squares overflow")
+        << &calculateEllipsoid << 0 << QStringList{huge, "1", "1"} << Cause::TooLarge << -1;
+    QTest::newRow("capsule, h letters") << &calculateCapsule << 0 << QStringList{"1", "x"} << Cause::NotANumber << 1;
 }
 
 void TestSolidFigures::failures()
@@ -187,6 +235,54 @@ void TestSolidFigures::failures()
     QCOMPARE(outcome.failure.cause, cause);
     QCOMPARE(outcome.failure.field, field);
     QVERIFY(outcome.answers.empty());
+}
+
+void TestSolidFigures::ellipsoidSurfaceIsExact_data()
+{
+    QTest::addColumn<QStringList>("axes");
+    QTest::addColumn<double>("surface");
+    const double pi = std::numbers::pi;
+    QTest::newRow("ball r 2.5: 4πr²") << QStringList{"2.5", "2.5", "2.5"} << 4 * pi * 2.5 * 2.5;
+    // The spheroids' closed forms, e the eccentricity of the meridian.
+    const double prolate = std::sqrt(1 - 1.0 / 9);
+    QTest::newRow("prolate 1, 1, 3") << QStringList{"1", "1", "3"} << 2 * pi * (1 + 3 / prolate * std::asin(prolate));
+    const double oblate = std::sqrt(1 - 1.0 / 9);
+    QTest::newRow("oblate 3, 3, 1") << QStringList{"3", "1", "3"}
+                                    << 2 * pi * 9 * (1 + (1 - oblate * oblate) / oblate * std::atanh(oblate));
+    QTest::newRow("published 3, 2, 1") << QStringList{"3", "2", "1"} << 48.88214630258206;
+}
+
+// Under the exact constants the surface is the true one, to 1e-12 relative.
+void TestSolidFigures::ellipsoidSurfaceIsExact()
+{
+    QFETCH(QStringList, axes);
+    QFETCH(double, surface);
+    setExactConstants(true);
+    const Outcome outcome = calculateEllipsoid(axes, 0);
+    setExactConstants(false);
+    QCOMPARE(outcome.kind, Kind::Answers);
+    QVERIFY2(std::abs(outcome.values.at(4) / surface - 1) < 1e-12,
+             qPrintable(QString::number(outcome.values.at(4), 'g', 17)));
+}
+
+void TestSolidFigures::carlsonIntegralsMatchPublishedValues_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("published"); // Carlson's own test values, to 14 digits
+    QTest::newRow("R_F(1, 2, 0)") << carlsonRF(1, 2, 0) << 1.3110287771461;
+    QTest::newRow("R_F(2, 3, 4)") << carlsonRF(2, 3, 4) << 0.58408284167715;
+    QTest::newRow("R_D(0, 2, 1)") << carlsonRD(0, 2, 1) << 1.7972103521034;
+    QTest::newRow("R_D(2, 3, 4)") << carlsonRD(2, 3, 4) << 0.16510527294261;
+    QTest::newRow("R_G(0, 16, 16)") << carlsonRG(0, 16, 16) << 3.1415926535898;
+    QTest::newRow("R_G(2, 3, 4)") << carlsonRG(2, 3, 4) << 1.7255030280692;
+    QTest::newRow("R_G(0, 0.0796, 4)") << carlsonRG(0, 0.0796, 4) << 1.0284758090288;
+}
+
+void TestSolidFigures::carlsonIntegralsMatchPublishedValues()
+{
+    QFETCH(double, value);
+    QFETCH(double, published);
+    QVERIFY2(std::abs(value / published - 1) < 1e-13, qPrintable(QString::number(value, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(TestSolidFigures)

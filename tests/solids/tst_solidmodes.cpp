@@ -13,6 +13,10 @@ const char *const Cylinder = "mnu3dGeometryItem(3)";
 const char *const Cone = "mnu3dGeometryItem(4)";
 const char *const Pyramid = "mnu3dGeometryItem(5)";
 const char *const Ring = "mnu3dGeometryItem(6)";
+const char *const ConeFrustum = "mnu3dGeometryItem(7)";
+const char *const HollowCylinder = "mnu3dGeometryItem(9)";
+const char *const Ellipsoid = "mnu3dGeometryItem(10)";
+const char *const Capsule = "mnu3dGeometryItem(11)";
 
 } // namespace
 
@@ -82,6 +86,22 @@ void TestSolidModes::modeLayout_data()
                                    << "picCircularRing" << QStringList{"r/R"}
                                    << QStringList{"r =|Section radius r", "R =|Ring radius R"}
                                    << QStringList{"r", "R", "Volume", "Surface Area"} << 12;
+    QTest::newRow("Frustum of Right Cone") << ConeFrustum << "Frustum of Right Cone Calculations"
+                                           << "picConeFrustum" << QStringList{"R/r/h"}
+                                           << QStringList{"R =|Base radius R", "r =|Top radius r", "h =|Height h"}
+                                           << QStringList{"k", "Volume", "Lateral Area", "Surface Area"} << 15;
+    QTest::newRow("Hollow Cylinder") << HollowCylinder << "Hollow Cylinder Calculations"
+                                     << "picHollowCyl" << QStringList{"R/r/h"}
+                                     << QStringList{"R =|Outer radius R", "r =|Inner radius r", "h =|Height h"}
+                                     << QStringList{"t", "Volume", "Outer Area", "Inner Area", "Surface Area"} << 17;
+    QTest::newRow("Ellipsoid") << Ellipsoid << "Ellipsoid Calculations"
+                               << "picEllipsoid" << QStringList{"a/b/c"}
+                               << QStringList{"a =|Semi-axis a", "b =|Semi-axis b", "c =|Semi-axis c"}
+                               << QStringList{"a", "b", "c", "Volume", "Surface Area"} << 18;
+    QTest::newRow("Capsule") << Capsule << "Capsule Calculations"
+                             << "picCapsule" << QStringList{"r/h"}
+                             << QStringList{"r =|Radius r", "h =|Cylinder length h"}
+                             << QStringList{"r", "h", "Volume", "Surface Area", "Length"} << 19;
 }
 
 void TestSolidModes::modeLayout()
@@ -155,6 +175,14 @@ void TestSolidModes::calculateShowsEveryQuantity_data()
                               << QStringList{"1.00", "1.00", "19.719", "39.438", ""};
     QTest::newRow("letters and signs dropped while typing")
         << Cone << -1 << QStringList{"-3a", "+4 e"} << QStringList{"3.00", "4.00", "5.00", "37.68", "75.36"};
+    QTest::newRow("cone frustum with r 0 is the cone 3 4")
+        << ConeFrustum << -1 << QStringList{"3", "0", "4"} << QStringList{"5.00", "37.68", "47.10", "75.36", ""};
+    QTest::newRow("hollow cylinder with r 0 is the cylinder 2 5")
+        << HollowCylinder << -1 << QStringList{"2", "0", "5"} << QStringList{"2.00", "62.80", "62.80", ".00", "87.92"};
+    QTest::newRow("ellipsoid 3 2 1") << Ellipsoid << -1 << QStringList{"3", "2", "1"}
+                                     << QStringList{"3.00", "2.00", "1.00", "25.12", "48.857"};
+    QTest::newRow("capsule 2 5") << Capsule << -1 << QStringList{"2", "5"}
+                                 << QStringList{"2.00", "5.00", "96.293", "113.04", "9.00"};
 }
 
 void TestSolidModes::calculateShowsEveryQuantity()
@@ -330,6 +358,10 @@ void TestSolidModes::failedCalculationWarnsAndKeepsEverything_data()
                                       << "too large";
     QTest::newRow("ring R letters") << Ring << -1 << QStringList{"1", "5"} << 1 << "x"
                                     << "Ring radius R: \"x\" is not a number.";
+    QTest::newRow("hollow cylinder r as wide as R") << HollowCylinder << -1 << QStringList{"3", "2", "10"} << 1 << "3"
+                                                    << "Inner radius r must be less than the outer radius R.";
+    QTest::newRow("ellipsoid c empty") << Ellipsoid << -1 << QStringList{"3", "2", "1"} << 2 << ""
+                                       << "Semi-axis c is empty.";
 }
 
 void TestSolidModes::failedCalculationWarnsAndKeepsEverything()

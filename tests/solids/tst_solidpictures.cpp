@@ -27,8 +27,8 @@ void TestSolidPictures::drawingIsWhiteAndRedOnBlack_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QColor>("lines");
-    for (const char *name :
-         {"picCube", "picPrism", "picRightCyl", "picFrustum", "picRightCone", "picPyramid", "picCircularRing"})
+    for (const char *name : {"picCube", "picPrism", "picRightCyl", "picFrustum", "picRightCone", "picPyramid",
+                             "picCircularRing", "picConeFrustum", "picHollowCyl", "picEllipsoid", "picCapsule"})
         QTest::newRow(name) << QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(name)) << QColor(Qt::white);
     QTest::newRow("sphere") << QStringLiteral(":/pictures/sphere.svg") << QColor(0x3c, 0x7d, 0xff);
 }

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 using namespace Zyntra;
 
 namespace {

@@ -8,6 +8,7 @@
 #include "entry/term.h"
 #include "fuzz/figuretable.h"
 #include "polygon/polygonareas.h"
+#include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
 #include "solids/sphericalcap.h"
@@ -139,6 +140,11 @@ void TestWorkings::exactConstants_data()
     row("rhombus diagonals 6, 8: 2·atan(4/3)", calculateRhombus, 1, {"6", "8"}, 1, "106.26", "106.314");
     row("kite 3, 4, 90 degrees: axis 5", calculateKite, 1, {"3", "4", "90"}, 3, "5.00", "4.998");
     row("hemisphere as a cap: volume 2π/3", calculateSphericalCap, 0, {"1", "1"}, 3, "2.094", "2.093");
+    row("cone frustum 3, 0, 4 is the cone: 12π", calculateConeFrustum, 0, {"3", "0", "4"}, 1, "37.699", "37.68");
+    row("hollow cylinder 2, 0, 5 is the cylinder: 20π", calculateHollowCylinder, 0, {"2", "0", "5"}, 1, "62.832",
+        "62.80");
+    row("ellipsoid 1, 1, 1 is the ball: 4π", calculateEllipsoid, 0, {"1", "1", "1"}, 4, "12.566", "12.56");
+    row("capsule 1, 0 is the ball: 4π/3", calculateCapsule, 0, {"1", "0"}, 2, "4.189", "4.187");
 }
 
 void TestWorkings::exactConstants()
