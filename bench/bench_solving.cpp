@@ -24,7 +24,8 @@ const Question Questions[]{
     {"right-triangle", 0, {"3", "4", "", "", ""}, 2, 0, 10}, // a from the hypotenuse, searched
     {"circle-sections", 1, {"5", "60"}, 3, 1, 20},           // a segment's angle from its area, searched
     {"regular-polygon", 0, {"10"}, 3, 0, 1000},              // a hexagon's side from its area, searched
-    {"rectangle", 0, {"4", "5"}, 4, 0, 3},                   // a diagonal below b: out of reach
+    {"any-triangle", 0, {"", "", "126.522", "59.764", "112.374", ""}, 0, 3, 800}, // an angle near where C closes
+    {"rectangle", 0, {"4", "5"}, 4, 0, 3},                                        // a diagonal below b: out of reach
 };
 
 } // namespace

@@ -31,6 +31,7 @@ QString letterOf(const Quantity &quantity)
 // calculation refuses the figure.
 std::optional<double> answerAt(const SolveProblem &problem, double x)
 {
+    const QuietTerms valuesAlone; // a search reads no working
     QStringList texts = problem.fieldTexts;
     texts[problem.field] = fullNumber(x);
     const Outcome outcome = problem.calculate(texts, problem.option);
@@ -332,8 +333,11 @@ Solution solve(const SolveProblem &problem, double target)
     for (size_t i = 0; i + 1 < tried.size(); ++i)
         if (tried[i].second.has_value() != tried[i + 1].second.has_value()) {
             const bool leftTaken = tried[i].second.has_value();
-            approachEdge(problem, target, leftTaken ? tried[i].first : tried[i + 1].first,
-                         leftTaken ? tried[i + 1].first : tried[i].first, trials);
+            const double taken = leftTaken ? tried[i].first : tried[i + 1].first;
+            const double refused = leftTaken ? tried[i + 1].first : tried[i].first;
+            // The domain's own ends are tried as they are.
+            if (refused != domain.low && refused != domain.high)
+                approachEdge(problem, target, taken, refused, trials);
         }
     std::ranges::sort(trials, {}, &Trial::x);
 
@@ -389,9 +393,11 @@ Solution solve(const SolveProblem &problem, double target)
                 (highest == trials.end() - 1 && trials.size() > 1 && highest->y > 1.5 * (highest - 1)->y)
                 || (highest == trials.begin() && trials.size() > 1 && highest->y > 1.5 * (highest + 1)->y);
             const bool endless = !std::isfinite(domain.high) && growing;
-            // A limit of nothing, met at an open end, is nothing.
+            // A limit of nothing, met at an edge of the figure, is nothing: the
+            // last trials before it come close without reaching it.
             const std::optional<double> present = answerAt(problem, scaleOf(problem));
-            refused.lowest = present && std::fabs(low) < 1e-9 * std::fabs(*present) ? 0.0 : low;
+            const double size = std::max(present ? std::fabs(*present) : 0.0, endless ? 0.0 : std::fabs(high));
+            refused.lowest = std::fabs(low) < 1e-6 * size ? 0.0 : low;
             if (!endless)
                 refused.highest = high;
             return refused;

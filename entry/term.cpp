@@ -10,6 +10,13 @@ namespace {
 
 bool exactChosen = false;
 
+// How many QuietTerms are alive on this thread.
+thread_local int quietDepth = 0;
+bool quiet()
+{
+    return quietDepth > 0;
+}
+
 QString parenthesized(const QString &text)
 {
     return u'(' + text + u')';
@@ -24,6 +31,15 @@ QString asOperand(const QString &number)
 }
 
 } // namespace
+
+QuietTerms::QuietTerms()
+{
+    ++quietDepth;
+}
+QuietTerms::~QuietTerms()
+{
+    --quietDepth;
+}
 
 bool exactConstants()
 {
@@ -127,7 +143,7 @@ Term typedAngle(const Fields &fields, int index, const char *letter, const char 
 
 void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
 {
-    outcome.answers[index] = formatResult(term.value(), pattern, answerPrecision());
+    outcome.answers[index] = quiet() ? QString() : formatResult(term.value(), pattern, answerPrecision());
     outcome.workings[index] = term.working();
     outcome.values[index] = term.value();
 }
@@ -161,13 +177,14 @@ Term::Term(double literal)
 
 Term::Term(Num value)
     : m_value(value)
-    , m_formula(asOperand(workedNumber(value.value())))
+    , m_formula(quiet() ? QString() : asOperand(workedNumber(value.value())))
     , m_numbers(m_formula)
 {}
 
 Term Term::given(const QString &letter, Num value)
 {
-    return Term(value, letter, asOperand(fullNumber(value.value())), QString(), Binding::Atom, Kind::Given);
+    return Term(value, letter, quiet() ? QString() : asOperand(fullNumber(value.value())), QString(), Binding::Atom,
+                Kind::Given);
 }
 
 Term Term::constant(const Constant &c)
@@ -176,14 +193,15 @@ Term Term::constant(const Constant &c)
     const QString symbol = QString::fromUtf8(c.symbol);
     // "π/4" and "2π" are products: they take parentheses where a product would.
     const Binding binding = symbol.size() > 1 ? Binding::Product : Binding::Atom;
-    return Term(Num(value), symbol, workedNumber(value), QString(), binding, Kind::Leaf);
+    return Term(Num(value), symbol, quiet() ? QString() : workedNumber(value), QString(), binding, Kind::Leaf);
 }
 
 Term Term::named(const QString &letter) const
 {
     Term term(m_value, letter, operand(), QString(), Binding::Atom, Kind::Leaf);
     term.m_degrees = m_degrees;
-    term.m_own = std::make_shared<const Working>(working());
+    if (!quiet())
+        term.m_own = std::make_shared<const Working>(working());
     return term;
 }
 
@@ -229,6 +247,8 @@ Working Term::working() const
 
 Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Binding binding)
 {
+    if (quiet())
+        return Term(value, QString(), QString(), QString(), binding, Kind::Compound);
     // The left operand keeps its place unless it binds more loosely; the
     // right one is bracketed at the same binding too, since the steps are
     // taken left to right and floating point is not associative.
@@ -248,6 +268,8 @@ Term Term::binary(const Term &a, const Term &b, Num value, const char *sign, Bin
 
 Term Term::function(const QString &name, const Term &x, Num value)
 {
+    if (quiet())
+        return Term(value, QString(), QString(), QString(), Binding::Atom, Kind::Compound);
     const bool root = name == QStringLiteral("√");
     const auto apply = [&](const QString &argument, Binding binding) {
         return root && binding == Binding::Atom ? name + argument : name + parenthesized(argument);
@@ -304,6 +326,9 @@ Term atan(const Term &x)
 
 Term power(const Term &base, const Term &exponent)
 {
+    if (quiet())
+        return Term(power(base.m_value, exponent.m_value), QString(), QString(), QString(), Term::Binding::Power,
+                    Term::Kind::Compound);
     const auto raise = [&](const QString &b, Term::Binding baseBinding, const QString &e) {
         const QString shownBase = baseBinding <= Term::Binding::Power ? u'(' + b + u')' : b;
         if (exponent.isLeaf() && (e == QStringLiteral("2") || e == QStringLiteral("3")))
@@ -326,6 +351,8 @@ Term roundToTwoDecimals(const Term &x)
     if (answerPrecision() != Precision::asDescribed())
         return x;
     const Num value = Fields({formatResult(x.value(), Pattern::OneOrTwoDecimals)}).number(0);
+    if (quiet())
+        return Term(value, QString(), QString(), QString(), Term::Binding::Atom, Term::Kind::Compound);
     const auto round = [](const QString &argument) { return QStringLiteral("round(%1, 2)").arg(argument); };
     const QString evaluated = x.isLeaf() ? QString() : round(x.operand());
     return Term(value, round(x.m_formula), round(x.m_numbers), evaluated, Term::Binding::Atom, Term::Kind::Compound);

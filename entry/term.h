@@ -35,6 +35,16 @@ inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
 } // namespace Constants
 
+// While one lives, terms carry their values alone, without the working:
+// for a search that runs a calculation many times and reads its values.
+class QuietTerms {
+public:
+    QuietTerms();
+    ~QuietTerms();
+    QuietTerms(const QuietTerms &) = delete;
+    QuietTerms &operator=(const QuietTerms &) = delete;
+};
+
 // Program-wide choice of constants; the described ones unless set.
 bool exactConstants();
 void setExactConstants(bool exact);

@@ -313,6 +313,11 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
                                                 << "1000" << 0 << "txtGivenValue"
                                                 << "19.61878322547211"
                                                 << "a = 19.61878322547211 (found so that A6 = 1000)";
+    QTest::newRow("any triangle's area beyond its sides")
+        << "mnuGeometryItem(12)" << QStringList{"3", "4", "5"} << "lblanswer(6)"
+        << "12" << 0 << "txtInput(0)"
+        << ""
+        << "With b = 4 and c = 5, Area lies between 0 and 10; no a gives 12.";
     QTest::newRow("rectangle diagonal out of reach") << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(4)"
                                                      << "3" << 0 << "txtGivenValue(0)"
                                                      << ""
