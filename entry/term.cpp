@@ -125,11 +125,11 @@ namespace {
 
 } // namespace
 
-Term typedLength(const Fields &fields, int index, const char *letter, const char *name)
+Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero)
 {
     const Term length = typed(fields, index, letter);
-    if (length.value() <= 0)
-        notAFigure(index, name, "greater than zero");
+    if (zero == Zero::Allowed ? length.value() < 0 : length.value() <= 0)
+        notAFigure(index, name, zero == Zero::Allowed ? "zero or more" : "greater than zero");
     return length;
 }
 

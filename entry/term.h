@@ -132,11 +132,11 @@ QString workedNumber(double value);
 
 // A field's value as a term: its letter and the number it read as.
 Term typed(const Fields &fields, int index, const char *letter);
-// The same for a figure's length, which must be greater than zero, and
-// for its angle in degrees, which must lie between 0 and 180: any other
-// value fits no such figure, and the warning says so under `name`, the
-// field's own name.
-Term typedLength(const Fields &fields, int index, const char *letter, const char *name);
+// The same for a figure's length, which must be greater than zero (or not
+// below it, where the figure takes zero as its limit), and for its angle in degrees, which must lie between 0 and 180:
+// any other value fits no such figure, and the warning says so under `name`, the field's own name.
+enum class Zero { Refused, Allowed };
+Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero = Zero::Refused);
 Term typedAngle(const Fields &fields, int index, const char *letter, const char *name);
 
 // Writes one answer into an outcome: its text in the pattern, its working

@@ -9,15 +9,11 @@ namespace Zyntra {
 
 namespace {
 
-// A field's value, refused when negative: no solid has a negative length.
-// `name` is the field's spoken name, which the warning begins with.
+// A length of nothing makes the solid it tends to (a cone, a cylinder, a
+// ball), so zero is taken; no solid has a negative one.
 Term givenLength(const Fields &fields, int index, const char *letter, const char *name)
 {
-    const Term value = typed(fields, index, letter);
-    if (value.value() < 0)
-        throw Failure{Failure::Cause::NotAFigure, index,
-                      QStringLiteral("%1 must not be negative.").arg(QString::fromUtf8(name))};
-    return value;
+    return typedLength(fields, index, letter, name, Zero::Allowed);
 }
 
 Term pi()
