@@ -50,12 +50,18 @@ SolveEditor::SolveEditor(QWidget *host, QWidget *answer, const QString &quantity
     setGeometry(QRect(at, size));
 
     connect(m_target, &QLineEdit::returnPressed, this, [this] { emit solveRequested(m_target->text(), field()); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
+    m_watch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusMoved(now); });
     m_target->installEventFilter(this);
     m_solveFor->installEventFilter(this);
     show();
     raise();
     m_target->setFocus(Qt::OtherFocusReason);
+}
+
+// Its fields give up the focus as they go, after this part of the editor has gone.
+SolveEditor::~SolveEditor()
+{
+    disconnect(m_watch);
 }
 
 int SolveEditor::field() const

@@ -23,6 +23,7 @@ public:
     };
     // Shown in `host` over `answer`.
     SolveEditor(QWidget *host, QWidget *answer, const QString &quantity, const QList<Choice> &choices, int chosen);
+    ~SolveEditor() override;
 
     ValueField *target() const { return m_target; }
     QComboBox *solveFor() const { return m_solveFor; }
@@ -41,6 +42,7 @@ private:
     ValueField *m_target;
     QComboBox *m_solveFor;
     QList<Choice> m_choices;
+    QMetaObject::Connection m_watch; // on the application's focus
 };
 
 } // namespace Zyntra
