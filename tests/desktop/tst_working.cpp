@@ -313,6 +313,11 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
                                                 << "1000" << 0 << "txtGivenValue"
                                                 << "19.61878322547211"
                                                 << "a = 19.61878322547211 (found so that A6 = 1000)";
+    QTest::newRow("sphere radius from its volume")
+        << "mnu3dGeometryItem(0)" << QStringList{"10"} << "lblVolume"
+        << "1000" << 0 << "txtGivenValue"
+        << "6.203500073503878"
+        << "r = 6.203500073503878 (found so that V = 1000)"; // d³ × 0.5236 = 1000
     QTest::newRow("any triangle's area beyond its sides")
         << "mnuGeometryItem(12)" << QStringList{"3", "4", "5"} << "lblanswer(6)"
         << "12" << 0 << "txtInput(0)"
