@@ -501,9 +501,20 @@ void FigureWindow::setUpKeyboard(QPushButton *calculate)
         connect(button, &QAbstractButton::clicked, this, &FigureWindow::notifyChanged);
 }
 
-bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+std::span<const Quantity> FigureWindow::answerQuantities() const
+{
+    const qint16 option = optionInForce(this).second;
+    if (!m_figure || option < 0 || option >= m_figure->options())
+        return {};
+    return m_figure->quantities[size_t(option)].answers;
+}
+
+bool FigureWindow::showOutcome(const Outcome &calculated, std::span<AnswerLabel *const> answers,
                                std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer)
 {
+    const Outcome outcome = inChosenUnits(calculated, answerQuantities(), [this](int index) {
+        return m_figure ? m_figure->pattern(index) : Pattern::TwoOrThreeDecimals;
+    });
     switch (outcome.kind) {
     case Outcome::Kind::Failed: {
         const int index = outcome.failure.field;

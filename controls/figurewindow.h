@@ -3,6 +3,7 @@
 #include "controls/figureentry.h"
 #include "controls/twips.h"
 #include "entry/calculation.h"
+#include "entry/units.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -110,6 +111,8 @@ signals:
     void calculated();
     // The user asked to see the working of an answer in full.
     void workingRequested();
+    // The user chose units from an answer ("Show In"): the program's choice.
+    void unitsRequested(Zyntra::UnitChoice units);
 
 protected:
     QWidget *form() { return this; }
@@ -185,6 +188,8 @@ private:
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
     bool showsAnswers() const;
+    // What the answers of the option in force measure; none for a window without its figure.
+    std::span<const Quantity> answerQuantities() const;
     // What the given value of a field is called on screen, without " =".
     QString fieldCaption(const ValueField *field) const;
     SolveProblem solveProblem(int answer) const;

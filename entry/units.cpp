@@ -130,6 +130,25 @@ const Unit *UnitChoice::shown(QuantityKind kind) const
     return own ? own : measured(kind);
 }
 
+const Unit *UnitChoice::chosen(QuantityKind kind) const
+{
+    return kind == Length ? length : kind == Area ? area : kind == Volume ? volume : nullptr;
+}
+
+UnitChoice UnitChoice::with(QuantityKind kind, const Unit *unit) const
+{
+    UnitChoice changed = *this;
+    if (kind == Length)
+        changed.length = unit;
+    else if (kind == Area)
+        changed.area = unit;
+    else if (kind == Volume)
+        changed.volume = unit;
+    if (!changed.length)
+        changed = {};
+    return changed;
+}
+
 UnitChoice unitChoice()
 {
     return chosen;

@@ -47,6 +47,10 @@ struct UnitChoice {
     const Unit *measured(QuantityKind kind) const;
     // The unit the value is shown in.
     const Unit *shown(QuantityKind kind) const;
+    // The unit chosen for the kind itself: nullptr for "No Units" or "Same as Lengths".
+    const Unit *chosen(QuantityKind kind) const;
+    // This choice with the unit of one kind changed; a length of nullptr is "No Units".
+    UnitChoice with(QuantityKind kind, const Unit *unit) const;
     friend bool operator==(const UnitChoice &, const UnitChoice &) = default;
 };
 

@@ -70,6 +70,27 @@ QString precisionItemName(Precision precision)
     return QStringLiteral("mnuPrecisionAsDescribed");
 }
 
+// The Units menu's groups, each a submenu of one kind.
+struct UnitGroup {
+    QuantityKind kind;
+    const char *caption;
+    const char *menuName;
+    const char *itemName; // with the unit's symbol, or the default's word, in brackets
+    const char *byDefault;
+    const char *defaultWord;
+};
+constexpr UnitGroup UnitGroups[] = {
+    {QuantityKind::Length, "Lengths", "mnuUnitsLengths", "mnuLengthUnit", "No Units", "none"},
+    {QuantityKind::Area, "Areas", "mnuUnitsAreas", "mnuAreaUnit", "Same as Lengths", "same"},
+    {QuantityKind::Volume, "Volumes", "mnuUnitsVolumes", "mnuVolumeUnit", "Same as Lengths", "same"},
+};
+
+QString unitItemName(const UnitGroup &group, const Unit *unit)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromLatin1(group.itemName),
+                                        QString::fromUtf8(unit ? unit->symbol : group.defaultWord));
+}
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -90,6 +111,7 @@ MDIMain::MDIMain(QWidget *splash)
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
     setAnswerPrecision(UserSettings::precision());
+    setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
     setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
@@ -151,6 +173,7 @@ void MDIMain::createMenus()
     keep->setCheckable(true);
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
+    createUnitsMenu(geometry);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -175,6 +198,48 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
     }
+}
+
+void MDIMain::createUnitsMenu(QMenu *geometry)
+{
+    QMenu *units = geometry->addMenu(QStringLiteral("Units"));
+    units->setObjectName(QStringLiteral("mnuUnits"));
+    for (const UnitGroup &group : UnitGroups) {
+        QMenu *menu = units->addMenu(QString::fromLatin1(group.caption));
+        menu->setObjectName(QString::fromLatin1(group.menuName));
+        auto *exclusive = new QActionGroup(menu);
+        std::vector<const Unit *> choices = unitsOf(group.kind);
+        choices.insert(choices.begin(), nullptr);
+        for (const Unit *unit : choices) {
+            QAction *item = menu->addAction(QString::fromUtf8(unit ? unit->symbol : group.byDefault));
+            item->setObjectName(unitItemName(group, unit));
+            item->setCheckable(true);
+            exclusive->addAction(item);
+            connect(item, &QAction::triggered, this,
+                    [this, kind = group.kind, unit] { chooseUnits(unitChoice().with(kind, unit)); });
+        }
+    }
+    markUnitsMenu();
+}
+
+void MDIMain::markUnitsMenu()
+{
+    const UnitChoice chosen = unitChoice();
+    for (const UnitGroup &group : UnitGroups) {
+        if (auto *item = findChild<QAction *>(unitItemName(group, chosen.chosen(group.kind))))
+            item->setChecked(true);
+        // Areas and volumes follow the lengths; without a length unit they have none.
+        if (auto *menu = findChild<QMenu *>(QString::fromLatin1(group.menuName)))
+            menu->menuAction()->setEnabled(group.kind == QuantityKind::Length || chosen.length);
+    }
+}
+
+void MDIMain::chooseUnits(UnitChoice units)
+{
+    setUnitChoice(units);
+    UserSettings::setUnits(unitChoice());
+    markUnitsMenu();
+    recalculateFigures();
 }
 
 void MDIMain::mnuExactConstants_Click(bool exact)
@@ -352,6 +417,7 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     placeAndShow(window);
     m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
+    connect(window, &FigureWindow::unitsRequested, this, &MDIMain::chooseUnits);
     connect(window, &FigureWindow::calculated, this, [this, window] { recordCalculation(window); });
     if (m_sheet)
         m_sheet->follow(window, figure);
