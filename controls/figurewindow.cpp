@@ -537,11 +537,16 @@ bool FigureWindow::showOutcome(const Outcome &calculated, std::span<AnswerLabel 
         closeWarning();
         m_shown = outcome;
         m_shownIn = QList<AnswerLabel *>(answers.begin(), answers.end());
+        const std::span<const Quantity> declared = answerQuantities();
         for (const auto &[index, text] : outcome.answers) {
             if (index < 0 || size_t(index) >= answers.size())
                 continue;
             const auto working = outcome.workings.find(index);
-            answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second);
+            const Unit *unit = size_t(index) < declared.size() && declared[size_t(index)].letter
+                                   ? unitChoice().shown(declared[size_t(index)].kind)
+                                   : nullptr;
+            answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second,
+                                              unit);
         }
         return true;
     }
