@@ -132,15 +132,15 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
     describe();
 }
 
-QString AnswerLabel::unitText() const
+QString AnswerLabel::unitSuffix() const
 {
-    return m_unit ? QString::fromUtf8(m_unit->symbol) : QString();
+    return m_unit ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
 }
 
 void AnswerLabel::fitUnit()
 {
     const QFontMetrics metrics(font());
-    const int room = m_unit ? metrics.horizontalAdvance(u' ' + unitText()) : 0;
+    const int room = m_unit ? metrics.horizontalAdvance(unitSuffix()) : 0;
     if (room != m_unitRoom) {
         const QMargins margins = contentsMargins();
         setContentsMargins(margins.left(), margins.top(), margins.right() - m_unitRoom + room, margins.bottom());
@@ -175,7 +175,7 @@ void AnswerLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), unitText());
+    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), unitSuffix().mid(1));
 }
 
 void AnswerLabel::becomeSelectable()

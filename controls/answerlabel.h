@@ -44,6 +44,8 @@ public:
     QString workingText() const;
     const Working &working() const { return m_working; }
     const Unit *unit() const { return m_unit; }
+    // " cm²" after the value; empty without a unit.
+    QString unitSuffix() const;
     // Where the unit is drawn; empty while none is.
     QRect unitRect() const;
 
@@ -74,7 +76,6 @@ private:
     // of, and a wider label where the value and unit would not fit and the
     // label's parent has the room.
     void fitUnit();
-    QString unitText() const;
 
     QString m_quantity;
     Working m_working;

@@ -211,12 +211,12 @@ CalculationSnapshot FigureWindow::snapshot() const
         const QString text = givenText(field);
         if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
-        shot.given << CalculationLine{fieldCaption(field), text, QString(), {}};
+        shot.given << CalculationLine{fieldCaption(field), text, QString(), {}, givenUnit(field)};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
             shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText(),
-                                            answer->working()};
+                                            answer->working(), answer->unitSuffix()};
     return shot;
 }
 
@@ -224,7 +224,7 @@ QStringList CalculationSnapshot::givenLines() const
 {
     QStringList lines;
     for (const CalculationLine &line : given)
-        lines << line.caption + QStringLiteral(" = ") + line.text;
+        lines << line.caption + QStringLiteral(" = ") + line.text + line.unit;
     return lines;
 }
 
@@ -232,7 +232,7 @@ QStringList CalculationSnapshot::answerLines() const
 {
     QStringList lines;
     for (const CalculationLine &line : answers)
-        lines << (line.working.isEmpty() ? line.caption + QStringLiteral(" = ") + line.text : line.working);
+        lines << (line.working.isEmpty() ? line.caption + QStringLiteral(" = ") + line.text + line.unit : line.working);
     return lines;
 }
 
@@ -290,6 +290,17 @@ QString FigureWindow::fieldCaption(const ValueField *field) const
         if (label->buddy() == field)
             return quantityOf(label->text());
     return field->accessibleName();
+}
+
+QString FigureWindow::givenUnit(const ValueField *field) const
+{
+    const qsizetype index = m_lastFields.indexOf(field);
+    if (index < 0 || !m_figure || m_lastOption < 0 || m_lastOption >= m_figure->options() || !showsAnswers()
+        || index >= qsizetype(MostFields))
+        return {};
+    const Quantity &given = m_figure->quantities[size_t(m_lastOption)].given[size_t(index)];
+    const Unit *unit = given.letter ? unitChoice().measured(given.kind) : nullptr;
+    return unit ? u' ' + QString::fromUtf8(unit->symbol) : QString();
 }
 
 QString FigureWindow::givenText(const ValueField *field) const

@@ -33,6 +33,7 @@ struct CalculationLine {
     QString text;
     QString working;
     Working parts; // the same working, as formula, steps and note
+    QString unit;  // " cm" after the text in units; empty without
 };
 struct CalculationSnapshot {
     QString figure;
@@ -190,6 +191,8 @@ private:
     bool showsAnswers() const;
     // What the answers of the option in force measure; none for a window without its figure.
     std::span<const Quantity> answerQuantities() const;
+    // The unit a given value is read in: the length unit, its square or cube.
+    QString givenUnit(const ValueField *field) const;
     // What the given value of a field is called on screen, without " =".
     QString fieldCaption(const ValueField *field) const;
     SolveProblem solveProblem(int answer) const;
