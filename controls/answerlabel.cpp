@@ -251,10 +251,23 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
                    })
         ->setEnabled(shown);
     menu.addAction(QStringLiteral("Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
+    // Areas and volumes follow the lengths, so they have units to be shown in only beside a length unit.
+    QMenu *units = menu.addMenu(QStringLiteral("Show In"));
+    units->setObjectName(QStringLiteral("mnuShowIn"));
+    const Unit *chosen = nullptr;
+    for (const Unit *unit : unitsOf(m_kind)) {
+        QAction *item = units->addAction(QString::fromUtf8(unit->symbol), this, [&chosen, unit] { chosen = unit; });
+        item->setCheckable(true);
+        item->setChecked(unit == m_unit);
+    }
+    units->menuAction()->setEnabled(shown && !units->isEmpty() && (m_kind == QuantityKind::Length || m_unit));
     menu.addSeparator();
     menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
     menu.exec(event->globalPos());
     event->accept();
+    // Once the menu is gone, as the choice redoes the answer beneath it.
+    if (chosen)
+        emit unitChosen(m_kind, chosen);
 }
 
 } // namespace Zyntra

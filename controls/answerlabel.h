@@ -44,6 +44,8 @@ public:
     QString workingText() const;
     const Working &working() const { return m_working; }
     const Unit *unit() const { return m_unit; }
+    // What the answer measures, so that "Show In" can offer the units of its kind.
+    void setKind(QuantityKind kind) { m_kind = kind; }
     // " cm²" after the value; empty without a unit.
     QString unitSuffix() const;
     // Where the unit is drawn; empty while none is.
@@ -59,6 +61,8 @@ signals:
     // F2 or "Solve From This Answer…": the user will give the value this
     // answer should show.
     void solveRequested();
+    // "Show In" and a unit: the user wants answers of this kind in it.
+    void unitChosen(Zyntra::QuantityKind kind, const Zyntra::Unit *unit);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -80,6 +84,7 @@ private:
     QString m_quantity;
     Working m_working;
     const Unit *m_unit = nullptr;
+    QuantityKind m_kind = QuantityKind::Count;
     int m_unitRoom = 0; // the right margin kept for the unit
     int m_widened = 0;  // how much wider than designed the unit made the label
 };

@@ -398,6 +398,8 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
     connect(label, &AnswerLabel::solveRequested, this, [this, label] { openSolver(label); });
+    connect(label, &AnswerLabel::unitChosen, this,
+            [this](QuantityKind kind, const Unit *unit) { emit unitsRequested(unitChoice().with(kind, unit)); });
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -558,6 +560,8 @@ bool FigureWindow::showOutcome(const Outcome &calculated, std::span<AnswerLabel 
                                    : nullptr;
             answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second,
                                               unit);
+            const bool measures = size_t(index) < declared.size() && declared[size_t(index)].letter;
+            answers[size_t(index)]->setKind(measures ? declared[size_t(index)].kind : QuantityKind::Count);
         }
         return true;
     }
