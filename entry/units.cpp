@@ -2,6 +2,8 @@
 
 #include "term.h"
 
+#include <QStringList>
+
 namespace Zyntra {
 
 namespace {
@@ -60,6 +62,8 @@ constexpr Unit Units[] = {
     {"yd³",     Volume, cube(Yard),              "cubic yard",        "cubic yards"},
     {"US gal",  Volume, UsGallon,                "US gallon",         "US gallons"},
     {"imp gal", Volume, ImperialGallon,          "imperial gallon",   "imperial gallons"},
+    {"km³",     Volume, cube(1000 * Metre),      "cubic kilometre",   "cubic kilometres", false},
+    {"mi³",     Volume, cube(Mile),              "cubic mile",        "cubic miles",      false},
 };
 // clang-format on
 
@@ -89,7 +93,7 @@ std::vector<const Unit *> unitsOf(QuantityKind kind)
 {
     std::vector<const Unit *> units;
     for (const Unit &unit : Units)
-        if (unit.kind == kind)
+        if (unit.kind == kind && unit.listed)
             units.push_back(&unit);
     return units;
 }
@@ -161,6 +165,37 @@ void setUnitChoice(UnitChoice choice)
     chosen.volume = chosen.length ? ofKind(choice.volume, Volume) : nullptr;
 }
 
+namespace {
+constexpr QuantityKind Measured[] = {Length, Area, Volume};
+const QString Separator = QStringLiteral(", ");
+} // namespace
+
+QString unitsCaption(const UnitChoice &choice)
+{
+    if (!choice.length)
+        return QStringLiteral("No Units");
+    QStringList symbols;
+    for (const QuantityKind kind : Measured)
+        symbols << QString::fromUtf8(choice.shown(kind)->symbol);
+    return symbols.join(Separator);
+}
+
+UnitChoice unitsFromCaption(QStringView caption)
+{
+    const QList<QStringView> symbols = caption.split(Separator);
+    if (size_t(symbols.size()) != std::size(Measured))
+        return {};
+    UnitChoice choice;
+    for (size_t i = 0; i < std::size(Measured); ++i) {
+        const Unit *unit = findUnit(symbols[qsizetype(i)]);
+        if (!unit || unit->kind != Measured[i])
+            return {};
+        // The square or cube of the length unit is the default, "Same as Lengths".
+        choice = choice.with(Measured[i], unit == choice.measured(Measured[i]) ? nullptr : unit);
+    }
+    return choice;
+}
+
 double toShownUnit(double measured, QuantityKind kind, const UnitChoice &choice)
 {
     const Unit *from = choice.measured(kind);
@@ -196,7 +231,7 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                 continue;
             const auto working = outcome.workings.find(index);
             const auto value = outcome.values.find(index);
-            if (shown != measured && value != outcome.values.end()) {
+            if (measured && shown != measured && value != outcome.values.end()) {
                 // Checked, as every step is: a cubic mile in cubic millimetres overflows.
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
                 text = formatResult(converted.value(), pattern(index), answerPrecision());

@@ -22,11 +22,14 @@ struct Unit {
     long double size;
     const char *singular; // what a screen reader says: "hectare"
     const char *plural;   // "hectares"
+    // Offered in the menus; the cubes of the longest lengths are only there
+    // for volumes "Same as Lengths".
+    bool listed = true;
 };
 
 // Every unit: lengths, areas, volumes, each in the order the menu lists them.
 std::span<const Unit> unitTable();
-// The units of one kind; none for angles and counts.
+// The units of one kind the menus offer; none for angles and counts.
 std::vector<const Unit *> unitsOf(QuantityKind kind);
 const Unit *findUnit(QStringView symbol);
 
@@ -59,6 +62,12 @@ struct UnitChoice {
 // is taken without them.
 UnitChoice unitChoice();
 void setUnitChoice(UnitChoice choice);
+
+// The choice in words, as a record of a calculation keeps it: "No Units",
+// or the units shown for lengths, areas and volumes, "cm, cm², L"; and
+// back, "No Units" for a text that names no such units.
+QString unitsCaption(const UnitChoice &choice);
+UnitChoice unitsFromCaption(QStringView caption);
 
 // A value a calculation gave, in the unit it is shown in, and back again
 // (a target typed in the shown unit). Unchanged where nothing converts.

@@ -52,6 +52,8 @@ void TestUnits::tableKeepsTheDefinitions_data()
     row("mL", "cm³", 1);
     row("m³", "L", 1000);
     row("ft³", "in³", 1728);
+    row("mi³", "yd³", 1760.0 * 1760 * 1760);
+    row("km³", "L", 1e12);
     row("US gal", "in³", 231);
     row("US gal", "L", 3.785411784);
     row("imp gal", "L", 4.54609);
