@@ -90,6 +90,8 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         return;
     // The target is typed in the unit the answer shows; the calculation works in the length unit.
     const QuantityKind kind = problem.declared->answers[size_t(problem.answer)].kind;
+    if (const Unit *measured = unitChoice().measured(kind))
+        problem.unit = u' ' + QString::fromUtf8(measured->symbol);
     const Solution solution = solve(problem, toMeasuredUnit(*target, kind));
     if (m_solver)
         m_solver->deleteLater();

@@ -182,7 +182,8 @@ std::optional<FigureValues> FigureWindow::values() const
                                     quantity.kind,
                                     m_lastTexts[i],
                                     textToNumber(m_lastTexts[i]).value_or(std::numeric_limits<double>::quiet_NaN()),
-                                    solved ? *solved : Working{}};
+                                    solved ? *solved : Working{},
+                                    field ? givenUnit(field) : QString()};
     }
     for (const auto &[index, text] : m_shown.answers) {
         if (index < 0 || size_t(index) >= declared.answers.size() || !declared.answers[size_t(index)].letter)
@@ -197,7 +198,8 @@ std::optional<FigureValues> FigureWindow::values() const
                                       text,
                                       value == m_shown.values.end() ? std::numeric_limits<double>::quiet_NaN()
                                                                     : value->second,
-                                      working == m_shown.workings.end() ? Working{} : working->second};
+                                      working == m_shown.workings.end() ? Working{} : working->second,
+                                      index < m_shownIn.size() ? m_shownIn[index]->unitSuffix() : QString()};
     }
     return values;
 }

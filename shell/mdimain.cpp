@@ -27,10 +27,9 @@ namespace {
 
 constexpr int PlacementMarginTwips = 1050;
 
-// How the history names the constants in force, and the units until there are any.
+// How the history names the constants in force.
 const QString DescribedConstants = QStringLiteral("described");
 const QString ExactConstants = QStringLiteral("exact");
-const QString NoUnits = QStringLiteral("No Units");
 
 // The choices of the Precision menu, in its order.
 std::vector<Precision> precisionChoices()
@@ -318,13 +317,14 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     record.figureName = QString::fromUtf8(optionFigure ? optionFigure : figure.caption);
     record.optionIndex = values->option;
     record.optionCaption = window->snapshot().option;
-    for (const auto &[from, to] :
-         {std::pair(&values->given, &record.givens), std::pair(&values->answers, &record.answers)})
-        for (const FigureValue &value : *from)
-            *to << HistoryValue{value.letter, value.caption, value.text};
+    // A given value as typed, so that it reopens into its field; an answer as shown, with its unit.
+    for (const FigureValue &value : values->given)
+        record.givens << HistoryValue{value.letter, value.caption, value.text};
+    for (const FigureValue &value : values->answers)
+        record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit};
     record.constants = exactConstants() ? ExactConstants : DescribedConstants;
     record.precision = precisionCaption(answerPrecision());
-    record.units = NoUnits;
+    record.units = unitsCaption(unitChoice());
     if (history().add(record) == HistoryStore::Recording::Added && m_historyWindow)
         m_historyWindow->refresh();
     tellAboutHistory(this, history().takeNotice());
@@ -337,6 +337,8 @@ void MDIMain::applyChoices(const HistoryRecord &record)
     // menu says.
     if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
         exact->setChecked(record.constants == ExactConstants);
+    if (const UnitChoice units = unitsFromCaption(record.units); !(units == unitChoice()))
+        chooseUnits(units);
     for (const Precision &precision : precisionChoices())
         if (precisionCaption(precision) == record.precision && !(precision == answerPrecision()))
             if (auto *item = findChild<QAction *>(precisionItemName(precision)))
