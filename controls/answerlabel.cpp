@@ -3,6 +3,7 @@
 #include "entry/term.h"
 
 #include <QAccessibleWidget>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -255,9 +256,11 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
     QMenu *units = menu.addMenu(QStringLiteral("Show In"));
     units->setObjectName(QStringLiteral("mnuShowIn"));
     const Unit *chosen = nullptr;
+    auto *oneOf = new QActionGroup(units);
     for (const Unit *unit : unitsOf(m_kind)) {
         QAction *item = units->addAction(QString::fromUtf8(unit->symbol), this, [&chosen, unit] { chosen = unit; });
         item->setCheckable(true);
+        oneOf->addAction(item);
         item->setChecked(unit == m_unit);
     }
     units->menuAction()->setEnabled(shown && !units->isEmpty() && (m_kind == QuantityKind::Length || m_unit));
