@@ -3,11 +3,14 @@
 #include "entry/term.h"
 
 #include <QAccessibleWidget>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 namespace Zyntra {
@@ -26,10 +29,14 @@ public:
     {
         const auto *label = static_cast<const QLabel *>(widget());
         switch (t) {
-        case QAccessible::Name:
+        case QAccessible::Name: {
             if (label->text().isEmpty())
                 return {};
-            return quantity().isEmpty() ? label->text() : quantity() + u' ' + label->text();
+            QString name = quantity().isEmpty() ? label->text() : quantity() + u' ' + label->text();
+            if (const Unit *unit = static_cast<const AnswerLabel *>(widget())->unit())
+                name += u' ' + spokenUnit(*unit, label->text());
+            return name;
+        }
         case QAccessible::Value:
             return label->text();
         default:
@@ -110,11 +117,13 @@ void AnswerLabel::showWorking()
         QToolTip::showText(mapToGlobal(QPoint(0, height())), workingText(), this);
 }
 
-void AnswerLabel::setAnswer(const QString &text, const Working &working)
+void AnswerLabel::setAnswer(const QString &text, const Working &working, const Unit *unit)
 {
     if (!selectable())
         setFocusPolicy(Qt::NoFocus);
+    m_unit = text.isEmpty() ? nullptr : unit;
     setText(text);
+    fitUnit();
     // Tab stops at an answer that shows a value, and only there; the
     // keyboard moves on from one that is emptied.
     setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
@@ -122,6 +131,52 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working)
         focusNextChild();
     m_working = text.isEmpty() ? Working{} : working;
     describe();
+}
+
+QString AnswerLabel::unitSuffix() const
+{
+    return m_unit ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
+}
+
+void AnswerLabel::fitUnit()
+{
+    const QFontMetrics metrics(font());
+    const int room = m_unit ? metrics.horizontalAdvance(unitSuffix()) : 0;
+    if (room != m_unitRoom) {
+        const QMargins margins = contentsMargins();
+        setContentsMargins(margins.left(), margins.top(), margins.right() - m_unitRoom + room, margins.bottom());
+        m_unitRoom = room;
+    }
+    const int designed = width() - m_widened;
+    const int wanted = room ? std::max(0, sizeHint().width() - designed) : 0;
+    const int free = parentWidget() ? std::max(0, parentWidget()->width() - (x() + designed)) : wanted;
+    m_widened = std::min(wanted, free);
+    if (width() != designed + m_widened)
+        resize(designed + m_widened, height());
+}
+
+QRect AnswerLabel::unitRect() const
+{
+    if (!m_unit || text().isEmpty())
+        return {};
+    const QFontMetrics metrics(font());
+    const QRect content = contentsRect();
+    const QRect number = QStyle::alignedRect(layoutDirection(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                                             QSize(metrics.horizontalAdvance(text()), content.height()), content);
+    const int gap = metrics.horizontalAdvance(u' ');
+    return QRect(number.right() + 1 + gap, content.top(), m_unitRoom - gap, content.height());
+}
+
+void AnswerLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    const QRect where = unitRect();
+    if (where.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), unitSuffix().mid(1));
 }
 
 void AnswerLabel::becomeSelectable()
@@ -197,10 +252,25 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
                    })
         ->setEnabled(shown);
     menu.addAction(QStringLiteral("Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
+    // Areas and volumes follow the lengths, so they have units to be shown in only beside a length unit.
+    QMenu *units = menu.addMenu(QStringLiteral("Show In"));
+    units->setObjectName(QStringLiteral("mnuShowIn"));
+    const Unit *chosen = nullptr;
+    auto *oneOf = new QActionGroup(units);
+    for (const Unit *unit : unitsOf(m_kind)) {
+        QAction *item = units->addAction(QString::fromUtf8(unit->symbol), this, [&chosen, unit] { chosen = unit; });
+        item->setCheckable(true);
+        oneOf->addAction(item);
+        item->setChecked(unit == m_unit);
+    }
+    units->menuAction()->setEnabled(shown && !units->isEmpty() && (m_kind == QuantityKind::Length || m_unit));
     menu.addSeparator();
     menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
     menu.exec(event->globalPos());
     event->accept();
+    // Once the menu is gone, as the choice redoes the answer beneath it.
+    if (chosen)
+        emit unitChosen(m_kind, chosen);
 }
 
 } // namespace Zyntra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/calculation.h"
+#include "entry/units.h"
 
 #include <QLabel>
 
@@ -28,7 +29,9 @@ public:
     // Writes an answer. Qt builds the selection machinery for any label that
     // can take the focus as soon as its text is set; until the user reaches
     // for this one, the text goes in without it.
-    void setAnswer(const QString &text, const Working &working = {});
+    // The unit, if any, is drawn after the value and heard with it, while the
+    // label's text, which Ctrl+C copies, stays the number.
+    void setAnswer(const QString &text, const Working &working = {}, const Unit *unit = nullptr);
     // Hides QLabel::clear so that an emptied answer leaves the Tab order
     // and loses its working too.
     void clear() { setAnswer(QString()); }
@@ -40,6 +43,13 @@ public:
     // "Area = a × b = 3 × 4 = 12.00"; empty while there is no value.
     QString workingText() const;
     const Working &working() const { return m_working; }
+    const Unit *unit() const { return m_unit; }
+    // What the answer measures, so that "Show In" can offer the units of its kind.
+    void setKind(QuantityKind kind) { m_kind = kind; }
+    // " cm²" after the value; empty without a unit.
+    QString unitSuffix() const;
+    // Where the unit is drawn; empty while none is.
+    QRect unitRect() const;
 
     // Shows the working beside the label, as a tooltip is shown.
     void showWorking();
@@ -51,6 +61,8 @@ signals:
     // F2 or "Solve From This Answer…": the user will give the value this
     // answer should show.
     void solveRequested();
+    // "Show In" and a unit: the user wants answers of this kind in it.
+    void unitChosen(Zyntra::QuantityKind kind, const Zyntra::Unit *unit);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -58,14 +70,23 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void becomeSelectable();
     bool selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
     void describe();
+    // Makes room for the unit after the value: a margin the text stays out
+    // of, and a wider label where the value and unit would not fit and the
+    // label's parent has the room.
+    void fitUnit();
 
     QString m_quantity;
     Working m_working;
+    const Unit *m_unit = nullptr;
+    QuantityKind m_kind = QuantityKind::Count;
+    int m_unitRoom = 0; // the right margin kept for the unit
+    int m_widened = 0;  // how much wider than designed the unit made the label
 };
 
 } // namespace Zyntra

@@ -72,9 +72,10 @@ struct FigureValue {
     QString letter;  // "a", "θ", "Area"
     QString caption; // as the window names it: "Side a", "Area"
     QuantityKind kind;
-    QString text;    // as typed for a given value, as shown for an answer
-    double value;    // the number itself: read from the text as typed, unrounded for an answer
-    Working working; // how an answer came about
+    QString text;      // as typed for a given value, as shown for an answer
+    double value;      // the number itself: read from the text as typed, unrounded for an answer
+    Working working;   // how an answer came about
+    QString unit = {}; // " cm" after the text, in the unit it was typed or is shown in; empty without units
 };
 
 // The calculation whose answers a window shows, as values: what the copy,

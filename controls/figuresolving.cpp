@@ -85,9 +85,14 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
     }
     SolveProblem problem = solveProblem(int(m_shownIn.indexOf(answer)));
     problem.field = field;
-    if (!problem.declared || field < 0 || field >= m_lastFields.size())
+    if (!problem.declared || field < 0 || field >= m_lastFields.size() || problem.answer < 0
+        || size_t(problem.answer) >= problem.declared->answers.size())
         return;
-    const Solution solution = solve(problem, *target);
+    // The target is typed in the unit the answer shows; the calculation works in the length unit.
+    const QuantityKind kind = problem.declared->answers[size_t(problem.answer)].kind;
+    if (const Unit *measured = unitChoice().measured(kind))
+        problem.unit = u' ' + QString::fromUtf8(measured->symbol);
+    const Solution solution = solve(problem, toMeasuredUnit(*target, kind));
     if (m_solver)
         m_solver->deleteLater();
 
@@ -117,13 +122,13 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
                                                            : others.mid(0, others.size() - 1).join(QStringLiteral(", "))
                                                                  + QStringLiteral(" and ") + others.back());
         QString reach;
+        const auto bound = [kind](double value) { return roughNumber(toShownUnit(value, kind)); };
         if (solution.lowest && solution.highest)
-            reach = QStringLiteral("lies between %1 and %2")
-                        .arg(roughNumber(*solution.lowest), roughNumber(*solution.highest));
+            reach = QStringLiteral("lies between %1 and %2").arg(bound(*solution.lowest), bound(*solution.highest));
         else if (solution.lowest)
-            reach = QStringLiteral("is at least %1").arg(roughNumber(*solution.lowest));
+            reach = QStringLiteral("is at least %1").arg(bound(*solution.lowest));
         else if (solution.highest)
-            reach = QStringLiteral("is at most %1").arg(roughNumber(*solution.highest));
+            reach = QStringLiteral("is at most %1").arg(bound(*solution.highest));
         refusal =
             reach.isEmpty()
                 ? QStringLiteral("%1no %2 gives a figure with %3 = %4.")
@@ -174,8 +179,11 @@ void FigureWindow::showSolvedWorking()
     for (const auto &[index, text] : m_shown.answers)
         if (size_t(index) < declared.answers.size() && declared.answers[size_t(index)].letter
             && qstrcmp(declared.answers[size_t(index)].letter, letter) == 0 && index < m_shownIn.size()) {
-            m_shown.workings[index] = m_solved.working;
-            m_shownIn[index]->setWorking(m_solved.working);
+            // It keeps the unit the answer is shown in.
+            Working working = m_solved.working;
+            working.unit = m_shown.workings[index].unit;
+            m_shown.workings[index] = working;
+            m_shownIn[index]->setWorking(working);
         }
 }
 

@@ -182,7 +182,8 @@ std::optional<FigureValues> FigureWindow::values() const
                                     quantity.kind,
                                     m_lastTexts[i],
                                     textToNumber(m_lastTexts[i]).value_or(std::numeric_limits<double>::quiet_NaN()),
-                                    solved ? *solved : Working{}};
+                                    solved ? *solved : Working{},
+                                    field ? givenUnit(field) : QString()};
     }
     for (const auto &[index, text] : m_shown.answers) {
         if (index < 0 || size_t(index) >= declared.answers.size() || !declared.answers[size_t(index)].letter)
@@ -197,7 +198,8 @@ std::optional<FigureValues> FigureWindow::values() const
                                       text,
                                       value == m_shown.values.end() ? std::numeric_limits<double>::quiet_NaN()
                                                                     : value->second,
-                                      working == m_shown.workings.end() ? Working{} : working->second};
+                                      working == m_shown.workings.end() ? Working{} : working->second,
+                                      index < m_shownIn.size() ? m_shownIn[index]->unitSuffix() : QString()};
     }
     return values;
 }
@@ -211,12 +213,12 @@ CalculationSnapshot FigureWindow::snapshot() const
         const QString text = givenText(field);
         if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
-        shot.given << CalculationLine{fieldCaption(field), text, QString(), {}};
+        shot.given << CalculationLine{fieldCaption(field), text, QString(), {}, givenUnit(field)};
     }
     for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
         if (!answer->text().isEmpty())
             shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText(),
-                                            answer->working()};
+                                            answer->working(), answer->unitSuffix()};
     return shot;
 }
 
@@ -224,7 +226,7 @@ QStringList CalculationSnapshot::givenLines() const
 {
     QStringList lines;
     for (const CalculationLine &line : given)
-        lines << line.caption + QStringLiteral(" = ") + line.text;
+        lines << line.caption + QStringLiteral(" = ") + line.text + line.unit;
     return lines;
 }
 
@@ -232,7 +234,7 @@ QStringList CalculationSnapshot::answerLines() const
 {
     QStringList lines;
     for (const CalculationLine &line : answers)
-        lines << (line.working.isEmpty() ? line.caption + QStringLiteral(" = ") + line.text : line.working);
+        lines << (line.working.isEmpty() ? line.caption + QStringLiteral(" = ") + line.text + line.unit : line.working);
     return lines;
 }
 
@@ -290,6 +292,17 @@ QString FigureWindow::fieldCaption(const ValueField *field) const
         if (label->buddy() == field)
             return quantityOf(label->text());
     return field->accessibleName();
+}
+
+QString FigureWindow::givenUnit(const ValueField *field) const
+{
+    const qsizetype index = m_lastFields.indexOf(field);
+    if (index < 0 || !m_figure || m_lastOption < 0 || m_lastOption >= m_figure->options() || !showsAnswers()
+        || index >= qsizetype(MostFields))
+        return {};
+    const Quantity &given = m_figure->quantities[size_t(m_lastOption)].given[size_t(index)];
+    const Unit *unit = given.letter ? unitChoice().measured(given.kind) : nullptr;
+    return unit ? u' ' + QString::fromUtf8(unit->symbol) : QString();
 }
 
 QString FigureWindow::givenText(const ValueField *field) const
@@ -387,6 +400,8 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
     connect(label, &AnswerLabel::solveRequested, this, [this, label] { openSolver(label); });
+    connect(label, &AnswerLabel::unitChosen, this,
+            [this](QuantityKind kind, const Unit *unit) { emit unitsRequested(unitChoice().with(kind, unit)); });
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -501,9 +516,20 @@ void FigureWindow::setUpKeyboard(QPushButton *calculate)
         connect(button, &QAbstractButton::clicked, this, &FigureWindow::notifyChanged);
 }
 
-bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *const> answers,
+std::span<const Quantity> FigureWindow::answerQuantities() const
+{
+    const qint16 option = optionInForce(this).second;
+    if (!m_figure || option < 0 || option >= m_figure->options())
+        return {};
+    return m_figure->quantities[size_t(option)].answers;
+}
+
+bool FigureWindow::showOutcome(const Outcome &calculated, std::span<AnswerLabel *const> answers,
                                std::span<ValueField *const> fields, const std::function<void()> &zeroAnswer)
 {
+    const Outcome outcome = inChosenUnits(calculated, answerQuantities(), [this](int index) {
+        return m_figure ? m_figure->pattern(index) : Pattern::TwoOrThreeDecimals;
+    });
     switch (outcome.kind) {
     case Outcome::Kind::Failed: {
         const int index = outcome.failure.field;
@@ -526,11 +552,18 @@ bool FigureWindow::showOutcome(const Outcome &outcome, std::span<AnswerLabel *co
         closeWarning();
         m_shown = outcome;
         m_shownIn = QList<AnswerLabel *>(answers.begin(), answers.end());
+        const std::span<const Quantity> declared = answerQuantities();
         for (const auto &[index, text] : outcome.answers) {
             if (index < 0 || size_t(index) >= answers.size())
                 continue;
             const auto working = outcome.workings.find(index);
-            answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second);
+            const Unit *unit = size_t(index) < declared.size() && declared[size_t(index)].letter
+                                   ? unitChoice().shown(declared[size_t(index)].kind)
+                                   : nullptr;
+            answers[size_t(index)]->setAnswer(text, working == outcome.workings.end() ? Working{} : working->second,
+                                              unit);
+            const bool measures = size_t(index) < declared.size() && declared[size_t(index)].letter;
+            answers[size_t(index)]->setKind(measures ? declared[size_t(index)].kind : QuantityKind::Count);
         }
         return true;
     }

@@ -3,6 +3,7 @@
 #include "controls/figureentry.h"
 #include "controls/twips.h"
 #include "entry/calculation.h"
+#include "entry/units.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -32,6 +33,7 @@ struct CalculationLine {
     QString text;
     QString working;
     Working parts; // the same working, as formula, steps and note
+    QString unit;  // " cm" after the text in units; empty without
 };
 struct CalculationSnapshot {
     QString figure;
@@ -110,6 +112,8 @@ signals:
     void calculated();
     // The user asked to see the working of an answer in full.
     void workingRequested();
+    // The user chose units from an answer ("Show In"): the program's choice.
+    void unitsRequested(Zyntra::UnitChoice units);
 
 protected:
     QWidget *form() { return this; }
@@ -185,6 +189,10 @@ private:
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
     bool showsAnswers() const;
+    // What the answers of the option in force measure; none for a window without its figure.
+    std::span<const Quantity> answerQuantities() const;
+    // The unit a given value is read in: the length unit, its square or cube.
+    QString givenUnit(const ValueField *field) const;
     // What the given value of a field is called on screen, without " =".
     QString fieldCaption(const ValueField *field) const;
     SolveProblem solveProblem(int answer) const;

@@ -72,7 +72,9 @@ struct Working {
     QString formula;   // "a × b"; empty for a value taken as given
     QStringList steps; // "3 × 4", "√25"
     QString note;      // "given", "no values given", "solved from a and b"
-    QString unit = {}; // "°" after the answer of an angle; empty for the rest
+    QString unit = {}; // "°" after the answer of an angle, " cm²" after one in units; empty for the rest
+    // "62800 cm³": the answer in the calculation's unit, where it is shown in another.
+    QString measured = {};
 
     bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
 };

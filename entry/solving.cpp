@@ -256,7 +256,7 @@ Solution solvedAs(double x, Working working)
 QString foundNote(const SolveProblem &problem, double target)
 {
     return QStringLiteral("found so that %1 = %2")
-        .arg(letterOf(problem.declared->answers[size_t(problem.answer)]), workedNumber(target));
+        .arg(letterOf(problem.declared->answers[size_t(problem.answer)]), workedNumber(target) + problem.unit);
 }
 
 // The figure's own formula for the value, checked against its calculation.
@@ -278,7 +278,7 @@ std::optional<Solution> byInverse(const SolveProblem &problem, double target)
                 || std::fabs(*check - target) > 1e-9 * std::max(1.0, std::fabs(target)))
                 return std::nullopt;
             Working working = found.working();
-            working.note = QStringLiteral("solved so that %1 = %2").arg(answer, workedNumber(target));
+            working.note = QStringLiteral("solved so that %1 = %2").arg(answer, workedNumber(target) + problem.unit);
             return solvedAs(x, working);
         } catch (const Failure &) {
             return std::nullopt;

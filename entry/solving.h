@@ -50,6 +50,7 @@ struct SolveProblem {
     int answer = -1;
     int field = -1;
     std::span<const Inverse> inverses = {};
+    QString unit = {}; // " cm³" after the target where the note names it, in units
 };
 
 struct Solution {

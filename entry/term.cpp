@@ -102,6 +102,8 @@ QString workingText(const QString &quantity, const Working &working, const QStri
     for (const QString &step : working.steps)
         if (step != sides.last() && step != answer)
             sides << step;
+    if (!working.measured.isEmpty())
+        sides << working.measured;
     if (!answer.isEmpty())
         sides << answer;
     QString text = sides.join(QStringLiteral(" = "));

@@ -136,8 +136,8 @@ QStringList frmPolygon::answerLines() const
             continue;
         lines << QStringLiteral("%1\t%2\t%3\t%4")
                      .arg(QString::fromLatin1(RegularPolygons[row].name),
-                          QString::fromLatin1(RegularPolygons[row].sides), m_answers[row]->text(),
-                          m_answers[row]->workingText());
+                          QString::fromLatin1(RegularPolygons[row].sides),
+                          m_answers[row]->text() + m_answers[row]->unitSuffix(), m_answers[row]->workingText());
     }
     return lines;
 }

@@ -26,14 +26,14 @@ bool inOpenRange(double value, double low, double high)
     return std::isfinite(value) && low < value && value < high;
 }
 
-QString label(const QString &name, double value, const QString &shown, bool angle)
+QString label(const QString &name, double value, const QString &shown, const QString &unit)
 {
     if (!std::isfinite(value))
         return name;
     const QString text = value == 0        ? QStringLiteral("0")
                          : shown.isEmpty() ? formatResult(value, Pattern::TwoOrThreeDecimals)
                                            : shown;
-    return name + QStringLiteral(" = ") + text + (angle ? QStringLiteral("°") : QString());
+    return name + QStringLiteral(" = ") + text + unit;
 }
 
 QPainterPath polygon(const QList<QPointF> &corners)

@@ -37,9 +37,10 @@ double degrees(double radians);
 QPointF polar(double radius, double angle, QPointF centre = {});
 bool inOpenRange(double value, double low, double high);
 
-// "a = 4.0": the value as `shown` writes it, where the window has not.
+// "a = 4.0 cm": the value as `shown` writes it, where the window has not,
+// and its unit ("°" for an angle).
 // A zero reads "0": ".00" says nothing, least of all to a screen reader.
-QString label(const QString &name, double value, const QString &shown, bool angle = false);
+QString label(const QString &name, double value, const QString &shown, const QString &unit = {});
 
 QPainterPath polygon(const QList<QPointF> &corners);
 QPainterPath line(QPointF from, QPointF to);
@@ -79,7 +80,8 @@ public:
             });
             shown = same == m_input.values.end() ? nullptr : &*same;
         }
-        return Zyntra::label(name, value, shown ? shown->text : QString(), angle);
+        return Zyntra::label(name, value, shown ? shown->text : QString(),
+                             angle ? QStringLiteral("°") : m_input.lengthUnit);
     }
 
     // The lengths to draw: the values where they are to scale, else the

@@ -39,6 +39,7 @@ struct SheetInput {
     SheetBuilder builder = nullptr;
     qint16 option = 0; // the option in force, as the window's intGiven
     SheetValues values;
+    QString lengthUnit = {}; // " cm" after each length written on the drawing; empty without units
 };
 
 // Every point below is in the figure's own units with y pointing up, and

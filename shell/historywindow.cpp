@@ -1,5 +1,7 @@
 #include "historywindow.h"
 
+#include "entry/units.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -77,9 +79,13 @@ QStringList HistoryModel::cells(int row) const
     // An option that names the figure ("Sector of Circle") is the name already.
     if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
         figure += QStringLiteral(" (") + record.optionCaption + u')';
+    // Given values were typed in the length unit, the first of the units recorded.
+    const Unit *length = unitsFromCaption(record.units).length;
+    const QString given = valuesText(record.givens);
     return {record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), figure,
+            length && !given.isEmpty() ? given + QStringLiteral(" (%1)").arg(QString::fromUtf8(length->symbol)) : given,
             // The answers that echo a given value say nothing new.
-            valuesText(record.givens), valuesText(record.answers, record.givens)};
+            valuesText(record.answers, record.givens)};
 }
 
 int HistoryModel::rowCount(const QModelIndex &parent) const

@@ -27,10 +27,9 @@ namespace {
 
 constexpr int PlacementMarginTwips = 1050;
 
-// How the history names the constants in force, and the units until there are any.
+// How the history names the constants in force.
 const QString DescribedConstants = QStringLiteral("described");
 const QString ExactConstants = QStringLiteral("exact");
-const QString NoUnits = QStringLiteral("No Units");
 
 // The choices of the Precision menu, in its order.
 std::vector<Precision> precisionChoices()
@@ -70,6 +69,27 @@ QString precisionItemName(Precision precision)
     return QStringLiteral("mnuPrecisionAsDescribed");
 }
 
+// The Units menu's groups, each a submenu of one kind.
+struct UnitGroup {
+    QuantityKind kind;
+    const char *caption;
+    const char *menuName;
+    const char *itemName; // with the unit's symbol, or the default's word, in brackets
+    const char *byDefault;
+    const char *defaultWord;
+};
+constexpr UnitGroup UnitGroups[] = {
+    {QuantityKind::Length, "Lengths", "mnuUnitsLengths", "mnuLengthUnit", "No Units", "none"},
+    {QuantityKind::Area, "Areas", "mnuUnitsAreas", "mnuAreaUnit", "Same as Lengths", "same"},
+    {QuantityKind::Volume, "Volumes", "mnuUnitsVolumes", "mnuVolumeUnit", "Same as Lengths", "same"},
+};
+
+QString unitItemName(const UnitGroup &group, const Unit *unit)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromLatin1(group.itemName),
+                                        QString::fromUtf8(unit ? unit->symbol : group.defaultWord));
+}
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -90,6 +110,7 @@ MDIMain::MDIMain(QWidget *splash)
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
     setAnswerPrecision(UserSettings::precision());
+    setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
     setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
@@ -151,6 +172,7 @@ void MDIMain::createMenus()
     keep->setCheckable(true);
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
+    createUnitsMenu(geometry);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -175,6 +197,48 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
     }
+}
+
+void MDIMain::createUnitsMenu(QMenu *geometry)
+{
+    QMenu *units = geometry->addMenu(QStringLiteral("Units"));
+    units->setObjectName(QStringLiteral("mnuUnits"));
+    for (const UnitGroup &group : UnitGroups) {
+        QMenu *menu = units->addMenu(QString::fromLatin1(group.caption));
+        menu->setObjectName(QString::fromLatin1(group.menuName));
+        auto *exclusive = new QActionGroup(menu);
+        std::vector<const Unit *> choices = unitsOf(group.kind);
+        choices.insert(choices.begin(), nullptr);
+        for (const Unit *unit : choices) {
+            QAction *item = menu->addAction(QString::fromUtf8(unit ? unit->symbol : group.byDefault));
+            item->setObjectName(unitItemName(group, unit));
+            item->setCheckable(true);
+            exclusive->addAction(item);
+            connect(item, &QAction::triggered, this,
+                    [this, kind = group.kind, unit] { chooseUnits(unitChoice().with(kind, unit)); });
+        }
+    }
+    markUnitsMenu();
+}
+
+void MDIMain::markUnitsMenu()
+{
+    const UnitChoice chosen = unitChoice();
+    for (const UnitGroup &group : UnitGroups) {
+        if (auto *item = findChild<QAction *>(unitItemName(group, chosen.chosen(group.kind))))
+            item->setChecked(true);
+        // Areas and volumes follow the lengths; without a length unit they have none.
+        if (auto *menu = findChild<QMenu *>(QString::fromLatin1(group.menuName)))
+            menu->menuAction()->setEnabled(group.kind == QuantityKind::Length || chosen.length);
+    }
+}
+
+void MDIMain::chooseUnits(UnitChoice units)
+{
+    setUnitChoice(units);
+    UserSettings::setUnits(unitChoice());
+    markUnitsMenu();
+    recalculateFigures();
 }
 
 void MDIMain::mnuExactConstants_Click(bool exact)
@@ -253,13 +317,14 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     record.figureName = QString::fromUtf8(optionFigure ? optionFigure : figure.caption);
     record.optionIndex = values->option;
     record.optionCaption = window->snapshot().option;
-    for (const auto &[from, to] :
-         {std::pair(&values->given, &record.givens), std::pair(&values->answers, &record.answers)})
-        for (const FigureValue &value : *from)
-            *to << HistoryValue{value.letter, value.caption, value.text};
+    // A given value as typed, so that it reopens into its field; an answer as shown, with its unit.
+    for (const FigureValue &value : values->given)
+        record.givens << HistoryValue{value.letter, value.caption, value.text};
+    for (const FigureValue &value : values->answers)
+        record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit};
     record.constants = exactConstants() ? ExactConstants : DescribedConstants;
     record.precision = precisionCaption(answerPrecision());
-    record.units = NoUnits;
+    record.units = unitsCaption(unitChoice());
     if (history().add(record) == HistoryStore::Recording::Added && m_historyWindow)
         m_historyWindow->refresh();
     tellAboutHistory(this, history().takeNotice());
@@ -272,6 +337,8 @@ void MDIMain::applyChoices(const HistoryRecord &record)
     // menu says.
     if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
         exact->setChecked(record.constants == ExactConstants);
+    if (const UnitChoice units = unitsFromCaption(record.units); !(units == unitChoice()))
+        chooseUnits(units);
     for (const Precision &precision : precisionChoices())
         if (precisionCaption(precision) == record.precision && !(precision == answerPrecision()))
             if (auto *item = findChild<QAction *>(precisionItemName(precision)))
@@ -352,6 +419,7 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     placeAndShow(window);
     m_figure = figure;
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
+    connect(window, &FigureWindow::unitsRequested, this, &MDIMain::chooseUnits);
     connect(window, &FigureWindow::calculated, this, [this, window] { recordCalculation(window); });
     if (m_sheet)
         m_sheet->follow(window, figure);

@@ -2,6 +2,7 @@
 
 #include "controls/figureentry.h"
 #include "entry/numericentry.h"
+#include "entry/units.h"
 #include "frmabout.h"
 #include "historywindow.h"
 #include "sheetwindow.h"
@@ -34,6 +35,9 @@ public:
     void mnuExactConstants_Click(bool exact);
     // How many digits answers show; kept and followed the same way.
     void mnuPrecision_Click(Precision precision);
+    // The units lengths, areas and volumes are shown in; kept, the Units
+    // menu's marks follow, and so do the open figure's answers.
+    void chooseUnits(UnitChoice units);
     // Opens the calculation sheet beside the main window, following the open figure.
     void mnuCalculationSheet_Click();
     // Opens the history of calculations beside the main window.
@@ -59,6 +63,8 @@ private:
     void MDIForm_Load();
     void createMenus();
     void createPrecisionMenu(QMenu *geometry);
+    void createUnitsMenu(QMenu *geometry);
+    void markUnitsMenu();
     void recalculateFigures();
     void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);

@@ -43,7 +43,9 @@ const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure fr
 // shown, before the given value it repeats ("5.00" for "5").
 SheetInput sheetInput(const FigureValues &values)
 {
-    SheetInput input{values.figure->sheet, values.option, {}};
+    const Unit *length = unitChoice().length;
+    SheetInput input{
+        values.figure->sheet, values.option, {}, length ? u' ' + QString::fromUtf8(length->symbol) : QString()};
     for (const QList<FigureValue> *list : {&values.answers, &values.given})
         for (const FigureValue &value : *list)
             if (std::ranges::none_of(input.values,
@@ -67,7 +69,7 @@ QList<SheetRow> sheetRows(const FigureValues &values)
     QList<SheetRow> worked;
     for (const FigureValue &answer : values.answers) {
         if (answered(values.given, answer.letter)) {
-            (inOrder ? worked : given) << SheetRow{answer.caption, {}, {}, answer.text, true, {}};
+            (inOrder ? worked : given) << SheetRow{answer.caption, {}, {}, answer.text + answer.unit, true, {}};
             continue;
         }
         const Working &working = answer.working;
@@ -75,11 +77,13 @@ QList<SheetRow> sheetRows(const FigureValues &values)
         for (const QString &step : working.steps)
             if (step != working.formula && step != answer.text && (steps.isEmpty() || step != steps.last()))
                 steps << step;
-        worked << SheetRow{answer.caption, working.formula, steps, answer.text, false, working.note};
+        if (!working.measured.isEmpty())
+            steps << working.measured;
+        worked << SheetRow{answer.caption, working.formula, steps, answer.text + answer.unit, false, working.note};
     }
     for (const FigureValue &field : values.given)
         if (!answered(values.answers, field.letter))
-            given << SheetRow{field.caption, {}, {}, field.text, true, {}};
+            given << SheetRow{field.caption, {}, {}, field.text + field.unit, true, {}};
     return given + worked;
 }
 

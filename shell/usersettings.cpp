@@ -11,6 +11,12 @@ namespace {
 const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
 const QString PrecisionKey = QStringLiteral("display/precision");
 const QString KeepHistoryKey = QStringLiteral("history/keep");
+// Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
+const std::pair<QuantityKind, QString> UnitKeys[] = {
+    {QuantityKind::Length, QStringLiteral("display/lengthUnit")},
+    {QuantityKind::Area, QStringLiteral("display/areaUnit")},
+    {QuantityKind::Volume, QStringLiteral("display/volumeUnit")},
+};
 
 QSettings store()
 {
@@ -85,6 +91,33 @@ bool setPrecision(Precision precision)
                 + QByteArray(digits, written.ptr - digits);
     }
     return keep(PrecisionKey, QString::fromLatin1(value));
+}
+
+UnitChoice units()
+{
+    const QSettings settings = store();
+    if (settings.status() != QSettings::NoError)
+        return {};
+    UnitChoice chosen;
+    for (const auto &[kind, key] : UnitKeys) {
+        const QString symbol = settings.value(key).toString();
+        const Unit *unit = findUnit(symbol);
+        // A unit this Zyntra does not know, or of another kind, is a damaged store.
+        if (!symbol.isEmpty() && (!unit || unit->kind != kind))
+            return {};
+        chosen = chosen.with(kind, unit);
+    }
+    return chosen;
+}
+
+bool setUnits(UnitChoice units)
+{
+    bool kept = true;
+    for (const auto &[kind, key] : UnitKeys) {
+        const Unit *unit = units.chosen(kind);
+        kept = keep(key, unit ? QString::fromUtf8(unit->symbol) : QString()) && kept;
+    }
+    return kept;
 }
 
 bool keepHistory()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/numericentry.h"
+#include "entry/units.h"
 
 namespace Zyntra {
 
@@ -15,6 +16,11 @@ bool setExactConstants(bool exact);
 
 Precision precision();
 bool setPrecision(Precision precision);
+
+// The units answers are shown in; "No Units" for a store that names a
+// unit of no such kind.
+UnitChoice units();
+bool setUnits(UnitChoice units);
 
 // Whether calculations are recorded in the history; yes unless turned off.
 bool keepHistory();

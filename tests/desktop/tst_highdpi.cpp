@@ -1,6 +1,9 @@
 #include "everywindow.h"
 
+#include "controls/answerlabel.h"
 #include "controls/picture.h"
+#include "controls/valuefield.h"
+#include "entry/units.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -94,6 +97,7 @@ private slots:
     void layoutsKeepTheirLogicalGeometry();
     void grabsCarryTwiceThePixels();
     void drawingsAreRenderedAtTwiceTheirSize();
+    void unitsShowWholeBesideEveryAnswer();
 };
 
 void TestHighDpi::initTestCase()
@@ -183,6 +187,39 @@ void TestHighDpi::drawingsAreRenderedAtTwiceTheirSize()
     }
     QVERIFY(drawings >= 19);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+// In every layout of every figure window, the unit after each answer is
+// drawn whole inside its label, and the label inside what holds it: here
+// the longest symbols, yards, acres and imperial gallons.
+void TestHighDpi::unitsShowWholeBesideEveryAnswer()
+{
+    ShellFixture program;
+    for (const char *item : {"mnuLengthUnit(yd)", "mnuAreaUnit(acre)", "mnuVolumeUnit(imp gal)"})
+        program.choose(QString::fromLatin1(item));
+    QStringList cut;
+    int units = 0;
+    for (const QString &command : everyFigureCommand())
+        forEachLayout(program, command, [&](FigureWindow *window, const QString &where) {
+            for (ValueField *field : window->findChildren<ValueField *>())
+                if (field->isVisible() && field->isEnabled())
+                    QTest::keyClicks(field, QStringLiteral("20"));
+            QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+            for (AnswerLabel *answer : window->findChildren<AnswerLabel *>()) {
+                if (!answer->isVisible() || !answer->unit())
+                    continue;
+                ++units;
+                const QRect unit = answer->unitRect();
+                const QRect inParent = unit.translated(answer->pos());
+                if (unit.width() < QFontMetrics(answer->font()).horizontalAdvance(answer->unitSuffix().mid(1))
+                    || !answer->rect().contains(unit) || !answer->parentWidget()->rect().contains(inParent))
+                    cut << QStringLiteral("%1 %2: \"%3%4\"")
+                               .arg(where, answer->objectName(), answer->text(), answer->unitSuffix());
+            }
+        });
+    program.choose(QStringLiteral("mnuLengthUnit(none)"));
+    QVERIFY(units > 100);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 QTEST_MAIN(TestHighDpi)

@@ -44,6 +44,7 @@ private slots:
     void precisionAndConstantsRedoTheShownCalculation();
     void answersSolveBackwardsThroughKeys_data();
     void answersSolveBackwardsThroughKeys();
+    void unitsAreTheUsersChoice();
 
 private:
     static QString storeName()
@@ -93,15 +94,20 @@ QMenu *TestWorking::answerMenuOf(AnswerLabel *answer, const QString &choose)
         for (QAction *action : seen->actions())
             if (!action->isSeparator())
                 items << action->text();
+        // "Show In/L" chooses from a submenu.
+        const QStringList path = choose.split(u'/');
         for (QAction *action : seen->actions())
-            if (action->text() == choose)
-                action->trigger();
+            if (action->text() == path.first() && action->isEnabled())
+                for (QAction *item : path.size() == 1 ? QList{action} : action->menu()->actions())
+                    if (item->text() == path.last())
+                        item->trigger();
         seen->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(answer, &event);
     if (items
-        != QStringList{"Copy", "Copy with working", "Show working", "Solve From This Answer…", "Copy calculation"})
+        != QStringList{"Copy", "Copy with working", "Show working", "Solve From This Answer…", "Show In",
+                       "Copy calculation"})
         return nullptr;
     return seen;
 }
@@ -289,44 +295,58 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("solved"); // empty where the target is out of reach
     QTest::addColumn<QString>("working");
+    QTest::addColumn<QStringList>("units"); // chosen from the Units menu first
     QTest::newRow("circle from its area")
         << "mnuGeometryItem(0)" << QStringList{"5"} << "lblAnswer(3)"
         << "50" << 0 << "txtGivenValue(0)"
         << "3.9894228040143287"
         << "r = √(Area ÷ π) = √(50 ÷ 3.14159265358979) = √15.9154943091895 = 3.9894228040143287 (solved so that Area = "
-           "50)";
-    QTest::newRow("rectangle side from its area") << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(2)"
-                                                  << "30" << 0 << "txtGivenValue(0)"
-                                                  << "6"
-                                                  << "a = Area ÷ b = 30 ÷ 5 = 6 (solved so that Area = 30)";
+           "50)"
+        << QStringList{};
+    QTest::newRow("rectangle side from its area")
+        << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(2)"
+        << "30" << 0 << "txtGivenValue(0)"
+        << "6"
+        << "a = Area ÷ b = 30 ÷ 5 = 6 (solved so that Area = 30)" << QStringList{};
     QTest::newRow("cylinder height from its volume")
         << "mnu3dGeometryItem(3)" << QStringList{"2", "5"} << "lblAnswer(2)"
         << "200" << 1 << "txtGivenValue(1)"
         << "15.92356687898089"
-        << "h = Volume ÷ (r² × π) = 200 ÷ (2² × 3.14) = 200 ÷ 12.56 = 15.92356687898089 (solved so that Volume = 200)";
+        << "h = Volume ÷ (r² × π) = 200 ÷ (2² × 3.14) = 200 ÷ 12.56 = 15.92356687898089 (solved so that Volume = 200)"
+        << QStringList{};
+    // 200 L is 200000 cm³; the height comes in the centimetres the radius was given in.
+    QTest::newRow("tank height from litres")
+        << "mnu3dGeometryItem(3)" << QStringList{"30", "50"} << "lblAnswer(2)"
+        << "200" << 1 << "txtGivenValue(1)"
+        << "70.77140835102618"
+        << "h = Volume ÷ (r² × π) = 200000 ÷ (30² × 3.14) = 200000 ÷ 2826 = 70.77140835102618 (solved so that Volume = "
+           "200000 cm³)"
+        << QStringList{"mnuLengthUnit(cm)", "mnuVolumeUnit(L)"};
     QTest::newRow("triangle side from the hypotenuse")
         << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
         << "10" << 0 << "txtInput(0)"
         << "9.16515138991168"
-        << "a = 9.16515138991168 (found so that c = 10)";
+        << "a = 9.16515138991168 (found so that c = 10)" << QStringList{};
     QTest::newRow("hexagon side from its area") << "mnuGeometryItem(9)" << QStringList{"10"} << "lblAnswer(3)"
                                                 << "1000" << 0 << "txtGivenValue"
                                                 << "19.61878322547211"
-                                                << "a = 19.61878322547211 (found so that A6 = 1000)";
+                                                << "a = 19.61878322547211 (found so that A6 = 1000)" << QStringList{};
     QTest::newRow("sphere radius from its volume")
         << "mnu3dGeometryItem(0)" << QStringList{"10"} << "lblVolume"
         << "1000" << 0 << "txtGivenValue"
         << "6.203500073503878"
-        << "r = 6.203500073503878 (found so that V = 1000)"; // d³ × 0.5236 = 1000
+        << "r = 6.203500073503878 (found so that V = 1000)" // d³ × 0.5236 = 1000
+        << QStringList{};
     QTest::newRow("any triangle's area beyond its sides")
         << "mnuGeometryItem(12)" << QStringList{"3", "4", "5"} << "lblanswer(6)"
         << "12" << 0 << "txtInput(0)"
         << ""
-        << "With b = 4 and c = 5, Area lies between 0 and 10; no a gives 12.";
-    QTest::newRow("rectangle diagonal out of reach") << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(4)"
-                                                     << "3" << 0 << "txtGivenValue(0)"
-                                                     << ""
-                                                     << "With b = 5, Diagonal is at least 5; no a gives 3.";
+        << "With b = 4 and c = 5, Area lies between 0 and 10; no a gives 12." << QStringList{};
+    QTest::newRow("rectangle diagonal out of reach")
+        << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(4)"
+        << "3" << 0 << "txtGivenValue(0)"
+        << ""
+        << "With b = 5, Diagonal is at least 5; no a gives 3." << QStringList{};
 }
 
 // F2 on an answer, the target typed, the given value chosen with the
@@ -342,6 +362,9 @@ void TestWorking::answersSolveBackwardsThroughKeys()
     QFETCH(QString, field);
     QFETCH(QString, solved);
     QFETCH(QString, working);
+    QFETCH(QStringList, units);
+    for (const QString &unit : units)
+        m_program->choose(unit);
     QVERIFY(open(menuItem));
     calculateWith(values);
     auto *label = control<AnswerLabel>(answer);
@@ -394,6 +417,55 @@ void TestWorking::answersSolveBackwardsThroughKeys()
     QCOMPARE(given->accessibleDescription(), found->working.note);
     QTest::keyClick(given, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(given->text(), typed);
+}
+
+// Units from the menu and from an answer's context menu, heard by a screen
+// reader, kept for the next run, and "No Units" exactly as without them.
+void TestWorking::unitsAreTheUsersChoice()
+{
+    QVERIFY(open(QStringLiteral("mnu3dGeometryItem(3)")));
+    calculateWith({"30", "50"});
+    auto *volume = control<AnswerLabel>(QStringLiteral("lblAnswer"), 2);
+    const QImage bare = m_window->grab().toImage();
+    const auto volumes = m_program->main()->findChild<QMenu *>(QStringLiteral("mnuUnitsVolumes"))->menuAction();
+    QVERIFY(!volumes->isEnabled()); // areas and volumes follow a length unit
+
+    m_program->choose(QStringLiteral("mnuLengthUnit(cm)"));
+    QVERIFY(volumes->isEnabled());
+    QCOMPARE(volume->text(), QStringLiteral("141300.00"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(volume)->text(QAccessible::Name),
+             QStringLiteral("Volume 141300.00 cubic centimetres"));
+    QVERIFY(answerMenuOf(volume, QStringLiteral("Show In/L")));
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuVolumeUnit(L)"))->isChecked());
+    QCOMPARE(volume->text(), QStringLiteral("141.30"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(volume)->text(QAccessible::Name),
+             QStringLiteral("Volume 141.30 litres"));
+    QCOMPARE(volume->workingText(),
+             QStringLiteral("Volume = r² × π × h = 30² × 3.14 × 50 = 2826 × 50 = 141300 cm³ = 141.30 L"));
+    QVERIFY(m_window->rect().contains(
+        QRect(volume->mapTo(m_window, volume->unitRect().topLeft()), volume->unitRect().size())));
+    volume->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(volume, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("141.30"));
+    QVERIFY(answerMenuOf(volume, QStringLiteral("Copy calculation")));
+    QVERIFY2(QApplication::clipboard()->text().contains(QStringLiteral("\nr = 30 cm\n")),
+             qPrintable(QApplication::clipboard()->text()));
+
+    // Kept for the next run; a store naming a unit of no such kind is "No Units".
+    closeProgram();
+    startActiveProgram();
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuVolumeUnit(L)"))->isChecked());
+    QCOMPARE(unitChoice(),
+             UnitChoice{}.with(QuantityKind::Length, findUnit(u"cm")).with(QuantityKind::Volume, findUnit(u"L")));
+    QVERIFY(open(QStringLiteral("mnu3dGeometryItem(3)")));
+    calculateWith({"30", "50"});
+    m_program->choose(QStringLiteral("mnuLengthUnit(none)"));
+    QCOMPARE(m_window->grab().toImage(), bare);
+    QSettings(storeName(), QSettings::IniFormat).setValue(QStringLiteral("display/areaUnit"), QStringLiteral("L"));
+    closeProgram();
+    startActiveProgram();
+    QCOMPARE(unitChoice(), UnitChoice{});
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuLengthUnit(none)"))->isChecked());
 }
 
 QTEST_MAIN(TestWorking)

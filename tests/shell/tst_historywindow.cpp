@@ -60,6 +60,7 @@ void TestHistoryWindow::cleanup()
         if (m_program->menuItem(item)->isChecked() != (item == std::string_view("mnuKeepHistory")))
             m_program->choose(item);
     m_program->choose("mnuPrecisionAsDescribed");
+    m_program->choose("mnuLengthUnit(none)");
     closeProgram();
 }
 
@@ -104,6 +105,7 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers_data()
     QTest::newRow("Segment, 4 decimals") << "mnuGeometryItem(10)" << 1 << QStringList{"5", "60"}
                                          << "mnuPrecisionDecimals(4)";
     QTest::newRow("Cylinder, exact") << "mnu3dGeometryItem(3)" << 0 << QStringList{"2", "7"} << "mnuExactConstants";
+    QTest::newRow("Cylinder, in cm") << "mnu3dGeometryItem(3)" << 0 << QStringList{"30", "50"} << "mnuLengthUnit(cm)";
 }
 
 void TestHistoryWindow::reopenGivesTheRecordedAnswers()
@@ -119,7 +121,9 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers()
     // The described choices, which record the answers under them too, and
     // another figure, before the first calculation, now the oldest, comes back.
     if (!precision.isEmpty())
-        m_program->choose(precision.startsWith("mnuExact") ? precision : "mnuPrecisionAsDescribed");
+        m_program->choose(precision.startsWith("mnuExact")    ? precision
+                          : precision.startsWith("mnuLength") ? "mnuLengthUnit(none)"
+                                                              : "mnuPrecisionAsDescribed");
     calculate("mnuGeometryItem(9)", 0, {"6"});
     HistoryWindow *history = openHistory();
     QVERIFY(history);

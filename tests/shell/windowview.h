@@ -39,6 +39,7 @@ struct WindowView {
         Zyntra::intCurrentForm = 0;
         Zyntra::intSquareMode = 0;
         Zyntra::intCircleMode = 0;
+        Zyntra::setUnitChoice({});
     }
 
     // The window the menu item opens, once it is on screen; nullptr otherwise.

@@ -6,6 +6,7 @@
 #include "circle/circlecalculations.h"
 #include "entry/expression.h"
 #include "entry/term.h"
+#include "entry/units.h"
 #include "fuzz/figuretable.h"
 #include "polygon/polygonareas.h"
 #include "solids/roundsolids.h"
@@ -43,6 +44,8 @@ private slots:
     void notesSayWhereValuesCameFrom();
     void exactConstantsAreTheNearestDoubles_data();
     void exactConstantsAreTheNearestDoubles();
+    void unitsConvertOnceFromTheLengthUnit_data();
+    void unitsConvertOnceFromTheLengthUnit();
 };
 
 namespace {
@@ -104,6 +107,62 @@ void TestWorkings::stepsShowTheAnswer()
             for (const QString &step : working.steps) {
                 QVERIFY2(Expression::shows(step, text, tested.pattern(index), precision), qPrintable(line));
                 QVERIFY2(!NoisyNumber.match(step).hasMatch(), qPrintable(line));
+            }
+        }
+    }
+}
+
+void TestWorkings::unitsConvertOnceFromTheLengthUnit_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<int>("option");
+    for (int figure = 0; figure < int(Figures.size()); ++figure)
+        for (int option = 0; option < Figures[size_t(figure)]->options(); ++option)
+            QTest::addRow("%s, option %d", Figures[size_t(figure)]->caption, option) << figure << option;
+}
+
+// Choosing units never changes a figure's answers in the length unit, and
+// an answer shown in another unit is that answer times the exact factor,
+// rounded once; its working gives the answer in the unit shown.
+void TestWorkings::unitsConvertOnceFromTheLengthUnit()
+{
+    QFETCH(int, figure);
+    QFETCH(int, option);
+    const FigureEntry &tested = *Figures[size_t(figure)];
+    const auto &declared = tested.quantities[size_t(option)].answers;
+    const auto pattern = [&tested](int index) { return tested.pattern(index); };
+    const std::vector<const Unit *> lengths = unitsOf(QuantityKind::Length);
+    const std::vector<const Unit *> areas = unitsOf(QuantityKind::Area);
+    const std::vector<const Unit *> volumes = unitsOf(QuantityKind::Volume);
+    QRandomGenerator random(quint32(figure * 16 + option));
+    for (int run = 0; run < 20; ++run) {
+        const QStringList fields = randomFields(random, tested, option);
+        const Outcome bare = tested.calculate(fields, qint16(option));
+        for (size_t i = 0; i < areas.size(); ++i) {
+            // Every area unit, and every volume unit, each beside several lengths; every fourth "Same as Lengths".
+            const UnitChoice choice = UnitChoice{}
+                                          .with(QuantityKind::Length, lengths[(i + size_t(run)) % lengths.size()])
+                                          .with(QuantityKind::Area, i % 4 ? areas[i] : nullptr)
+                                          .with(QuantityKind::Volume, i % 4 ? volumes[i % volumes.size()] : nullptr);
+            setUnitChoice(choice);
+            const Outcome calculated = tested.calculate(fields, qint16(option));
+            const Outcome shown = inChosenUnits(calculated, declared, pattern);
+            setUnitChoice({});
+            QCOMPARE(calculated.values, bare.values);
+            if (shown.kind == Outcome::Kind::Failed) { // beyond a double, as a cubic mile in cubic millimetres
+                QCOMPARE(shown.failure.cause, Failure::Cause::TooLarge);
+                continue;
+            }
+            QCOMPARE(shown.values, bare.values);
+            for (const auto &[index, text] : shown.answers) {
+                const Unit *from = choice.measured(declared[size_t(index)].kind);
+                const Unit *to = choice.shown(declared[size_t(index)].kind);
+                const QString expected =
+                    from == to ? bare.answers.at(index)
+                               : formatResult(bare.values.at(index) * double(from->size / to->size), pattern(index));
+                const QString working = workingText(QStringLiteral("x"), shown.workings.at(index), text);
+                QVERIFY2(text == expected, qPrintable(working));
+                QVERIFY2(!to || working.contains(text + u' ' + QString::fromUtf8(to->symbol)), qPrintable(working));
             }
         }
     }

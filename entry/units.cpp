@@ -1,0 +1,248 @@
+#include "units.h"
+
+#include "term.h"
+
+#include <QStringList>
+
+namespace Zyntra {
+
+namespace {
+
+// The defining values, each typed once; every other size is made from them.
+constexpr long double Millimetre = 1;
+constexpr long double Metre = 1000 * Millimetre;
+constexpr long double Inch = 25.4L * Millimetre;
+constexpr long double Foot = 0.3048L * Metre;
+constexpr long double Yard = 0.9144L * Metre;
+constexpr long double Mile = 1609.344L * Metre;
+constexpr long double Hectare = 10'000 * Metre * Metre;
+constexpr long double Acre = 4046.8564224L * Metre * Metre;
+constexpr long double Litre = 1000 * (10 * Millimetre) * (10 * Millimetre) * (10 * Millimetre);
+constexpr long double UsGallon = 231 * Inch * Inch * Inch;
+constexpr long double ImperialGallon = 4.54609L * Litre;
+
+constexpr long double square(long double x)
+{
+    return x * x;
+}
+constexpr long double cube(long double x)
+{
+    return x * x * x;
+}
+
+using enum QuantityKind;
+
+// clang-format off
+constexpr Unit Units[] = {
+    {"mm",      Length, Millimetre,              "millimetre",        "millimetres"},
+    {"cm",      Length, 10 * Millimetre,         "centimetre",        "centimetres"},
+    {"m",       Length, Metre,                   "metre",             "metres"},
+    {"km",      Length, 1000 * Metre,            "kilometre",         "kilometres"},
+    {"in",      Length, Inch,                    "inch",              "inches"},
+    {"ft",      Length, Foot,                    "foot",              "feet"},
+    {"yd",      Length, Yard,                    "yard",              "yards"},
+    {"mi",      Length, Mile,                    "mile",              "miles"},
+    {"mm²",     Area,   square(Millimetre),      "square millimetre", "square millimetres"},
+    {"cm²",     Area,   square(10 * Millimetre), "square centimetre", "square centimetres"},
+    {"m²",      Area,   square(Metre),           "square metre",      "square metres"},
+    {"ha",      Area,   Hectare,                 "hectare",           "hectares"},
+    {"km²",     Area,   square(1000 * Metre),    "square kilometre",  "square kilometres"},
+    {"in²",     Area,   square(Inch),            "square inch",       "square inches"},
+    {"ft²",     Area,   square(Foot),            "square foot",       "square feet"},
+    {"yd²",     Area,   square(Yard),            "square yard",       "square yards"},
+    {"acre",    Area,   Acre,                    "acre",              "acres"},
+    {"mi²",     Area,   square(Mile),            "square mile",       "square miles"},
+    {"mm³",     Volume, cube(Millimetre),        "cubic millimetre",  "cubic millimetres"},
+    {"cm³",     Volume, cube(10 * Millimetre),   "cubic centimetre",  "cubic centimetres"},
+    {"m³",      Volume, cube(Metre),             "cubic metre",       "cubic metres"},
+    {"mL",      Volume, Litre / 1000,            "millilitre",        "millilitres"},
+    {"L",       Volume, Litre,                   "litre",             "litres"},
+    {"in³",     Volume, cube(Inch),              "cubic inch",        "cubic inches"},
+    {"ft³",     Volume, cube(Foot),              "cubic foot",        "cubic feet"},
+    {"yd³",     Volume, cube(Yard),              "cubic yard",        "cubic yards"},
+    {"US gal",  Volume, UsGallon,                "US gallon",         "US gallons"},
+    {"imp gal", Volume, ImperialGallon,          "imperial gallon",   "imperial gallons"},
+    {"km³",     Volume, cube(1000 * Metre),      "cubic kilometre",   "cubic kilometres", false},
+    {"mi³",     Volume, cube(Mile),              "cubic mile",        "cubic miles",      false},
+};
+// clang-format on
+
+UnitChoice chosen;
+
+const Unit *ofKind(const Unit *unit, QuantityKind kind)
+{
+    return unit && unit->kind == kind ? unit : nullptr;
+}
+
+// The square or cube of a length unit: its symbol with ² or ³.
+const Unit *power(const Unit *length, QuantityKind kind)
+{
+    if (!length)
+        return nullptr;
+    return findUnit(QString::fromUtf8(length->symbol) + (kind == Area ? u'²' : u'³'));
+}
+
+} // namespace
+
+std::span<const Unit> unitTable()
+{
+    return Units;
+}
+
+std::vector<const Unit *> unitsOf(QuantityKind kind)
+{
+    std::vector<const Unit *> units;
+    for (const Unit &unit : Units)
+        if (unit.kind == kind && unit.listed)
+            units.push_back(&unit);
+    return units;
+}
+
+const Unit *findUnit(QStringView symbol)
+{
+    for (const Unit &unit : Units)
+        if (symbol == QString::fromUtf8(unit.symbol))
+            return &unit;
+    return nullptr;
+}
+
+double conversionFactor(const Unit &from, const Unit &to)
+{
+    return &from == &to ? 1.0 : double(from.size / to.size);
+}
+
+const Unit *UnitChoice::measured(QuantityKind kind) const
+{
+    switch (kind) {
+    case Length:
+        return length;
+    case Area:
+    case Volume:
+        return power(length, kind);
+    case Angle:
+    case Count:
+        break;
+    }
+    return nullptr;
+}
+
+const Unit *UnitChoice::shown(QuantityKind kind) const
+{
+    if (!length)
+        return nullptr;
+    const Unit *own = kind == Area ? area : kind == Volume ? volume : nullptr;
+    return own ? own : measured(kind);
+}
+
+const Unit *UnitChoice::chosen(QuantityKind kind) const
+{
+    return kind == Length ? length : kind == Area ? area : kind == Volume ? volume : nullptr;
+}
+
+UnitChoice UnitChoice::with(QuantityKind kind, const Unit *unit) const
+{
+    UnitChoice changed = *this;
+    if (kind == Length)
+        changed.length = unit;
+    else if (kind == Area)
+        changed.area = unit;
+    else if (kind == Volume)
+        changed.volume = unit;
+    if (!changed.length)
+        changed = {};
+    return changed;
+}
+
+UnitChoice unitChoice()
+{
+    return chosen;
+}
+
+void setUnitChoice(UnitChoice choice)
+{
+    chosen.length = ofKind(choice.length, Length);
+    chosen.area = chosen.length ? ofKind(choice.area, Area) : nullptr;
+    chosen.volume = chosen.length ? ofKind(choice.volume, Volume) : nullptr;
+}
+
+namespace {
+constexpr QuantityKind Measured[] = {Length, Area, Volume};
+const QString Separator = QStringLiteral(", ");
+} // namespace
+
+QString unitsCaption(const UnitChoice &choice)
+{
+    if (!choice.length)
+        return QStringLiteral("No Units");
+    QStringList symbols;
+    for (const QuantityKind kind : Measured)
+        symbols << QString::fromUtf8(choice.shown(kind)->symbol);
+    return symbols.join(Separator);
+}
+
+UnitChoice unitsFromCaption(QStringView caption)
+{
+    const QList<QStringView> symbols = caption.split(Separator);
+    if (size_t(symbols.size()) != std::size(Measured))
+        return {};
+    UnitChoice choice;
+    for (size_t i = 0; i < std::size(Measured); ++i) {
+        const Unit *unit = findUnit(symbols[qsizetype(i)]);
+        if (!unit || unit->kind != Measured[i])
+            return {};
+        // The square or cube of the length unit is the default, "Same as Lengths".
+        choice = choice.with(Measured[i], unit == choice.measured(Measured[i]) ? nullptr : unit);
+    }
+    return choice;
+}
+
+double toShownUnit(double measured, QuantityKind kind, const UnitChoice &choice)
+{
+    const Unit *from = choice.measured(kind);
+    const Unit *to = choice.shown(kind);
+    return from && to && from != to ? measured * conversionFactor(*from, *to) : measured;
+}
+
+double toMeasuredUnit(double shown, QuantityKind kind, const UnitChoice &choice)
+{
+    const Unit *from = choice.shown(kind);
+    const Unit *to = choice.measured(kind);
+    return from && to && from != to ? shown * conversionFactor(*from, *to) : shown;
+}
+
+QString spokenUnit(const Unit &unit, QStringView shownText)
+{
+    return QString::fromUtf8(textToNumber(shownText) == 1.0 ? unit.singular : unit.plural);
+}
+
+Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const std::function<Pattern(int)> &pattern,
+                      const UnitChoice &choice)
+{
+    if (!choice.length || outcome.kind != Outcome::Kind::Answers)
+        return outcome;
+    return runCalculation([&] {
+        for (auto &[index, text] : outcome.answers) {
+            if (index < 0 || size_t(index) >= answers.size() || !answers[size_t(index)].letter)
+                continue;
+            const QuantityKind kind = answers[size_t(index)].kind;
+            const Unit *measured = choice.measured(kind);
+            const Unit *shown = choice.shown(kind);
+            if (!shown)
+                continue;
+            const auto working = outcome.workings.find(index);
+            const auto value = outcome.values.find(index);
+            if (measured && shown != measured && value != outcome.values.end()) {
+                // Checked, as every step is: a cubic mile in cubic millimetres overflows.
+                const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
+                text = formatResult(converted.value(), pattern(index), answerPrecision());
+                if (working != outcome.workings.end())
+                    working->second.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+            }
+            if (working != outcome.workings.end())
+                working->second.unit = u' ' + QString::fromUtf8(shown->symbol);
+        }
+        return outcome;
+    });
+}
+
+} // namespace Zyntra
