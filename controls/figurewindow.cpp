@@ -209,16 +209,37 @@ CalculationSnapshot FigureWindow::snapshot() const
     CalculationSnapshot shot;
     shot.figure = figureName();
     std::tie(shot.option, shot.optionIndex) = optionInForce(this);
+    // The calculation shown travels as values, in the order the window
+    // reads; before one (or while zeros stand for it) the fields say what is typed.
+    const std::optional<FigureValues> shown = values();
+    const auto valueAt = [](const QList<FigureValue> &list, qsizetype index) -> const FigureValue * {
+        const auto found = std::ranges::find(list, int(index), &FigureValue::index);
+        return found == list.end() ? nullptr : &*found;
+    };
     for (const ValueField *field : inReadingOrder<ValueField>(this)) {
+        if (shown) {
+            if (const FigureValue *given = valueAt(shown->given, m_lastFields.indexOf(field)))
+                shot.given << CalculationLine{given->caption, given->text, QString(), given->working, given->unit};
+            continue;
+        }
         const QString text = givenText(field);
         if (text.isEmpty()) // not given: the right triangle's locked fields
             continue;
         shot.given << CalculationLine{fieldCaption(field), text, QString(), {}, givenUnit(field)};
     }
-    for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this))
+    for (const AnswerLabel *answer : inReadingOrder<AnswerLabel>(this)) {
+        if (shown) {
+            if (const FigureValue *value = valueAt(shown->answers, m_shownIn.indexOf(answer)))
+                shot.answers << CalculationLine{
+                    value->caption, value->text,
+                    value->working.isEmpty() ? QString() : workingText(value->caption, value->working, value->text),
+                    value->working, value->unit};
+            continue;
+        }
         if (!answer->text().isEmpty())
             shot.answers << CalculationLine{answer->quantity(), answer->text(), answer->workingText(),
                                             answer->working(), answer->unitSuffix()};
+    }
     return shot;
 }
 
