@@ -1,6 +1,7 @@
 #include "anytriangle.h"
 
 #include "entry/term.h"
+#include "triangleangles.h"
 
 #include <algorithm>
 #include <array>
@@ -48,16 +49,6 @@ int facing(int field)
 [[noreturn]] void refuse(int field, const QString &why)
 {
     throw Failure{Failure::Cause::NotAFigure, field, why};
-}
-
-// Angles are converted with the pi in force, the division first.
-Term radians(const Term &degrees, const Term &pi)
-{
-    return (pi / 180) * degrees;
-}
-Term degrees(const Term &radians, const Term &pi)
-{
-    return ((Term(180) / pi) * radians).inDegrees();
 }
 
 // What two angles leave of 180°.

@@ -1,6 +1,7 @@
 #include "rttriangle.h"
 
 #include "entry/term.h"
+#include "triangleangles.h"
 
 #include <algorithm>
 #include <array>
@@ -29,16 +30,6 @@ int indexOf(Quantity quantity)
 Term named(const Term &value, const char *letter)
 {
     return value.named(QString::fromLatin1(letter));
-}
-
-// Angles are converted with the rough pi of 3.14, the division first.
-Term radians(const Term &degrees, const Term &pi)
-{
-    return (pi / 180) * degrees;
-}
-Term degrees(const Term &radians, const Term &pi)
-{
-    return ((Term(180) / pi) * radians).inDegrees();
 }
 
 // The other acute angle is what this one leaves of a right angle.

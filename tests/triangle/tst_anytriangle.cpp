@@ -1,20 +1,15 @@
 #include "entry/term.h"
 #include "triangle/anytriangle.h"
 
+#include "giventexts.h"
+
 #include <QTest>
 
 using namespace Zyntra;
 
 namespace {
 
-// The six field texts a, b, c, A, B, C, the given ones filled in by index.
-QStringList given(std::initializer_list<std::pair<int, QString>> values)
-{
-    QStringList texts(AnyValue::FieldCount);
-    for (const auto &[index, text] : values)
-        texts[index] = text;
-    return texts;
-}
+constexpr auto given = &givenTexts<AnyValue::FieldCount>;
 
 // a, b, c, A, B, C, Area, Perimeter, h_a, h_b, h_c, r, R of the 3-4-5 triangle.
 const QStringList ThreeFourFive{"3.00",  "4.00", "5.00", "36.87", "53.13", "90.00", "6.00",

@@ -1,5 +1,7 @@
 #include "triangle/rttriangle.h"
 
+#include "giventexts.h"
+
 #include <QTest>
 
 using namespace Zyntra;
@@ -9,14 +11,7 @@ Q_DECLARE_METATYPE(Zyntra::Failure::Cause)
 
 namespace {
 
-// The five field texts with the given ones filled in by index.
-QStringList given(std::initializer_list<std::pair<int, QString>> values)
-{
-    QStringList texts(RtValue::Count);
-    for (const auto &[index, text] : values)
-        texts[index] = text;
-    return texts;
-}
+constexpr auto given = &givenTexts<RtValue::Count>;
 
 } // namespace
 
