@@ -167,6 +167,12 @@ void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function
     }
 }
 
+void rimAcrossX(QPainterPath &seenPath, QPainterPath &hiddenPath, double x, double radius, bool wholeSeen)
+{
+    const auto at = [&](double t) { return cabinet({x, radius * std::cos(t), radius * std::sin(t)}); };
+    curve(seenPath, hiddenPath, at, [&](double t) { return wholeSeen || facesViewer({0, std::cos(t), std::sin(t)}); });
+}
+
 void levelCircle(Sheet &sheet, double y, double radius)
 {
     const double flat = 0.3 * radius;

@@ -220,4 +220,8 @@ void levelCircle(Sheet &sheet, double y, double radius);
 void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function<QPointF(double)> &at,
            const std::function<bool(double)> &seen);
 
+// A circle about the x axis at `x`, of a round solid lying along x: seen
+// where the solid's side faces the viewer, or all of it (an end facing him).
+void rimAcrossX(QPainterPath &seenPath, QPainterPath &hiddenPath, double x, double radius, bool wholeSeen);
+
 } // namespace Zyntra

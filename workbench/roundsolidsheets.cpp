@@ -10,14 +10,6 @@ namespace Zyntra {
 
 namespace {
 
-// A circle of radius `radius` about the x axis at `x`, seen where the side
-// of a solid lying along x faces the viewer, or everywhere.
-void rimAcrossX(QPainterPath &seen, QPainterPath &hidden, double x, double radius, bool wholeSeen)
-{
-    const auto at = [&](double t) { return cabinet({x, radius * std::cos(t), radius * std::sin(t)}); };
-    curve(seen, hidden, at, [&](double t) { return wholeSeen || facesViewer({0, std::cos(t), std::sin(t)}); });
-}
-
 // The outline of a convex solid on the sheet: for each direction u on the
 // sheet, the solid's point furthest that way, where u·cabinet(p) = w·p is
 // largest; `furthest` gives that point for w.

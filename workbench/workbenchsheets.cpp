@@ -199,8 +199,7 @@ void rightCylinderSheet(Sheet &sheet)
     QPainterPath seen;
     QPainterPath hidden;
     // The round end faces away from the viewer: only its rim along the seen side shows.
-    curve(
-        seen, hidden, [&](double t) { return rim(false, t); }, generatorSeen);
+    rimAcrossX(seen, hidden, 0, radius, false);
     curve(
         seen, hidden, [&](double t) { return rim(true, t); }, [&](double t) { return cutSeen || generatorSeen(t); });
     // The generators that outline the side, where Recede·cos t = sin t.
