@@ -115,12 +115,11 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
             if (i != field && problem.declared->given[size_t(i)].letter && !problem.fieldTexts[i].isEmpty()
                 && m_lastFields[i]->isVisible())
                 others << QStringLiteral("%1 = %2").arg(letterOf(i), problem.fieldTexts[i]);
-        const QString with =
-            others.isEmpty() ? QString()
-                             : QStringLiteral("With %1, ")
-                                   .arg(others.size() == 1 ? others.front()
-                                                           : others.mid(0, others.size() - 1).join(QStringLiteral(", "))
-                                                                 + QStringLiteral(" and ") + others.back());
+        // "a = 3, b = 4 and c = 5"
+        const QString last = others.isEmpty() ? QString() : others.takeLast();
+        const QString listed =
+            others.isEmpty() ? last : others.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+        const QString with = listed.isEmpty() ? QString() : QStringLiteral("With %1, ").arg(listed);
         QString reach;
         const auto bound = [kind](double value) { return roughNumber(toShownUnit(value, kind)); };
         if (solution.lowest && solution.highest)
