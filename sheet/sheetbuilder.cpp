@@ -63,16 +63,6 @@ QPainterPath ellipse(QPointF centre, double rx, double ry)
     return path;
 }
 
-QPointF cabinet(Point3 p)
-{
-    return {p.x + Recede * p.z, p.y + Recede * p.z};
-}
-
-bool facesViewer(Point3 normal)
-{
-    return Recede * normal.x + Recede * normal.y - normal.z > 0;
-}
-
 namespace {
 
 Point3 minus(Point3 a, Point3 b)
@@ -107,7 +97,7 @@ void solid(Sheet &sheet, const std::vector<Point3> &corners, const std::vector<s
                               minus(corners[size_t(face[2])], corners[size_t(face[0])]));
         if (dot(normal, minus(corners[size_t(face[0])], centre)) < 0)
             normal = {-normal.x, -normal.y, -normal.z};
-        const bool seen = facesViewer(normal);
+        const bool seen = Cabinet.sees(normal);
         for (size_t i = 0; i < face.size(); ++i) {
             const int from = std::min(face[i], face[(i + 1) % face.size()]);
             const int to = std::max(face[i], face[(i + 1) % face.size()]);
@@ -123,8 +113,8 @@ void solid(Sheet &sheet, const std::vector<Point3> &corners, const std::vector<s
     QPainterPath hidden;
     for (const Edge &edge : edges) {
         QPainterPath &path = edge.seen ? seen : hidden;
-        path.moveTo(cabinet(corners[size_t(edge.from)]));
-        path.lineTo(cabinet(corners[size_t(edge.to)]));
+        path.moveTo(Cabinet(corners[size_t(edge.from)]));
+        path.lineTo(Cabinet(corners[size_t(edge.to)]));
     }
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
@@ -169,8 +159,8 @@ void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function
 
 void rimAcrossX(QPainterPath &seenPath, QPainterPath &hiddenPath, double x, double radius, bool wholeSeen)
 {
-    const auto at = [&](double t) { return cabinet({x, radius * std::cos(t), radius * std::sin(t)}); };
-    curve(seenPath, hiddenPath, at, [&](double t) { return wholeSeen || facesViewer({0, std::cos(t), std::sin(t)}); });
+    const auto at = [&](double t) { return Level({x, radius * std::cos(t), radius * std::sin(t)}); };
+    curve(seenPath, hiddenPath, at, [&](double t) { return wholeSeen || Level.sees({0, std::cos(t), std::sin(t)}); });
 }
 
 void levelCircle(Sheet &sheet, double y, double radius)

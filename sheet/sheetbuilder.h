@@ -86,7 +86,9 @@ public:
 
     // The lengths to draw: the values where they are to scale, else the
     // usual shape's, handed out so that the longer value still gets the
-    // longer line and equal values equal lines.
+    // longer line and equal values equal lines. (A lambda that uses them
+    // needs them named one by one: clang 14 lets no lambda capture a
+    // structured binding.)
     template <size_t N>
     std::array<double, N> drawn(const std::array<double, N> &values, std::array<double, N> usual) const
     {
@@ -199,15 +201,26 @@ struct Point3 {
     double x, y, z;
 };
 
-// The solids share one cabinet view: x to the right, y up, and depth z away
-// from the viewer drawn at half its length, rising to the right at 45°.
+// How a solid is seen: x to the right, y up, and depth z away from the
+// viewer drawn at `right` of its length to the right and `up` of it upwards.
+// The viewer looks from the front and from that side, so a face is seen
+// when its outward normal leans that way.
+struct View {
+    double right;
+    double up;
+    QPointF operator()(Point3 p) const { return {p.x + right * p.z, p.y + up * p.z}; }
+    bool sees(Point3 normal) const { return right * normal.x + up * normal.y - normal.z > 0; }
+};
+
+// The solids share one cabinet view: depth drawn at half its length, rising
+// to the right at 45°, so the viewer looks a little from above and the right.
 inline constexpr double Recede = 0.5 * std::numbers::sqrt2 / 2;
+inline constexpr View Cabinet{Recede, Recede};
 
-QPointF cabinet(Point3 p);
-
-// The viewer looks at the solids from the front, a little from above and
-// from the right, so a face is seen when its outward normal leans that way.
-bool facesViewer(Point3 normal);
+// A round solid lying along x is seen level, a little from the right only:
+// each rim across its axis stands upright, as in the windows' pictures,
+// where the cabinet view would slant it and the solid would look oblique.
+inline constexpr View Level{Recede, 0};
 
 // The edges of a convex solid, dotted where no face the viewer sees holds them.
 void solid(Sheet &sheet, const std::vector<Point3> &corners, const std::vector<std::vector<int>> &faces);
@@ -220,8 +233,9 @@ void levelCircle(Sheet &sheet, double y, double radius);
 void curve(QPainterPath &seenPath, QPainterPath &hiddenPath, const std::function<QPointF(double)> &at,
            const std::function<bool(double)> &seen);
 
-// A circle about the x axis at `x`, of a round solid lying along x: seen
-// where the solid's side faces the viewer, or all of it (an end facing him).
+// A circle about the x axis at `x`, of a round solid lying along x, in the
+// level view: seen where the solid's side faces the viewer, or all of it (an
+// end facing him).
 void rimAcrossX(QPainterPath &seenPath, QPainterPath &hiddenPath, double x, double radius, bool wholeSeen);
 
 } // namespace Zyntra

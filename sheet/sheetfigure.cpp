@@ -63,7 +63,9 @@ SheetFigure build(const SheetInput &input, SheetBuilder builder, bool usual)
             labels.append(text->text); // a value, not a point's letter
     }
     if (!figure.toScale)
-        figure.shapes.emplace_back(std::in_place_type<SheetNote>, QStringLiteral("not to scale"));
+        // Built in place (GCC warns of a moved variant) from a whole note (clang 14
+        // builds no aggregate from parentheses).
+        figure.shapes.emplace_back(std::in_place_type<SheetNote>, SheetNote{QStringLiteral("not to scale")});
     labels.removeDuplicates(); // a cube's three edges are one a
     figure.description = name + QStringLiteral(" with ") + labels.join(QStringLiteral(", "))
                          + (figure.toScale ? QStringLiteral(", drawn to scale") : QStringLiteral(", not to scale"));

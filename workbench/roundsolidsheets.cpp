@@ -11,16 +11,17 @@ namespace Zyntra {
 namespace {
 
 // The outline of a convex solid on the sheet: for each direction u on the
-// sheet, the solid's point furthest that way, where u·cabinet(p) = w·p is
+// sheet, the solid's point furthest that way, where u·view(p) = w·p is
 // largest; `furthest` gives that point for w.
-QPainterPath outlineOf(const std::function<Point3(Point3 w)> &furthest)
+QPainterPath outlineOf(View view, const std::function<Point3(Point3 w)> &furthest)
 {
     constexpr int Samples = 144;
     QPainterPath outline;
     for (int i = 0; i <= Samples; ++i) {
         const double angle = 2 * Pi * i / Samples;
-        const QPointF point =
-            cabinet(furthest({std::cos(angle), std::sin(angle), Recede * (std::cos(angle) + std::sin(angle))}));
+        const double x = std::cos(angle);
+        const double y = std::sin(angle);
+        const QPointF point = view(furthest({x, y, view.right * x + view.up * y}));
         if (i == 0)
             outline.moveTo(point);
         else
@@ -40,13 +41,16 @@ void coneFrustumSheet(Sheet &sheet)
     const double h = sheet.value(u"h");
     // A top of no radius is the cone itself, and as drawable.
     sheet.fits({std::max(R, r), h}, std::min(R, r) >= 0);
-    const auto [base, top, height] = sheet.drawn<3>({R, r, h}, {2, 1.2, 2.5});
+    const std::array<double, 3> drawn = sheet.drawn<3>({R, r, h}, {2, 1.2, 2.5});
+    const double base = drawn[0];
+    const double top = drawn[1];
+    const double height = drawn[2];
     const auto rim = [](double radius, double y) {
-        return [=](double t) { return cabinet({radius * std::cos(t), y, radius * std::sin(t)}); };
+        return [=](double t) { return Cabinet({radius * std::cos(t), y, radius * std::sin(t)}); };
     };
     // The side's outward normal at the generator of angle t.
     const auto sideSeen = [&](double t) {
-        return facesViewer({height * std::cos(t), base - top, height * std::sin(t)});
+        return Cabinet.sees({height * std::cos(t), base - top, height * std::sin(t)});
     };
     QPainterPath seen;
     QPainterPath hidden;
@@ -83,10 +87,10 @@ void hollowCylinderSheet(Sheet &sheet)
     QPainterPath hidden;
     rimAcrossX(seen, hidden, 0, outer, false);
     rimAcrossX(seen, hidden, length, outer, true);
-    // The generators that outline the side, where Recede·cos t = sin t.
-    for (const double t : {std::atan(Recede), std::atan(Recede) + Pi}) {
-        seen.moveTo(cabinet({0, outer * std::cos(t), outer * std::sin(t)}));
-        seen.lineTo(cabinet({length, outer * std::cos(t), outer * std::sin(t)}));
+    // The side's outline: its top and bottom lines.
+    for (const double y : {-outer, outer}) {
+        seen.moveTo(Level({0, y, 0}));
+        seen.lineTo(Level({length, y, 0}));
     }
     // The bore: its far end lies behind the wall.
     QPainterPath bore;
@@ -112,9 +116,12 @@ void ellipsoidSheet(Sheet &sheet)
     const double b = sheet.value(u"b");
     const double c = sheet.value(u"c");
     sheet.fits({a, b, c});
-    const auto [x, y, z] = sheet.drawn<3>({a, b, c}, {2.5, 1.6, 1.2});
+    const std::array<double, 3> drawn = sheet.drawn<3>({a, b, c}, {2.5, 1.6, 1.2});
+    const double x = drawn[0];
+    const double y = drawn[1];
+    const double z = drawn[2];
     // Of all points with p²/axes² = 1, the one furthest along w.
-    const QPainterPath outline = outlineOf([&](Point3 w) {
+    const QPainterPath outline = outlineOf(Cabinet, [&](Point3 w) {
         const double norm = std::sqrt(x * x * w.x * w.x + y * y * w.y * w.y + z * z * w.z * w.z);
         return Point3{x * x * w.x / norm, y * y * w.y / norm, z * z * w.z / norm};
     });
@@ -123,10 +130,10 @@ void ellipsoidSheet(Sheet &sheet)
     curve(
         seen, hidden,
         [&](double t) {
-            return cabinet({x * std::cos(t), 0, z * std::sin(t)});
+            return Cabinet({x * std::cos(t), 0, z * std::sin(t)});
         },
         [&](double t) {
-            return facesViewer({std::cos(t) / x, 0, std::sin(t) / z});
+            return Cabinet.sees({std::cos(t) / x, 0, std::sin(t) / z});
         });
     sheet.outline(outline);
     sheet.outline(seen);
@@ -134,7 +141,7 @@ void ellipsoidSheet(Sheet &sheet)
     sheet.dimension({0, 0}, {x, 0}, SheetSide::On, sheet.label(QStringLiteral("a"), a));
     sheet.dimension({0, 0}, {0, y}, SheetSide::On, sheet.label(QStringLiteral("b"), b));
     // c towards the viewer, clear of a and b.
-    sheet.dimension({0, 0}, cabinet({0, 0, -z}), SheetSide::On, sheet.label(QStringLiteral("c"), c));
+    sheet.dimension({0, 0}, Cabinet({0, 0, -z}), SheetSide::On, sheet.label(QStringLiteral("c"), c));
 }
 
 // Lying along x: its cylinder from 0 to h, a half ball of radius r on each end.
@@ -145,10 +152,12 @@ void capsuleSheet(Sheet &sheet)
     const double h = sheet.value(u"h");
     // Without a cylinder it is a ball, and as drawable.
     sheet.fits({r, h + 2 * r}, h >= 0);
-    const auto [radius, length] = sheet.drawn<2>({r, h}, {1.2, 3});
+    const std::array<double, 2> drawn = sheet.drawn<2>({r, h}, {1.2, 3});
+    const double radius = drawn[0];
+    const double length = drawn[1];
     // The axis widened by a ball: each direction reaches out from the end
     // of the axis that lies furthest that way.
-    const QPainterPath outline = outlineOf([&](Point3 w) {
+    const QPainterPath outline = outlineOf(Level, [&](Point3 w) {
         const double norm = std::sqrt(w.x * w.x + w.y * w.y + w.z * w.z);
         return Point3{(w.x > 0 ? length : 0) + radius * w.x / norm, radius * w.y / norm, radius * w.z / norm};
     });

@@ -152,7 +152,7 @@ void cubeSheet(Sheet &sheet)
     solid(sheet, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}, {0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}},
           {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {3, 2, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}});
     sheet.dimension({0, 0}, {w, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
-    sheet.dimension({w, 0}, cabinet({w, 0, d}), SheetSide::Right,
+    sheet.dimension({w, 0}, Cabinet({w, 0, d}), SheetSide::Right,
                     sheet.label(box ? QStringLiteral("b") : QStringLiteral("a"), b));
     sheet.dimension({0, h}, {0, 0}, SheetSide::Right, sheet.label(box ? QStringLiteral("c") : QStringLiteral("a"), c));
 }
@@ -172,7 +172,7 @@ void prismSheet(Sheet &sheet)
     sheet.dimension({0, up}, {0, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
     sheet.dimension({along, 0}, {0, up}, SheetSide::Left,
                     sheet.label(QStringLiteral("b"), fits ? std::hypot(a, c) : Infinity), 0.5, 0);
-    sheet.dimension({along, 0}, cabinet({along, 0, length}), SheetSide::Right, sheet.label(QStringLiteral("h"), h));
+    sheet.dimension({along, 0}, Cabinet({along, 0, length}), SheetSide::Right, sheet.label(QStringLiteral("h"), h));
     sheet.rightAngle({0, 0}, 0);
 }
 
@@ -186,26 +186,27 @@ void rightCylinderSheet(Sheet &sheet)
     const double h = sheet.value(u"h");
     const double k = frustum ? sheet.value(u"k") : h;
     sheet.fits({r, h, k});
-    const auto [radius, bottom, top] = sheet.drawn<3>({r, h, k}, {1.2, 4, frustum ? 2.5 : 4});
+    const std::array<double, 3> drawn = sheet.drawn<3>({r, h, k}, {1.2, 4, frustum ? 2.5 : 4});
+    const double radius = drawn[0];
+    const double bottom = drawn[1];
+    const double top = drawn[2];
 
     const double middle = (bottom + top) / 2;
     const double slant = (top - bottom) / (2 * radius);
-    const auto rim = [&](bool cut, double t) {
+    const auto cutRim = [&](double t) {
         const double y = radius * std::cos(t);
-        return cabinet({cut ? middle + slant * y : 0, y, radius * std::sin(t)});
+        return Level({middle + slant * y, y, radius * std::sin(t)});
     };
-    const auto generatorSeen = [](double t) { return facesViewer({0, std::cos(t), std::sin(t)}); };
-    const bool cutSeen = facesViewer({1, -slant, 0});
     QPainterPath seen;
     QPainterPath hidden;
     // The round end faces away from the viewer: only its rim along the seen side shows.
     rimAcrossX(seen, hidden, 0, radius, false);
-    curve(
-        seen, hidden, [&](double t) { return rim(true, t); }, [&](double t) { return cutSeen || generatorSeen(t); });
-    // The generators that outline the side, where Recede·cos t = sin t.
-    for (const double t : {std::atan(Recede), std::atan(Recede) + Pi}) {
-        seen.moveTo(rim(false, t));
-        seen.lineTo(rim(true, t));
+    // The cut faces the viewer however it slants.
+    curve(seen, hidden, cutRim, [](double) { return true; });
+    // The side's outline: its top and bottom lines.
+    for (const double t : {0.0, Pi}) {
+        seen.moveTo(Level({0, radius * std::cos(t), 0}));
+        seen.lineTo(cutRim(t));
     }
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
@@ -223,10 +224,12 @@ void rightConeSheet(Sheet &sheet)
     const double r = sheet.value(u"r");
     const double h = sheet.value(u"h");
     sheet.fits({r, h});
-    const auto [radius, height] = sheet.drawn<2>({r, h}, {1.5, 3.5});
-    const auto base = [&](double t) { return cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
+    const std::array<double, 2> drawn = sheet.drawn<2>({r, h}, {1.5, 3.5});
+    const double radius = drawn[0];
+    const double height = drawn[1];
+    const auto base = [&](double t) { return Cabinet({radius * std::cos(t), 0, radius * std::sin(t)}); };
     const auto generatorSeen = [&](double t) {
-        return facesViewer({height * std::cos(t), radius, height * std::sin(t)});
+        return Cabinet.sees({height * std::cos(t), radius, height * std::sin(t)});
     };
     QPainterPath seen;
     QPainterPath hidden;
@@ -294,7 +297,7 @@ void rightPyramidSheet(Sheet &sheet)
     for (int i = 0; i < drawnSides; ++i)
         faces.push_back({i, (i + 1) % drawnSides, drawnSides});
     solid(sheet, corners, faces);
-    const QPointF front = cabinet({0, 0, -inner});
+    const QPointF front = Cabinet({0, 0, -inner});
     sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h));
     sheet.dimension(front, {0, height}, SheetSide::On, sheet.label(QStringLiteral("k"), k), 0.35);
     sheet.text(front, {0, -1}, QStringLiteral("base area ") + sheet.label(QStringLiteral("A"), area));

@@ -11,7 +11,8 @@
 
 inline const Zyntra::FigureEntries &Figures = []() -> const Zyntra::FigureEntries & {
     static Zyntra::FigureEntries figures = Zyntra::figureCatalogue();
-    std::ranges::stable_partition(
-        figures, [](const Zyntra::FigureEntry *f) { return f->section == Zyntra::MenuSection::First; });
+    // Not the ranges form, which clang 14 cannot read in libstdc++ 12.
+    std::stable_partition(figures.begin(), figures.end(),
+                          [](const Zyntra::FigureEntry *f) { return f->section == Zyntra::MenuSection::First; });
     return figures;
 }();

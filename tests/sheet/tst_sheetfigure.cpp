@@ -27,6 +27,7 @@ namespace {
 const QRectF Area(0, 0, 600, 400);
 constexpr double Pixels = 1.5;                           // how far a painted point may stray
 constexpr double Recede = 0.5 * std::numbers::sqrt2 / 2; // depth in the solids' cabinet view
+// A solid lying along x recedes to the right only: its rims stand upright, 2r high.
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
@@ -195,9 +196,7 @@ const Case Cases[] = {
      [](Dice &d) {
          return Values{{"r", d.length()}, {"h", d.length()}};
      },
-     [](const Painted &p, const Values &v) {
-         return boxStray(p, v["h"] + 2 * Recede * v["r"], 2 * v["r"] * std::hypot(1, Recede));
-     }},
+     [](const Painted &p, const Values &v) { return boxStray(p, v["h"] + 2 * Recede * v["r"], 2 * v["r"]); }},
     {"frustum", rightCylinderSheet, 1,
      [](Dice &d) {
          return Values{{"r", d.length()}, {"h", d.length()}, {"k", d.length()}};
@@ -205,8 +204,7 @@ const Case Cases[] = {
      [](const Painted &p, const Values &v) {
          // The slanted cut reaches furthest where its rim turns back.
          const double r = v["r"], slant = (v["k"] - v["h"]) / (2 * r);
-         return boxStray(p, (v["h"] + v["k"]) / 2 + r * std::hypot(slant, Recede) + Recede * r,
-                         2 * r * std::hypot(1, Recede));
+         return boxStray(p, (v["h"] + v["k"]) / 2 + r * std::hypot(slant, Recede) + Recede * r, 2 * r);
      }},
     {"cone", rightConeSheet, 0,
      [](Dice &d) {
@@ -420,7 +418,7 @@ const Case Cases[] = {
      },
      [](const Painted &p, const Values &v) {
          // Outline 2 is the bore at the open end.
-         return std::max(boxStray(p, v["h"] + 2 * Recede * v["R"], 2 * v["R"] * std::hypot(1, Recede)),
+         return std::max(boxStray(p, v["h"] + 2 * Recede * v["R"], 2 * v["R"]),
                          std::abs(p.bounds(2).height() - p.drawn.height() * v["r"] / v["R"]));
      }},
     {"ellipsoid", ellipsoidSheet, 0,
@@ -437,8 +435,7 @@ const Case Cases[] = {
          return Values{{"r", r}, {"h", h}, {"Length", h + 2 * r}};
      },
      [](const Painted &p, const Values &v) {
-         const double across = 2 * v["r"] * std::hypot(1, Recede);
-         return boxStray(p, v["h"] + across, across);
+         return boxStray(p, v["h"] + 2 * v["r"] * std::hypot(1, Recede), 2 * v["r"]);
      }},
 };
 
