@@ -33,6 +33,9 @@ inline constexpr Constant HalfDegree{"π/360", 0.008727, 0.008726646259971647884
 inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.433012701892219323381861585};
 inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763723171};
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
+// Every one of them, for the test that reads each against its symbol.
+inline constexpr const Constant *All[]{&RoughPi,    &RoughTwoPi,       &QuarterPi,     &SixthPi,
+                                       &HalfDegree, &QuarterRootThree, &HalfRootThree, &FinePi};
 } // namespace Constants
 
 // While one lives, terms carry their values alone, without the working:

@@ -6,6 +6,8 @@
 #include "controls/globalsubs.h"
 #include "controls/valuefield.h"
 #include "desktop/everywindow.h"
+#include "entry/numericentry.h"
+#include "sheet/sheetbuilder.h"
 #include "shell/catalogue.h"
 #include "working/typedvalues.h"
 
@@ -24,6 +26,8 @@ private slots:
     void everyFigureOpensAsDeclared();
     void declaredAnswersAreTheCalculations_data();
     void declaredAnswersAreTheCalculations();
+    void declarationsHoldWhenCalculated_data();
+    void declarationsHoldWhenCalculated();
 };
 
 namespace {
@@ -62,6 +66,49 @@ bool answeredAsDeclared(const QList<int> &answered, const OptionQuantities &quan
     return std::ranges::all_of(answered, [&](int index) { return all.contains(index); })
            && std::ranges::all_of(declared(quantities.answers, true),
                                   [&](int index) { return answered.contains(index); });
+}
+
+// The power of a length a kind of value goes with: doubling the lengths
+// doubles a length, makes an area four times and a volume eight times as
+// large, and keeps an angle or a count.
+int powerOfLength(QuantityKind kind)
+{
+    return kind == QuantityKind::Length ? 1 : kind == QuantityKind::Area ? 2 : kind == QuantityKind::Volume ? 3 : 0;
+}
+
+double answerOf(const Outcome &outcome, int index)
+{
+    const auto value = outcome.values.find(index);
+    return outcome.kind == Outcome::Kind::Answers && value != outcome.values.end() ? value->second : std::nan("");
+}
+
+bool near(double a, double b, double relative, double absolute = 0)
+{
+    return std::fabs(a - b) <= relative * std::fabs(b) + absolute;
+}
+
+template <size_t N>
+int indexOf(const std::array<Quantity, N> &quantities, const char *letter)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (quantities[i].letter && qstrcmp(quantities[i].letter, letter) == 0)
+            return int(i);
+    return -1;
+}
+
+// What the sheet window hands the builder: each letter once, an answer before a given value.
+SheetValues sheetValues(const OptionQuantities &declared, const QStringList &fields, const Outcome &outcome)
+{
+    SheetValues values;
+    for (const auto &[index, value] : outcome.values)
+        values << SheetValue{QString::fromUtf8(declared.answers[size_t(index)].letter), value};
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const QString letter = QString::fromUtf8(declared.given[size_t(i)].letter);
+        if (!fields[i].isEmpty()
+            && std::ranges::none_of(values, [&](const SheetValue &v) { return v.letter == letter; }))
+            values << SheetValue{letter, *textToNumber(fields[i])};
+    }
+    return values;
 }
 
 } // namespace
@@ -190,6 +237,97 @@ void TestCatalogue::declaredAnswersAreTheCalculations()
         QVERIFY2(outcome.kind == Outcome::Kind::Answers, qPrintable(fields.join(u',')));
         QVERIFY2(answeredAsDeclared(answered, figure.quantities[size_t(option)]), qPrintable(fields.join(u',')));
     }
+}
+
+void TestCatalogue::declarationsHoldWhenCalculated_data()
+{
+    everyFigureOpensAsDeclared_data();
+}
+
+// What each option declares holds for its calculation and its sheet: every
+// answer scales as its kind when the given lengths are doubled, every
+// inverse finds a given value the calculation gives the answer back from,
+// and every length the sheet labels is drawn to the sheet's scale (half of
+// it along the cabinet view's depth) where the values make a figure to scale.
+void TestCatalogue::declarationsHoldWhenCalculated()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    QRandomGenerator random(11);
+    for (qint16 option = 0; option < figure.options(); ++option) {
+        const OptionQuantities &declared = figure.quantities[size_t(option)];
+        for (int round = 0; round < 24; ++round) {
+            // The sheet draws true to π: its lengths are measured under the exact constants.
+            const bool exact = round % 2;
+            setExactConstants(exact);
+            const QStringList fields = randomFields(random, figure, option);
+            const Outcome outcome = figure.calculate(fields, option);
+            const QString values = QStringLiteral("option %1, fields %2: ").arg(option).arg(fields.join(u','));
+            QVERIFY2(outcome.kind == Outcome::Kind::Answers, qPrintable(values));
+
+            QStringList doubled = fields;
+            for (qsizetype i = 0; i < fields.size(); ++i)
+                if (const std::optional<double> value = textToNumber(fields[i]))
+                    doubled[i] = fullNumber(*value * (1 << powerOfLength(declared.given[size_t(i)].kind)));
+            const Outcome twice = figure.calculate(doubled, option);
+            for (const auto &[index, value] : outcome.values) {
+                const Quantity &answer = declared.answers[size_t(index)];
+                const double factor = 1 << powerOfLength(answer.kind);
+                // Answers rounded to two decimals move by up to a cent.
+                QVERIFY2(std::fabs(value) < 1 || near(answerOf(twice, index), value * factor, 1e-9, 0.01 * factor),
+                         qPrintable(values
+                                    + QStringLiteral("%1 is declared to grow %2 times with the lengths, "
+                                                     "but grew from %3 to %4")
+                                          .arg(QString::fromUtf8(answer.letter))
+                                          .arg(factor)
+                                          .arg(value)
+                                          .arg(answerOf(twice, index))));
+            }
+
+            for (const Inverse &inverse : figure.inverses) {
+                if (inverse.option != option)
+                    continue;
+                const int answer = indexOf(declared.answers, inverse.answer);
+                const int field = indexOf(declared.given, inverse.given);
+                const QString name = values + QStringLiteral("%1 from %2").arg(inverse.given, inverse.answer);
+                QVERIFY2(answer >= 0 && field >= 0, qPrintable(name + QStringLiteral(": a letter not declared")));
+                const double target = answerOf(outcome, answer);
+                QStringList solved = fields;
+                try {
+                    const Term found = inverse.solve(InverseValues(
+                        Term::given(QString::fromUtf8(inverse.answer), target), Fields(fields), declared));
+                    solved[field] = fullNumber(found.value());
+                } catch (const Failure &failure) {
+                    QFAIL(qPrintable(name + QStringLiteral(": ") + describe(failure, {})));
+                }
+                QVERIFY2(near(answerOf(figure.calculate(solved, option), answer), target, 1e-9),
+                         qPrintable(name + QStringLiteral(" gave ") + solved[field]));
+            }
+
+            const SheetValues drawn = sheetValues(declared, fields, outcome);
+            const SheetFigure sheet = drawSheetFigure({figure.sheet, option, drawn});
+            for (const SheetShape &shape : sheet.shapes) {
+                const auto *dimension = std::get_if<SheetDimension>(&shape);
+                if (!exact || !sheet.toScale || !dimension)
+                    continue;
+                const QString letter = dimension->label.section(QStringLiteral(" = "), 0, 0);
+                const auto value = std::ranges::find(drawn, letter, &SheetValue::letter);
+                const QByteArray name = letter.toUtf8();
+                const int answer = indexOf(declared.answers, name.constData());
+                const int given = indexOf(declared.given, name.constData());
+                const Quantity &quantity =
+                    answer >= 0 ? declared.answers[size_t(answer)] : declared.given[size_t(std::max(given, 0))];
+                if (value == drawn.end() || quantity.kind != QuantityKind::Length)
+                    continue;
+                const QPointF along = dimension->to - dimension->from;
+                const double scale = std::hypot(along.x(), along.y()) / value->value;
+                QVERIFY2(
+                    near(scale, 1, 1e-3) || near(scale, std::hypot(Cabinet.right, Cabinet.up), 1e-3),
+                    qPrintable(values + dimension->label + QStringLiteral(" is drawn %1 times as long").arg(scale)));
+            }
+        }
+    }
+    setExactConstants(false);
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -25,6 +25,9 @@ void TestSquareModes::modeTableHoldsEveryFigure()
         QVERIFY(figure->layout.picture);
         if (mode < plane.size())
             QVERIFY(figure->figure.calculate == plane[mode]);
+        // Each row names its own routine: one named twice leaves a figure's unnamed.
+        for (const SquareMode &other : SquareModes)
+            QVERIFY2(&other == &row || other.routine != row.routine, row.figure.id);
     }
     QCOMPARE(QString::fromLatin1(squareMode(7)->layout.heading), QStringLiteral("Cube/Parallelopiped Calculations"));
 }
