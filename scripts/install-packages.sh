@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Zyntra
-# need, when any of them is missing. Runs apt-get as root (or with sudo).
+# need, and any named on the command line, when any of them is missing.
+# Runs apt-get as root (or with sudo).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file
+    "$@"
 )
 
 missing=()

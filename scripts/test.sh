@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
 # Builds Zyntra with its tests and benchmarks, and runs every test.
 # With --sanitize the build uses AddressSanitizer and UndefinedBehaviorSanitizer.
-# The builds are the presets of CMakePresets.json: build/ and build-sanitize/.
+# With --fuzz it builds the libFuzzer targets with clang, under both, and
+# runs each a short while after its saved inputs.
+# The builds are the presets of CMakePresets.json: build/, build-sanitize/
+# and build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-packages.sh
 
 preset=default
-if [ "${1:-}" = "--sanitize" ]; then
-    preset=sanitize
+case "${1:-}" in
+--sanitize) preset=sanitize ;;
+--fuzz) preset=fuzz ;;
+esac
+if [ "$preset" = fuzz ]; then
+    bash scripts/install-packages.sh clang libclang-rt-dev
+else
+    bash scripts/install-packages.sh
+fi
+if [ "$preset" != default ]; then
     # Also for the build, which runs the icon renderer it has just built.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
