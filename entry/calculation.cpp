@@ -110,6 +110,10 @@ Num atan(Num x)
 {
     return checked(std::atan(x.value()));
 }
+Num asin(Num x)
+{
+    return checked(std::asin(x.value()));
+}
 
 bool Fields::allEmpty(std::initializer_list<int> indexes) const
 {

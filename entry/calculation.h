@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace Zyntra {
 
@@ -61,6 +62,7 @@ Num sin(Num radians);
 Num cos(Num radians);
 Num tan(Num radians);
 Num atan(Num x);
+Num asin(Num x); // x from -1 to 1
 
 // Answer texts by the index of the label they go to.
 using Answers = std::map<int, QString>;
@@ -89,6 +91,7 @@ struct Outcome {
     Failure failure;
     std::map<int, Working> workings;
     std::map<int, double> values;
+    std::vector<int> order = {}; // the answers' indexes in the order they were worked
 
     static Outcome zeros() { return {Kind::Zeros, {}, {}, {}, {}}; }
 };

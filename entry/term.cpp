@@ -1,5 +1,6 @@
 #include "term.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -121,11 +122,22 @@ namespace {
 
 [[noreturn]] void notAFigure(int field, const char *name, const char *rule)
 {
-    throw Failure{Failure::Cause::NotAFigure, field,
-                  QStringLiteral("%1 must be %2.").arg(QString::fromUtf8(name), QString::fromUtf8(rule))};
+    Zyntra::notAFigure(field, QStringLiteral("%1 must be %2.").arg(QString::fromUtf8(name), QString::fromUtf8(rule)));
 }
 
 } // namespace
+
+void notAFigure(int field, const QString &why)
+{
+    throw Failure{Failure::Cause::NotAFigure, field, why};
+}
+
+void requireWithin(const Term &inner, int innerField, const char *innerName, const Term &outer, const char *outerName)
+{
+    if (inner > outer)
+        notAFigure(innerField, QStringLiteral("%1 must not be larger than the %2.")
+                                   .arg(QString::fromUtf8(innerName), QString::fromUtf8(outerName)));
+}
 
 Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero)
 {
@@ -148,6 +160,8 @@ void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
     outcome.answers[index] = quiet() ? QString() : formatResult(term.value(), pattern, answerPrecision());
     outcome.workings[index] = term.working();
     outcome.values[index] = term.value();
+    if (std::ranges::find(outcome.order, index) == outcome.order.end())
+        outcome.order.push_back(index);
 }
 
 Outcome answers(std::initializer_list<std::pair<int, Term>> terms, Pattern pattern)
@@ -324,6 +338,20 @@ Term tan(const Term &radians)
 Term atan(const Term &x)
 {
     return Term::function(QStringLiteral("atan"), x, atan(x.m_value));
+}
+
+Term asin(const Term &x)
+{
+    return Term::function(QStringLiteral("asin"), x, asin(x.m_value));
+}
+
+Term radians(const Term &degrees, const Term &pi)
+{
+    return (pi / 180) * degrees;
+}
+Term degrees(const Term &radians, const Term &pi)
+{
+    return ((Term(180) / pi) * radians).inDegrees();
 }
 
 Term power(const Term &base, const Term &exponent)

@@ -33,6 +33,9 @@ inline constexpr Constant HalfDegree{"π/360", 0.008727, 0.008726646259971647884
 inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.433012701892219323381861585};
 inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763723171};
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
+// An angle is no typed constant: the figures that came later turn degrees
+// and radians with π in full, whichever constants are in force.
+inline constexpr Constant AnglePi{"π", Pi, Pi};
 } // namespace Constants
 
 // While one lives, terms carry their values alone, without the working:
@@ -91,6 +94,7 @@ public:
     friend Term cos(const Term &radians);
     friend Term tan(const Term &radians);
     friend Term atan(const Term &x);
+    friend Term asin(const Term &x);
     // Rounded as "#.0#" shows it, and read back; unchanged under a
     // precision the user chose.
     friend Term roundToTwoDecimals(const Term &x);
@@ -122,6 +126,11 @@ private:
     std::shared_ptr<const Working> m_own; // a named value's own working
 };
 
+// Degrees to radians and back with the pi given, the division first, so
+// that the same angle works out alike wherever it is turned.
+Term radians(const Term &degrees, const Term &pi);
+Term degrees(const Term &radians, const Term &pi);
+
 // A number in full: the shortest text that reads back as the same double.
 QString fullNumber(double value);
 
@@ -138,6 +147,12 @@ Term typed(const Fields &fields, int index, const char *letter);
 enum class Zero { Refused, Allowed };
 Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero = Zero::Refused);
 Term typedAngle(const Fields &fields, int index, const char *letter, const char *name);
+
+// Stops a calculation whose typed values make no such figure, with `why`
+// as the warning and `field` as the value to mend.
+[[noreturn]] void notAFigure(int field, const QString &why);
+// The same where an inner value exceeds the outer one it lies within.
+void requireWithin(const Term &inner, int innerField, const char *innerName, const Term &outer, const char *outerName);
 
 // Writes one answer into an outcome: its text in the pattern, its working
 // and its value.

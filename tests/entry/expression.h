@@ -11,7 +11,7 @@
 // Evaluates the numbers of a working on its own, as a pocket calculator
 // would: + − × ÷ with the usual precedence, left to right; ² ³ and ^; a
 // degree sign after a number, which names its unit;
-// √, sin, cos, tan, atan and round(x, 2); parentheses. Empty when the text
+// √, sin, cos, tan, atan, asin and round(x, 2); parentheses. Empty when the text
 // is not such an expression.
 class Expression {
 public:
@@ -121,8 +121,11 @@ private:
             const auto x = atom();
             return x ? std::optional(std::sqrt(*x)) : std::nullopt;
         }
-        for (const auto &[name, f] :
-             {std::pair{u"sin(", &sinOf}, {u"cos(", &cosOf}, {u"tan(", &tanOf}, std::pair{u"atan(", &atanOf}}) {
+        for (const auto &[name, f] : {std::pair{u"sin(", &sinOf},
+                                      {u"cos(", &cosOf},
+                                      {u"tan(", &tanOf},
+                                      {u"atan(", &atanOf},
+                                      std::pair{u"asin(", &asinOf}}) {
             if (take(name)) {
                 const auto x = sum();
                 return x && take(u")") ? std::optional(f(*x)) : std::nullopt;
@@ -150,6 +153,7 @@ private:
     static double cosOf(double x) { return std::cos(x); }
     static double tanOf(double x) { return std::tan(x); }
     static double atanOf(double x) { return std::atan(x); }
+    static double asinOf(double x) { return std::asin(x); }
 
     QString m_text;
     qsizetype m_at = 0;
