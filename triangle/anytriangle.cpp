@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 namespace Zyntra {
@@ -73,9 +74,9 @@ Term remaining(const Term &first, const Term &second)
     return Term(180).inDegrees() - first - second;
 }
 
-// The angles not known from the sides, by tan(A/2) = r ÷ (s − a), with each
-// s − a taken in an order that keeps its digits however thin the triangle;
-// the largest open angle is what the others leave.
+// The angles not known from the sides, by tan(A/2) = √((s − b)(s − c) ÷ (s(s − a))),
+// with each s − a taken in an order that keeps its digits however thin the
+// triangle; the largest open angle is what the others leave.
 void anglesFromSides(Triangle &triangle, std::optional<int> known, const Term &pi)
 {
     Values &t = triangle.t;
@@ -90,13 +91,15 @@ void anglesFromSides(Triangle &triangle, std::optional<int> known, const Term &p
     less[size_t(bySize[0])] = ((z - (x - y)) / 2).named(rest(bySize[0]));
     less[size_t(bySize[1])] = ((z + (x - y)) / 2).named(rest(bySize[1]));
     less[size_t(bySize[2])] = ((x + (y - z)) / 2).named(rest(bySize[2]));
-    const Term r = sqrt(less[a] * less[b] * less[c] / s).named(QStringLiteral("r"));
     std::vector<int> open;
     for (const int side : bySize)
         if (facing(side) != known)
             open.push_back(facing(side));
-    for (size_t i = open.size() - 1; i > 0; --i)
-        triangle.set(open[i], degrees(2 * atan(r / less[size_t(facing(open[i]))]), pi).named(letterOf(open[i])));
+    for (size_t i = open.size() - 1; i > 0; --i) {
+        const int side = facing(open[i]);
+        const Term half = sqrt(less[size_t((side + 1) % 3)] * less[size_t((side + 2) % 3)] / (s * less[size_t(side)]));
+        triangle.set(open[i], degrees(2 * atan(half), pi).named(letterOf(open[i])));
+    }
     const int last = open.front();
     const int first = last == A ? B : A;
     triangle.set(last, remaining(t[size_t(first)], t[size_t(A + B + C - last - first)]).named(letterOf(last)));
@@ -183,9 +186,11 @@ void requireProper(const Values &t, int field)
         refuse(field, QStringLiteral("These values make a triangle too flat to tell from a line."));
 }
 
-// The answers in the order they were worked. The area and the circumradius
-// come from the narrowest angle and the sides beside it: its sine keeps its
-// digits where Heron's formula would cancel in a thin triangle.
+// The answers in the order they were worked. The area, the heights and the
+// circumradius each come from a side and the sine of an angle, never from
+// Heron's formula, which cancels in a thin triangle; where two or three
+// such pairs serve, the one found first, so that given values make the
+// answer exactly as they alone would, whatever else changes.
 void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const QString &mark, const Term &pi)
 {
     const Values &t = triangle.t;
@@ -194,19 +199,34 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
     };
     for (const int i : triangle.worked)
         add(i, t[size_t(i)]);
-    const int narrowest = std::ranges::min({A, B, C}, {}, [&](int i) { return t[size_t(i)].value(); });
-    const Term sine = sin(radians(t[size_t(narrowest)], pi));
-    const int opposite = facing(narrowest);
-    const Term area =
-        (t[size_t((opposite + 1) % 3)] * t[size_t((opposite + 2) % 3)] * sine / 2).named(letterOf(Area, mark));
+    const auto position = [&](int i) { return std::ranges::find(triangle.worked, i) - triangle.worked.begin(); };
+    // When the last of some values was found.
+    const auto foundBy = [&](std::initializer_list<int> values) {
+        return std::ranges::max(values | std::views::transform(position));
+    };
+    const auto sine = [&](int angle) { return sin(radians(t[size_t(angle)], pi)); };
+    // The sides beside an angle: the two that do not face it.
+    const auto beside = [](int angle) { return std::pair{(facing(angle) + 1) % 3, (facing(angle) + 2) % 3}; };
+    const int between = std::ranges::min({A, B, C}, {}, [&](int angle) {
+        return foundBy({angle, beside(angle).first, beside(angle).second});
+    });
+    const Term area = (t[size_t(beside(between).first)] * t[size_t(beside(between).second)] * sine(between) / 2)
+                          .named(letterOf(Area, mark));
     add(Area, area);
     const Term perimeter = (t[a] + t[b] + t[c]).named(letterOf(Perimeter, mark));
     add(Perimeter, perimeter);
-    add(ha, 2 * area / t[a]);
-    add(hb, 2 * area / t[b]);
-    add(hc, 2 * area / t[c]);
+    // The height onto a side is another side times the sine of the angle
+    // between the two, the one facing the third side.
+    const auto angleBetween = [](int side, int other) { return facing(a + b + c - side - other); };
+    for (const int side : {a, b, c}) {
+        const int other = std::ranges::min({(side + 1) % 3, (side + 2) % 3}, {}, [&](int candidate) {
+            return foundBy({candidate, angleBetween(side, candidate)});
+        });
+        add(ha + side, t[size_t(other)] * sine(angleBetween(side, other)));
+    }
     add(r, area * 2 / perimeter);
-    add(R, t[size_t(opposite)] / (2 * sine));
+    const int facingPair = std::ranges::min({A, B, C}, {}, [&](int angle) { return foundBy({angle, facing(angle)}); });
+    add(R, t[size_t(facing(facingPair))] / (2 * sine(facingPair)));
 }
 
 } // namespace
