@@ -169,7 +169,7 @@ std::optional<FigureValues> FigureWindow::values() const
         || m_lastOption >= m_figure->options())
         return std::nullopt;
     const OptionQuantities &declared = m_figure->quantities[size_t(m_lastOption)];
-    FigureValues values{m_figure, m_lastOption, {}, {}};
+    FigureValues values{m_figure, m_lastOption, {}, {}, QList<int>(m_shown.order.begin(), m_shown.order.end())};
     for (qsizetype i = 0; i < m_lastTexts.size() && i < qsizetype(declared.given.size()); ++i) {
         const Quantity &quantity = declared.given[size_t(i)];
         if (!quantity.letter || m_lastTexts[i].isEmpty())
