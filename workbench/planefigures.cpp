@@ -22,10 +22,15 @@ Term fullPi()
 }
 
 // The angle answer is the given angle itself: turned to radians and back
-// it would show the same digits after a working that says nothing.
+// it would show the same digits after a working that says nothing. From
+// 180° on the figure lies flat or folds over, and its sine would give a
+// false area, negative past 180°.
 Term angle(const Fields &fields, int index)
 {
-    return typed(fields, index, "θ").inDegrees();
+    const Term theta = typed(fields, index, "θ").inDegrees();
+    if (theta.value() >= 180)
+        notAFigure(index, QStringLiteral("Angle Theta must be less than 180°."));
+    return theta;
 }
 
 // A division by a typed value names that value's field, so the warning

@@ -203,6 +203,8 @@ void TestPlaneFigures::failures_data()
     QTest::newRow("parallelogram a/h with h blank") << "parallelogram" << 1 << "6| ||" << Cause::NotANumber << 1;
     QTest::newRow("trapezoid 1.2.3") << "trapezoid" << 0 << "10|1.2.3|4||" << Cause::NotANumber << 1;
     QTest::newRow("trapezoid h empty") << "trapezoid" << 0 << "10|6|||" << Cause::NotANumber << 2;
+    QTest::newRow("parallelogram folded over") << "parallelogram" << 0 << "3|4|200||" << Cause::NotAFigure << 2;
+    QTest::newRow("quadrilateral flat") << "quadrilateral" << 0 << "10|8|180||" << Cause::NotAFigure << 2;
     QTest::newRow("quadrilateral abc") << "quadrilateral" << 0 << "10|8|abc||" << Cause::NotANumber << 2;
     QTest::newRow("annulus r2 empty") << "annulus" << 0 << "1||||" << Cause::NotANumber << 1;
     QTest::newRow("annulus f/d reads d first") << "annulus" << 1 << "x|y|||" << Cause::NotANumber << 1;
