@@ -7,7 +7,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <optional>
 #include <ranges>
 #include <vector>
 
@@ -53,8 +52,9 @@ int facing(int field)
     throw Failure{Failure::Cause::NotAFigure, field, why};
 }
 
-// A side reaches across at a right angle when the sine it asks for is one
-// to within the rounding of the few steps that work it out.
+// What the few steps from typed values to a sine or a sum may round by,
+// relative to the value: within it, a side reaches across at a right angle
+// just as it would exactly, and sides or angles typed to lie flat lie flat.
 constexpr double Rounding = 64 * std::numeric_limits<double>::epsilon();
 
 // A triangle and the order its values were found in: the given ones first.
@@ -74,10 +74,10 @@ Term remaining(const Term &first, const Term &second)
     return Term(180).inDegrees() - first - second;
 }
 
-// The angles not known from the sides, by tan(A/2) = √((s − b)(s − c) ÷ (s(s − a))),
+// The angles from the three sides, by tan(A/2) = √((s − b)(s − c) ÷ (s(s − a))),
 // with each s − a taken in an order that keeps its digits however thin the
-// triangle; the largest open angle is what the others leave.
-void anglesFromSides(Triangle &triangle, std::optional<int> known, const Term &pi)
+// triangle; the largest angle, facing the longest side, is what the others leave.
+void anglesFromSides(Triangle &triangle, const Term &pi)
 {
     Values &t = triangle.t;
     std::array<int, 3> bySize{a, b, c};
@@ -91,18 +91,37 @@ void anglesFromSides(Triangle &triangle, std::optional<int> known, const Term &p
     less[size_t(bySize[0])] = ((z - (x - y)) / 2).named(rest(bySize[0]));
     less[size_t(bySize[1])] = ((z + (x - y)) / 2).named(rest(bySize[1]));
     less[size_t(bySize[2])] = ((x + (y - z)) / 2).named(rest(bySize[2]));
-    std::vector<int> open;
-    for (const int side : bySize)
-        if (facing(side) != known)
-            open.push_back(facing(side));
-    for (size_t i = open.size() - 1; i > 0; --i) {
-        const int side = facing(open[i]);
+    for (const int side : {bySize[2], bySize[1]}) {
         const Term half = sqrt(less[size_t((side + 1) % 3)] * less[size_t((side + 2) % 3)] / (s * less[size_t(side)]));
-        triangle.set(open[i], degrees(2 * atan(half), pi).named(letterOf(open[i])));
+        triangle.set(facing(side), degrees(2 * atan(half), pi).named(letterOf(facing(side))));
     }
-    const int last = open.front();
-    const int first = last == A ? B : A;
-    triangle.set(last, remaining(t[size_t(first)], t[size_t(A + B + C - last - first)]).named(letterOf(last)));
+    triangle.set(
+        facing(bySize[0]),
+        remaining(t[size_t(facing(bySize[2]))], t[size_t(facing(bySize[1]))]).named(letterOf(facing(bySize[0]))));
+}
+
+// The two angles beside a known one, from the sides that enclose it:
+// tan X = p sin K ÷ ((q − p) + 2p·sin²(K/2)), with p facing X, which keeps its
+// digits where the sides alone lose them, as for K near 0° or 180°.
+void anglesBeside(Triangle &triangle, int known, const Term &pi)
+{
+    const Values &t = triangle.t;
+    const Term turned = radians(t[size_t(known)], pi);
+    const Term halfSine = sin(turned / 2);
+    for (const int angle : {A, B, C}) {
+        if (angle == known)
+            continue;
+        const Term &p = t[size_t(facing(angle))];
+        const Term &q = t[size_t(facing(A + B + C - known - angle))];
+        const Term rise = p * sin(turned);
+        const Term run = q - p + 2 * p * power(halfSine, 2);
+        // Past 90° the run turns back; at 90° there is none.
+        const Term found = run.value() > 0 ? degrees(atan(rise / run), pi)
+                           : run.value() < 0
+                               ? Term(180).inDegrees() - degrees(atan(rise / (p - q - 2 * p * power(halfSine, 2))), pi)
+                               : Term(90).inDegrees();
+        triangle.set(angle, found.named(letterOf(angle)));
+    }
 }
 
 // A side from the other two and the angle between them: the law of cosines
@@ -276,16 +295,17 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
         if (sides.size() == 3) {
             const int longest = *std::ranges::max_element(sides, {}, [&](int i) { return given[size_t(i)].value(); });
             const Term rest = given[a] + given[b] + given[c] - given[size_t(longest)];
-            if (given[size_t(longest)] >= rest)
+            // Typed to lie on a line, the sides may miss it by a rounding.
+            if (given[size_t(longest)].value() >= rest.value() * (1 - Rounding))
                 refuse(longest, QStringLiteral("%1 is as long as the other two sides together, or longer: "
                                                "no triangle has such sides.")
                                     .arg(nameOf(longest)));
-            anglesFromSides(start, std::nullopt, pi);
+            anglesFromSides(start, pi);
             triangles.push_back(start);
         } else if (angles.size() >= 2) {
             const int first = angles[0];
             const int second = angles[1];
-            if (given[size_t(first)].value() + given[size_t(second)].value() >= 180)
+            if (given[size_t(first)].value() + given[size_t(second)].value() >= 180 * (1 - Rounding))
                 refuse(second, QStringLiteral("%1 and %2 add up to 180° or more: no triangle has such angles.")
                                    .arg(nameOf(first), nameOf(second)));
             const int third = A + B + C - first - second;
@@ -298,7 +318,7 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
             if (std::ranges::find(sides, facingSide) == sides.end()) {
                 // The angle lies between the two sides.
                 start.set(facingSide, sideBetween(start.t, facingSide, pi, {}));
-                anglesFromSides(start, angle, pi);
+                anglesBeside(start, angle, pi);
                 triangles.push_back(start);
             } else {
                 const int other = sides[0] == facingSide ? sides[1] : sides[0];

@@ -70,6 +70,11 @@ void TestAnyTriangle::solves_data()
         << given({{b, "249.8683"}, {A, "0.001"}, {B, "0.0010111"}}) << true
         << QStringList{"247.125", "249.868", "496.994", ".001", ".001", "179.998",    "1.084",
                        "993.987", ".009",    ".009",    ".004", ".002", "7079615.777"};
+    // A and B from the sides that enclose C: the sides alone lose their digits so near 180°.
+    QTest::newRow("wide angle between two sides")
+        << given({{a, "1000"}, {b, "2000"}, {C, "179.998"}}) << true
+        << QStringList{"1000.00", "2000.00", "3000.00", ".001", ".001", "179.998",     "34.907",
+                       "6000.00", ".07",     ".035",    ".023", ".012", "42971834.638"};
     // h_a = c × sin B = 0.526, below c.
     QTest::newRow("long and thin") << given({{a, "3600000000000000"}, {c, "0.7238"}, {A, "46.65"}}) << true
                                    << QStringList{"3600000000000000.00",
@@ -160,6 +165,9 @@ void TestAnyTriangle::refuses_data()
            "by 0.2° at most.";
     QTest::newRow("sides on a line, with angles")
         << given({{a, "1"}, {b, "2"}, {c, "3"}, {A, "10"}, {B, "20"}, {C, "150"}}) << int(c)
+        << "Side c is as long as the other two sides together, or longer: no triangle has such sides.";
+    QTest::newRow("sides on a line, in decimals")
+        << given({{a, "10.3091"}, {b, "3.0166"}, {c, "13.3257"}}) << int(c)
         << "Side c is as long as the other two sides together, or longer: no triangle has such sides.";
     QTest::newRow("angles alone") << given({{A, "60"}, {B, "60"}, {C, "60"}}) << int(a)
                                   << "A side is needed as well: angles fix the shape of a triangle, never its size.";
