@@ -7,7 +7,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <ranges>
 #include <vector>
 
 namespace Zyntra {
@@ -218,15 +217,22 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
     };
     for (const int i : triangle.worked)
         add(i, t[size_t(i)]);
-    const auto position = [&](int i) { return std::ranges::find(triangle.worked, i) - triangle.worked.begin(); };
     // When the last of some values was found.
     const auto foundBy = [&](std::initializer_list<int> values) {
-        return std::ranges::max(values | std::views::transform(position));
+        std::ptrdiff_t last = 0;
+        for (const int value : values)
+            last = std::max(last, std::ranges::find(triangle.worked, value) - triangle.worked.begin());
+        return last;
+    };
+    // Of the candidates, the one whose values were found first.
+    const auto earliest = [](std::initializer_list<int> candidates, const auto &values) {
+        return *std::min_element(candidates.begin(), candidates.end(),
+                                 [&](int x, int y) { return values(x) < values(y); });
     };
     const auto sine = [&](int angle) { return sin(radians(t[size_t(angle)], pi)); };
     // The sides beside an angle: the two that do not face it.
     const auto beside = [](int angle) { return std::pair{(facing(angle) + 1) % 3, (facing(angle) + 2) % 3}; };
-    const int between = std::ranges::min({A, B, C}, {}, [&](int angle) {
+    const int between = earliest({A, B, C}, [&](int angle) {
         return foundBy({angle, beside(angle).first, beside(angle).second});
     });
     const Term area = (t[size_t(beside(between).first)] * t[size_t(beside(between).second)] * sine(between) / 2)
@@ -238,13 +244,13 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
     // between the two, the one facing the third side.
     const auto angleBetween = [](int side, int other) { return facing(a + b + c - side - other); };
     for (const int side : {a, b, c}) {
-        const int other = std::ranges::min({(side + 1) % 3, (side + 2) % 3}, {}, [&](int candidate) {
+        const int other = earliest({(side + 1) % 3, (side + 2) % 3}, [&](int candidate) {
             return foundBy({candidate, angleBetween(side, candidate)});
         });
         add(ha + side, t[size_t(other)] * sine(angleBetween(side, other)));
     }
     add(r, area * 2 / perimeter);
-    const int facingPair = std::ranges::min({A, B, C}, {}, [&](int angle) { return foundBy({angle, facing(angle)}); });
+    const int facingPair = earliest({A, B, C}, [&](int angle) { return foundBy({angle, facing(angle)}); });
     add(R, t[size_t(facing(facingPair))] / (2 * sine(facingPair)));
 }
 
