@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
 #include <vector>
 
 namespace Zyntra {
@@ -60,6 +61,7 @@ constexpr double Rounding = 64 * std::numeric_limits<double>::epsilon();
 struct Triangle {
     Values t;
     std::vector<int> worked;
+    std::map<int, QString> notes; // what a value's working says beside its formula
     void set(int index, const Term &value)
     {
         t[size_t(index)] = value;
@@ -174,6 +176,10 @@ std::vector<Triangle> twoSidesAndAngleNotBetween(const Triangle &given, int angl
         triangles.push_back(t);
     };
     complete(found, {});
+    if (reachesOnce)
+        triangles.front().notes[otherAngle] =
+            QStringLiteral("%1 = %2 × sin %3: the side just reaches, at a right angle")
+                .arg(letterOf(side), letterOf(other), letterOf(angle));
     if (!reachesOnce && g[size_t(angle)].value() < 90 && g[size_t(side)] < g[size_t(other)])
         complete(Term(180).inDegrees() - triangles.front().t[size_t(otherAngle)], Prime);
     return triangles;
@@ -217,6 +223,8 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
     };
     for (const int i : triangle.worked)
         add(i, t[size_t(i)]);
+    for (const auto &[i, note] : triangle.notes)
+        outcome.workings[offset + i].note = note;
     // When the last of some values was found.
     const auto foundBy = [&](std::initializer_list<int> values) {
         std::ptrdiff_t last = 0;
@@ -296,6 +304,10 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
         Triangle start;
         for (const int i : used)
             start.set(i, given[size_t(i)]);
+        // A further given value shows as the triangle makes it, and says what was typed.
+        for (int i = 0; i < FieldCount; ++i)
+            if (!fields.isEmpty(i) && std::ranges::find(used, i) == used.end())
+                start.notes[i] = QStringLiteral("given as %1").arg(fullNumber(given[size_t(i)].value()));
 
         std::vector<Triangle> triangles;
         if (sides.size() == 3) {
@@ -342,13 +354,6 @@ Outcome calculateAnyTriangle(const QStringList &fieldTexts, qint16)
         Outcome outcome;
         for (size_t i = 0; i < triangles.size(); ++i)
             addTriangle(outcome, triangles[i], i == 0 ? 0 : Second, i == 0 ? QString() : Prime, pi);
-        // A further given value shows as the triangle makes it, and says what was typed.
-        for (int i = 0; i < FieldCount; ++i)
-            if (!fields.isEmpty(i) && std::ranges::find(used, i) == used.end())
-                for (const int offset : {0, Second})
-                    if (outcome.workings.contains(offset + i))
-                        outcome.workings[offset + i].note =
-                            QStringLiteral("given as %1").arg(fullNumber(given[size_t(i)].value()));
         return outcome;
     });
 }

@@ -95,6 +95,9 @@ void TestFrmAnyTriangle::aSideThatJustReachesShowsOneTriangle()
     const QStringList answers = shown();
     QCOMPARE(answers.mid(0, 6), (QStringList{"1.00", ".866", ".50", "90.00", "60.00", "30.00"}));
     QCOMPARE(answers.mid(AnyValue::Second), QStringList(AnyValue::Count, QStringLiteral("hidden")));
+    // Its working says why, dividing by nothing.
+    const QString working = control<QLabel>(QStringLiteral("lblanswer"), AnyValue::A)->toolTip();
+    QVERIFY2(working.contains(QStringLiteral("just reaches")) && !working.contains(u'÷'), qPrintable(working));
 }
 
 QTEST_MAIN(TestFrmAnyTriangle)
