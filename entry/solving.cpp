@@ -131,6 +131,13 @@ struct Trial {
     double y;
 };
 
+// Whether the target lies between the answers of two trials, by comparison:
+// a product of two tiny differences would vanish.
+bool straddle(const Trial &a, const Trial &b, double target)
+{
+    return (a.y <= target && b.y >= target) || (a.y >= target && b.y <= target);
+}
+
 // Brent's method on a bracket whose ends straddle the target: inverse
 // quadratic steps where the answer is smooth, bisection where it is not.
 std::optional<double> brent(const SolveProblem &problem, double target, Trial a, Trial b)
@@ -269,7 +276,7 @@ void widen(const SolveProblem &problem, double target, const Domain &domain, std
                 break;
             const Trial next{x, *y};
             trials.insert(upwards ? trials.end() : trials.begin(), next);
-            if ((next.y - target) * (last.y - target) <= 0 || std::fabs(next.y - target) >= std::fabs(last.y - target))
+            if (straddle(last, next, target) || std::fabs(next.y - target) >= std::fabs(last.y - target))
                 break;
             last = next;
         }
@@ -410,7 +417,7 @@ Solution solve(const SolveProblem &problem, double target)
     }
     trials.insert(trials.end(), extremes.begin(), extremes.end());
     std::ranges::sort(trials, {}, &Trial::x);
-    const auto straddles = [target](const Trial &a, const Trial &b) { return (a.y - target) * (b.y - target) <= 0; };
+    const auto straddles = [target](const Trial &a, const Trial &b) { return straddle(a, b, target); };
     if (std::ranges::adjacent_find(trials, straddles) == trials.end())
         widen(problem, target, domain, trials);
 

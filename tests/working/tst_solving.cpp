@@ -196,6 +196,9 @@ void TestSolving::questionsUsersAsk_data()
     QTest::newRow("a far radius") << "circle" << 3 << QStringList{"1"} << 0 << 0 << 2e10 << Solution::Kind::Solved;
     QTest::newRow("no radius below nothing")
         << "sphere" << 4 << QStringList{"1"} << 0 << 0 << -1.0 << Solution::Kind::OutOfReach;
+    // Tiny heights far down never pass nothing, however small their product.
+    QTest::newRow("a height of nothing") << "equilateral-triangle" << 0 << QStringList{"2"} << 1 << 0 << 0.0
+                                         << Solution::Kind::OutOfReach;
     QTest::newRow("another field no number")
         << "rectangle" << 0 << QStringList{"3", "1..2"} << 2 << 0 << 12.0 << Solution::Kind::Unreadable;
 }
