@@ -44,6 +44,7 @@ private slots:
     void precisionAndConstantsRedoTheShownCalculation();
     void answersSolveBackwardsThroughKeys_data();
     void answersSolveBackwardsThroughKeys();
+    void solvingNamesAnotherFieldThatIsNoNumber();
     void unitsAreTheUsersChoice();
 
 private:
@@ -447,6 +448,24 @@ void TestWorking::answersSolveBackwardsThroughKeys()
     QTest::keyClick(given, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(given->text(), typed);
     QVERIFY(given->accessibleDescription().isEmpty()); // no longer how it was found
+}
+
+// A value spoilt after CALCULATE is what stops the solve, not the target.
+void TestWorking::solvingNamesAnotherFieldThatIsNoNumber()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    calculateWith({"4", "5"});
+    auto *b = control<ValueField>(QStringLiteral("txtGivenValue(1)"));
+    QTest::keyClicks(b, QStringLiteral(".."));
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer(2)"));
+    area->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(area, Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("30"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(m_window->warning());
+    QCOMPARE(m_window->warning()->text(),
+             describe(Failure{Failure::Cause::NotANumber, 1, "5..", 0}, b->accessibleName()));
+    QCOMPARE(control<ValueField>(QStringLiteral("txtGivenValue(0)"))->text(), QStringLiteral("4"));
 }
 
 // Units from the menu and from an answer's context menu, heard by a screen
