@@ -620,8 +620,11 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
     m_warning->setAccessibleDescription(m_warning->text());
     disconnect(m_refocus);
     if (field) {
-        m_refocus =
-            connect(m_warning, &QMessageBox::finished, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        // Closing the warning hands the activation back too, which not every desktop does by itself.
+        m_refocus = connect(m_warning, &QMessageBox::finished, field, [field] {
+            field->activateWindow();
+            field->setFocus(Qt::OtherFocusReason);
+        });
         field->setFocus(Qt::OtherFocusReason);
     }
     // A warning that opens is announced as it shows; one already open says its new text again.

@@ -51,39 +51,32 @@ void setExactConstants(bool exact)
     exactChosen = exact;
 }
 
-QString fullNumber(double value)
-{
-    // Fixed notation with the fewest digits that read back as the same
-    // double, and no locale: a full stop on every desktop.
-    char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (written.ec != std::errc())
-        return QStringLiteral("0");
-    return QString::fromLatin1(buffer, written.ptr - buffer);
-}
+namespace {
 
-QString workedNumber(double value)
+// The digits d0 d1 ... of a value written by to_chars as "d0.d1...e±x", with
+// its exponent; trailing zeros dropped.
+std::pair<std::string, int> digitsOf(const char *begin, const char *end)
 {
-    // Fifteen significant digits d0.d1...d14 times ten to the exponent;
-    // to_chars ignores the locale.
-    char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    if (written.ec != std::errc())
-        return QStringLiteral("0");
     std::string digits;
-    const char *p = buffer;
-    for (; *p != 'e'; ++p)
+    const char *p = begin;
+    for (; p != end && *p != 'e'; ++p)
         if (*p != '.')
             digits.push_back(*p);
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
+    if (p != end)
+        std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
+    return {digits, exponent};
+}
+
+// Those digits in fixed notation, with no locale: a full stop on every desktop.
+QString fixedText(bool negative, const std::pair<std::string, int> &written)
+{
+    const auto &[digits, exponent] = written;
     if (digits == "0")
         return QStringLiteral("0");
-
-    std::string text = value < 0 ? "-" : "";
+    std::string text = negative ? "-" : "";
     const size_t integerDigits = exponent < 0 ? 0 : size_t(exponent) + 1;
     if (exponent < 0)
         text += "0." + std::string(size_t(-exponent - 1), '0') + digits;
@@ -92,6 +85,30 @@ QString workedNumber(double value)
     else
         text += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
     return QString::fromLatin1(text);
+}
+
+} // namespace
+
+QString fullNumber(double value)
+{
+    // The fewest significant digits that read back as the same double, so
+    // that 2^70 is 1180591620717411300000 and not every digit of its binary value.
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    return fixedText(value < 0, digitsOf(buffer, written.ptr));
+}
+
+QString workedNumber(double value)
+{
+    // Fifteen significant digits d0.d1...d14 times ten to the exponent.
+    char buffer[40];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    return fixedText(value < 0, digitsOf(buffer, written.ptr));
 }
 
 QString workingText(const QString &quantity, const Working &working, const QString &shown)
