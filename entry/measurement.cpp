@@ -224,42 +224,49 @@ MeasurementReading readMeasurement(QStringView text, QuantityKind kind)
                 return std::nullopt;
             return textToNumber(digits);
         };
-        // The number: n, n/d, w n/d, w ½ or ½.
-        long double amount = 0;
-        if (at(i, Number) && at(i + 1, Slash) && at(i + 2, Number)) {
-            const auto numerator = whole(i);
-            const auto denominator = whole(i + 2);
+        // A fraction of whole numbers at k: "3/8" is one quotient, so exact where a double holds it.
+        QString problem;
+        const auto fraction = [&](size_t k) -> std::optional<long double> {
+            if (!(at(k, Number) && at(k + 1, Slash) && at(k + 2, Number)))
+                return std::nullopt;
+            const auto numerator = whole(k);
+            const auto denominator = whole(k + 2);
             if (!numerator || !denominator)
-                return {std::nullopt, notANumber(text)};
-            if (*denominator == 0)
-                return {
-                    std::nullopt,
-                    QStringLiteral("\"%1\" divides by zero in %2/%3.").arg(text, (*cut)[i].text, (*cut)[i + 2].text)};
-            amount = *numerator / *denominator;
+                problem = notANumber(text);
+            else if (*denominator == 0)
+                problem =
+                    QStringLiteral("\"%1\" divides by zero in %2/%3.").arg(text, (*cut)[k].text, (*cut)[k + 2].text);
+            else
+                return *numerator / *denominator;
+            return std::nullopt;
+        };
+        const auto glyph = [&](size_t k) { return (long double)(*cut)[k].numerator / (*cut)[k].denominator; };
+        // The number: n/d, n, w n/d, w ½ or ½.
+        long double amount = 0;
+        if (const auto quotient = fraction(i)) {
+            amount = *quotient;
             i += 3;
+        } else if (!problem.isEmpty()) {
+            return {std::nullopt, problem};
         } else if (at(i, Number)) {
             const auto value = textToNumber((*cut)[i].text);
             if (!value)
                 return {std::nullopt, notANumber(text)};
             amount = *value;
             ++i;
-            if (at(i, Number) && at(i + 1, Slash) && at(i + 2, Number)) {
-                const auto numerator = whole(i);
-                const auto denominator = whole(i + 2);
-                if (!numerator || !denominator || !whole(i - 1))
-                    return {std::nullopt, notANumber(text)};
-                if (*denominator == 0)
-                    return {std::nullopt, QStringLiteral("\"%1\" divides by zero in %2/%3.")
-                                              .arg(text, (*cut)[i].text, (*cut)[i + 2].text)};
-                amount += *numerator / *denominator;
+            const bool mixed = (at(i, Number) && at(i + 1, Slash)) || at(i, Fraction);
+            if (mixed && !whole(i - 1))
+                return {std::nullopt, notANumber(text)};
+            if (const auto quotient = fraction(i)) {
+                amount += *quotient;
                 i += 3;
+            } else if (!problem.isEmpty()) {
+                return {std::nullopt, problem};
             } else if (at(i, Fraction)) {
-                amount += (long double)(*cut)[i].numerator / (*cut)[i].denominator;
-                ++i;
+                amount += glyph(i++);
             }
         } else if (at(i, Fraction) && (*cut)[i].denominator != 0) {
-            amount = (long double)(*cut)[i].numerator / (*cut)[i].denominator;
-            ++i;
+            amount = glyph(i++);
         } else {
             return {std::nullopt, notANumber(text)};
         }
