@@ -149,9 +149,15 @@ constexpr unsigned LongBits = 512;
 
 mpf_class longPi()
 {
-    static const mpf_class pi("3.14159265358979323846264338327950288419716939937510582097494459230781640628620899863"
-                              "0348253421170679821480865132823066470938446",
-                              LongBits);
+    // From whole digits: GMP reads a decimal point as the desktop's locale writes it.
+    static const mpf_class pi = [] {
+        const mpz_class digits("3141592653589793238462643383279502884197169399375105820974944592307816406286208998"
+                               "628034825342117067982148086513282306647093844",
+                               10);
+        mpz_class scale;
+        mpz_ui_pow_ui(scale.get_mpz_t(), 10, 126);
+        return mpf_class(mpf_class(digits, LongBits) / mpf_class(scale, LongBits), LongBits);
+    }();
     return pi;
 }
 
@@ -189,7 +195,7 @@ Exact Exact::typed(double value)
         exponent -= long(figures.size() - point - 1);
         figures.erase(point, 1);
     }
-    mpq_class q{mpz_class(figures)};
+    mpq_class q{mpz_class(figures, 10)};
     mpz_class ten;
     mpz_ui_pow_ui(ten.get_mpz_t(), 10, (unsigned long)std::labs(exponent));
     q = exponent >= 0 ? mpq_class(q * ten) : mpq_class(q / ten);

@@ -105,6 +105,7 @@ void TestExact::typedDecimalsAreExact()
 {
     QCOMPARE(Exact::typed(2.5).text(), QStringLiteral("5/2"));
     QCOMPARE(Exact::typed(0.1).text(), QStringLiteral("1/10"));
+    QCOMPARE(Exact::typed(0.0866).text(), QStringLiteral("433/5000")); // its digits read as decimals, not octal
     QCOMPARE(Exact::typed(-1.25e-7).text(), QStringLiteral("−1/8000000"));
     QCOMPARE(Exact::typed(1e20).text(), QStringLiteral("100000000000000000000"));
     QCOMPARE((Exact::typed(0.1) + Exact::typed(0.2)).text(), QStringLiteral("3/10"));
