@@ -9,6 +9,8 @@
 
 namespace Zyntra {
 
+class Exact;
+
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
 // An angle's answer carries its degree sign here.
 QString workingText(const QString &quantity, const Working &working, const QString &answer);
@@ -52,6 +54,22 @@ public:
 bool exactConstants();
 void setExactConstants(bool exact);
 
+// Program-wide: answers carry the figure's exact value, π and roots kept
+// ("25π"), beside their decimals. Off unless set.
+bool exactForms();
+void setExactForms(bool on);
+
+// While one lives, terms also carry their exact values: as the constants in
+// force make them, which the shown digits are rounded from, and, where
+// exact forms are wanted, the figure's own.
+class ExactTerms {
+public:
+    ExactTerms();
+    ~ExactTerms();
+    ExactTerms(const ExactTerms &) = delete;
+    ExactTerms &operator=(const ExactTerms &) = delete;
+};
+
 // A checked number that also carries how it was reached: the formula in
 // letters and the same with numbers. Arithmetic on terms computes exactly
 // as on Num, in the order written, so an answer's working is made by the
@@ -80,6 +98,13 @@ public:
     Num num() const { return m_value; }
     double value() const { return m_value.value(); }
     Working working() const;
+    // How far the value may stand from the exact value of the same steps:
+    // a bound on the rounding of every step that made it.
+    double error() const { return m_error; }
+    // The exact value of the steps with the constants in force, and the
+    // figure's own; nullptr where none is carried or it has none.
+    const Exact *exactInForce() const;
+    const Exact *exactForm() const;
 
     friend Term operator+(const Term &a, const Term &b);
     friend Term operator-(const Term &a, const Term &b);
@@ -112,6 +137,7 @@ private:
     Term(Num value, QString formula, QString numbers, QString evaluated, Binding binding, Kind kind);
     static Term binary(const Term &a, const Term &b, Num value, const char *sign, Binding binding);
     static Term function(const QString &name, const Term &x, Num value);
+    static Term raised(const Term &base, const Term &exponent);
     bool isLeaf() const { return m_kind != Kind::Compound; }
     // How this term stands among the numbers of a partly worked step.
     QString operand() const;
@@ -124,6 +150,15 @@ private:
     Kind m_kind = Kind::Leaf;
     bool m_degrees = false;
     std::shared_ptr<const Working> m_own; // a named value's own working
+    struct Exactly;
+    std::shared_ptr<const Exactly> m_exact; // carried only under ExactTerms
+    double m_error = 0;
+    // Its exact values from those of its operands, by the same step.
+    using ExactStep = Exact (*)(const Exact &, const Exact &);
+    using ExactFunction = Exact (*)(const Exact &);
+    void follow(const Term &a, const Term &b, ExactStep step);
+    void follow(const Term &x, ExactFunction step);
+    void setExact(const Exact &inForce, const Exact &form);
 };
 
 // Degrees to radians and back with the pi given, the division first, so

@@ -2,6 +2,7 @@
 
 #include "entry/numericentry.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -28,20 +29,32 @@ public:
     // Whether a working's step shows its answer: what the step's value, or
     // one within a ten-millionth of a millionth of it, shows. The working's
     // numbers carry at most 15 significant digits, so its value may stray
-    // from the answer's in about the fourteenth, never sooner.
+    // from the answer's in about the fourteenth, never sooner. An answer
+    // whose working says it shows fewer digits is held to those.
     static bool shows(const QString &step, const QString &answer, Zyntra::Pattern pattern,
-                      Zyntra::Precision precision = Zyntra::Precision::asDescribed())
+                      Zyntra::Precision precision = Zyntra::Precision::asDescribed(), const QString &note = {})
     {
         const auto value = evaluate(step);
         const auto shown = Zyntra::textToNumber(answer);
         if (!value || !shown)
             return false;
-        const auto near = [&](double factor) {
-            return *Zyntra::textToNumber(Zyntra::formatResult(*value * factor, pattern, precision));
+        const int certain = certainDigits(note);
+        const auto format = [&](double v) {
+            return certain ? Zyntra::formatCertain(v, certain, pattern, precision)
+                           : Zyntra::formatResult(v, pattern, precision);
         };
+        const auto near = [&](double factor) { return *Zyntra::textToNumber(format(*value * factor)); };
         // Taken by value: minmax of two temporaries would hand back references to them.
         const auto [low, high] = std::minmax({near(1 - 1e-13), near(1 + 1e-13)});
-        return Zyntra::formatResult(*value, pattern, precision) == answer || (low <= *shown && *shown <= high);
+        return format(*value) == answer || (low <= *shown && *shown <= high);
+    }
+
+    // The significant digits a working's note says its answer is shown to; 0 for all asked for.
+    static int certainDigits(const QString &note)
+    {
+        static const QRegularExpression noted(QStringLiteral("shown to (\\d+) significant digits"));
+        const QRegularExpressionMatch match = noted.match(note);
+        return match.hasMatch() ? match.captured(1).toInt() : 0;
     }
 
 private:
