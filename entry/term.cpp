@@ -23,6 +23,13 @@ double roundOff(double x)
     return RoundOff * std::fabs(x);
 }
 
+// What reading a decimal into a double may have moved it by: nothing for a
+// whole number a double holds exactly.
+double readingError(double x)
+{
+    return std::fabs(x) < 0x1p53 && x == std::trunc(x) ? 0 : roundOff(x);
+}
+
 // How many QuietTerms are alive on this thread.
 thread_local int quietDepth = 0;
 bool quiet()
@@ -337,7 +344,7 @@ Term::Term(double literal)
     : Term(Num(literal))
 {
     // A number written in a formula is the decimal written there: 0.433 is 433/1000.
-    m_error = roundOff(literal);
+    m_error = readingError(literal);
     const Exact exact = tracking() ? Exact::typed(literal) : Exact::none();
     setExact(exact, exact);
 }
@@ -357,7 +364,7 @@ Term Term::given(const QString &letter, Num value)
     Term term(value, letter, quiet() ? QString() : asOperand(fullNumber(value.value())), QString(), Binding::Atom,
               Kind::Given);
     // What the user typed is an exact decimal; the double holds it to within one rounding.
-    term.m_error = roundOff(value.value());
+    term.m_error = readingError(value.value());
     if (tracking()) {
         const Exact typed = Exact::typed(value.value());
         term.setExact(typed, typed);
