@@ -30,16 +30,16 @@ HistoryRecord trapezoid(int n)
             QStringLiteral("Trapezoid"),
             0,
             QStringLiteral("a/b/h"),
-            {{QStringLiteral("a"), QStringLiteral("Side a"), a},
-             {QStringLiteral("b"), QStringLiteral("Side b"), QStringLiteral("6")},
-             {QStringLiteral("h"), QStringLiteral("Height h"), QStringLiteral("4")}},
+            {{QStringLiteral("a"), QStringLiteral("Side a"), double(n)},
+             {QStringLiteral("b"), QStringLiteral("Side b"), 6},
+             {QStringLiteral("h"), QStringLiteral("Height h"), 4}},
             {{QStringLiteral("a"), QStringLiteral("Side a"), a + QStringLiteral(".00")},
              {QStringLiteral("b"), QStringLiteral("Side b"), QStringLiteral("6.00")},
              {QStringLiteral("h"), QStringLiteral("Height h"), QStringLiteral("4.00")},
              {QStringLiteral("A"), QStringLiteral("Area"), integerText(2 * n + 12) + QStringLiteral(".00")}},
             QStringLiteral("typed"),
             QStringLiteral("#.00#"),
-            QStringLiteral("none")};
+            {}};
 }
 
 // One folder with a history of 100 000 calculations, written once per run.
