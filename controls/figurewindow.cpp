@@ -337,8 +337,8 @@ void FigureWindow::recalculate()
     // CLEAR and an option click empty the answers: then there is nothing to follow.
     if (!m_lastCalculation || !showsAnswers())
         return;
-    if (m_lastCalculation(m_lastTexts) && m_shown.kind == Outcome::Kind::Answers)
-        emit calculated();
+    // The same calculation under other choices is no new one: nothing is recorded.
+    m_lastCalculation(m_lastTexts);
     notifyChanged();
 }
 
