@@ -1,5 +1,13 @@
-#include "history/historystore.h"
+#include "benchprogram.h"
 
+#include "controls/figurewindow.h"
+#include "controls/valuefield.h"
+#include "history/historystore.h"
+#include "shell/clientarea.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -22,16 +30,16 @@ HistoryRecord trapezoid(int n)
             QStringLiteral("Trapezoid"),
             0,
             QStringLiteral("a/b/h"),
-            {{QStringLiteral("a"), QStringLiteral("Side a"), a},
-             {QStringLiteral("b"), QStringLiteral("Side b"), QStringLiteral("6")},
-             {QStringLiteral("h"), QStringLiteral("Height h"), QStringLiteral("4")}},
+            {{QStringLiteral("a"), QStringLiteral("Side a"), double(n)},
+             {QStringLiteral("b"), QStringLiteral("Side b"), 6},
+             {QStringLiteral("h"), QStringLiteral("Height h"), 4}},
             {{QStringLiteral("a"), QStringLiteral("Side a"), a + QStringLiteral(".00")},
              {QStringLiteral("b"), QStringLiteral("Side b"), QStringLiteral("6.00")},
              {QStringLiteral("h"), QStringLiteral("Height h"), QStringLiteral("4.00")},
              {QStringLiteral("A"), QStringLiteral("Area"), integerText(2 * n + 12) + QStringLiteral(".00")}},
             QStringLiteral("typed"),
             QStringLiteral("#.00#"),
-            QStringLiteral("none")};
+            {}};
 }
 
 // One folder with a history of 100 000 calculations, written once per run.
@@ -101,3 +109,34 @@ static void filterLargeHistory(benchmark::State &state)
     }
 }
 BENCHMARK(filterLargeHistory)->Unit(benchmark::kMillisecond);
+
+// A CALCULATE while the history holds 100 000 calculations, with the
+// history window closed (open:0) or open (open:1): the record added and,
+// with the window open, the new row shown and painted.
+static void calculateWithLargeHistory(benchmark::State &state)
+{
+    MDIMain *program = benchProgram();
+    HistoryStore &history = program->history();
+    for (qsizetype n = history.ids().size(); n < LargeHistory; ++n)
+        history.add(trapezoid(int(n)));
+    if (state.range(0) != 0)
+        program->mnuHistory_Click();
+    else if (program->historyWindow())
+        program->historyWindow()->close();
+    program->findChild<QAction *>(QStringLiteral("mnuGeometryItem(2)"))->trigger(); // the rectangle
+    FigureWindow *window = program->clientArea()->figureWindows().value(0);
+    auto *sideA = window->findChild<ValueField *>(QStringLiteral("txtGivenValue(0)"));
+    window->findChild<ValueField *>(QStringLiteral("txtGivenValue(1)"))->setText(QStringLiteral("3"));
+    auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
+    QApplication::processEvents();
+    int n = 0;
+    for (auto _ : state) {
+        sideA->setText(integerText(++n)); // a new calculation each time, never a repeat
+        calculate->click();
+        QApplication::processEvents();
+    }
+    if (program->historyWindow())
+        program->historyWindow()->close();
+    QApplication::processEvents();
+}
+BENCHMARK(calculateWithLargeHistory)->ArgName("open")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -25,10 +25,13 @@ Term roughPi()
     return Term::constant(Constants::RoughPi);
 }
 
-// An angle the user gave, in degrees.
+// An angle the user gave, in degrees: no more than the whole circle.
 Term angle(const Fields &fields, int index)
 {
-    return typed(fields, index, "θ").inDegrees();
+    const Term theta = typed(fields, index, "θ").inDegrees();
+    if (theta.value() > 360)
+        notAFigure(index, QStringLiteral("The angle θ must be 360° or less: no part of a circle turns further."));
+    return theta;
 }
 
 // A value that later answers use, under its letter.
@@ -118,6 +121,7 @@ Outcome calculateHollowSector(const QStringList &fieldTexts, qint16)
         const Term r1 = typed(fields, 0, "r1");
         const Term r2 = typed(fields, 1, "r2");
         const Term g = angle(fields, 2);
+        requireWithin(r2, 1, "Inner radius r2", r1, "outer radius r1");
         const Term area = (power(r1, 2) - power(r2, 2)) * (g * roughPi()) / 360;
         return rows({{r1, Two}, {r2, Two}, {g, One}, {area, One}});
     });

@@ -33,8 +33,13 @@ public:
             if (label->text().isEmpty())
                 return {};
             QString name = quantity().isEmpty() ? label->text() : quantity() + u' ' + label->text();
-            if (const Unit *unit = static_cast<const AnswerLabel *>(widget())->unit())
+            const auto *answer = static_cast<const AnswerLabel *>(widget());
+            if (const Unit *unit = answer->unit())
                 name += u' ' + spokenUnit(*unit, label->text());
+            // An angle is heard with its unit, as it is read with its degree sign.
+            else if (answer->kind() == QuantityKind::Angle
+                     && !quantity().contains(QLatin1String("degree"), Qt::CaseInsensitive))
+                name += textToNumber(label->text()) == 1.0 ? QStringLiteral(" degree") : QStringLiteral(" degrees");
             return name;
         }
         case QAccessible::Value:

@@ -46,6 +46,7 @@ public:
     const Unit *unit() const { return m_unit; }
     // What the answer measures, so that "Show In" can offer the units of its kind.
     void setKind(QuantityKind kind) { m_kind = kind; }
+    QuantityKind kind() const { return m_kind; }
     // " cm²" after the value; empty without a unit.
     QString unitSuffix() const;
     // Where the unit is drawn; empty while none is.

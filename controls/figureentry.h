@@ -85,6 +85,7 @@ struct FigureValues {
     qint16 option = 0;
     QList<FigureValue> given;   // the fields that hold a value, by index
     QList<FigureValue> answers; // the answers shown, by index
+    QList<int> worked;          // the answers' indexes in the order the calculation worked them
 
     // The answer, else the given value, of a letter; nullptr for none.
     const FigureValue *find(QStringView letter) const

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <memory>
 
 namespace Zyntra {
 
@@ -90,8 +91,8 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         return;
     // The target is typed in the unit the answer shows; the calculation works in the length unit.
     const QuantityKind kind = problem.declared->answers[size_t(problem.answer)].kind;
-    if (const Unit *measured = unitChoice().measured(kind))
-        problem.unit = u' ' + QString::fromUtf8(measured->symbol);
+    if (const Unit *shown = unitChoice().shown(kind))
+        problem.typedTarget = workedNumber(*target) + u' ' + QString::fromUtf8(shown->symbol);
     const Solution solution = solve(problem, toMeasuredUnit(*target, kind));
     if (m_solver)
         m_solver->deleteLater();
@@ -102,6 +103,12 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
     switch (solution.kind) {
     case Solution::Kind::Solved:
         break;
+    case Solution::Kind::Unreadable: {
+        ValueField *unreadable = m_lastFields[solution.field];
+        showFailure(Failure{Failure::Cause::NotANumber, solution.field, unreadable->text(), 0}, unreadable,
+                    unreadable->accessibleName());
+        return;
+    }
     case Solution::Kind::FillFirst:
         refusal = QStringLiteral("Fill in %1 first: %2 cannot be worked back to %3 without it.")
                       .arg(fieldCaption(m_lastFields[solution.field]), quantity, letter);
@@ -109,6 +116,7 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
     case Solution::Kind::Unaffected:
         refusal = QStringLiteral("%1 does not change with %2; choose another value to change.").arg(quantity, letter);
         break;
+    case Solution::Kind::Jumps:
     case Solution::Kind::OutOfReach: {
         QStringList others;
         for (int i = 0; i < problem.fieldTexts.size() && size_t(i) < problem.declared->given.size(); ++i)
@@ -119,21 +127,28 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         const QString last = others.isEmpty() ? QString() : others.takeLast();
         const QString listed =
             others.isEmpty() ? last : others.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+        // The sentence opens with "With", "No" or the answer's own name, whose case stays.
         const QString with = listed.isEmpty() ? QString() : QStringLiteral("With %1, ").arg(listed);
-        QString reach;
+        const QString no = with.isEmpty() ? QStringLiteral("No") : QStringLiteral("no");
         const auto bound = [kind](double value) { return roughNumber(toShownUnit(value, kind)); };
-        if (solution.lowest && solution.highest)
-            reach = QStringLiteral("lies between %1 and %2").arg(bound(*solution.lowest), bound(*solution.highest));
+        const QString low = solution.lowest ? bound(*solution.lowest) : QString();
+        const QString high = solution.highest ? bound(*solution.highest) : QString();
+        QString reach;
+        if (solution.kind == Solution::Kind::Jumps)
+            reach = QStringLiteral("jumps past %1 as %2 changes").arg(workedNumber(*target), letter);
+        else if (solution.lowest && solution.highest)
+            reach = QStringLiteral("lies between %1 and %2").arg(low, high);
         else if (solution.lowest)
-            reach = QStringLiteral("is at least %1").arg(bound(*solution.lowest));
+            reach =
+                (solution.lowestMet ? QStringLiteral("is at least %1") : QStringLiteral("is more than %1")).arg(low);
         else if (solution.highest)
-            reach = QStringLiteral("is at most %1").arg(bound(*solution.highest));
+            reach =
+                (solution.highestMet ? QStringLiteral("is at most %1") : QStringLiteral("is less than %1")).arg(high);
         refusal =
             reach.isEmpty()
-                ? QStringLiteral("%1no %2 gives a figure with %3 = %4.")
-                      .arg(with, letter, quantity, workedNumber(*target))
+                ? QStringLiteral("%1%2 %3 gives a figure with %4 = %5.")
+                      .arg(with, no, letter, quantity, workedNumber(*target))
                 : QStringLiteral("%1%2 %3; no %4 gives %5.").arg(with, quantity, reach, letter, workedNumber(*target));
-        refusal[0] = refusal[0].toUpper();
         break;
     }
     }
@@ -150,10 +165,22 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
     changed->setCursorPosition(0); // the leading digits say the most
     m_solved = {changed, solution.text, solution.working};
     m_calculate->click();
-    // A screen reader hears the field with its new value, and how it was found.
-    changed->setAccessibleDescription(solution.working.note);
-    QAccessibleEvent described(changed, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    // A screen reader hears the field with its new value, and how it was found,
+    // until the value changes by typing or Ctrl+Z.
+    const auto announce = [changed](const QString &description) {
+        changed->setAccessibleDescription(description);
+        QAccessibleEvent described(changed, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    };
+    announce(solution.working.note);
+    auto watch = std::make_shared<QMetaObject::Connection>();
+    *watch = connect(changed, &QLineEdit::textChanged, changed,
+                     [announce, watch, solved = solution.text](const QString &now) {
+                         if (now == solved)
+                             return;
+                         announce(QString());
+                         disconnect(*watch);
+                     });
 }
 
 const Working *FigureWindow::solvedWorking(int field, const QString &text) const

@@ -169,7 +169,7 @@ std::optional<FigureValues> FigureWindow::values() const
         || m_lastOption >= m_figure->options())
         return std::nullopt;
     const OptionQuantities &declared = m_figure->quantities[size_t(m_lastOption)];
-    FigureValues values{m_figure, m_lastOption, {}, {}};
+    FigureValues values{m_figure, m_lastOption, {}, {}, QList<int>(m_shown.order.begin(), m_shown.order.end())};
     for (qsizetype i = 0; i < m_lastTexts.size() && i < qsizetype(declared.given.size()); ++i) {
         const Quantity &quantity = declared.given[size_t(i)];
         if (!quantity.letter || m_lastTexts[i].isEmpty())
@@ -337,8 +337,8 @@ void FigureWindow::recalculate()
     // CLEAR and an option click empty the answers: then there is nothing to follow.
     if (!m_lastCalculation || !showsAnswers())
         return;
-    if (m_lastCalculation(m_lastTexts) && m_shown.kind == Outcome::Kind::Answers)
-        emit calculated();
+    // The same calculation under other choices is no new one: nothing is recorded.
+    m_lastCalculation(m_lastTexts);
     notifyChanged();
 }
 
@@ -620,8 +620,11 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
     m_warning->setAccessibleDescription(m_warning->text());
     disconnect(m_refocus);
     if (field) {
-        m_refocus =
-            connect(m_warning, &QMessageBox::finished, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        // Closing the warning hands the activation back too, which not every desktop does by itself.
+        m_refocus = connect(m_warning, &QMessageBox::finished, field, [field] {
+            field->activateWindow();
+            field->setFocus(Qt::OtherFocusReason);
+        });
         field->setFocus(Qt::OtherFocusReason);
     }
     // A warning that opens is announced as it shows; one already open says its new text again.

@@ -108,7 +108,8 @@ signals:
     // After every CALCULATE, CLEAR and option click, once the window has
     // done its part.
     void calculationChanged();
-    // After a CALCULATE, or a calculation redone, that wrote answers.
+    // After a CALCULATE that wrote answers, a solve's included; never after
+    // recalculate(), which only follows a change of choices.
     void calculated();
     // The user asked to see the working of an answer in full.
     void workingRequested();

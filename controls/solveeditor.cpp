@@ -16,6 +16,7 @@ SolveEditor::SolveEditor(QWidget *host, QWidget *answer, const QString &quantity
     : QFrame(host)
     , m_target(new ValueField(this))
     , m_solveFor(new QComboBox(this))
+    , m_answer(answer)
     , m_choices(choices)
 {
     setObjectName(QStringLiteral("fraSolve"));
@@ -28,16 +29,22 @@ SolveEditor::SolveEditor(QWidget *host, QWidget *answer, const QString &quantity
     m_target->selectAll();
     m_solveFor->setObjectName(QStringLiteral("cboSolveFor"));
     m_solveFor->setAccessibleName(QStringLiteral("Change"));
+    // Where a combo box's name is its current item, a reader takes its label from the buddy.
+    auto *change = new QLabel(QStringLiteral("Change"), this);
+    change->setObjectName(QStringLiteral("lblSolveFor"));
+    change->setBuddy(m_solveFor);
     for (const Choice &choice : choices)
         m_solveFor->addItem(choice.caption);
     m_solveFor->setCurrentIndex(chosen);
     // One given value leaves nothing to choose.
     m_solveFor->setVisible(choices.size() > 1);
+    change->setVisible(choices.size() > 1);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(2);
     layout->addWidget(m_target, 1);
+    layout->addWidget(change);
     layout->addWidget(m_solveFor);
     setTabOrder(m_target, m_solveFor);
 
@@ -75,6 +82,8 @@ bool SolveEditor::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Escape) {
+            if (m_answer)
+                m_answer->setFocus(Qt::OtherFocusReason);
             deleteLater();
             return true;
         }

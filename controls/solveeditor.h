@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class QComboBox;
@@ -13,7 +14,7 @@ class ValueField;
 // Opens over an answer to work backwards from it: the value the answer
 // should show, and, where there are several, which given value may change.
 // Enter asks for the solve; Escape, or the keyboard leaving it, closes it
-// with nothing changed.
+// with nothing changed, Escape handing the focus back to the answer.
 class SolveEditor : public QFrame {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ private:
 
     ValueField *m_target;
     QComboBox *m_solveFor;
+    QPointer<QWidget> m_answer;
     QList<Choice> m_choices;
     QMetaObject::Connection m_watch; // on the application's focus
 };

@@ -1,5 +1,7 @@
 #include "calculation.h"
 
+#include "term.h"
+
 #include <cmath>
 
 namespace Zyntra {
@@ -110,6 +112,10 @@ Num atan(Num x)
 {
     return checked(std::atan(x.value()));
 }
+Num asin(Num x)
+{
+    return checked(std::asin(x.value()));
+}
 
 bool Fields::allEmpty(std::initializer_list<int> indexes) const
 {
@@ -137,11 +143,25 @@ Num Fields::number(int index) const
 
 Outcome runCalculation(const std::function<Outcome()> &calculation)
 {
-    try {
-        return calculation();
-    } catch (const Failure &failure) {
-        return {Outcome::Kind::Failed, {}, failure, {}, {}};
+    const auto run = [&calculation]() -> Outcome {
+        try {
+            return calculation();
+        } catch (const Failure &failure) {
+            return {Outcome::Kind::Failed, {}, failure, {}, {}};
+        }
+    };
+    if (exactForms()) {
+        const ExactTerms exact;
+        return run();
     }
+    // Exact arithmetic costs more than doubles, so it is only taken where
+    // the doubles cannot vouch for a digit they would show.
+    Outcome outcome = run();
+    if (outcome.kind == Outcome::Kind::Answers && outcome.uncertainDigits) {
+        const ExactTerms exact;
+        outcome = run();
+    }
+    return outcome;
 }
 
 } // namespace Zyntra

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace Zyntra {
 
@@ -61,6 +62,7 @@ Num sin(Num radians);
 Num cos(Num radians);
 Num tan(Num radians);
 Num atan(Num x);
+Num asin(Num x); // x from -1 to 1
 
 // Answer texts by the index of the label they go to.
 using Answers = std::map<int, QString>;
@@ -75,6 +77,10 @@ struct Working {
     QString unit = {}; // "°" after the answer of an angle, " cm²" after one in units; empty for the rest
     // "62800 cm³": the answer in the calculation's unit, where it is shown in another.
     QString measured = {};
+    // The figure's exact value, "25π", and in words, "25 pi", where answers
+    // carry their exact forms and this one has one.
+    QString exact = {};
+    QString exactSpoken = {};
 
     bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
 };
@@ -89,6 +95,10 @@ struct Outcome {
     Failure failure;
     std::map<int, Working> workings;
     std::map<int, double> values;
+    std::vector<int> order = {}; // the answers' indexes in the order they were worked
+    // An answer whose shown digits the double calculation alone cannot
+    // vouch for: the calculation is worked again, exactly.
+    bool uncertainDigits = false;
 
     static Outcome zeros() { return {Kind::Zeros, {}, {}, {}, {}}; }
 };

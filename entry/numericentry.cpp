@@ -248,13 +248,12 @@ void setAnswerPrecision(Precision precision)
     chosenPrecision = precision.isValid() ? precision : Precision::asDescribed();
 }
 
-QString formatResult(double value, Pattern pattern, Precision precision)
+namespace {
+
+QString formatSignificand(Significand digits, bool negative, Pattern pattern, Precision precision)
 {
-    if (!std::isfinite(value))
-        value = 0; // never reached: checked arithmetic stops before formatting
     if (!precision.isValid())
         precision = Precision::asDescribed();
-    Significand digits = fifteenDigits(std::fabs(value));
     DecimalForm form;
     switch (precision.kind) {
     case Precision::Kind::AsDescribed: {
@@ -263,7 +262,7 @@ QString formatResult(double value, Pattern pattern, Precision precision)
         roundToDecimals(form, maxDecimals);
         while (form.fraction.size() > maxDecimals - 1 && form.fraction.back() == '0')
             form.fraction.pop_back();
-        return QString::fromLatin1(composed(value < 0, form, false));
+        return QString::fromLatin1(composed(negative, form, false));
     }
     case Precision::Kind::Decimals:
         form = placed(digits);
@@ -276,7 +275,53 @@ QString formatResult(double value, Pattern pattern, Precision precision)
         form.fraction.resize(size_t(std::max(precision.digits - 1 - digits.exponent, 0)), '0');
         break;
     }
+    return QString::fromLatin1(composed(negative, form, true));
+}
+
+} // namespace
+
+QString formatResult(double value, Pattern pattern, Precision precision)
+{
+    if (!std::isfinite(value))
+        value = 0; // never reached: checked arithmetic stops before formatting
+    return formatSignificand(fifteenDigits(std::fabs(value)), value < 0, pattern, precision);
+}
+
+QString formatCertain(double value, int significant, Pattern pattern, Precision precision)
+{
+    if (!std::isfinite(value))
+        value = 0;
+    significant = std::clamp(significant, 1, Precision::MaxSignificant);
+    if (precision.kind == Precision::Kind::Significant && precision.digits <= significant)
+        return formatResult(value, pattern, precision);
+    Significand digits = fifteenDigits(std::fabs(value));
+    keepSignificant(digits, size_t(significant));
+    if (precision.kind == Precision::Kind::AsDescribed)
+        return formatSignificand(digits, value < 0, pattern, precision);
+    // Zeros after the last digit kept say how many there are.
+    DecimalForm form = placed(digits);
+    form.fraction.resize(size_t(std::max(significant - 1 - digits.exponent, 0)), '0');
     return QString::fromLatin1(composed(value < 0, form, true));
+}
+
+QString formatDecimal(QStringView decimal, Pattern pattern, Precision precision)
+{
+    std::string all; // every digit, the point left out
+    int integerDigits = -1;
+    for (const QChar c : decimal) {
+        if (c == u'.')
+            integerDigits = int(all.size());
+        else if (c >= u'0' && c <= u'9')
+            all.push_back(char(c.unicode()));
+    }
+    if (integerDigits < 0)
+        integerDigits = int(all.size());
+    const auto first = all.find_first_not_of('0');
+    if (first == std::string::npos)
+        return formatResult(0, pattern, precision);
+    // The first significant digit stands at ten to this power.
+    const Significand s{all.substr(first), integerDigits - int(first) - 1};
+    return formatSignificand(s, decimal.startsWith(u'-'), pattern, precision);
 }
 
 } // namespace Zyntra

@@ -69,6 +69,11 @@ struct Precision {
 // chosen precision ignores the pattern, keeps its trailing zeros and
 // writes the leading zero (0.50).
 QString formatResult(double value, Pattern pattern, Precision precision = Precision::asDescribed());
+// The same from a decimal of any length, "-0.00123456789…", rounded once.
+QString formatDecimal(QStringView decimal, Pattern pattern, Precision precision = Precision::asDescribed());
+// The value to at most `significant` digits, in the shape of its answer: as
+// described, the pattern's decimals with zeros for the digits dropped.
+QString formatCertain(double value, int significant, Pattern pattern, Precision precision);
 
 // The precision answers are shown in, program-wide; as described unless
 // the user chose another.

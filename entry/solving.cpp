@@ -43,6 +43,15 @@ std::optional<double> answerAt(const SolveProblem &problem, double x)
     return value->second;
 }
 
+// Whether CALCULATE with `x` in the field shows the target: to 1e-9 of it,
+// or exactly where the answer is rounded on the way and so reads back as
+// typed.
+bool gives(const SolveProblem &problem, double target, double x)
+{
+    const std::optional<double> y = answerAt(problem, x);
+    return y && std::fabs(*y - target) <= 1e-9 * std::fabs(target);
+}
+
 std::optional<double> fieldValue(const SolveProblem &problem, int field)
 {
     const std::optional<double> value = textToNumber(problem.fieldTexts.value(field));
@@ -91,29 +100,29 @@ double scaleOf(const SolveProblem &problem)
     return count ? std::exp(logSum / count) : 1.0;
 }
 
-// Trial values across the whole domain: evenly where it is bounded, denser
-// towards its ends; by powers of a hundred where it is open, far enough
-// either way for any value a field can sensibly hold. The figures' answers
-// are monotone or have one turn, so few trials find every bracket, and
-// each one costs a whole calculation.
+// Trial values across the domain, never its ends, which no value reaches:
+// evenly where it is bounded, denser towards its ends; by steps of ten's
+// square root where it is open, far enough either way for any value a field
+// is typed with. Each trial costs a whole calculation.
 std::vector<double> trialValues(const Domain &domain, double scale)
 {
     std::vector<double> xs;
     if (std::isfinite(domain.high)) {
         const double width = domain.high - domain.low;
-        xs.push_back(domain.low);
-        xs.push_back(domain.low + width * 1e-12);
-        constexpr int Steps = 16;
+        constexpr int Steps = 32;
+        for (const double near : {1e-12, 1e-6})
+            xs.push_back(domain.low + width * near);
         for (int i = 1; i < Steps; ++i)
             xs.push_back(domain.low + width * (1 - std::cos(M_PI * i / Steps)) / 2);
-        xs.push_back(domain.high - width * 1e-12);
-        xs.push_back(domain.high);
-        return xs;
+        for (const double near : {1e-6, 1e-12})
+            xs.push_back(domain.high - width * near);
+    } else {
+        const double base = domain.low > 0 ? domain.low : scale;
+        for (int power = -40; power <= 40; ++power)
+            xs.push_back(domain.low + base * std::pow(10.0, power / 2.0));
     }
-    const double base = domain.low > 0 ? domain.low : scale;
-    xs.push_back(domain.low);
-    for (double power = -20; power <= 20; power += 2)
-        xs.push_back(domain.low + base * std::pow(10.0, power));
+    std::erase_if(xs, [&](double x) { return !(x > domain.low && x < domain.high); });
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     return xs;
 }
 
@@ -121,6 +130,13 @@ struct Trial {
     double x;
     double y;
 };
+
+// Whether the target lies between the answers of two trials, by comparison:
+// a product of two tiny differences would vanish.
+bool straddle(const Trial &a, const Trial &b, double target)
+{
+    return (a.y <= target && b.y >= target) || (a.y >= target && b.y <= target);
+}
 
 // Brent's method on a bracket whose ends straddle the target: inverse
 // quadratic steps where the answer is smooth, bisection where it is not.
@@ -243,6 +259,30 @@ void approachEdge(const SolveProblem &problem, double target, double taken, doub
     }
 }
 
+// A target beyond every trial: the answer is followed on towards each end
+// of the domain until it passes the target, stops coming nearer to it, or
+// the numbers run out.
+void widen(const SolveProblem &problem, double target, const Domain &domain, std::vector<Trial> &trials)
+{
+    for (const bool upwards : {false, true}) {
+        const double end = upwards ? domain.high : domain.low;
+        Trial last = upwards ? trials.back() : trials.front();
+        for (int step = 0; step < MostSteps; ++step) {
+            const double x = std::isfinite(end) ? end + (last.x - end) / 100 : last.x * 100;
+            if (x == last.x || x == end || !std::isfinite(x))
+                break;
+            const std::optional<double> y = answerAt(problem, x);
+            if (!y)
+                break;
+            const Trial next{x, *y};
+            trials.insert(upwards ? trials.end() : trials.begin(), next);
+            if (straddle(last, next, target) || std::fabs(next.y - target) >= std::fabs(last.y - target))
+                break;
+            last = next;
+        }
+    }
+}
+
 Solution solvedAs(double x, Working working)
 {
     Solution solution;
@@ -253,10 +293,12 @@ Solution solvedAs(double x, Working working)
     return solution;
 }
 
-QString foundNote(const SolveProblem &problem, double target)
+// "found so that Area = 200 L"
+QString noteFor(const char *how, const SolveProblem &problem, double target)
 {
-    return QStringLiteral("found so that %1 = %2")
-        .arg(letterOf(problem.declared->answers[size_t(problem.answer)]), workedNumber(target) + problem.unit);
+    return QStringLiteral("%1 so that %2 = %3")
+        .arg(QLatin1String(how), letterOf(problem.declared->answers[size_t(problem.answer)]),
+             problem.typedTarget.isEmpty() ? workedNumber(target) : problem.typedTarget);
 }
 
 // The figure's own formula for the value, checked against its calculation.
@@ -273,12 +315,10 @@ std::optional<Solution> byInverse(const SolveProblem &problem, double target)
             const Term found = inverse.solve(InverseValues(Term::given(answer, target), fields, *problem.declared));
             const double x = found.value();
             const Domain domain = domainOf(problem);
-            const std::optional<double> check = answerAt(problem, x);
-            if (!std::isfinite(x) || x < domain.low || x > domain.high || !check
-                || std::fabs(*check - target) > 1e-9 * std::max(1.0, std::fabs(target)))
+            if (!(x > domain.low && x < domain.high) || !gives(problem, target, x))
                 return std::nullopt;
             Working working = found.working();
-            working.note = QStringLiteral("solved so that %1 = %2").arg(answer, workedNumber(target) + problem.unit);
+            working.note = noteFor("solved", problem, target);
             return solvedAs(x, working);
         } catch (const Failure &) {
             return std::nullopt;
@@ -312,10 +352,19 @@ Solution solve(const SolveProblem &problem, double target)
 {
     const Quantity &answer = problem.declared->answers[size_t(problem.answer)];
     const Quantity &given = problem.declared->given[size_t(problem.field)];
+    Solution refused;
+    // Nothing can be tried while another given value is not a number.
+    for (int i = 0; i < problem.fieldTexts.size() && size_t(i) < problem.declared->given.size(); ++i)
+        if (i != problem.field && problem.declared->given[size_t(i)].letter && !problem.fieldTexts[i].isEmpty()
+            && !fieldValue(problem, i)) {
+            refused.kind = Solution::Kind::Unreadable;
+            refused.field = i;
+            return refused;
+        }
     const Domain domain = domainOf(problem);
     // An answer that repeats the given value is the given value.
-    if (qstrcmp(answer.letter, given.letter) == 0 && target >= domain.low && target <= domain.high
-        && answerAt(problem, target) == target)
+    if (qstrcmp(answer.letter, given.letter) == 0 && target > domain.low && target < domain.high
+        && gives(problem, target, target))
         return solvedAs(target, Working{{}, {}, QStringLiteral("given")});
     if (std::optional<Solution> solution = byInverse(problem, target))
         return *solution;
@@ -333,15 +382,11 @@ Solution solve(const SolveProblem &problem, double target)
     for (size_t i = 0; i + 1 < tried.size(); ++i)
         if (tried[i].second.has_value() != tried[i + 1].second.has_value()) {
             const bool leftTaken = tried[i].second.has_value();
-            const double taken = leftTaken ? tried[i].first : tried[i + 1].first;
-            const double refused = leftTaken ? tried[i + 1].first : tried[i].first;
-            // The domain's own ends are tried as they are.
-            if (refused != domain.low && refused != domain.high)
-                approachEdge(problem, target, taken, refused, trials);
+            approachEdge(problem, target, leftTaken ? tried[i].first : tried[i + 1].first,
+                         leftTaken ? tried[i + 1].first : tried[i].first, trials);
         }
     std::ranges::sort(trials, {}, &Trial::x);
 
-    Solution refused;
     if (trials.empty()) {
         // Nothing to try until an empty field is filled.
         for (int i = 0; i < problem.fieldTexts.size(); ++i)
@@ -353,55 +398,73 @@ Solution solve(const SolveProblem &problem, double target)
             }
         return refused;
     }
-    const auto [lowest, highest] = std::ranges::minmax_element(trials, {}, &Trial::y);
-    if (highest->y - lowest->y <= 1e-15 * std::fabs(highest->y)) {
-        refused.kind = Solution::Kind::Unaffected;
-        return refused;
-    }
-
-    std::vector<double> roots;
-    const auto bracket = [&](Trial a, Trial b) {
-        if ((a.y - target) * (b.y - target) <= 0)
-            if (const std::optional<double> root = brent(problem, target, a, b))
-                if (roots.empty() || roots.back() != *root)
-                    roots.push_back(*root);
-    };
-    for (size_t i = 0; i + 1 < trials.size(); ++i)
-        bracket(trials[i], trials[i + 1]);
-    if (roots.empty()) {
-        // The target lies beyond every trial; it may still touch the answer's
-        // extreme between two of them.
-        const bool above = target > highest->y;
-        const auto extreme = above ? highest : lowest;
-        const size_t at = size_t(extreme - trials.begin());
-        // At an end of the domain the extreme is the limit met there.
-        const Trial touched = at > 0 && at + 1 < trials.size()
-                                  ? refineExtreme(problem, trials[at - 1].x, trials[at + 1].x, above)
-                                  : *extreme;
-        if (above ? touched.y >= target : touched.y <= target) {
-            bracket(touched, *extreme);
-            if (roots.empty() && at > 0)
-                bracket(trials[at - 1], touched);
-            if (roots.empty() && at + 1 < trials.size())
-                bracket(touched, trials[at + 1]);
-        }
-        if (roots.empty()) {
-            const double low = std::min(lowest->y, above ? lowest->y : touched.y);
-            const double high = std::max(highest->y, above ? touched.y : highest->y);
-            // An answer still growing steeply at an end of an open range grows without bound.
-            const bool growing =
-                (highest == trials.end() - 1 && trials.size() > 1 && highest->y > 1.5 * (highest - 1)->y)
-                || (highest == trials.begin() && trials.size() > 1 && highest->y > 1.5 * (highest + 1)->y);
-            const bool endless = !std::isfinite(domain.high) && growing;
-            // A limit of nothing, met at an edge of the figure, is nothing: the
-            // last trials before it come close without reaching it.
-            const std::optional<double> present = answerAt(problem, scaleOf(problem));
-            const double size = std::max(present ? std::fabs(*present) : 0.0, endless ? 0.0 : std::fabs(high));
-            refused.lowest = std::fabs(low) < 1e-6 * size ? 0.0 : low;
-            if (!endless)
-                refused.highest = high;
+    {
+        const auto [lowest, highest] = std::ranges::minmax_element(trials, {}, &Trial::y);
+        if (highest->y - lowest->y <= 1e-15 * std::fabs(highest->y)) {
+            refused.kind = Solution::Kind::Unaffected;
             return refused;
         }
+    }
+    // A dip or a peak between trials may reach the target where no trial does.
+    std::vector<Trial> extremes;
+    for (size_t i = 1; i + 1 < trials.size(); ++i) {
+        const double y = trials[i].y, before = trials[i - 1].y, after = trials[i + 1].y;
+        if ((y < before && y < after) || (y > before && y > after)) {
+            const Trial extreme = refineExtreme(problem, trials[i - 1].x, trials[i + 1].x, y > before);
+            if (std::isfinite(extreme.y))
+                extremes.push_back(extreme);
+        }
+    }
+    trials.insert(trials.end(), extremes.begin(), extremes.end());
+    std::ranges::sort(trials, {}, &Trial::x);
+    const auto straddles = [target](const Trial &a, const Trial &b) { return straddle(a, b, target); };
+    if (std::ranges::adjacent_find(trials, straddles) == trials.end())
+        widen(problem, target, domain, trials);
+
+    std::vector<double> roots;
+    bool jumped = false;
+    for (size_t i = 0; i + 1 < trials.size(); ++i) {
+        if (!straddles(trials[i], trials[i + 1]))
+            continue;
+        // A bracket that closes on no value giving the target holds a jump, or a gap in the figure.
+        const std::optional<double> root = brent(problem, target, trials[i], trials[i + 1]);
+        if (!root || !gives(problem, target, *root)) {
+            jumped = true;
+            continue;
+        }
+        // Roots a hair apart are one root met from two brackets.
+        const auto same = [&](double other) {
+            return std::fabs(other - *root) <= 1e-9 * std::max(std::fabs(other), std::fabs(*root));
+        };
+        if (std::ranges::none_of(roots, same))
+            roots.push_back(*root);
+    }
+
+    if (roots.empty()) {
+        const auto [lowest, highest] = std::ranges::minmax_element(trials, {}, &Trial::y);
+        refused.kind = jumped ? Solution::Kind::Jumps : Solution::Kind::OutOfReach;
+        // A bound met at the last trial towards an end of the domain, still
+        // moving there, is a limit the answer only comes nearer to.
+        const auto met = [&](auto extreme) {
+            const bool first = extreme == trials.begin(), last = extreme == trials.end() - 1;
+            return trials.size() < 2 || !(first || last) || extreme->y == (first ? extreme + 1 : extreme - 1)->y;
+        };
+        // An answer still growing at the open end, after the last trial far
+        // out, grows without bound.
+        const bool endless = !std::isfinite(domain.high) && highest == trials.end() - 1 && trials.size() > 1
+                             && highest->y > 1.01 * (highest - 1)->y;
+        // A limit of nothing, met at an edge of the figure, is nothing: the
+        // last trials before it come close without reaching it.
+        const std::optional<double> present = answerAt(problem, scaleOf(problem));
+        const double size = std::max(present ? std::fabs(*present) : 0.0, endless ? 0.0 : std::fabs(highest->y));
+        const bool nearNothing = std::fabs(lowest->y) < 1e-6 * size && !(target > 0 && target < lowest->y);
+        refused.lowest = nearNothing ? 0.0 : lowest->y;
+        refused.lowestMet = met(lowest) && !nearNothing;
+        if (!endless) {
+            refused.highest = highest->y;
+            refused.highestMet = met(highest);
+        }
+        return refused;
     }
 
     const std::optional<double> present = fieldValue(problem, problem.field);
@@ -409,15 +472,11 @@ Solution solve(const SolveProblem &problem, double target)
         return present ? std::fabs(a - *present) < std::fabs(b - *present) : a < b;
     };
     std::ranges::sort(roots, nearer);
-    Solution solution = solvedAs(roots.front(), Working{{}, {}, foundNote(problem, target)});
-    // Roots a hair apart are one root met from two brackets.
-    for (size_t i = 1; i < roots.size(); ++i)
-        if (std::fabs(roots[i] - roots.front()) > 1e-9 * std::max(1.0, std::fabs(roots.front()))) {
-            solution.other = roots[i];
-            solution.working.note +=
-                QStringLiteral("; %1 = %2 gives it too").arg(letterOf(given), workedNumber(roots[i]));
-            break;
-        }
+    Solution solution = solvedAs(roots.front(), Working{{}, {}, noteFor("found", problem, target)});
+    if (roots.size() > 1) {
+        solution.other = roots[1];
+        solution.working.note += QStringLiteral("; %1 = %2 gives it too").arg(letterOf(given), workedNumber(roots[1]));
+    }
     return solution;
 }
 

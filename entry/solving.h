@@ -50,7 +50,9 @@ struct SolveProblem {
     int answer = -1;
     int field = -1;
     std::span<const Inverse> inverses = {};
-    QString unit = {}; // " cm³" after the target where the note names it, in units
+    // The target as the note names it, in the unit the user typed it in
+    // ("200 L"); empty, the target's own value.
+    QString typedTarget = {};
 };
 
 struct Solution {
@@ -59,6 +61,8 @@ struct Solution {
         OutOfReach, // no value of the field gives the target
         FillFirst,  // `field` must hold a value before anything can be solved
         Unaffected, // the answer does not depend on the field
+        Jumps,      // the answer leaps over the target without ever showing it
+        Unreadable, // another given value, in `field`, is not a number
     };
     Kind kind = Kind::OutOfReach;
     double value = 0;
@@ -66,16 +70,21 @@ struct Solution {
     Working working;             // how it was found
     std::optional<double> other; // another value that fits as well
     // What the answer can reach by changing the field; an open end is empty.
+    // A bound not met is one the answer only comes ever nearer to.
     std::optional<double> lowest;
     std::optional<double> highest;
-    int field = -1; // for FillFirst
+    bool lowestMet = true;
+    bool highestMet = true;
+    int field = -1; // for FillFirst and Unreadable
 };
 
 // Finds the given value by the figure's inverse where one exists, else by
-// a bracketed root search on the calculation itself, so that CALCULATE with
-// the solved value reproduces the target. Where several values fit, the
-// one nearest the field's present value wins (the smallest when it is
-// empty). Every search has a bounded number of steps.
+// a bracketed root search on the calculation itself. A value is solved, and
+// another named, only when CALCULATE with it gives the target to 1e-9 of
+// it; a search that closes in on a jump of the answer has found no root.
+// Where several values fit, the one nearest the field's present value wins
+// (the smallest when it is empty). Every search has a bounded number of
+// steps.
 Solution solve(const SolveProblem &problem, double target);
 
 // Whether the answer changes with the given value of a field.

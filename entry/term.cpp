@@ -1,20 +1,47 @@
 #include "term.h"
 
+#include "exact.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
+#include <vector>
 
 namespace Zyntra {
 
 namespace {
 
 bool exactChosen = false;
+bool formsChosen = false;
+
+// The most a double's rounding moves a value, as a share of it.
+constexpr double RoundOff = std::numeric_limits<double>::epsilon() / 2;
+double roundOff(double x)
+{
+    return RoundOff * std::fabs(x);
+}
+
+// What reading a decimal into a double may have moved it by: nothing for a
+// whole number a double holds exactly.
+double readingError(double x)
+{
+    return std::fabs(x) < 0x1p53 && x == std::trunc(x) ? 0 : roundOff(x);
+}
 
 // How many QuietTerms are alive on this thread.
 thread_local int quietDepth = 0;
 bool quiet()
 {
     return quietDepth > 0;
+}
+
+// How many ExactTerms are alive on this thread.
+thread_local int exactDepth = 0;
+bool tracking()
+{
+    return exactDepth > 0 && !quiet();
 }
 
 QString parenthesized(const QString &text)
@@ -50,39 +77,87 @@ void setExactConstants(bool exact)
     exactChosen = exact;
 }
 
-QString fullNumber(double value)
+bool exactForms()
 {
-    // Fixed notation with the fewest digits that read back as the same
-    // double, and no locale: a full stop on every desktop.
-    char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (written.ec != std::errc())
-        return QStringLiteral("0");
-    return QString::fromLatin1(buffer, written.ptr - buffer);
+    return formsChosen;
+}
+void setExactForms(bool on)
+{
+    formsChosen = on;
 }
 
-QString workedNumber(double value)
+ExactTerms::ExactTerms()
 {
-    // Fifteen significant digits d0.d1...d14 times ten to the exponent;
-    // to_chars ignores the locale.
-    char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    if (written.ec != std::errc())
-        return QStringLiteral("0");
+    ++exactDepth;
+}
+ExactTerms::~ExactTerms()
+{
+    --exactDepth;
+}
+
+struct Term::Exactly {
+    Exact inForce; // the steps with the constants in force: what the digits are rounded from
+    Exact form;    // the figure's own, with π and roots in full
+};
+
+const Exact *Term::exactInForce() const
+{
+    return m_exact ? &m_exact->inForce : nullptr;
+}
+
+const Exact *Term::exactForm() const
+{
+    return m_exact ? &m_exact->form : nullptr;
+}
+
+void Term::setExact(const Exact &inForce, const Exact &form)
+{
+    if (tracking())
+        m_exact = std::make_shared<const Exactly>(Exactly{inForce, exactForms() ? form : Exact::none()});
+}
+
+void Term::follow(const Term &a, const Term &b, ExactStep step)
+{
+    if (!a.m_exact || !b.m_exact)
+        return;
+    const Exact inForce = step(a.m_exact->inForce, b.m_exact->inForce);
+    setExact(inForce, exactConstants() ? inForce : step(a.m_exact->form, b.m_exact->form));
+}
+
+void Term::follow(const Term &x, ExactFunction step)
+{
+    if (!x.m_exact)
+        return;
+    const Exact inForce = step(x.m_exact->inForce);
+    setExact(inForce, exactConstants() ? inForce : step(x.m_exact->form));
+}
+
+namespace {
+
+// The digits d0 d1 ... of a value written by to_chars as "d0.d1...e±x", with
+// its exponent; trailing zeros dropped.
+std::pair<std::string, int> digitsOf(const char *begin, const char *end)
+{
     std::string digits;
-    const char *p = buffer;
-    for (; *p != 'e'; ++p)
+    const char *p = begin;
+    for (; p != end && *p != 'e'; ++p)
         if (*p != '.')
             digits.push_back(*p);
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+'), written.ptr, exponent);
+    if (p != end)
+        std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
+    return {digits, exponent};
+}
+
+// Those digits in fixed notation, with no locale: a full stop on every desktop.
+QString fixedText(bool negative, const std::pair<std::string, int> &written)
+{
+    const auto &[digits, exponent] = written;
     if (digits == "0")
         return QStringLiteral("0");
-
-    std::string text = value < 0 ? "-" : "";
+    std::string text = negative ? "-" : "";
     const size_t integerDigits = exponent < 0 ? 0 : size_t(exponent) + 1;
     if (exponent < 0)
         text += "0." + std::string(size_t(-exponent - 1), '0') + digits;
@@ -91,6 +166,30 @@ QString workedNumber(double value)
     else
         text += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
     return QString::fromLatin1(text);
+}
+
+} // namespace
+
+QString fullNumber(double value)
+{
+    // The fewest significant digits that read back as the same double, so
+    // that 2^70 is 1180591620717411300000 and not every digit of its binary value.
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    return fixedText(value < 0, digitsOf(buffer, written.ptr));
+}
+
+QString workedNumber(double value)
+{
+    // Fifteen significant digits d0.d1...d14 times ten to the exponent.
+    char buffer[40];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    if (written.ec != std::errc())
+        return QStringLiteral("0");
+    return fixedText(value < 0, digitsOf(buffer, written.ptr));
 }
 
 QString workingText(const QString &quantity, const Working &working, const QString &shown)
@@ -121,11 +220,22 @@ namespace {
 
 [[noreturn]] void notAFigure(int field, const char *name, const char *rule)
 {
-    throw Failure{Failure::Cause::NotAFigure, field,
-                  QStringLiteral("%1 must be %2.").arg(QString::fromUtf8(name), QString::fromUtf8(rule))};
+    Zyntra::notAFigure(field, QStringLiteral("%1 must be %2.").arg(QString::fromUtf8(name), QString::fromUtf8(rule)));
 }
 
 } // namespace
+
+void notAFigure(int field, const QString &why)
+{
+    throw Failure{Failure::Cause::NotAFigure, field, why};
+}
+
+void requireWithin(const Term &inner, int innerField, const char *innerName, const Term &outer, const char *outerName)
+{
+    if (inner > outer)
+        notAFigure(innerField, QStringLiteral("%1 must not be larger than the %2.")
+                                   .arg(QString::fromUtf8(innerName), QString::fromUtf8(outerName)));
+}
 
 Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero)
 {
@@ -143,11 +253,68 @@ Term typedAngle(const Fields &fields, int index, const char *letter, const char 
     return angle;
 }
 
+namespace {
+
+// Past this an exact form helps nobody.
+constexpr qsizetype LongestExactForm = 40;
+
+// Whether every value within `error` of this one shows as it does.
+bool shownForCertain(double value, double error, const QString &shown, Pattern pattern, Precision precision)
+{
+    return std::isfinite(error) && formatResult(value - error, pattern, precision) == shown
+           && formatResult(value + error, pattern, precision) == shown;
+}
+
+// The most significant digits that the value shows for certain, in the
+// shape its answer takes, and how the working says so.
+std::pair<QString, QString> fewerDigits(double value, double error, Pattern pattern, Precision precision)
+{
+    for (int n = Precision::MaxSignificant; n >= 1; --n) {
+        const QString shown = formatCertain(value, n, pattern, precision);
+        if (std::isfinite(error) && formatCertain(value - error, n, pattern, precision) == shown
+            && formatCertain(value + error, n, pattern, precision) == shown)
+            return {
+                shown,
+                QStringLiteral("shown to %1 significant digits, as far as the rounding of the steps allows").arg(n)};
+    }
+    return {formatResult(value, pattern, precision),
+            QStringLiteral("the rounding of the steps leaves no digit of this answer certain")};
+}
+
+} // namespace
+
 void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
 {
-    outcome.answers[index] = quiet() ? QString() : formatResult(term.value(), pattern, answerPrecision());
-    outcome.workings[index] = term.working();
+    Working working = term.working();
     outcome.values[index] = term.value();
+    if (std::ranges::find(outcome.order, index) == outcome.order.end())
+        outcome.order.push_back(index);
+    if (quiet()) {
+        outcome.answers[index] = QString();
+        outcome.workings[index] = working;
+        return;
+    }
+    const Precision precision = answerPrecision();
+    QString shown = formatResult(term.value(), pattern, precision);
+    const Exact *exact = term.exactInForce();
+    if (exact && exact->known()) {
+        // Rounded once, from the value the steps make exactly.
+        shown = formatDecimal(exact->decimal(), pattern, precision);
+    } else if (!shownForCertain(term.value(), term.error(), shown, pattern, precision)) {
+        if (!exact) {
+            outcome.uncertainDigits = true;
+        } else {
+            const auto [fewer, why] = fewerDigits(term.value(), term.error(), pattern, precision);
+            shown = fewer;
+            working.note = working.note.isEmpty() ? why : working.note + QStringLiteral("; ") + why;
+        }
+    }
+    if (const Exact *form = term.exactForm(); form && form->known() && form->text().size() <= LongestExactForm) {
+        working.exact = form->text();
+        working.exactSpoken = form->spoken();
+    }
+    outcome.answers[index] = shown;
+    outcome.workings[index] = working;
 }
 
 Outcome answers(std::initializer_list<std::pair<int, Term>> terms, Pattern pattern)
@@ -175,19 +342,67 @@ Term::Term(Num value, QString formula, QString numbers, QString evaluated, Bindi
 
 Term::Term(double literal)
     : Term(Num(literal))
-{}
+{
+    // A number written in a formula is the decimal written there: 0.433 is 433/1000.
+    m_error = readingError(literal);
+    const Exact exact = tracking() ? Exact::typed(literal) : Exact::none();
+    setExact(exact, exact);
+}
 
 Term::Term(Num value)
     : m_value(value)
     , m_formula(quiet() ? QString() : asOperand(workedNumber(value.value())))
     , m_numbers(m_formula)
-{}
+    // A value worked out elsewhere, to within a few roundings, with no exact form.
+    , m_error(4 * roundOff(value.value()))
+{
+    setExact(Exact::none(), Exact::none());
+}
 
 Term Term::given(const QString &letter, Num value)
 {
-    return Term(value, letter, quiet() ? QString() : asOperand(fullNumber(value.value())), QString(), Binding::Atom,
-                Kind::Given);
+    Term term(value, letter, quiet() ? QString() : asOperand(fullNumber(value.value())), QString(), Binding::Atom,
+              Kind::Given);
+    // What the user typed is an exact decimal; the double holds it to within one rounding.
+    term.m_error = readingError(value.value());
+    if (tracking()) {
+        const Exact typed = Exact::typed(value.value());
+        term.setExact(typed, typed);
+    }
+    return term;
 }
+
+namespace {
+
+// A constant's exact value, by the symbol its formulas show.
+Exact formOf(const Constant &c)
+{
+    const QString symbol = QString::fromUtf8(c.symbol);
+    const Exact pi = Exact::pi();
+    const auto q = [](long n, long d = 1) { return Exact::rational(mpq_class(n, d)); };
+    const auto root = [&q](long n) { return sqrt(q(n)); };
+    // clang-format off
+    const std::pair<const char *, std::function<Exact()>> forms[] = {
+        {"π",                [&] { return pi; }},
+        {"2π",               [&] { return q(2) * pi; }},
+        {"π/4",              [&] { return pi / q(4); }},
+        {"π/6",              [&] { return pi / q(6); }},
+        {"π/360",            [&] { return pi / q(360); }},
+        {"√3/4",             [&] { return root(3) / q(4); }},
+        {"√3/2",             [&] { return root(3) / q(2); }},
+        {"1",                [&] { return q(1); }},
+        {"6/(4·tan(π/6))",   [&] { return q(6) / (q(4) * tan(pi / q(6))); }},
+        {"8/(4·tan(π/8))",   [&] { return q(2) + q(2) * root(2); }}, // tan(π/8) = √2 − 1
+        {"12/(4·tan(π/12))", [&] { return q(12) / (q(4) * tan(pi / q(12))); }},
+    };
+    // clang-format on
+    for (const auto &[name, form] : forms)
+        if (symbol == QString::fromUtf8(name))
+            return form();
+    return Exact::none();
+}
+
+} // namespace
 
 Term Term::constant(const Constant &c)
 {
@@ -195,13 +410,22 @@ Term Term::constant(const Constant &c)
     const QString symbol = QString::fromUtf8(c.symbol);
     // "π/4" and "2π" are products: they take parentheses where a product would.
     const Binding binding = symbol.size() > 1 ? Binding::Product : Binding::Atom;
-    return Term(Num(value), symbol, quiet() ? QString() : workedNumber(value), QString(), binding, Kind::Leaf);
+    Term term(Num(value), symbol, quiet() ? QString() : workedNumber(value), QString(), binding, Kind::Leaf);
+    term.m_error = roundOff(value);
+    if (tracking()) {
+        const Exact form = formOf(c);
+        // A constant typed in full, as an angle's π is, is its exact value under either choice.
+        term.setExact(exactConstants() || c.described == c.exact ? form : Exact::typed(c.described), form);
+    }
+    return term;
 }
 
 Term Term::named(const QString &letter) const
 {
     Term term(m_value, letter, operand(), QString(), Binding::Atom, Kind::Leaf);
     term.m_degrees = m_degrees;
+    term.m_exact = m_exact;
+    term.m_error = m_error;
     if (!quiet())
         term.m_own = std::make_shared<const Working>(working());
     return term;
@@ -281,10 +505,15 @@ Term Term::function(const QString &name, const Term &x, Num value)
                 Kind::Compound);
 }
 
+// Each step's error bound is what its operands' bounds can move its exact
+// result by, plus its own rounding; a library function is taken to round
+// within two units in the last place.
 Term operator+(const Term &a, const Term &b)
 {
     Term sum = Term::binary(a, b, a.m_value + b.m_value, "+", Term::Binding::Sum);
     sum.m_degrees = a.m_degrees && b.m_degrees;
+    sum.m_error = a.m_error + b.m_error + roundOff(sum.value());
+    sum.follow(a, b, [](const Exact &x, const Exact &y) { return x + y; });
     return sum;
 }
 
@@ -292,41 +521,116 @@ Term operator-(const Term &a, const Term &b)
 {
     Term difference = Term::binary(a, b, a.m_value - b.m_value, "−", Term::Binding::Sum);
     difference.m_degrees = a.m_degrees && b.m_degrees;
+    difference.m_error = a.m_error + b.m_error + roundOff(difference.value());
+    difference.follow(a, b, [](const Exact &x, const Exact &y) { return x - y; });
     return difference;
 }
 
 Term operator*(const Term &a, const Term &b)
 {
-    return Term::binary(a, b, a.m_value * b.m_value, "×", Term::Binding::Product);
+    Term product = Term::binary(a, b, a.m_value * b.m_value, "×", Term::Binding::Product);
+    product.m_error = std::fabs(a.value()) * b.m_error + std::fabs(b.value()) * a.m_error + a.m_error * b.m_error
+                      + roundOff(product.value());
+    product.follow(a, b, [](const Exact &x, const Exact &y) { return x * y; });
+    return product;
 }
 
 Term operator/(const Term &a, const Term &b)
 {
-    return Term::binary(a, b, a.m_value / b.m_value, "÷", Term::Binding::Product);
+    Term quotient = Term::binary(a, b, a.m_value / b.m_value, "÷", Term::Binding::Product);
+    const double divisor = std::fabs(b.value());
+    quotient.m_error = divisor > b.m_error ? (std::fabs(a.value()) * b.m_error + divisor * a.m_error)
+                                                     / (divisor * (divisor - b.m_error))
+                                                 + roundOff(quotient.value())
+                                           : std::numeric_limits<double>::infinity();
+    quotient.follow(a, b, [](const Exact &x, const Exact &y) { return x / y; });
+    return quotient;
 }
 
 Term sqrt(const Term &x)
 {
-    return Term::function(QStringLiteral("√"), x, sqrt(x.m_value));
+    Term root = Term::function(QStringLiteral("√"), x, sqrt(x.m_value));
+    const double low = x.value() - x.m_error;
+    root.m_error = (low > 0 ? x.m_error / (std::sqrt(low) + root.value()) : std::sqrt(x.value() + x.m_error))
+                   + roundOff(root.value());
+    root.follow(x, [](const Exact &v) { return sqrt(v); });
+    return root;
 }
 Term sin(const Term &radians)
 {
-    return Term::function(QStringLiteral("sin"), radians, sin(radians.m_value));
+    Term sine = Term::function(QStringLiteral("sin"), radians, sin(radians.m_value));
+    sine.m_error = std::min(radians.m_error, 2.0) + 4 * RoundOff;
+    sine.follow(radians, [](const Exact &v) { return sin(v); });
+    return sine;
 }
 Term cos(const Term &radians)
 {
-    return Term::function(QStringLiteral("cos"), radians, cos(radians.m_value));
+    Term cosine = Term::function(QStringLiteral("cos"), radians, cos(radians.m_value));
+    cosine.m_error = std::min(radians.m_error, 2.0) + 4 * RoundOff;
+    cosine.follow(radians, [](const Exact &v) { return cos(v); });
+    return cosine;
 }
 Term tan(const Term &radians)
 {
-    return Term::function(QStringLiteral("tan"), radians, tan(radians.m_value));
+    Term tangent = Term::function(QStringLiteral("tan"), radians, tan(radians.m_value));
+    // Its slope is 1 + tan², which grows without bound towards a right angle.
+    const double c = std::cos(radians.value());
+    const double nearest = std::fabs(c) - radians.m_error;
+    tangent.m_error = nearest > 0 ? radians.m_error / (nearest * nearest) + 4 * roundOff(tangent.value())
+                                  : std::numeric_limits<double>::infinity();
+    tangent.follow(radians, [](const Exact &v) { return tan(v); });
+    return tangent;
 }
 Term atan(const Term &x)
 {
-    return Term::function(QStringLiteral("atan"), x, atan(x.m_value));
+    Term angle = Term::function(QStringLiteral("atan"), x, atan(x.m_value));
+    angle.m_error = x.m_error + 4 * roundOff(angle.value());
+    angle.follow(x, [](const Exact &v) { return atan(v); });
+    return angle;
+}
+
+Term asin(const Term &x)
+{
+    Term angle = Term::function(QStringLiteral("asin"), x, asin(x.m_value));
+    // Its slope, 1 ÷ √(1 − x²), grows without bound towards ±1.
+    const double far = std::fabs(x.value()) + x.m_error;
+    angle.m_error = far < 1 ? x.m_error / std::sqrt(1 - far * far) + 4 * roundOff(angle.value())
+                            : std::numeric_limits<double>::infinity();
+    angle.follow(x, [](const Exact &v) { return atan(v / sqrt(Exact::rational(1) - v * v)); });
+    return angle;
+}
+
+Term radians(const Term &degrees, const Term &pi)
+{
+    return (pi / 180) * degrees;
+}
+Term degrees(const Term &radians, const Term &pi)
+{
+    return ((Term(180) / pi) * radians).inDegrees();
 }
 
 Term power(const Term &base, const Term &exponent)
+{
+    Term raised = Term::raised(base, exponent);
+    // Over the interval the base may stand in, the power moves by at most
+    // its slope at the far end times the base's error.
+    const double high = std::fabs(base.value()) + base.m_error;
+    const double low = std::fabs(base.value()) - base.m_error;
+    const double e = exponent.value();
+    double slope = std::numeric_limits<double>::infinity();
+    if (base.m_error == 0)
+        slope = 0;
+    else if (exponent.m_error == 0 && e >= 1)
+        slope = e * std::pow(high, e - 1);
+    else if (exponent.m_error == 0 && e > 0 && low > 0)
+        slope = e * std::pow(low, e - 1);
+    raised.m_error = (exponent.m_error == 0 ? slope * base.m_error : std::numeric_limits<double>::infinity())
+                     + 4 * roundOff(raised.value());
+    raised.follow(base, exponent, [](const Exact &x, const Exact &y) { return power(x, y); });
+    return raised;
+}
+
+Term Term::raised(const Term &base, const Term &exponent)
 {
     if (quiet())
         return Term(power(base.m_value, exponent.m_value), QString(), QString(), QString(), Term::Binding::Power,
@@ -352,12 +656,30 @@ Term roundToTwoDecimals(const Term &x)
     // A precision of the user's own rounds the answers alone, never a value on the way.
     if (answerPrecision() != Precision::asDescribed())
         return x;
-    const Num value = Fields({formatResult(x.value(), Pattern::OneOrTwoDecimals)}).number(0);
-    if (quiet())
-        return Term(value, QString(), QString(), QString(), Term::Binding::Atom, Term::Kind::Compound);
-    const auto round = [](const QString &argument) { return QStringLiteral("round(%1, 2)").arg(argument); };
-    const QString evaluated = x.isLeaf() ? QString() : round(x.operand());
-    return Term(value, round(x.m_formula), round(x.m_numbers), evaluated, Term::Binding::Atom, Term::Kind::Compound);
+    const QString shown = formatResult(x.value(), Pattern::OneOrTwoDecimals);
+    const Num value = Fields({shown}).number(0);
+    Term rounded = quiet() ? Term(value, QString(), QString(), QString(), Term::Binding::Atom, Term::Kind::Compound)
+                           : Term(value, QStringLiteral("round(%1, 2)").arg(x.m_formula),
+                                  QStringLiteral("round(%1, 2)").arg(x.m_numbers),
+                                  x.isLeaf() ? QString() : QStringLiteral("round(%1, 2)").arg(x.operand()),
+                                  Term::Binding::Atom, Term::Kind::Compound);
+    // Rounded, the value is the decimal it shows, unless its error could
+    // have put it on the other side of a half.
+    const bool certain = formatResult(x.value() - x.m_error, Pattern::OneOrTwoDecimals) == shown
+                         && formatResult(x.value() + x.m_error, Pattern::OneOrTwoDecimals) == shown;
+    rounded.m_error = certain ? roundOff(value.value()) : 0.01;
+    if (x.m_exact) {
+        // The figure keeps its own value; the steps go on from the rounded one.
+        const Exact &exact = x.m_exact->inForce;
+        const Exact inForce =
+            exact.known()
+                ? Exact::typed(Fields({formatDecimal(exact.decimal(), Pattern::OneOrTwoDecimals)}).number(0).value())
+                : Exact::none();
+        if (inForce.known())
+            rounded.m_error = std::fabs(value.value() - inForce.approximate()) + roundOff(value.value());
+        rounded.m_exact = std::make_shared<const Term::Exactly>(Term::Exactly{inForce, x.m_exact->form});
+    }
+    return rounded;
 }
 
 } // namespace Zyntra

@@ -9,6 +9,8 @@
 
 namespace Zyntra {
 
+class Exact;
+
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
 // An angle's answer carries its degree sign here.
 QString workingText(const QString &quantity, const Working &working, const QString &answer);
@@ -33,9 +35,12 @@ inline constexpr Constant HalfDegree{"π/360", 0.008727, 0.008726646259971647884
 inline constexpr Constant QuarterRootThree{"√3/4", 0.433, 0.433012701892219323381861585};
 inline constexpr Constant HalfRootThree{"√3/2", 0.866, 0.866025403784438646763723171};
 inline constexpr Constant FinePi{"π", 3.14159265358979, Pi};
+// An angle is no typed constant: the figures that came later turn degrees
+// and radians with π in full, whichever constants are in force.
+inline constexpr Constant AnglePi{"π", Pi, Pi};
 // Every one of them, for the test that reads each against its symbol.
-inline constexpr const Constant *All[]{&RoughPi,    &RoughTwoPi,       &QuarterPi,     &SixthPi,
-                                       &HalfDegree, &QuarterRootThree, &HalfRootThree, &FinePi};
+inline constexpr const Constant *All[]{&RoughPi,          &RoughTwoPi,    &QuarterPi, &SixthPi, &HalfDegree,
+                                       &QuarterRootThree, &HalfRootThree, &FinePi,    &AnglePi};
 } // namespace Constants
 
 // While one lives, terms carry their values alone, without the working:
@@ -51,6 +56,22 @@ public:
 // Program-wide choice of constants; the described ones unless set.
 bool exactConstants();
 void setExactConstants(bool exact);
+
+// Program-wide: answers carry the figure's exact value, π and roots kept
+// ("25π"), beside their decimals. Off unless set.
+bool exactForms();
+void setExactForms(bool on);
+
+// While one lives, terms also carry their exact values: as the constants in
+// force make them, which the shown digits are rounded from, and, where
+// exact forms are wanted, the figure's own.
+class ExactTerms {
+public:
+    ExactTerms();
+    ~ExactTerms();
+    ExactTerms(const ExactTerms &) = delete;
+    ExactTerms &operator=(const ExactTerms &) = delete;
+};
 
 // A checked number that also carries how it was reached: the formula in
 // letters and the same with numbers. Arithmetic on terms computes exactly
@@ -80,6 +101,13 @@ public:
     Num num() const { return m_value; }
     double value() const { return m_value.value(); }
     Working working() const;
+    // How far the value may stand from the exact value of the same steps:
+    // a bound on the rounding of every step that made it.
+    double error() const { return m_error; }
+    // The exact value of the steps with the constants in force, and the
+    // figure's own; nullptr where none is carried or it has none.
+    const Exact *exactInForce() const;
+    const Exact *exactForm() const;
 
     friend Term operator+(const Term &a, const Term &b);
     friend Term operator-(const Term &a, const Term &b);
@@ -94,6 +122,7 @@ public:
     friend Term cos(const Term &radians);
     friend Term tan(const Term &radians);
     friend Term atan(const Term &x);
+    friend Term asin(const Term &x);
     // Rounded as "#.0#" shows it, and read back; unchanged under a
     // precision the user chose.
     friend Term roundToTwoDecimals(const Term &x);
@@ -111,6 +140,7 @@ private:
     Term(Num value, QString formula, QString numbers, QString evaluated, Binding binding, Kind kind);
     static Term binary(const Term &a, const Term &b, Num value, const char *sign, Binding binding);
     static Term function(const QString &name, const Term &x, Num value);
+    static Term raised(const Term &base, const Term &exponent);
     bool isLeaf() const { return m_kind != Kind::Compound; }
     // How this term stands among the numbers of a partly worked step.
     QString operand() const;
@@ -123,7 +153,21 @@ private:
     Kind m_kind = Kind::Leaf;
     bool m_degrees = false;
     std::shared_ptr<const Working> m_own; // a named value's own working
+    struct Exactly;
+    std::shared_ptr<const Exactly> m_exact; // carried only under ExactTerms
+    double m_error = 0;
+    // Its exact values from those of its operands, by the same step.
+    using ExactStep = Exact (*)(const Exact &, const Exact &);
+    using ExactFunction = Exact (*)(const Exact &);
+    void follow(const Term &a, const Term &b, ExactStep step);
+    void follow(const Term &x, ExactFunction step);
+    void setExact(const Exact &inForce, const Exact &form);
 };
+
+// Degrees to radians and back with the pi given, the division first, so
+// that the same angle works out alike wherever it is turned.
+Term radians(const Term &degrees, const Term &pi);
+Term degrees(const Term &radians, const Term &pi);
 
 // A number in full: the shortest text that reads back as the same double.
 QString fullNumber(double value);
@@ -141,6 +185,12 @@ Term typed(const Fields &fields, int index, const char *letter);
 enum class Zero { Refused, Allowed };
 Term typedLength(const Fields &fields, int index, const char *letter, const char *name, Zero zero = Zero::Refused);
 Term typedAngle(const Fields &fields, int index, const char *letter, const char *name);
+
+// Stops a calculation whose typed values make no such figure, with `why`
+// as the warning and `field` as the value to mend.
+[[noreturn]] void notAFigure(int field, const QString &why);
+// The same where an inner value exceeds the outer one it lies within.
+void requireWithin(const Term &inner, int innerField, const char *innerName, const Term &outer, const char *outerName);
 
 // Writes one answer into an outcome: its text in the pattern, its working
 // and its value.

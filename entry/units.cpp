@@ -34,36 +34,36 @@ using enum QuantityKind;
 
 // clang-format off
 constexpr Unit Units[] = {
-    {"mm",      Length, Millimetre,              "millimetre",        "millimetres"},
-    {"cm",      Length, 10 * Millimetre,         "centimetre",        "centimetres"},
-    {"m",       Length, Metre,                   "metre",             "metres"},
-    {"km",      Length, 1000 * Metre,            "kilometre",         "kilometres"},
-    {"in",      Length, Inch,                    "inch",              "inches"},
-    {"ft",      Length, Foot,                    "foot",              "feet"},
-    {"yd",      Length, Yard,                    "yard",              "yards"},
-    {"mi",      Length, Mile,                    "mile",              "miles"},
-    {"mm²",     Area,   square(Millimetre),      "square millimetre", "square millimetres"},
-    {"cm²",     Area,   square(10 * Millimetre), "square centimetre", "square centimetres"},
-    {"m²",      Area,   square(Metre),           "square metre",      "square metres"},
-    {"ha",      Area,   Hectare,                 "hectare",           "hectares"},
-    {"km²",     Area,   square(1000 * Metre),    "square kilometre",  "square kilometres"},
-    {"in²",     Area,   square(Inch),            "square inch",       "square inches"},
-    {"ft²",     Area,   square(Foot),            "square foot",       "square feet"},
-    {"yd²",     Area,   square(Yard),            "square yard",       "square yards"},
-    {"acre",    Area,   Acre,                    "acre",              "acres"},
-    {"mi²",     Area,   square(Mile),            "square mile",       "square miles"},
-    {"mm³",     Volume, cube(Millimetre),        "cubic millimetre",  "cubic millimetres"},
-    {"cm³",     Volume, cube(10 * Millimetre),   "cubic centimetre",  "cubic centimetres"},
-    {"m³",      Volume, cube(Metre),             "cubic metre",       "cubic metres"},
-    {"mL",      Volume, Litre / 1000,            "millilitre",        "millilitres"},
-    {"L",       Volume, Litre,                   "litre",             "litres"},
-    {"in³",     Volume, cube(Inch),              "cubic inch",        "cubic inches"},
-    {"ft³",     Volume, cube(Foot),              "cubic foot",        "cubic feet"},
-    {"yd³",     Volume, cube(Yard),              "cubic yard",        "cubic yards"},
-    {"US gal",  Volume, UsGallon,                "US gallon",         "US gallons"},
-    {"imp gal", Volume, ImperialGallon,          "imperial gallon",   "imperial gallons"},
-    {"km³",     Volume, cube(1000 * Metre),      "cubic kilometre",   "cubic kilometres", false},
-    {"mi³",     Volume, cube(Mile),              "cubic mile",        "cubic miles",      false},
+    {"mm",     "mm",      Length, Millimetre,              "millimetre",        "millimetres"},
+    {"cm",     "cm",      Length, 10 * Millimetre,         "centimetre",        "centimetres"},
+    {"m",      "m",       Length, Metre,                   "metre",             "metres"},
+    {"km",     "km",      Length, 1000 * Metre,            "kilometre",         "kilometres"},
+    {"in",     "in",      Length, Inch,                    "inch",              "inches"},
+    {"ft",     "ft",      Length, Foot,                    "foot",              "feet"},
+    {"yd",     "yd",      Length, Yard,                    "yard",              "yards"},
+    {"mi",     "mi",      Length, Mile,                    "mile",              "miles"},
+    {"mm2",    "mm²",     Area,   square(Millimetre),      "square millimetre", "square millimetres"},
+    {"cm2",    "cm²",     Area,   square(10 * Millimetre), "square centimetre", "square centimetres"},
+    {"m2",     "m²",      Area,   square(Metre),           "square metre",      "square metres"},
+    {"ha",     "ha",      Area,   Hectare,                 "hectare",           "hectares"},
+    {"km2",    "km²",     Area,   square(1000 * Metre),    "square kilometre",  "square kilometres"},
+    {"in2",    "in²",     Area,   square(Inch),            "square inch",       "square inches"},
+    {"ft2",    "ft²",     Area,   square(Foot),            "square foot",       "square feet"},
+    {"yd2",    "yd²",     Area,   square(Yard),            "square yard",       "square yards"},
+    {"acre",   "acre",    Area,   Acre,                    "acre",              "acres"},
+    {"mi2",    "mi²",     Area,   square(Mile),            "square mile",       "square miles"},
+    {"mm3",    "mm³",     Volume, cube(Millimetre),        "cubic millimetre",  "cubic millimetres"},
+    {"cm3",    "cm³",     Volume, cube(10 * Millimetre),   "cubic centimetre",  "cubic centimetres"},
+    {"m3",     "m³",      Volume, cube(Metre),             "cubic metre",       "cubic metres"},
+    {"ml",     "mL",      Volume, Litre / 1000,            "millilitre",        "millilitres"},
+    {"l",      "L",       Volume, Litre,                   "litre",             "litres"},
+    {"in3",    "in³",     Volume, cube(Inch),              "cubic inch",        "cubic inches"},
+    {"ft3",    "ft³",     Volume, cube(Foot),              "cubic foot",        "cubic feet"},
+    {"yd3",    "yd³",     Volume, cube(Yard),              "cubic yard",        "cubic yards"},
+    {"usgal",  "US gal",  Volume, UsGallon,                "US gallon",         "US gallons"},
+    {"impgal", "imp gal", Volume, ImperialGallon,          "imperial gallon",   "imperial gallons"},
+    {"km3",    "km³",     Volume, cube(1000 * Metre),      "cubic kilometre",   "cubic kilometres", false},
+    {"mi3",    "mi³",     Volume, cube(Mile),              "cubic mile",        "cubic miles",      false},
 };
 // clang-format on
 
@@ -102,6 +102,14 @@ const Unit *findUnit(QStringView symbol)
 {
     for (const Unit &unit : Units)
         if (symbol == QString::fromUtf8(unit.symbol))
+            return &unit;
+    return nullptr;
+}
+
+const Unit *unitById(QStringView id)
+{
+    for (const Unit &unit : Units)
+        if (id == QLatin1String(unit.id))
             return &unit;
     return nullptr;
 }
@@ -168,6 +176,8 @@ void setUnitChoice(UnitChoice choice)
 namespace {
 constexpr QuantityKind Measured[] = {Length, Area, Volume};
 const QString Separator = QStringLiteral(", ");
+// An area or volume unit "Same as Lengths", among the ids.
+constexpr char SameId[] = "same";
 } // namespace
 
 QString unitsCaption(const UnitChoice &choice)
@@ -192,6 +202,35 @@ UnitChoice unitsFromCaption(QStringView caption)
             return {};
         // The square or cube of the length unit is the default, "Same as Lengths".
         choice = choice.with(Measured[i], unit == choice.measured(Measured[i]) ? nullptr : unit);
+    }
+    return choice;
+}
+
+QString unitsIds(const UnitChoice &choice)
+{
+    if (!choice.length)
+        return {};
+    QStringList ids;
+    for (const QuantityKind kind : Measured) {
+        const Unit *unit = choice.chosen(kind);
+        ids << QString::fromLatin1(unit ? unit->id : SameId);
+    }
+    return ids.join(u' ');
+}
+
+UnitChoice unitsFromIds(QStringView ids)
+{
+    const QList<QStringView> named = ids.split(u' ');
+    if (size_t(named.size()) != std::size(Measured))
+        return {};
+    UnitChoice choice;
+    for (size_t i = 0; i < std::size(Measured); ++i) {
+        const Unit *unit = unitById(named[qsizetype(i)]);
+        if (Measured[i] != Length && named[qsizetype(i)] == QLatin1String(SameId))
+            continue;
+        if (!unit || unit->kind != Measured[i])
+            return {};
+        choice = choice.with(Measured[i], unit);
     }
     return choice;
 }

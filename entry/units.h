@@ -14,6 +14,7 @@ namespace Zyntra {
 
 // A unit a length, an area or a volume can be shown in.
 struct Unit {
+    const char *id;     // "cm2", "usgal": how a record keeps it, whatever the symbol becomes
     const char *symbol; // "cm²", "US gal": what follows an answer and names the menu's item
     QuantityKind kind;
     // Millimetres, square millimetres or cubic millimetres in one of it, from
@@ -32,6 +33,7 @@ std::span<const Unit> unitTable();
 // The units of one kind the menus offer; none for angles and counts.
 std::vector<const Unit *> unitsOf(QuantityKind kind);
 const Unit *findUnit(QStringView symbol);
+const Unit *unitById(QStringView id);
 
 // What one of `from` is in `to`: one quotient of their sizes, exactly 1 for
 // a unit to itself.
@@ -63,11 +65,17 @@ struct UnitChoice {
 UnitChoice unitChoice();
 void setUnitChoice(UnitChoice choice);
 
-// The choice in words, as a record of a calculation keeps it: "No Units",
-// or the units shown for lengths, areas and volumes, "cm, cm², L"; and
-// back, "No Units" for a text that names no such units.
+// The choice in words: "No Units", or the units shown for lengths, areas
+// and volumes, "cm, cm², L"; and back, "No Units" for a text that names no
+// such units.
 QString unitsCaption(const UnitChoice &choice);
 UnitChoice unitsFromCaption(QStringView caption);
+// The choice by the ids of the units chosen, as a record of a calculation
+// keeps it: empty for "No Units", else "cm same l" for lengths, areas
+// ("Same as Lengths") and volumes; and back, "No Units" for a text that
+// names no such units.
+QString unitsIds(const UnitChoice &choice);
+UnitChoice unitsFromIds(QStringView ids);
 
 // A value a calculation gave, in the unit it is shown in, and back again
 // (a target typed in the shown unit). Unchanged where nothing converts.

@@ -61,8 +61,8 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
                         record.optionCaption,
                         record.constants,
                         record.precision,
-                        record.units};
-        appendValues(row, record.givens, givens);
+                        unitsCaption(record.units)};
+        appendValues(row, shown(record.givens), givens);
         appendValues(row, record.answers, answers);
         csv += line(row);
     }

@@ -10,7 +10,7 @@ namespace Zyntra {
 // or a line break, lines ended by CRLF), UTF-8, with a header row and one
 // row per calculation. Each given value and answer takes three columns,
 // letter, caption and text, as many as the longest record needs; the texts
-// are those shown, so decimals keep their full stops.
+// are those shown, so decimals keep their full stops in every locale.
 QByteArray historyCsv(const QList<HistoryRecord> &records);
 
 } // namespace Zyntra

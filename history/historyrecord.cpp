@@ -1,8 +1,19 @@
 #include "historyrecord.h"
 
+#include "entry/term.h"
+
+#include <algorithm>
 #include <charconv>
 
 namespace Zyntra {
+
+QList<HistoryValue> shown(const QList<HistoryGiven> &givens)
+{
+    QList<HistoryValue> values;
+    for (const HistoryGiven &given : givens)
+        values << HistoryValue{given.letter, given.caption, fullNumber(given.value)};
+    return values;
+}
 
 bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b)
 {
@@ -13,11 +24,22 @@ bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b)
 QString searchText(const HistoryRecord &record)
 {
     QStringList parts{record.figureName, record.optionCaption};
-    for (const auto *values : {&record.givens, &record.answers})
-        for (const HistoryValue &value : *values)
+    for (const QList<HistoryValue> &values : {shown(record.givens), record.answers})
+        for (const HistoryValue &value : values)
             parts << value.caption << value.text;
     // Lines keep a word from running into the next one when filtered.
     return parts.join(u'\n').toLower();
+}
+
+QStringList filterWords(const QString &filter)
+{
+    return filter.simplified().toLower().split(u' ', Qt::SkipEmptyParts);
+}
+
+bool matchesFilter(const HistoryRecord &record, const QString &filter)
+{
+    const QString text = searchText(record);
+    return std::ranges::all_of(filterWords(filter), [&text](const QString &word) { return text.contains(word); });
 }
 
 QString integerText(qint64 value)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "entry/units.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
 namespace Zyntra {
 
-// One given value or answer as the user saw it: its letter in the drawing,
-// its caption and its text (typed, or shown).
+// A value as the user saw it: its letter in the drawing, its caption and
+// its text (an answer as shown, with its unit).
 struct HistoryValue {
     QString letter;
     QString caption;
@@ -15,9 +17,21 @@ struct HistoryValue {
     bool operator==(const HistoryValue &) const = default;
 };
 
+// A given value as the calculation read it: the number itself, so that it
+// reads back the same whatever the desktop writes for a decimal point.
+struct HistoryGiven {
+    QString letter;
+    QString caption;
+    double value = 0;
+    bool operator==(const HistoryGiven &) const = default;
+};
+
+// Given values as shown, each number in full with a full stop: "2.5".
+QList<HistoryValue> shown(const QList<HistoryGiven> &givens);
+
 // One calculation as it was shown. The figure id is short and stable
 // ("rectangle"), so that a record can reopen its figure after the menu's
-// captions change; the choices in force are kept as the texts that name them.
+// captions change; the units are kept by their ids for the same reason.
 struct HistoryRecord {
     qint64 id = 0;  // given by the store
     QDateTime when; // UTC, to the millisecond
@@ -25,11 +39,11 @@ struct HistoryRecord {
     QString figureName;
     int optionIndex = 0;
     QString optionCaption;
-    QList<HistoryValue> givens;
+    QList<HistoryGiven> givens;
     QList<HistoryValue> answers;
     QString constants;
     QString precision;
-    QString units;
+    UnitChoice units;
     bool operator==(const HistoryRecord &) const = default;
 };
 
@@ -40,6 +54,11 @@ bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b);
 // What the filter looks through: figure, option, captions and numbers, in
 // lower case.
 QString searchText(const HistoryRecord &record);
+
+// The words a filter looks for, each in lower case.
+QStringList filterWords(const QString &filter);
+// Whether the record's search text holds every word of the filter.
+bool matchesFilter(const HistoryRecord &record, const QString &filter);
 
 // A whole number's decimal digits, the same in every locale.
 QString integerText(qint64 value);

@@ -15,7 +15,9 @@
 #include <QUuid>
 
 #include <charconv>
+#include <type_traits>
 
+#include "entry/numericentry.h"
 #include "historycsv.h"
 
 namespace Zyntra {
@@ -119,20 +121,40 @@ QString placeholders(qsizetype count)
     return marks.join(u',');
 }
 
+// Each value as [letter, caption, text], or [letter, caption, number] for
+// a given value: JSON writes a number with a full stop and reads it back
+// as the same double.
+QByteArray encode(const QJsonArray &array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
 QByteArray encode(const QList<HistoryValue> &values)
 {
     QJsonArray array;
     for (const HistoryValue &value : values)
         array.append(QJsonArray{value.letter, value.caption, value.text});
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+    return encode(array);
 }
 
-QList<HistoryValue> decode(const QByteArray &json)
+QByteArray encode(const QList<HistoryGiven> &givens)
 {
-    QList<HistoryValue> values;
+    QJsonArray array;
+    for (const HistoryGiven &given : givens)
+        array.append(QJsonArray{given.letter, given.caption, given.value});
+    return encode(array);
+}
+
+template <typename Value>
+QList<Value> decode(const QByteArray &json)
+{
+    QList<Value> values;
     for (const QJsonValue &item : QJsonDocument::fromJson(json).array()) {
         const QJsonArray fields = item.toArray();
-        values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString()});
+        if constexpr (std::is_same_v<Value, HistoryGiven>)
+            values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toDouble()});
+        else
+            values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString()});
     }
     return values;
 }
@@ -150,11 +172,11 @@ QList<HistoryRecord> select(const QSqlDatabase &db, const QString &rest, const Q
         record.figureName = query.value(3).toString();
         record.optionIndex = query.value(4).toInt();
         record.optionCaption = query.value(5).toString();
-        record.givens = decode(query.value(6).toByteArray());
-        record.answers = decode(query.value(7).toByteArray());
+        record.givens = decode<HistoryGiven>(query.value(6).toByteArray());
+        record.answers = decode<HistoryValue>(query.value(7).toByteArray());
         record.constants = query.value(8).toString();
         record.precision = query.value(9).toString();
-        record.units = query.value(10).toString();
+        record.units = unitsFromIds(query.value(10).toString());
         records.append(std::move(record));
     }
     return records;
@@ -194,6 +216,32 @@ void migrateStep(const QSqlDatabase &db, int version)
         for (const HistoryRecord &record : select(db, {}))
             exec(db, QStringLiteral("UPDATE calculation SET search = ? WHERE id = ?"), {searchText(record), record.id});
         break;
+    case 3: { // given values as numbers, units by their ids
+        struct Row {
+            qint64 id;
+            QByteArray givens;
+            QString units;
+        };
+        QList<Row> rows;
+        for (QSqlQuery query = exec(db, QStringLiteral("SELECT id, givens, units FROM calculation")); query.next();)
+            rows.append({query.value(0).toLongLong(), query.value(1).toByteArray(), query.value(2).toString()});
+        for (const Row &row : rows) {
+            // A given was kept as typed; one with a comma was read with the
+            // decimal comma, since the comma never grouped digits in a field.
+            QJsonArray givens;
+            for (const QJsonValue &item : QJsonDocument::fromJson(row.givens).array()) {
+                const QJsonArray fields = item.toArray();
+                if (const auto value = textToNumber(fields.at(2).toString().replace(u',', u'.')))
+                    givens.append(QJsonArray{fields.at(0), fields.at(1), *value});
+            }
+            exec(db, QStringLiteral("UPDATE calculation SET givens = ?, units = ? WHERE id = ?"),
+                 {encode(givens), text(unitsIds(unitsFromCaption(row.units))), row.id});
+        }
+        // The numbers are written anew, and so the filter's text.
+        for (const HistoryRecord &record : select(db, {}))
+            exec(db, QStringLiteral("UPDATE calculation SET search = ? WHERE id = ?"), {searchText(record), record.id});
+        break;
+    }
     }
 }
 
@@ -397,7 +445,7 @@ Result HistoryStore::attempt(Work work, Result failed)
     return failed;
 }
 
-HistoryStore::Recording HistoryStore::add(HistoryRecord record)
+HistoryStore::Recording HistoryStore::add(HistoryRecord record, HistoryRecord *added)
 {
     if (!record.when.isValid())
         record.when = QDateTime::currentDateTimeUtc();
@@ -413,7 +461,12 @@ HistoryStore::Recording HistoryStore::add(HistoryRecord record)
                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                      {record.when.toUTC().toString(Qt::ISODateWithMs), text(record.figureId), text(record.figureName),
                       record.optionIndex, text(record.optionCaption), encode(record.givens), encode(record.answers),
-                      text(record.constants), text(record.precision), text(record.units), searchText(record)});
+                      text(record.constants), text(record.precision), text(unitsIds(record.units)),
+                      searchText(record)});
+                if (added) {
+                    *added = record;
+                    added->id = scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+                }
                 return Recording::Added;
             });
         },
@@ -422,7 +475,7 @@ HistoryStore::Recording HistoryStore::add(HistoryRecord record)
 
 QList<qint64> HistoryStore::ids(const QString &filter)
 {
-    const QStringList words = filter.simplified().toLower().split(u' ', Qt::SkipEmptyParts);
+    const QStringList words = filterWords(filter);
     QStringList tests(words.size(), QStringLiteral("instr(search, ?) > 0"));
     const QString where = words.isEmpty() ? QString() : QStringLiteral(" WHERE ") + tests.join(QStringLiteral(" AND "));
     return attempt(
@@ -472,13 +525,13 @@ bool HistoryStore::clear()
         false);
 }
 
-std::optional<QString> HistoryStore::exportCsv(const QString &path, const QList<qint64> &ids)
+std::optional<QString> HistoryStore::exportCsv(const QString &path, const std::optional<QList<qint64>> &ids)
 {
     const auto chosen = attempt(
         [&](const QSqlDatabase &db) -> std::optional<QList<HistoryRecord>> {
-            if (ids.isEmpty())
+            if (!ids)
                 return select(db, QStringLiteral("ORDER BY id DESC"));
-            return recordsOf(db, ids);
+            return recordsOf(db, *ids);
         },
         std::optional<QList<HistoryRecord>>());
     if (!chosen)

@@ -27,15 +27,16 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     QString filePath() const;
     bool isOff() const { return m_state == State::Off; }
 
     enum class Recording { Added, Repeat, Failed };
     // Stamps the record with the time now unless it has one; a calculation
-    // the same as the newest one is not recorded again.
-    Recording add(HistoryRecord record);
+    // the same as the newest one is not recorded again. Once added, the
+    // record as kept, with its id, goes to `added` when one is given.
+    Recording add(HistoryRecord record, HistoryRecord *added = nullptr);
 
     // Ids newest first of the records whose search text holds every word
     // of the filter; the table reads its records a page at a time by them.
@@ -45,9 +46,10 @@ public:
     bool remove(const QList<qint64> &ids);
     bool clear();
 
-    // Writes the records of these ids (every record when none are given),
-    // newest first, as CSV, whole or not at all; the reason when it failed.
-    std::optional<QString> exportCsv(const QString &path, const QList<qint64> &ids = {});
+    // Writes every record, newest first, or the records of these ids in
+    // their order (none for an empty list), as CSV, whole or not at all;
+    // the reason when it failed.
+    std::optional<QString> exportCsv(const QString &path, const std::optional<QList<qint64>> &ids = std::nullopt);
 
     // What the user should hear once about the history, or nothing.
     QString takeNotice();

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-sqlite
-    libbenchmark-dev locales clang-format git
+    libbenchmark-dev libgmp-dev locales clang-format git
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file

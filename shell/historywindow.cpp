@@ -51,6 +51,16 @@ void HistoryModel::setFilter(const QString &filter)
     reload();
 }
 
+void HistoryModel::insertNewest(const HistoryRecord &record)
+{
+    if (!matchesFilter(record, m_filter))
+        return;
+    beginInsertRows({}, 0, 0);
+    m_ids.prepend(record.id);
+    m_read.insert(record.id, record);
+    endInsertRows();
+}
+
 void HistoryModel::reload()
 {
     beginResetModel();
@@ -72,20 +82,37 @@ HistoryRecord HistoryModel::recordAt(int row) const
     return m_read.value(id);
 }
 
-QStringList HistoryModel::cells(int row) const
+QString HistoryModel::cell(int row, int column) const
 {
     const HistoryRecord record = recordAt(row);
-    QString figure = record.figureName;
-    // An option that names the figure ("Sector of Circle") is the name already.
-    if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
-        figure += QStringLiteral(" (") + record.optionCaption + u')';
-    // Given values were typed in the length unit, the first of the units recorded.
-    const Unit *length = unitsFromCaption(record.units).length;
-    const QString given = valuesText(record.givens);
-    return {record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), figure,
-            length && !given.isEmpty() ? given + QStringLiteral(" (%1)").arg(QString::fromUtf8(length->symbol)) : given,
-            // The answers that echo a given value say nothing new.
-            valuesText(record.answers, record.givens)};
+    switch (column) {
+    case When:
+        return record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case Figure:
+        // An option that names the figure ("Sector of Circle") is the name already.
+        if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
+            return record.figureName + QStringLiteral(" (") + record.optionCaption + u')';
+        return record.figureName;
+    case Given: {
+        // Given values were typed in the length unit, the first of the units recorded.
+        const QString given = valuesText(shown(record.givens));
+        const Unit *length = record.units.length;
+        return length && !given.isEmpty() ? given + QStringLiteral(" (%1)").arg(QString::fromUtf8(length->symbol))
+                                          : given;
+    }
+    case Answers:
+        // The answers that echo a given value say nothing new.
+        return valuesText(record.answers, shown(record.givens));
+    }
+    return {};
+}
+
+QStringList HistoryModel::cells(int row) const
+{
+    QStringList texts;
+    for (int column = 0; column < Columns; ++column)
+        texts << cell(row, column);
+    return texts;
 }
 
 int HistoryModel::rowCount(const QModelIndex &parent) const
@@ -102,7 +129,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return cells(index.row()).value(index.column());
+    return cell(index.row(), index.column());
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -202,9 +229,13 @@ HistoryWindow::HistoryWindow(HistoryStore &store, QWidget *owner)
     connect(m_filter, &QLineEdit::textChanged, this, &HistoryWindow::txtFilter_Change);
     // Enter in the table and a double-click both activate a row.
     connect(m_table, &QTableView::activated, this, &HistoryWindow::tblHistory_Activated);
-    if (m_model->rowCount() > 0)
-        m_table->selectRow(0);
+    // Nothing is chosen until the user chooses: Export then writes every row shown.
     tellNotice();
+}
+
+void HistoryWindow::recorded(const HistoryRecord &record)
+{
+    m_model->insertNewest(record);
 }
 
 void HistoryWindow::refresh()
@@ -221,8 +252,6 @@ void HistoryWindow::tellNotice()
 void HistoryWindow::txtFilter_Change(const QString &text)
 {
     m_model->setFilter(text);
-    if (m_model->rowCount() > 0)
-        m_table->selectRow(0);
 }
 
 void HistoryWindow::tblHistory_Activated(const QModelIndex &index)
@@ -267,15 +296,20 @@ void HistoryWindow::cmdClearHistory_Click()
 
 void HistoryWindow::cmdExport_Click()
 {
+    // The rows the user chose, else every row the filter shows.
+    const QList<int> rows = selectedRows();
+    QList<qint64> ids;
+    for (int row : rows)
+        ids << m_model->idAt(row);
+    if (rows.isEmpty())
+        ids = m_model->ids();
+    const QString count = integerText(ids.size()) + (rows.isEmpty() ? QString() : QStringLiteral(" chosen"))
+                          + (ids.size() == 1 ? QStringLiteral(" row") : QStringLiteral(" rows"));
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export History"), QStringLiteral("history.csv"),
-                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export History (%1)").arg(count),
+                                     QStringLiteral("history.csv"), QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    QList<qint64> ids;
-    for (int row : selectedRows())
-        ids << m_model->idAt(row);
-    // Nothing chosen means the whole history, not an empty file.
     if (const auto failure = m_store.exportCsv(path, ids))
         tellAboutHistory(this, QStringLiteral("The history could not be exported: ") + *failure);
     tellNotice();

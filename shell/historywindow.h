@@ -23,9 +23,14 @@ public:
 
     void setFilter(const QString &filter);
     void reload();
+    // A calculation just recorded, as the newest row where the filter lets
+    // it through; the other rows are not read again.
+    void insertNewest(const HistoryRecord &record);
+    const QList<qint64> &ids() const { return m_ids; }
     qint64 idAt(int row) const { return m_ids.value(row); }
     HistoryRecord recordAt(int row) const;
     // A row as the table shows it, one cell a column.
+    QString cell(int row, int column) const;
     QStringList cells(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -51,7 +56,9 @@ class HistoryWindow : public QWidget {
 public:
     HistoryWindow(HistoryStore &store, QWidget *owner);
 
-    // After a calculation was recorded.
+    // After a calculation was recorded: its row, and the rows the user chose stay chosen.
+    void recorded(const HistoryRecord &record);
+    // Reads the rows again, as after the history was changed here or its file set aside.
     void refresh();
 
 signals:

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
 #include <vector>
 
 namespace Zyntra {
@@ -317,17 +318,28 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     record.figureName = QString::fromUtf8(optionFigure ? optionFigure : figure.caption);
     record.optionIndex = values->option;
     record.optionCaption = window->snapshot().option;
-    // A given value as typed, so that it reopens into its field; an answer as shown, with its unit.
-    for (const FigureValue &value : values->given)
-        record.givens << HistoryValue{value.letter, value.caption, value.text};
+    // A given value as the number it was read as, so that it reopens under
+    // any desktop; an answer as shown, with its unit.
+    for (const FigureValue &value : values->given) {
+        if (!std::isfinite(value.value))
+            return; // a text no calculation read: nothing to reopen
+        record.givens << HistoryGiven{value.letter, value.caption, value.value};
+    }
     for (const FigureValue &value : values->answers)
         record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit};
     record.constants = exactConstants() ? ExactConstants : DescribedConstants;
     record.precision = precisionCaption(answerPrecision());
-    record.units = unitsCaption(unitChoice());
-    if (history().add(record) == HistoryStore::Recording::Added && m_historyWindow)
-        m_historyWindow->refresh();
-    tellAboutHistory(this, history().takeNotice());
+    record.units = unitChoice();
+    const HistoryStore::Recording recording = history().add(record, &record);
+    const QString notice = history().takeNotice();
+    if (recording == HistoryStore::Recording::Added && m_historyWindow) {
+        // A file set aside on the way leaves the rows shown behind: they are read again.
+        if (notice.isEmpty())
+            m_historyWindow->recorded(record);
+        else
+            m_historyWindow->refresh();
+    }
+    tellAboutHistory(this, notice);
 }
 
 void MDIMain::applyChoices(const HistoryRecord &record)
@@ -337,8 +349,8 @@ void MDIMain::applyChoices(const HistoryRecord &record)
     // menu says.
     if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
         exact->setChecked(record.constants == ExactConstants);
-    if (const UnitChoice units = unitsFromCaption(record.units); !(units == unitChoice()))
-        chooseUnits(units);
+    if (!(record.units == unitChoice()))
+        chooseUnits(record.units);
     for (const Precision &precision : precisionChoices())
         if (precisionCaption(precision) == record.precision && !(precision == answerPrecision()))
             if (auto *item = findChild<QAction *>(precisionItemName(precision)))
@@ -366,14 +378,14 @@ bool MDIMain::reopen(const HistoryRecord &record)
         if (inArray(option, record.optionIndex) && !option->isChecked())
             option->click();
     const OptionQuantities &declared = figure->quantities[size_t(record.optionIndex)];
-    for (const HistoryValue &given : record.givens) {
+    for (const HistoryGiven &given : record.givens) {
         const auto quantity = std::ranges::find_if(declared.given, [&given](const Quantity &q) {
             return q.letter && QString::fromUtf8(q.letter) == given.letter;
         });
         const int index = int(quantity - declared.given.begin());
         for (ValueField *field : window->findChildren<ValueField *>())
             if (quantity != declared.given.end() && inArray(field, index))
-                field->setText(given.text);
+                field->setText(fullNumber(given.value));
     }
     if (auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
         calculate->click();

@@ -57,29 +57,36 @@ SheetInput sheetInput(const FigureValues &values)
 // A worked example: the given values once each, then every other answer
 // with its formula, the same with the numbers, and its value. A given value
 // is shown by the answer of its letter where there is one. Where the user
-// chooses which values to give, the rows keep the figure's order of its
-// answers, given or not.
+// chooses which values to give, the answers follow in the order they were
+// worked, so that no row uses a quantity the table has not reached yet.
 QList<SheetRow> sheetRows(const FigureValues &values)
 {
     const auto answered = [](const QList<FigureValue> &list, const QString &letter) {
         return std::ranges::any_of(list, [&](const FigureValue &value) { return value.letter == letter; });
     };
-    const bool inOrder = values.figure->givenFields > 0;
+    QList<const FigureValue *> answers;
+    for (const FigureValue &answer : values.answers)
+        answers << &answer;
+    if (values.figure->givenFields > 0)
+        std::ranges::stable_sort(answers, {}, [&](const FigureValue *answer) {
+            const qsizetype at = values.worked.indexOf(answer->index);
+            return at < 0 ? values.worked.size() : at;
+        });
     QList<SheetRow> given;
     QList<SheetRow> worked;
-    for (const FigureValue &answer : values.answers) {
-        if (answered(values.given, answer.letter)) {
-            (inOrder ? worked : given) << SheetRow{answer.caption, {}, {}, answer.text + answer.unit, true, {}};
+    for (const FigureValue *answer : answers) {
+        if (answered(values.given, answer->letter)) {
+            given << SheetRow{answer->caption, {}, {}, answer->text + answer->unit, true, {}};
             continue;
         }
-        const Working &working = answer.working;
+        const Working &working = answer->working;
         QStringList steps;
         for (const QString &step : working.steps)
-            if (step != working.formula && step != answer.text && (steps.isEmpty() || step != steps.last()))
+            if (step != working.formula && step != answer->text && (steps.isEmpty() || step != steps.last()))
                 steps << step;
         if (!working.measured.isEmpty())
             steps << working.measured;
-        worked << SheetRow{answer.caption, working.formula, steps, answer.text + answer.unit, false, working.note};
+        worked << SheetRow{answer->caption, working.formula, steps, answer->text + answer->unit, false, working.note};
     }
     for (const FigureValue &field : values.given)
         if (!answered(values.answers, field.letter))

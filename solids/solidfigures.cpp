@@ -145,6 +145,8 @@ Outcome calculateCircularRing(const QStringList &fieldTexts, qint16)
             return Outcome::zeros();
         const Term r = typed(fields, 0, "r");
         const Term R = typed(fields, 1, "R");
+        // A wider section than its circle would pass through the axis: no ring.
+        requireWithin(r, 0, "Section radius r", R, "ring radius R");
         const Term q = power(pi(), 2);
         const Term V = ((q + q) * R) * power(r, 2);
         const Term S = ((q * 4) * r) * R;

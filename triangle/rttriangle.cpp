@@ -1,7 +1,6 @@
 #include "rttriangle.h"
 
 #include "entry/term.h"
-#include "triangleangles.h"
 
 #include <algorithm>
 #include <array>

@@ -8,22 +8,29 @@ namespace {
 
 constexpr Pattern Shown = Pattern::TwoOrThreeDecimals;
 
-// Angles are typed in degrees and turned with 3.14, multiplying first.
+// The parallelogram and the quadrilateral turn their angle with 3.14,
+// multiplying first.
 Term toRadians(const Term &degrees)
 {
     return degrees * Term::constant(Constants::RoughPi) / 180;
 }
 
-Term toDegrees(const Term &radians)
+// The rhombus and the kite turn theirs with π in full.
+Term fullPi()
 {
-    return (radians * 180 / Term::constant(Constants::RoughPi)).inDegrees();
+    return Term::constant(Constants::AnglePi);
 }
 
 // The angle answer is the given angle itself: turned to radians and back
-// it would show the same digits after a working that says nothing.
+// it would show the same digits after a working that says nothing. From
+// 180° on the figure lies flat or folds over, and its sine would give a
+// false area, negative past 180°.
 Term angle(const Fields &fields, int index)
 {
-    return typed(fields, index, "θ").inDegrees();
+    const Term theta = typed(fields, index, "θ").inDegrees();
+    if (theta.value() >= 180)
+        notAFigure(index, QStringLiteral("Angle Theta must be less than 180°."));
+    return theta;
 }
 
 // A division by a typed value names that value's field, so the warning
@@ -142,12 +149,14 @@ Outcome calculateAnnulus(const QStringList &fieldTexts, qint16 given)
         if (given == 0) {
             const Term r1 = typed(fields, 0, "r1");
             const Term r2 = typed(fields, 1, "r2");
+            requireWithin(r1, 0, "Inner radius r1", r2, "outer radius r2");
             const Term area = (r2 + r1) * Term::constant(Constants::RoughPi) * (r2 - r1);
             return answers({{0, r1}, {1, r2}, {2, area}});
         }
         if (given == 1) {
             const Term d = typed(fields, 1, "d");
             const Term f = typed(fields, 0, "f");
+            requireWithin(f, 0, "Inner diameter f", d, "outer diameter d");
             const Term area = (power(d, 2) - power(f, 2)) * Term::constant(Constants::QuarterPi);
             return answers({{1, d}, {0, f}, {2, area}});
         }
@@ -199,18 +208,18 @@ Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
         if (given == 0) {
             const Term a = typedLength(fields, 0, "a", "Side a");
             const Term theta = typedAngle(fields, 1, "θ", "Angle Theta");
-            const Term half = toRadians(theta) / 2;
+            const Term turned = radians(theta, fullPi());
+            const Term half = turned / 2;
             const Term p = a * 2 * cos(half);
             const Term q = a * 2 * sin(half);
-            const Term h = a * sin(toRadians(theta));
-            return answers(
-                {{0, a}, {1, theta}, {2, p}, {3, q}, {4, power(a, 2) * sin(toRadians(theta))}, {5, a * 4}, {6, h}});
+            const Term h = a * sin(turned);
+            return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, power(a, 2) * sin(turned)}, {5, a * 4}, {6, h}});
         }
         if (given == 1) {
             const Term p = typedLength(fields, 0, "p", "Diagonal p");
             const Term q = typedLength(fields, 1, "q", "Diagonal q");
             const Term a = sqrt(power(p / 2, 2) + power(q / 2, 2)).named(QStringLiteral("a"));
-            const Term theta = toDegrees(atan(q / p) * 2);
+            const Term theta = degrees(atan(q / p) * 2, fullPi());
             const Term area = (p * q / 2).named(QStringLiteral("Area"));
             return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, area}, {5, a * 4}, {6, area / a}});
         }
@@ -232,10 +241,10 @@ Outcome calculateKite(const QStringList &fieldTexts, qint16 given)
             const Term a = typedLength(fields, 0, "a", "Side a");
             const Term b = typedLength(fields, 1, "b", "Side b");
             const Term theta = typedAngle(fields, 2, "θ", "Angle Theta");
+            const Term turned = radians(theta, fullPi());
             // Each half of the kite is the triangle a, b, p, with θ between a and b.
-            const Term p =
-                sqrt(power(a, 2) + power(b, 2) - a * b * 2 * cos(toRadians(theta))).named(QStringLiteral("p"));
-            const Term area = (a * b * sin(toRadians(theta))).named(QStringLiteral("Area"));
+            const Term p = sqrt(power(a, 2) + power(b, 2) - a * b * 2 * cos(turned)).named(QStringLiteral("p"));
+            const Term area = (a * b * sin(turned)).named(QStringLiteral("Area"));
             return answers({{0, a}, {1, b}, {2, theta}, {3, p}, {4, area * 2 / p}, {5, area}, {6, (a + b) * 2}});
         }
         return Outcome{};

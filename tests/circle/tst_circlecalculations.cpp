@@ -78,8 +78,15 @@ void TestCircleCalculations::failuresStopBeforeAnyAnswer_data()
                                        << 0;
     QTest::newRow("sector angle 1.2.3") << int(Sections) << int(Sector) << QStringList{"2", "1.2.3"}
                                         << Cause::NotANumber << 1;
-    QTest::newRow("sector overflows") << int(Sections) << int(Sector) << QStringList{huge, huge} << Cause::TooLarge
+    QTest::newRow("sector overflows") << int(Sections) << int(Sector) << QStringList{huge, "45"} << Cause::TooLarge
                                       << -1;
+    // Past a whole turn, or with the inner radius outside, no part of a circle fits.
+    QTest::newRow("sector over 360") << int(Sections) << int(Sector) << QStringList{"2", "400"} << Cause::NotAFigure
+                                     << 1;
+    QTest::newRow("segment over 360") << int(Sections) << int(Segment) << QStringList{"2", "361"} << Cause::NotAFigure
+                                      << 1;
+    QTest::newRow("hollow sector inner radius larger")
+        << int(Sections) << int(HollowSector) << QStringList{"5", "10", "90"} << Cause::NotAFigure << 1;
     QTest::newRow("segment angle 1..2") << int(Sections) << int(Segment) << QStringList{"10", "1..2"}
                                         << Cause::NotANumber << 1;
     QTest::newRow("segment square overflows")

@@ -430,6 +430,11 @@ void TestFrmCircle::failuresWarnAndLeaveAnswersAndFields_data()
                                            << "Outer radius r1: \"x\" is not a number." << true;
     QTest::newRow("hollow inner radius 5..") << 1 << 2 << QStringList{"10", "5", "90"} << 1 << "5.."
                                              << "Inner radius r2: \"5..\" is not a number." << true;
+    QTest::newRow("sector past a whole turn") << 1 << 0 << QStringList{"10", "60"} << 1 << "400"
+                                              << "The angle θ must be 360° or less" << true;
+    QTest::newRow("hollow inner radius outside")
+        << 1 << 2 << QStringList{"10", "5", "90"} << 1 << "20"
+        << "Inner radius r2 must not be larger than the outer radius r1." << true;
     QTest::newRow("hollow overflows") << 1 << 2 << QStringList{"10", "5", "90"} << 0 << huge << "too large" << false;
     QTest::newRow("ellipse a 5,5") << 2 << 0 << QStringList{"5", "3"} << 0 << "5,5"
                                    << "Semi-axis a: \"5,5\" is not a number." << true;

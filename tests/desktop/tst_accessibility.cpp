@@ -104,6 +104,8 @@ private slots:
     void fieldsAreNamedForWhatTheyHold();
     void answersAreDescribedByTheirRowCaption_data();
     void answersAreDescribedByTheirRowCaption();
+    void anglesAreHeardInDegrees_data();
+    void anglesAreHeardInDegrees();
     void warningHasNamesAndIsAnnounced();
     void figureWindowsAreNamedByTheirHeading_data();
     void figureWindowsAreNamedByTheirHeading();
@@ -283,6 +285,43 @@ void TestAccessibility::answersAreDescribedByTheirRowCaption()
         QVERIFY2(node->text(QAccessible::Description).startsWith(quantity + QStringLiteral(" = ")),
                  qPrintable(node->text(QAccessible::Description)));
     }
+}
+
+void TestAccessibility::anglesAreHeardInDegrees_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QStringList>("typed"); // into the visible fields, in order
+    QTest::newRow("parallelogram") << "mnuGeometryItem(3)" << QStringList{"3", "4", "30"};
+    QTest::newRow("right triangle") << "mnuGeometryItem(1)" << QStringList{"3", "4"};
+    QTest::newRow("circle sector") << "mnuGeometryItem(10)" << QStringList{"2", "1"};
+    QTest::newRow("any triangle") << "mnuGeometryItem(12)" << QStringList{"3", "4", "5"};
+    QTest::newRow("rhombus") << "mnuGeometryItem(13)" << QStringList{"2", "60"};
+}
+
+// "Angle A 36.87 degrees", "Degrees 1.00": never a bare number for an angle.
+void TestAccessibility::anglesAreHeardInDegrees()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QStringList, typed);
+    FigureWindow *window = m_program->open<FigureWindow>(menuItem);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QList<QLineEdit *> fields;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (field->isVisible() && field->isEnabled())
+            fields << field;
+    for (qsizetype i = 0; i < typed.size(); ++i)
+        QTest::keyClicks(fields.value(i), typed[i]);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    int angles = 0;
+    for (QLabel *label : answerLabels(window)) {
+        if (static_cast<AnswerLabel *>(label)->kind() != QuantityKind::Angle || label->text().isEmpty())
+            continue;
+        ++angles;
+        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        QVERIFY2(heard.contains(QLatin1String("degree"), Qt::CaseInsensitive), qPrintable(heard));
+    }
+    QVERIFY(angles > 0);
 }
 
 void TestAccessibility::warningHasNamesAndIsAnnounced()

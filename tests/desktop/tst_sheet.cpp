@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -30,6 +31,8 @@ private slots:
     void sheetFollowsEveryFigure();
     void sheetKeepsTheCalculation();
     void showWorkingOpensTheSheet();
+    void rowsFollowTheirWorking_data();
+    void rowsFollowTheirWorking();
 
 private:
     SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
@@ -186,6 +189,40 @@ void TestSheet::showWorkingOpensTheSheet()
     QVERIFY(sheet() && sheet()->isVisible());
     const QString table = sheet()->sheetText();
     QVERIFY(table.contains(answer->working().formula + u'\t') && table.contains(u'\t' + answer->text()));
+}
+
+void TestSheet::rowsFollowTheirWorking_data()
+{
+    QTest::addColumn<QStringList>("typed"); // a, b, c, A, B, C
+    QTest::newRow("two sides and the angle between") << QStringList{"3", "4", "", "", "", "90"};
+    QTest::newRow("two triangles") << QStringList{"3", "4", "", "36.87"};
+    QTest::newRow("two angles and a side facing one") << QStringList{"3", "", "", "36.87", "53.13"};
+    QTest::newRow("just reaching") << QStringList{"1", "", "0.5", "", "", "30"};
+}
+
+// Triangle (Any): the given values first, then each quantity after those its
+// formula uses, and none worked from itself.
+void TestSheet::rowsFollowTheirWorking()
+{
+    QFETCH(QStringList, typed);
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(12)")));
+    for (qsizetype i = 0; i < typed.size(); ++i)
+        QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtInput"), int(i)), typed[i]);
+    calculate();
+    QTest::keyClick(m_program->main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(sheet() && sheet()->sheetText().contains(QStringLiteral("\tgiven\t")));
+    const QStringList lines = sheet()->sheetText().split(u'\n');
+    const qsizetype header = lines.indexOf(QStringLiteral("Quantity\tFormula\tWith the numbers\tValue"));
+    QStringList quantities;
+    for (qsizetype i = header + 1; i < lines.size(); ++i)
+        quantities << lines[i].section(u'\t', 0, 0);
+    for (qsizetype i = 0; i < quantities.size(); ++i) {
+        const QString formula = lines[header + 1 + i].section(u'\t', 1, 1);
+        for (const QString &used : formula.split(QRegularExpression(QStringLiteral("[^\\w′]+")))) {
+            const qsizetype at = quantities.indexOf(used);
+            QVERIFY2(at < 0 || at < i, qPrintable(quantities[i] + QStringLiteral(" = ") + formula));
+        }
+    }
 }
 
 QTEST_MAIN(TestSheet)

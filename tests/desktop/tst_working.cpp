@@ -44,6 +44,7 @@ private slots:
     void precisionAndConstantsRedoTheShownCalculation();
     void answersSolveBackwardsThroughKeys_data();
     void answersSolveBackwardsThroughKeys();
+    void solvingNamesAnotherFieldThatIsNoNumber();
     void unitsAreTheUsersChoice();
 
 private:
@@ -320,7 +321,7 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
         << "200" << 1 << "txtGivenValue(1)"
         << "70.77140835102618"
         << "h = Volume ÷ (r² × π) = 200000 ÷ (30² × 3.14) = 200000 ÷ 2826 = 70.77140835102618 (solved so that Volume = "
-           "200000 cm³)"
+           "200 L)"
         << QStringList{"mnuLengthUnit(cm)", "mnuVolumeUnit(L)"};
     QTest::newRow("triangle side from the hypotenuse")
         << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
@@ -342,6 +343,27 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
         << "12" << 0 << "txtInput(0)"
         << ""
         << "With b = 4 and c = 5, Area lies between 0 and 10; no a gives 12." << QStringList{};
+    // B drops to nothing at a = 0, where the answers turn to zeros: no root there.
+    QTest::newRow("right triangle's B by a") << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(4)"
+                                             << "30" << 0 << "txtInput(0)"
+                                             << "6.919716880359164"
+                                             << "a = 6.919716880359164 (found so that B = 30)" << QStringList{};
+    QTest::newRow("right triangle's a by b")
+        << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(0)"
+        << "2.5" << 1 << "txtInput(1)"
+        << ""
+        << "Side a does not change with b; choose another value to change." << QStringList{};
+    // The lateral area dips to 8293 between R = 0 and R = 178.5.
+    QTest::newRow("frustum's dip")
+        << "mnu3dGeometryItem(7)" << QStringList{"1.785", "80", "16.5"} << "lblAnswer(2)"
+        << "10000" << 0 << "txtGivenValue(0)"
+        << "65.65322695385589"
+        << "R = 65.65322695385589 (found so that Lateral Area = 10000; R = 89.0836327190601 gives it too)"
+        << QStringList{};
+    QTest::newRow("a height of nothing") << "mnuGeometryItem(8)" << QStringList{"2"} << "lblAnswer(1)"
+                                         << "0" << 0 << "txtGivenValue(0)"
+                                         << ""
+                                         << "h is more than 0; no a gives 0." << QStringList{};
     QTest::newRow("rectangle diagonal out of reach")
         << "mnuGeometryItem(2)" << QStringList{"4", "5"} << "lblAnswer(4)"
         << "3" << 0 << "txtGivenValue(0)"
@@ -385,10 +407,16 @@ void TestWorking::answersSolveBackwardsThroughKeys()
     QTRY_VERIFY(!m_window->solver());
     QCOMPARE(given->text(), typed);
     QCOMPARE(label->text(), shown);
+    QCOMPARE(QApplication::focusWidget(), label); // so that F2 opens it again
 
-    QTest::keyClick(label, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
     QVERIFY(m_window->solver());
     editor = m_window->solver()->target();
+    // A reader names the list by its label, whatever it holds.
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_window->solver()->solveFor());
+    const auto labels = list->relations(QAccessible::Label);
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Change"));
     QTest::keyClicks(editor, target);
     if (down > 0) {
         QTest::keyClick(editor, Qt::Key_Tab);
@@ -403,6 +431,8 @@ void TestWorking::answersSolveBackwardsThroughKeys()
         QCOMPARE(m_window->warning()->text(), working);
         QCOMPARE(given->text(), typed);
         QCOMPARE(label->text(), shown);
+        QTest::keyClick(m_window->warning(), Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), label);
         return;
     }
     QCOMPARE(given->text(), solved);
@@ -417,6 +447,25 @@ void TestWorking::answersSolveBackwardsThroughKeys()
     QCOMPARE(given->accessibleDescription(), found->working.note);
     QTest::keyClick(given, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(given->text(), typed);
+    QVERIFY(given->accessibleDescription().isEmpty()); // no longer how it was found
+}
+
+// A value spoilt after CALCULATE is what stops the solve, not the target.
+void TestWorking::solvingNamesAnotherFieldThatIsNoNumber()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    calculateWith({"4", "5"});
+    auto *b = control<ValueField>(QStringLiteral("txtGivenValue(1)"));
+    QTest::keyClicks(b, QStringLiteral(".."));
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer(2)"));
+    area->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(area, Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("30"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(m_window->warning());
+    QCOMPARE(m_window->warning()->text(),
+             describe(Failure{Failure::Cause::NotANumber, 1, "5..", 0}, b->accessibleName()));
+    QCOMPARE(control<ValueField>(QStringLiteral("txtGivenValue(0)"))->text(), QStringLiteral("4"));
 }
 
 // Units from the menu and from an answer's context menu, heard by a screen

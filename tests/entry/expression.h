@@ -2,6 +2,7 @@
 
 #include "entry/numericentry.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 // Evaluates the numbers of a working on its own, as a pocket calculator
 // would: + − × ÷ with the usual precedence, left to right; ² ³ and ^; a
 // degree sign after a number, which names its unit;
-// √, sin, cos, tan, atan and round(x, 2); parentheses. Empty when the text
+// √, sin, cos, tan, atan, asin and round(x, 2); parentheses. Empty when the text
 // is not such an expression.
 class Expression {
 public:
@@ -28,20 +29,32 @@ public:
     // Whether a working's step shows its answer: what the step's value, or
     // one within a ten-millionth of a millionth of it, shows. The working's
     // numbers carry at most 15 significant digits, so its value may stray
-    // from the answer's in about the fourteenth, never sooner.
+    // from the answer's in about the fourteenth, never sooner. An answer
+    // whose working says it shows fewer digits is held to those.
     static bool shows(const QString &step, const QString &answer, Zyntra::Pattern pattern,
-                      Zyntra::Precision precision = Zyntra::Precision::asDescribed())
+                      Zyntra::Precision precision = Zyntra::Precision::asDescribed(), const QString &note = {})
     {
         const auto value = evaluate(step);
         const auto shown = Zyntra::textToNumber(answer);
         if (!value || !shown)
             return false;
-        const auto near = [&](double factor) {
-            return *Zyntra::textToNumber(Zyntra::formatResult(*value * factor, pattern, precision));
+        const int certain = certainDigits(note);
+        const auto format = [&](double v) {
+            return certain ? Zyntra::formatCertain(v, certain, pattern, precision)
+                           : Zyntra::formatResult(v, pattern, precision);
         };
+        const auto near = [&](double factor) { return *Zyntra::textToNumber(format(*value * factor)); };
         // Taken by value: minmax of two temporaries would hand back references to them.
         const auto [low, high] = std::minmax({near(1 - 1e-13), near(1 + 1e-13)});
-        return Zyntra::formatResult(*value, pattern, precision) == answer || (low <= *shown && *shown <= high);
+        return format(*value) == answer || (low <= *shown && *shown <= high);
+    }
+
+    // The significant digits a working's note says its answer is shown to; 0 for all asked for.
+    static int certainDigits(const QString &note)
+    {
+        static const QRegularExpression noted(QStringLiteral("shown to (\\d+) significant digits"));
+        const QRegularExpressionMatch match = noted.match(note);
+        return match.hasMatch() ? match.captured(1).toInt() : 0;
     }
 
 private:
@@ -121,8 +134,11 @@ private:
             const auto x = atom();
             return x ? std::optional(std::sqrt(*x)) : std::nullopt;
         }
-        for (const auto &[name, f] :
-             {std::pair{u"sin(", &sinOf}, {u"cos(", &cosOf}, {u"tan(", &tanOf}, std::pair{u"atan(", &atanOf}}) {
+        for (const auto &[name, f] : {std::pair{u"sin(", &sinOf},
+                                      {u"cos(", &cosOf},
+                                      {u"tan(", &tanOf},
+                                      {u"atan(", &atanOf},
+                                      std::pair{u"asin(", &asinOf}}) {
             if (take(name)) {
                 const auto x = sum();
                 return x && take(u")") ? std::optional(f(*x)) : std::nullopt;
@@ -150,6 +166,7 @@ private:
     static double cosOf(double x) { return std::cos(x); }
     static double tanOf(double x) { return std::tan(x); }
     static double atanOf(double x) { return std::atan(x); }
+    static double asinOf(double x) { return std::asin(x); }
 
     QString m_text;
     qsizetype m_at = 0;

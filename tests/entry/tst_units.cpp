@@ -14,6 +14,7 @@ private slots:
     void tableKeepsTheDefinitions_data();
     void tableKeepsTheDefinitions();
     void roundTripsBetweenEveryPair();
+    void everyChoiceReadsBackByItsIds();
 };
 
 namespace {
@@ -83,6 +84,31 @@ void TestUnits::roundTripsBetweenEveryPair()
             }
     const Unit &cm = *findUnit(u"cm");
     QCOMPARE(conversionFactor(cm, cm), 1.0);
+}
+
+void TestUnits::everyChoiceReadsBackByItsIds()
+{
+    QSet<QString> ids;
+    for (const Unit &unit : unitTable())
+        ids.insert(QString::fromLatin1(unit.id));
+    QCOMPARE(ids.size(), qsizetype(unitTable().size()));
+    // Each kind's units, and none ("No Units", "Same as Lengths").
+    const auto offered = [](QuantityKind kind) {
+        std::vector<const Unit *> units = unitsOf(kind);
+        units.push_back(nullptr);
+        return units;
+    };
+    for (const Unit *length : offered(QuantityKind::Length))
+        for (const Unit *area : offered(QuantityKind::Area))
+            for (const Unit *volume : offered(QuantityKind::Volume)) {
+                const UnitChoice choice = UnitChoice{}
+                                              .with(QuantityKind::Length, length)
+                                              .with(QuantityKind::Area, area)
+                                              .with(QuantityKind::Volume, volume);
+                QVERIFY(unitsFromIds(unitsIds(choice)) == choice);
+                // The caption names the units shown, whether chosen or the length's own.
+                QCOMPARE(unitsCaption(unitsFromCaption(unitsCaption(choice))), unitsCaption(choice));
+            }
 }
 
 QTEST_GUILESS_MAIN(TestUnits)

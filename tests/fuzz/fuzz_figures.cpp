@@ -59,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 FUZZ_CHECK(showsANumber(part), shown.left(300));
             // Each step, worked on its own, shows the answer.
             for (const QString &step : working->second.steps)
-                FUZZ_CHECK(Expression::shows(step, text, figure.pattern(index)), shown.left(300));
+                FUZZ_CHECK(Expression::shows(step, text, figure.pattern(index), Precision::asDescribed(),
+                                             working->second.note),
+                           shown.left(300));
             const int maxDecimals = figure.pattern(index) == Pattern::TwoOrThreeDecimals ? 3 : 2;
             FUZZ_CHECK(text == u'0' || FuzzInput::isWellFormedResult(text, maxDecimals - 1, maxDecimals),
                        input + QStringLiteral(": answer %1 is \"%2\"").arg(index).arg(text.left(80)));

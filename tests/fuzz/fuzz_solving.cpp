@@ -89,8 +89,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                        && texts[solution.field].isEmpty(),
                    input);
         break;
+    case Solution::Kind::Unreadable:
+        FUZZ_CHECK(solution.field >= 0 && solution.field < MostFields && solution.field != field
+                       && !textToNumber(texts[solution.field]),
+                   input);
+        break;
     case Solution::Kind::OutOfReach:
     case Solution::Kind::Unaffected:
+    case Solution::Kind::Jumps:
         break;
     }
     return 0;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -21,10 +22,12 @@ namespace {
 const char WriterSwitch[] = "--history-writer";
 
 // clang-format off
-HistoryRecord sample(const QString &given = QStringLiteral("10"))
+HistoryRecord sample(double given = 10)
 {
+    const UnitChoice cmAndLitres = UnitChoice{}.with(QuantityKind::Length, findUnit(u"cm"))
+                                               .with(QuantityKind::Volume, findUnit(u"L"));
     return {0, QDateTime(QDate(2026, 12, 7), QTime(18, 30, 15, 250), Qt::UTC), "rectangle", "Rectangle", 0, "a/b",
-            {{"a", "Side a", given}, {"b", "Side b", "6"}}, {{"A", "Area", "60.00"}}, "typed", "#.00#", "none"};
+            {{"a", "Side a", given}, {"b", "Side b", 6}}, {{"A", "Area", "60.00"}}, "typed", "#.00#", cmAndLitres};
 }
 // clang-format on
 
@@ -68,25 +71,34 @@ QStringList sqlAnswers(const QString &path, const QStringList &statements)
     return answers;
 }
 
-QSet<QString> storedGivens(HistoryStore &store)
+QSet<qint64> storedGivens(HistoryStore &store)
 {
-    QSet<QString> givens;
+    QSet<qint64> givens;
     for (const HistoryRecord &record : store.records(store.ids()))
-        givens.insert(record.givens.first().text);
+        givens.insert(qint64(record.givens.first().value));
     return givens;
 }
 
-// Records "tag-0", "tag-1"... and confirms each on a line of its own once stored.
-int writeHistory(const QString &folder, const QString &tag, const char *count)
+// The n-th record of a writer's run: its tag in the millions.
+qint64 tagged(qint64 tag, qint64 n)
+{
+    return tag * 1'000'000 + n;
+}
+
+// Records the tagged values 0, 1... and confirms each on a line of its own once stored.
+int writeHistory(const QString &folder, const char *tag, const char *count)
 {
     int records = 0;
+    int run = 0;
     std::from_chars(count, count + qstrlen(count), records);
+    std::from_chars(tag, tag + qstrlen(tag), run);
     HistoryStore store(folder);
     for (int i = 0; i < records; ++i) {
-        const QByteArray given = (tag + u'-' + integerText(i)).toUtf8();
-        if (store.add(sample(QString::fromUtf8(given))) != HistoryStore::Recording::Added)
+        const qint64 given = tagged(run, i);
+        if (store.add(sample(double(given))) != HistoryStore::Recording::Added)
             return 1;
-        std::fwrite((given + '\n').constData(), 1, given.size() + 1, stdout);
+        const QByteArray line = integerText(given).toLatin1() + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
         std::fflush(stdout);
     }
     return 0;
@@ -99,10 +111,10 @@ class TestHistoryStore : public QObject {
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<HistoryStore> m_store;
 
-    std::unique_ptr<QProcess> startWriter(const QString &tag, const QString &count)
+    std::unique_ptr<QProcess> startWriter(int tag, const QString &count)
     {
         auto writer = std::make_unique<QProcess>();
-        writer->start(QCoreApplication::applicationFilePath(), {WriterSwitch, m_dir->path(), tag, count});
+        writer->start(QCoreApplication::applicationFilePath(), {WriterSwitch, m_dir->path(), integerText(tag), count});
         return writer;
     }
 
@@ -117,13 +129,13 @@ private slots:
     {
         QTest::addColumn<HistoryRecord>("record");
         QTest::newRow("plain") << sample();
-        HistoryRecord awkward = sample(QStringLiteral("2.5"));
+        HistoryRecord awkward = sample(2.5);
         awkward.figureName = QStringLiteral("Sector, \"hollow\"\r\nof a circle");
-        awkward.givens.append({QStringLiteral("θ"), QStringLiteral("Angle θ in °"), QStringLiteral("1234567.891")});
+        awkward.givens.append({QStringLiteral("θ"), QStringLiteral("Angle θ in °"), 1234567.891});
         QTest::newRow("commas, quotes, line breaks, Greek") << awkward;
         HistoryRecord bare = sample();
         bare.answers.clear();
-        bare.units.clear();
+        bare.units = {};
         QTest::newRow("no answers, an empty choice") << bare;
     }
     void roundTripsThroughStoreAndCsv()
@@ -146,8 +158,9 @@ private slots:
                              record.optionCaption,
                              record.constants,
                              record.precision,
-                             record.units};
-        for (const auto &values : {record.givens, record.answers})
+                             unitsCaption(record.units)};
+        // Given values with full stops under every locale.
+        for (const auto &values : {shown(record.givens), record.answers})
             for (const HistoryValue &value : values)
                 expected << value.letter << value.caption << value.text;
         QCOMPARE(rows.size(), 2);
@@ -164,11 +177,11 @@ private slots:
             return change(record), record;
         };
         QTest::newRow("the same later") << changed([](auto &r) { r.when = r.when.addSecs(60); }) << false;
-        QTest::newRow("another given value") << sample(QStringLiteral("11")) << true;
+        QTest::newRow("another given value") << sample(11) << true;
         QTest::newRow("another option") << changed([](auto &r) { r.optionIndex = 1; }) << true;
         QTest::newRow("other constants") << changed([](auto &r) { r.constants = QStringLiteral("exact"); }) << true;
         QTest::newRow("another precision") << changed([](auto &r) { r.precision = QStringLiteral("#.0#"); }) << true;
-        QTest::newRow("other units") << changed([](auto &r) { r.units = QStringLiteral("cm"); }) << true;
+        QTest::newRow("other units") << changed([](auto &r) { r.units = {}; }) << true;
     }
     void repeatIsRecordedOnce()
     {
@@ -195,18 +208,22 @@ private slots:
     {
         QFETCH(QString, filter);
         QFETCH(int, found);
-        for (const char *given : {"7", "12", "0.125"})
-            m_store->add(sample(QString::fromLatin1(given)));
+        for (const double given : {7.0, 12.0, 0.125})
+            m_store->add(sample(given));
         QCOMPARE(m_store->ids(filter).size(), found);
+        // The window's test of a row just recorded agrees with the store's.
+        const QList<HistoryRecord> records = m_store->records(m_store->ids());
+        QCOMPARE(int(std::ranges::count_if(records, [&](const HistoryRecord &r) { return matchesFilter(r, filter); })),
+                 found);
     }
 
     void removesChosenRowsAndClears()
     {
-        for (const char *given : {"1", "2", "3"})
-            m_store->add(sample(QString::fromLatin1(given)));
+        for (const double given : {1, 2, 3})
+            m_store->add(sample(given));
         const QList<qint64> ids = m_store->ids();
         QVERIFY(m_store->remove({ids.at(1)}));
-        QCOMPARE(storedGivens(*m_store), (QSet<QString>{"1", "3"}));
+        QCOMPARE(storedGivens(*m_store), (QSet<qint64>{1, 3}));
         QVERIFY(m_store->clear() && m_store->ids().isEmpty());
         m_store->add(sample());
         QVERIFY(m_store->ids().first() > ids.first()); // an id is never given twice
@@ -223,7 +240,7 @@ private slots:
     {
         QFETCH(QString, damage);
         for (int i = 0; i < 300; ++i)
-            m_store->add(sample(integerText(i)));
+            m_store->add(sample(i));
         const QString path = m_store->filePath();
         m_store = std::make_unique<HistoryStore>(m_dir->path());
         QFile file(path);
@@ -259,13 +276,21 @@ private slots:
              "INSERT INTO calculation VALUES (4, '2026-12-07T18:30:15.250Z', 'rectangle', 'Rectangle', 0, 'a/b', "
              "'[[\"a\",\"Side a\",\"10\"],[\"b\",\"Side b\",\"6\"]]', '[[\"A\",\"Area\",\"60.00\"]]', 'typed', "
              "'#.00#', 'none')",
+             // Pasted on a German desktop, in units named by their symbols.
+             "INSERT INTO calculation VALUES (5, '2026-12-07T18:30:15.250Z', 'rectangle', 'Rectangle', 0, 'a/b', "
+             "'[[\"a\",\"Side a\",\" 2,5 \"],[\"b\",\"Side b\",\"6\"]]', '[[\"A\",\"Area\",\"60.00\"]]', 'typed', "
+             "'#.00#', 'cm, cm², L')",
              "PRAGMA user_version = 1"});
-        HistoryRecord expected = sample();
-        expected.id = 4;
-        QCOMPARE(m_store->ids(QStringLiteral("side a 60.00")), QList<qint64>{4});
-        QVERIFY(m_store->records({4}) == QList<HistoryRecord>{expected});
+        HistoryRecord plain = sample(), pasted = sample(2.5);
+        plain.id = 4;
+        plain.units = {};
+        pasted.id = 5;
+        QCOMPARE(m_store->ids(QStringLiteral("side a 60.00")), (QList<qint64>{5, 4}));
+        QCOMPARE(m_store->ids(QStringLiteral("2.5")), QList<qint64>{5});
+        QVERIFY(m_store->records({4, 5}) == (QList<HistoryRecord>{plain, pasted}));
         QVERIFY(m_store->takeNotice().isEmpty());
-        QCOMPARE(sqlAnswers(m_store->filePath(), {"PRAGMA user_version"}), QStringList{"2"});
+        QCOMPARE(sqlAnswers(m_store->filePath(), {"PRAGMA user_version"}),
+                 QStringList{integerText(HistoryStore::SchemaVersion)});
     }
 
     void unwritableFolderTurnsHistoryOff()
@@ -288,29 +313,32 @@ private slots:
 
     void twoProcessesRecordEverything()
     {
-        const auto first = startWriter(QStringLiteral("first"), QStringLiteral("300"));
-        const auto second = startWriter(QStringLiteral("second"), QStringLiteral("300"));
+        const auto first = startWriter(1, QStringLiteral("300"));
+        const auto second = startWriter(2, QStringLiteral("300"));
         for (QProcess *writer : {first.get(), second.get()})
             QVERIFY(writer->waitForFinished(60'000) && writer->exitCode() == 0);
-        const QSet<QString> givens = storedGivens(*m_store);
+        const QSet<qint64> givens = storedGivens(*m_store);
         QCOMPARE(givens.size(), 600);
-        QVERIFY(givens.contains(QStringLiteral("first-299")) && givens.contains(QStringLiteral("second-299")));
+        QVERIFY(givens.contains(tagged(1, 299)) && givens.contains(tagged(2, 299)));
     }
 
     void killedWriterLosesNothingEarlier()
     {
-        QSet<QString> confirmed;
+        QSet<qint64> confirmed;
         const int kills = 40;
         for (int kill = 0; kill < kills; ++kill) {
-            const auto writer = startWriter(QStringLiteral("run") + integerText(kill), QStringLiteral("1000000"));
+            const auto writer = startWriter(10 + kill, QStringLiteral("1000000"));
             QVERIFY(writer->waitForStarted());
             // From the start on: some kills land in opening the file, most among the writes.
             QThread::msleep(QRandomGenerator::global()->bounded(10, 120));
             writer->kill();
             QVERIFY(writer->waitForFinished());
             const QByteArrayList lines = writer->readAllStandardOutput().split('\n');
-            for (qsizetype i = 0; i + 1 < lines.size(); ++i) // a line the kill cut off was never confirmed
-                confirmed.insert(QString::fromUtf8(lines.at(i)));
+            for (qsizetype i = 0; i + 1 < lines.size(); ++i) { // a line the kill cut off was never confirmed
+                qint64 given = -1;
+                std::from_chars(lines.at(i).constData(), lines.at(i).constData() + lines.at(i).size(), given);
+                confirmed.insert(given);
+            }
 
             HistoryStore store(m_dir->path());
             QVERIFY2(storedGivens(store).contains(confirmed), "a confirmed record was lost");
@@ -326,7 +354,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 5 && qstrcmp(argv[1], WriterSwitch) == 0)
-        return writeHistory(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argv[4]);
+        return writeHistory(QString::fromLocal8Bit(argv[2]), argv[3], argv[4]);
     TestHistoryStore test;
     return QTest::qExec(&test, argc, argv);
 }

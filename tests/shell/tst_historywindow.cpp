@@ -1,6 +1,9 @@
 #include "windowview.h"
 
+#include "controls/answerlabel.h"
+#include "controls/solveeditor.h"
 #include "controls/valuefield.h"
+#include "entry/numericentry.h"
 #include "history/historystore.h"
 #include "shell/historywindow.h"
 #include "shell/usersettings.h"
@@ -25,13 +28,21 @@ private slots:
     void reopenGivesTheRecordedAnswers_data();
     void reopenGivesTheRecordedAnswers();
     void rowsAreFilteredDeletedCopiedAndExported();
+    void exportWritesTheRowsShownUnlessSomeAreChosen();
+    void onlyCalculateAndSolveRecordAndTheChoiceStays();
+    void pastedCommaValueReopensUnderAnyDesktop();
     void nothingIsRecordedWithKeepHistoryOff();
 
 private:
     // Opens the figure, clicks the option and types each text into the field of its index.
     QStringList calculate(const QString &menuItem, int option, const QStringList &texts);
     HistoryWindow *openHistory();
+    // Two rectangles, 4 by 3 and 5 by 3, then a sphere; the history window open.
+    HistoryWindow *historyOfThree();
     QTableView *table() const { return m_program->main()->historyWindow()->findChild<QTableView *>("tblHistory"); }
+    QList<int> chosenRows() const;
+    // Clicks Export and saves: the file's lines, and the dialog's title in `title`.
+    QStringList exportLines(QString *title = nullptr);
 };
 
 namespace {
@@ -80,6 +91,41 @@ QStringList TestHistoryWindow::calculate(const QString &menuItem, int option, co
     return answersOf(m_window);
 }
 
+HistoryWindow *TestHistoryWindow::historyOfThree()
+{
+    calculate("mnuGeometryItem(2)", 0, {"4", "3"});
+    calculate("mnuGeometryItem(2)", 0, {"5", "3"});
+    calculate("mnu3dGeometryItem(0)", 0, {"10"});
+    return openHistory();
+}
+
+QList<int> TestHistoryWindow::chosenRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table()->selectionModel()->selectedRows())
+        rows << index.row();
+    return rows;
+}
+
+QStringList TestHistoryWindow::exportLines(QString *title)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    QTimer::singleShot(0, [path, title] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (title)
+            *title = dialog->windowTitle();
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(m_program->main()->historyWindow()->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+               : QStringList();
+}
+
 HistoryWindow *TestHistoryWindow::openHistory()
 {
     activateProgram();
@@ -118,8 +164,8 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers()
         m_program->choose(precision);
     const QStringList answers = calculate(item, option, texts);
     QVERIFY(!answers.isEmpty());
-    // The described choices, which record the answers under them too, and
-    // another figure, before the first calculation, now the oldest, comes back.
+    // The described choices, which record nothing, and another figure,
+    // before the first calculation, now the oldest, comes back.
     if (!precision.isEmpty())
         m_program->choose(precision.startsWith("mnuExact")    ? precision
                           : precision.startsWith("mnuLength") ? "mnuLengthUnit(none)"
@@ -128,7 +174,7 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers()
     HistoryWindow *history = openHistory();
     QVERIFY(history);
     const int rows = table()->model()->rowCount();
-    QCOMPARE(rows, precision.isEmpty() ? 2 : 3);
+    QCOMPARE(rows, 2);
     QTest::keyClick(history->findChild<QLineEdit *>("txtFilter"), Qt::Key_Tab);
     QTest::keyClick(table(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(table(), Qt::Key_Return);
@@ -141,10 +187,7 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers()
 
 void TestHistoryWindow::rowsAreFilteredDeletedCopiedAndExported()
 {
-    calculate("mnuGeometryItem(2)", 0, {"4", "3"});
-    calculate("mnuGeometryItem(2)", 0, {"5", "3"});
-    calculate("mnu3dGeometryItem(0)", 0, {"10"});
-    HistoryWindow *history = openHistory();
+    HistoryWindow *history = historyOfThree();
     QVERIFY(history);
     QCOMPARE(table()->model()->rowCount(), 3);
 
@@ -159,24 +202,14 @@ void TestHistoryWindow::rowsAreFilteredDeletedCopiedAndExported()
 
     QTest::keyClick(filter, Qt::Key_Tab);
     QTest::keyClick(table(), Qt::Key_Home, Qt::ControlModifier); // the sphere, newest
+    QTest::keyClick(table(), Qt::Key_Space);                     // chosen
     QTest::keyClick(table(), Qt::Key_Delete);
     QCOMPARE(table()->model()->rowCount(), 2);
     QTest::keyClick(table(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text().count("Rectangle"), 2);
 
-    const QTemporaryDir folder;
-    const QString path = folder.filePath("history.csv");
-    QTimer::singleShot(0, [path] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    QTest::mouseClick(history->findChild<QPushButton *>("cmdExport"), Qt::LeftButton);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines = exportLines();
     QCOMPARE(lines.size(), 3);
     const QStringList header = lines[0].split(u',');
     const QList<HistoryRecord> records = m_program->main()->history().records(m_program->main()->history().ids());
@@ -184,11 +217,87 @@ void TestHistoryWindow::rowsAreFilteredDeletedCopiedAndExported()
         const QStringList cells = lines[row + 1].split(u',');
         QCOMPARE(cells.size(), header.size());
         QCOMPARE(cells[header.indexOf("Figure id")], records[row].figureId);
-        for (const auto &[kind, values] : {std::pair("Given", records[row].givens), {"Answer", records[row].answers}})
+        for (const auto &[kind, values] :
+             {std::pair("Given", shown(records[row].givens)), {"Answer", records[row].answers}})
             for (int i = 0; i < values.size(); ++i)
                 QCOMPARE(cells[header.indexOf(QStringLiteral("%1 %2 value").arg(kind).arg(i + 1))], values[i].text);
     }
-    QCOMPARE(records[0].givens[0].text, "5"); // as typed
+    QCOMPARE(records[0].givens[0].value, 5.0); // as typed
+}
+
+void TestHistoryWindow::exportWritesTheRowsShownUnlessSomeAreChosen()
+{
+    HistoryWindow *history = historyOfThree();
+    QVERIFY(history);
+    QVERIFY(chosenRows().isEmpty()); // opening chooses nothing
+    auto *filter = history->findChild<QLineEdit *>("txtFilter");
+    QTest::keyClicks(filter, "rect");
+    QVERIFY(chosenRows().isEmpty()); // nor does filtering
+    QString title;
+    QStringList lines = exportLines(&title);
+    QCOMPARE(lines.size(), 1 + 2);
+    QVERIFY2(title.contains("(2 rows)"), qPrintable(title));
+    QTest::keyClick(filter, Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_Space); // chooses the newest rectangle
+    lines = exportLines(&title);
+    QCOMPARE(lines.size(), 1 + 1);
+    QVERIFY2(title.contains("(1 chosen row)"), qPrintable(title));
+    QVERIFY(lines[1].contains("5"));
+}
+
+void TestHistoryWindow::onlyCalculateAndSolveRecordAndTheChoiceStays()
+{
+    calculate("mnuGeometryItem(2)", 0, {"4", "3"});
+    calculate("mnuGeometryItem(2)", 0, {"5", "3"});
+    QVERIFY(openHistory());
+    const auto *model = qobject_cast<const HistoryModel *>(table()->model());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(model->index(1, 0)).center());
+    const qint64 chosen = model->idAt(1);
+    QCOMPARE(chosenRows(), QList<int>{1});
+
+    // Each redoes the open figure; none is a calculation of its own.
+    for (const char *item :
+         {"mnuPrecisionDecimals(4)", "mnuPrecisionSignificant(5)", "mnuExactConstants", "mnuLengthUnit(cm)",
+          "mnuAreaUnit(ha)", "mnuVolumeUnit(L)", "mnuLengthUnit(none)", "mnuExactConstants", "mnuPrecisionAsDescribed"})
+        m_program->choose(item);
+    QCOMPARE(model->rowCount(), 2);
+
+    // A solve is: the area worked back to 20 is the newest row, and the row chosen stays chosen.
+    activateProgram();
+    auto *area = control<AnswerLabel>("lblAnswer", 2);
+    QTest::keyClick(area, Qt::Key_F2);
+    QVERIFY(m_window->solver());
+    QTest::keyClicks(m_window->solver()->target(), "20");
+    QTest::keyClick(m_window->solver()->target(), Qt::Key_Return);
+    QTRY_VERIFY(!m_window->solver());
+    QCOMPARE(model->rowCount(), 3);
+    QVERIFY(model->cells(0).join(u' ').contains("Area = 20"));
+    QCOMPARE(chosenRows(), QList<int>{2});
+    QCOMPARE(model->idAt(2), chosen);
+}
+
+void TestHistoryWindow::pastedCommaValueReopensUnderAnyDesktop()
+{
+    setDecimalComma(true); // a German desktop
+    open("mnuGeometryItem(2)");
+    QApplication::clipboard()->setText(" 2,5 ");
+    QTest::keyClick(control<ValueField>("txtGivenValue", 0), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(control<ValueField>("txtGivenValue", 1), "4");
+    WindowView::calculate();
+    const QStringList answers = answersOf(m_window);
+    QVERIFY(!answers.isEmpty());
+    HistoryStore &store = m_program->main()->history();
+    QCOMPARE(store.records(store.ids()).value(0).givens.value(0).value, 2.5);
+
+    setDecimalComma(false); // the same history on an English one
+    open("mnuGeometryItem(9)");
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    QTest::keyClick(history->findChild<QLineEdit *>("txtFilter"), Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_Return);
+    QCOMPARE(answersOf(m_program->figureWindows().value(0)), answers);
+    QVERIFY(exportLines().value(1).contains(",2.5,"));
 }
 
 void TestHistoryWindow::nothingIsRecordedWithKeepHistoryOff()

@@ -104,8 +104,6 @@ void TestSolidFigures::answers_data()
     addRow("ring 1, 5", calculateCircularRing, 0, {"1", "5"}, Kind::Answers, {"1.00", "5.00", "98.596", "197.192"});
     addRow("ring 2, 10", calculateCircularRing, 0, {"2", "10"}, Kind::Answers, {"2.00", "10.00", "788.768", "788.768"});
     addRow("ring 1, 1", calculateCircularRing, 0, {"1", "1"}, Kind::Answers, {"1.00", "1.00", "19.719", "39.438"});
-    addRow("ring wider than its circle", calculateCircularRing, 0, {"5", "1"}, Kind::Answers,
-           {"5.00", "1.00", "492.98", "197.192"});
     addRow("ring, R empty", calculateCircularRing, 0, {"1", ""}, Kind::Zeros);
     addRow("ring, r empty", calculateCircularRing, 0, {"", "5"}, Kind::Zeros);
 
@@ -199,7 +197,10 @@ void TestSolidFigures::failures_data()
     QTest::newRow("pyramid volume overflows")
         << &calculateRightPyramid << 0 << QStringList{huge, "1", huge, "1"} << Cause::TooLarge << -1;
     QTest::newRow("ring square overflows")
-        << &calculateCircularRing << 0 << QStringList{huge, "1"} << Cause::TooLarge << -1;
+        << &calculateCircularRing << 0 << QStringList{huge, huge} << Cause::TooLarge << -1;
+    // A section wider than its circle passes through the axis: no ring, where the formulas would still answer.
+    QTest::newRow("ring wider than its circle")
+        << &calculateCircularRing << 0 << QStringList{"5", "1"} << Cause::NotAFigure << 0;
     QTest::newRow("cap higher than its sphere's diameter")
         << &calculateSphericalCap << 0 << QStringList{"1", "2.5"} << Cause::NotAFigure << 1;
     QTest::newRow("cap, nothing typed") << &calculateSphericalCap << 1 << QStringList{"", ""} << Cause::NotANumber << 0;

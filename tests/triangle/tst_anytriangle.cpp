@@ -3,13 +3,18 @@
 
 #include "giventexts.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Zyntra;
 
 namespace {
 
 constexpr auto given = &givenTexts<AnyValue::FieldCount>;
+
+const char *const Letters[] = {"a", "b", "c", "A", "B", "C", "Area", "Perimeter", "h_a", "h_b", "h_c", "r", "R"};
 
 // a, b, c, A, B, C, Area, Perimeter, h_a, h_b, h_c, r, R of the 3-4-5 triangle.
 const QStringList ThreeFourFive{"3.00",  "4.00", "5.00", "36.87", "53.13", "90.00", "6.00",
@@ -42,9 +47,9 @@ void TestAnyTriangle::solves_data()
         << given({{a, "3"}, {A, "36.87"}, {B, "53.13"}}) << true << ThreeFourFive;
     QTest::newRow("3-4-5 from two sides and an angle not between")
         << given({{b, "4"}, {c, "5"}, {C, "90"}}) << true << ThreeFourFive;
+    // One triangle: the one the sides make, the fourth value checked against it.
     QTest::newRow("3-4-5 with a fourth value that agrees")
-        << given({{a, "3"}, {b, "4"}, {c, "5"}, {C, "90.1"}}) << true
-        << QStringList(ThreeFourFive).replaceInStrings("90.00", "90.10");
+        << given({{a, "3"}, {b, "4"}, {c, "5"}, {C, "90.1"}}) << true << ThreeFourFive;
     // The second: B′ = 180° − B, c′ = 2b·cos A − c = 1.4, Area′ = ½·a·b·sin C′ = 1.68, the same circumcircle.
     QTest::newRow("two triangles from a 3, b 4, A 36.87")
         << given({{a, "3"}, {b, "4"}, {A, "36.87"}}) << true
@@ -53,11 +58,39 @@ void TestAnyTriangle::solves_data()
     QTest::newRow("equilateral") << given({{a, "2"}, {b, "2"}, {c, "2"}}) << true
                                  << QStringList{"2.00", "2.00",  "2.00",  "60.00", "60.00", "60.00", "1.732",
                                                 "6.00", "1.732", "1.732", "1.732", ".577",  "1.155"};
-    // The angles follow the pi in force, and C takes what A and B leave.
-    QTest::newRow("3-4-5 from three sides, pi 3.14")
-        << given({{a, "3"}, {b, "4"}, {c, "5"}}) << false
-        << QStringList{"3.00",  "4.00", "5.00", "36.889", "53.157", "89.954", "6.00",
-                       "12.00", "4.00", "3.00", "2.40",   "1.00",   "2.50"};
+    // Angles turn with π in full under the typed constants too.
+    QTest::newRow("3-4-5 from three sides, typed constants")
+        << given({{a, "3"}, {b, "4"}, {c, "5"}}) << false << ThreeFourFive;
+    QTest::newRow("30-60-90: the side just reaches, one triangle")
+        << given({{a, "1"}, {c, "0.5"}, {C, "30"}}) << true
+        << QStringList{"1.00",  ".866", ".50", "90.00", "60.00", "30.00", ".217",
+                       "2.366", ".433", ".50", ".866",  ".183",  ".50"};
+    // b ÷ (2 sin B) = 7079615.777; Heron's formula gave 7079619.334.
+    QTest::newRow("needle from its angles")
+        << given({{b, "249.8683"}, {A, "0.001"}, {B, "0.0010111"}}) << true
+        << QStringList{"247.125", "249.868", "496.994", ".001", ".001", "179.998",    "1.084",
+                       "993.987", ".009",    ".009",    ".004", ".002", "7079615.777"};
+    // A and B from the sides that enclose C: the sides alone lose their digits so near 180°.
+    // Its circumradius, 42971834.6377…, shows the two decimals the doubles vouch for.
+    QTest::newRow("wide angle between two sides")
+        << given({{a, "1000"}, {b, "2000"}, {C, "179.998"}}) << true
+        << QStringList{"1000.00", "2000.00", "3000.00", ".001", ".001", "179.998",    "34.907",
+                       "6000.00", ".07",     ".035",    ".023", ".012", "42971834.64"};
+    // h_a = c × sin B = 0.526, below c; the area, 947391362696840.95…, to the 14 digits its steps vouch for.
+    QTest::newRow("long and thin") << given({{a, "3600000000000000"}, {c, "0.7238"}, {A, "46.65"}}) << true
+                                   << QStringList{"3600000000000000.00",
+                                                  "3600000000000000.00",
+                                                  ".724",
+                                                  "46.65",
+                                                  "133.35",
+                                                  ".00",
+                                                  "947391362696840.00",
+                                                  "7200000000000000.00",
+                                                  ".526",
+                                                  ".526",
+                                                  "2617826368325060.00",
+                                                  ".263",
+                                                  "2475336056816490.00"};
 }
 
 void TestAnyTriangle::solves()
@@ -75,6 +108,19 @@ void TestAnyTriangle::solves()
         shown << text;
     }
     QCOMPARE(shown, expected);
+    // No answer is worked from itself: "B = … sin B …" reads as going round in a circle.
+    for (const auto &[index, working] : outcome.workings) {
+        const QString letter = QString::fromUtf8(Letters[size_t(index % AnyValue::Count)])
+                               + (index >= AnyValue::Second ? QStringLiteral("′") : QString());
+        QVERIFY2(!working.formula.split(QRegularExpression(QStringLiteral("[^\\w′]+"))).contains(letter),
+                 qPrintable(letter + QStringLiteral(" = ") + working.formula));
+    }
+    // Each triangle shown is one triangle: its angles, as worked, make 180°.
+    for (const int column : {0, AnyValue::Second})
+        if (outcome.values.contains(column + AnyValue::A))
+            QVERIFY(std::abs(outcome.values.at(column + AnyValue::A) + outcome.values.at(column + AnyValue::B)
+                             + outcome.values.at(column + AnyValue::C) - 180)
+                    < 1e-9);
     // Under either constants, each triangle shows the given values as typed.
     setExactConstants(!exact);
     const Outcome other = calculateAnyTriangle(fields, 0);
@@ -93,7 +139,13 @@ void TestAnyTriangle::refuses_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("side too short for the angle")
         << given({{a, "2"}, {b, "4"}, {A, "36.87"}}) << int(a)
-        << "Side a is shorter than b × sin A, so it cannot close the triangle: no triangle fits these values.";
+        << "Side a is shorter than b × sin A, so it cannot close the triangle: no triangle fits these values. "
+           "Side a = 2.40000571653065 would, with B a right angle.";
+    // Short by 0.4 %: no right triangle, whose values would contradict each other.
+    QTest::newRow("side just too short")
+        << given({{a, "1"}, {c, "0.498"}, {C, "30"}}) << int(c)
+        << "Side c is shorter than a × sin C, so it cannot close the triangle: no triangle fits these values. "
+           "Side c = 0.5 would, with A a right angle.";
     QTest::newRow("obtuse angle facing the shorter side")
         << given({{a, "3"}, {b, "4"}, {A, "150"}}) << int(a)
         << "Side a must be longer than b, as A is 90° or more: no triangle fits these values.";
@@ -106,12 +158,18 @@ void TestAnyTriangle::refuses_data()
                                   << "Angle C must be less than 180°.";
     QTest::newRow("a fourth value that disagrees")
         << given({{a, "3"}, {b, "4"}, {c, "5"}, {C, "80"}}) << int(C)
-        << "Angle C does not agree with the other values given: they make it 89.954°, and a given angle may differ "
+        << "Angle C does not agree with the other values given: they make it 90.00°, and a given angle may differ "
            "by 0.2° at most.";
     QTest::newRow("three angles that do not add up")
         << given({{a, "3"}, {A, "60"}, {B, "60"}, {C, "70"}}) << int(C)
         << "Angle C does not agree with the other values given: they make it 60.00°, and a given angle may differ "
            "by 0.2° at most.";
+    QTest::newRow("sides on a line, with angles")
+        << given({{a, "1"}, {b, "2"}, {c, "3"}, {A, "10"}, {B, "20"}, {C, "150"}}) << int(c)
+        << "Side c is as long as the other two sides together, or longer: no triangle has such sides.";
+    QTest::newRow("sides on a line, in decimals")
+        << given({{a, "10.3091"}, {b, "3.0166"}, {c, "13.3257"}}) << int(c)
+        << "Side c is as long as the other two sides together, or longer: no triangle has such sides.";
     QTest::newRow("angles alone") << given({{A, "60"}, {B, "60"}, {C, "60"}}) << int(a)
                                   << "A side is needed as well: angles fix the shape of a triangle, never its size.";
     QTest::newRow("two values") << given({{a, "3"}, {B, "60"}}) << int(b)

@@ -23,6 +23,7 @@ private slots:
 
     void failureWarnsAndChangesNothing_data();
     void failureWarnsAndChangesNothing();
+    void aSideThatJustReachesShowsOneTriangle();
 
 private:
     // Each field's text replaced by typing, then Enter in the last.
@@ -60,6 +61,10 @@ void TestFrmAnyTriangle::failureWarnsAndChangesNothing_data()
     QTest::newRow("sides too short to meet") << one << QStringList{"1", "2", "3"} << 2 << "no triangle has such sides";
     QTest::newRow("a fourth value that disagrees")
         << two << QStringList{"3", "4", "5", "", "", "80"} << 5 << "does not agree";
+    QTest::newRow("just short of reaching")
+        << two << QStringList{"1", "", "0.498", "", "", "30"} << 2 << "Side c = 0.5 would, with A a right angle.";
+    QTest::newRow("sides on a line, with angles")
+        << one << QStringList{"1", "2", "3", "10", "20", "150"} << 2 << "no triangle has such sides";
     QTest::newRow("angles alone") << one << QStringList{"", "", "", "60", "60", "60"} << 0 << "A side is needed";
 }
 
@@ -80,6 +85,19 @@ void TestFrmAnyTriangle::failureWarnsAndChangesNothing()
     QVERIFY2(m_window->warning()->text().contains(warning), qPrintable(m_window->warning()->text()));
     m_window->warning()->accept();
     QTRY_COMPARE(QApplication::focusWidget(), control<QLineEdit>(QStringLiteral("txtInput"), field));
+}
+
+// The 30-60-90 triangle from a, c and C: one column, with A a right angle.
+void TestFrmAnyTriangle::aSideThatJustReachesShowsOneTriangle()
+{
+    enter({"1", "", "0.5", "", "", "30"});
+    QVERIFY(!m_window->warning());
+    const QStringList answers = shown();
+    QCOMPARE(answers.mid(0, 6), (QStringList{"1.00", ".866", ".50", "90.00", "60.00", "30.00"}));
+    QCOMPARE(answers.mid(AnyValue::Second), QStringList(AnyValue::Count, QStringLiteral("hidden")));
+    // Its working says why, dividing by nothing.
+    const QString working = control<QLabel>(QStringLiteral("lblanswer"), AnyValue::A)->toolTip();
+    QVERIFY2(working.contains(QStringLiteral("just reaches")) && !working.contains(u'÷'), qPrintable(working));
 }
 
 QTEST_MAIN(TestFrmAnyTriangle)

@@ -253,8 +253,6 @@ void TestFrmSquare::calculateShowsEveryQuantity_data()
                                        << QStringList{"1.00", "2.00", "9.42", "", ""};
     QTest::newRow("annulus f/d 2 4") << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"}
                                      << QStringList{"2.00", "4.00", "9.425", "", ""};
-    QTest::newRow("annulus r1/r2 3 2") << "mnuGeometryItem(6)" << 0 << QStringList{"3", "2"}
-                                       << QStringList{"3.00", "2.00", "-15.70", "", ""};
     QTest::newRow("trapezium 3 4 4 5 3") << "mnuGeometryItem(7)" << 0 << QStringList{"3", "4", "4", "5", "3"}
                                          << QStringList{"", "27.099", "29.50", "", ""};
     QTest::newRow("trapezium 2 2 0 6 0") << "mnuGeometryItem(7)" << 0 << QStringList{"2", "2", "0", "6", "0"}
@@ -268,9 +266,9 @@ void TestFrmSquare::calculateShowsEveryQuantity_data()
     QTest::newRow("equilateral 0.05") << "mnuGeometryItem(8)" << 0 << QStringList{"0.05"}
                                       << QStringList{".05", ".043", ".00", "", ""};
     QTest::newRow("rhombus diagonals 6 8") << "mnuGeometryItem(13)" << 1 << QStringList{"6", "8"}
-                                           << QStringList{"5.00", "106.314", "6.00", "8.00", "24.00", "20.00", "4.80"};
+                                           << QStringList{"5.00", "106.26", "6.00", "8.00", "24.00", "20.00", "4.80"};
     QTest::newRow("kite 3 4 90") << "mnuGeometryItem(14)" << 1 << QStringList{"3", "4", "90"}
-                                 << QStringList{"3.00", "4.00", "90.00", "4.998", "4.802", "12.00", "14.00"};
+                                 << QStringList{"3.00", "4.00", "90.00", "5.00", "4.80", "12.00", "14.00"};
     QTest::newRow("kite diagonals 6 8") << "mnuGeometryItem(14)" << 0 << QStringList{"6", "8"}
                                         << QStringList{"6.00", "8.00", "24.00", "", ""};
     QTest::newRow("cap a/h 4 2") << "mnu3dGeometryItem(8)" << 1 << QStringList{"4", "2"}
@@ -460,6 +458,14 @@ void TestFrmSquare::failedCalculationWarnsAndKeepsEverything_data()
                                      << QStringList{"10", "1.2.3", "4"} << 1 << "Side b: \"1.2.3\" is not a number.";
     QTest::newRow("annulus f/d with d a lone stop")
         << "mnuGeometryItem(6)" << 1 << QStringList{"2", "4"} << QStringList{"2", "."} << 1 << "Outer diameter d";
+    // An inner radius beyond the outer one would give a negative area.
+    QTest::newRow("annulus r1/r2 3 2") << "mnuGeometryItem(6)" << 0 << QStringList{"1", "2"} << QStringList{"3", "2"}
+                                       << 0 << "Inner radius r1 must not be larger than the outer radius r2.";
+    QTest::newRow("parallelogram folded over")
+        << "mnuGeometryItem(3)" << 0 << QStringList{"3", "4", "30"} << QStringList{"3", "4", "200"} << 2
+        << "Angle Theta must be less than 180°.";
+    QTest::newRow("ring wider than its circle") << "mnu3dGeometryItem(6)" << 0 << QStringList{"1", "5"}
+                                                << QStringList{"5", "1"} << 0 << "Section radius r must not be larger";
     QTest::newRow("trapezium f missing") << "mnuGeometryItem(7)" << 0 << QStringList{"3", "4", "4", "5", "3"}
                                          << QStringList{"3", "4", "4", "5", ""} << 4 << "Base part f is empty.";
     QTest::newRow("equilateral 1..2") << "mnuGeometryItem(8)" << 0 << QStringList{"10"} << QStringList{"1..2"} << 0
