@@ -76,7 +76,8 @@ void TestAnyTriangle::solves_data()
         << given({{a, "1000"}, {b, "2000"}, {C, "179.998"}}) << true
         << QStringList{"1000.00", "2000.00", "3000.00", ".001", ".001", "179.998",    "34.907",
                        "6000.00", ".07",     ".035",    ".023", ".012", "42971834.64"};
-    // h_a = c × sin B = 0.526, below c; the area, 947391362696840.95…, to the 14 digits its steps vouch for.
+    // h_a = c × sin B = 0.526, below c; the area, 947391362696840.95…, and h_c, 2617826368325064.8…, to the
+    // 14 digits their steps vouch for.
     QTest::newRow("long and thin") << given({{a, "3600000000000000"}, {c, "0.7238"}, {A, "46.65"}}) << true
                                    << QStringList{"3600000000000000.00",
                                                   "3600000000000000.00",
@@ -88,7 +89,7 @@ void TestAnyTriangle::solves_data()
                                                   "7200000000000000.00",
                                                   ".526",
                                                   ".526",
-                                                  "2617826368325060.00",
+                                                  "2617826368325100.00",
                                                   ".263",
                                                   "2475336056816490.00"};
 }
