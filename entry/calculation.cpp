@@ -141,6 +141,17 @@ Num Fields::number(int index) const
     throw Failure{Failure::Cause::NotANumber, index, t};
 }
 
+QString Working::notes() const
+{
+    QString digits;
+    if (certainDigits > 0)
+        digits = QStringLiteral("shown to %1 significant digits, as far as the rounding of the steps allows")
+                     .arg(certainDigits);
+    else if (certainDigits < 0)
+        digits = QStringLiteral("the rounding of the steps leaves no digit of this answer certain");
+    return note.isEmpty() || digits.isEmpty() ? note + digits : note + QStringLiteral("; ") + digits;
+}
+
 Outcome runCalculation(const std::function<Outcome()> &calculation)
 {
     const auto run = [&calculation]() -> Outcome {

@@ -82,7 +82,14 @@ struct Working {
     QString exact = {};
     QString exactSpoken = {};
 
+    // The significant digits the answer is shown to, where the rounding of
+    // its steps leaves fewer certain than asked for; 0 for all asked for,
+    // -1 for none.
+    int certainDigits = 0;
+
     bool isEmpty() const { return formula.isEmpty() && steps.isEmpty() && note.isEmpty(); }
+    // The note, and what the answer's digits are shown to, in words.
+    QString notes() const;
 };
 
 // The result of one CALCULATE: answers to write, the plain zeros that an

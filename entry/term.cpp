@@ -206,8 +206,8 @@ QString workingText(const QString &quantity, const Working &working, const QStri
     if (!answer.isEmpty())
         sides << answer;
     QString text = sides.join(QStringLiteral(" = "));
-    if (!working.note.isEmpty())
-        text += QStringLiteral(" (%1)").arg(working.note);
+    if (const QString notes = working.notes(); !notes.isEmpty())
+        text += QStringLiteral(" (%1)").arg(notes);
     return text;
 }
 
@@ -266,19 +266,16 @@ bool shownForCertain(double value, double error, const QString &shown, Pattern p
 }
 
 // The most significant digits that the value shows for certain, in the
-// shape its answer takes, and how the working says so.
-std::pair<QString, QString> fewerDigits(double value, double error, Pattern pattern, Precision precision)
+// shape its answer takes; -1 where not even one is.
+std::pair<QString, int> fewerDigits(double value, double error, Pattern pattern, Precision precision)
 {
     for (int n = Precision::MaxSignificant; n >= 1; --n) {
         const QString shown = formatCertain(value, n, pattern, precision);
         if (std::isfinite(error) && formatCertain(value - error, n, pattern, precision) == shown
             && formatCertain(value + error, n, pattern, precision) == shown)
-            return {
-                shown,
-                QStringLiteral("shown to %1 significant digits, as far as the rounding of the steps allows").arg(n)};
+            return {shown, n};
     }
-    return {formatResult(value, pattern, precision),
-            QStringLiteral("the rounding of the steps leaves no digit of this answer certain")};
+    return {formatResult(value, pattern, precision), -1};
 }
 
 } // namespace
@@ -304,9 +301,9 @@ void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
         if (!exact) {
             outcome.uncertainDigits = true;
         } else {
-            const auto [fewer, why] = fewerDigits(term.value(), term.error(), pattern, precision);
+            const auto [fewer, digits] = fewerDigits(term.value(), term.error(), pattern, precision);
             shown = fewer;
-            working.note = working.note.isEmpty() ? why : working.note + QStringLiteral("; ") + why;
+            working.certainDigits = digits;
         }
     }
     if (const Exact *form = term.exactForm(); form && form->known() && form->text().size() <= LongestExactForm) {
@@ -584,7 +581,9 @@ Term tan(const Term &radians)
 Term atan(const Term &x)
 {
     Term angle = Term::function(QStringLiteral("atan"), x, atan(x.m_value));
-    angle.m_error = x.m_error + 4 * roundOff(angle.value());
+    // Its slope, 1 ÷ (1 + x²), is at most that nearest zero.
+    const double near = std::max(std::fabs(x.value()) - x.m_error, 0.0);
+    angle.m_error = x.m_error / (1 + near * near) + 4 * roundOff(angle.value());
     angle.follow(x, [](const Exact &v) { return atan(v); });
     return angle;
 }

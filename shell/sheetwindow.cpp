@@ -86,7 +86,8 @@ QList<SheetRow> sheetRows(const FigureValues &values)
                 steps << step;
         if (!working.measured.isEmpty())
             steps << working.measured;
-        worked << SheetRow{answer->caption, working.formula, steps, answer->text + answer->unit, false, working.note};
+        worked << SheetRow{answer->caption, working.formula, steps, answer->text + answer->unit,
+                           false,           working.notes()};
     }
     for (const FigureValue &field : values.given)
         if (!answered(values.answers, field.letter))

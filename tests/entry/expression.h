@@ -2,7 +2,6 @@
 
 #include "entry/numericentry.h"
 
-#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -30,31 +29,22 @@ public:
     // one within a ten-millionth of a millionth of it, shows. The working's
     // numbers carry at most 15 significant digits, so its value may stray
     // from the answer's in about the fourteenth, never sooner. An answer
-    // whose working says it shows fewer digits is held to those.
+    // shown to fewer digits is held to those.
     static bool shows(const QString &step, const QString &answer, Zyntra::Pattern pattern,
-                      Zyntra::Precision precision = Zyntra::Precision::asDescribed(), const QString &note = {})
+                      Zyntra::Precision precision = Zyntra::Precision::asDescribed(), int certainDigits = 0)
     {
         const auto value = evaluate(step);
         const auto shown = Zyntra::textToNumber(answer);
         if (!value || !shown)
             return false;
-        const int certain = certainDigits(note);
         const auto format = [&](double v) {
-            return certain ? Zyntra::formatCertain(v, certain, pattern, precision)
-                           : Zyntra::formatResult(v, pattern, precision);
+            return certainDigits > 0 ? Zyntra::formatCertain(v, certainDigits, pattern, precision)
+                                     : Zyntra::formatResult(v, pattern, precision);
         };
         const auto near = [&](double factor) { return *Zyntra::textToNumber(format(*value * factor)); };
         // Taken by value: minmax of two temporaries would hand back references to them.
         const auto [low, high] = std::minmax({near(1 - 1e-13), near(1 + 1e-13)});
-        return format(*value) == answer || (low <= *shown && *shown <= high);
-    }
-
-    // The significant digits a working's note says its answer is shown to; 0 for all asked for.
-    static int certainDigits(const QString &note)
-    {
-        static const QRegularExpression noted(QStringLiteral("shown to (\\d+) significant digits"));
-        const QRegularExpressionMatch match = noted.match(note);
-        return match.hasMatch() ? match.captured(1).toInt() : 0;
+        return certainDigits < 0 || format(*value) == answer || (low <= *shown && *shown <= high);
     }
 
 private:

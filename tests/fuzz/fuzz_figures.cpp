@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // Each step, worked on its own, shows the answer.
             for (const QString &step : working->second.steps)
                 FUZZ_CHECK(Expression::shows(step, text, figure.pattern(index), Precision::asDescribed(),
-                                             working->second.note),
+                                             working->second.certainDigits),
                            shown.left(300));
             const int maxDecimals = figure.pattern(index) == Pattern::TwoOrThreeDecimals ? 3 : 2;
             FUZZ_CHECK(text == u'0' || FuzzInput::isWellFormedResult(text, maxDecimals - 1, maxDecimals),

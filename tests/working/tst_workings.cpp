@@ -105,7 +105,7 @@ void TestWorkings::stepsShowTheAnswer()
             const QString line = input + QStringLiteral(": ") + workingText(QString::number(index), working, text);
             QVERIFY2(!working.steps.isEmpty() || !working.note.isEmpty(), qPrintable(line));
             for (const QString &step : working.steps) {
-                QVERIFY2(Expression::shows(step, text, tested.pattern(index), precision, working.note),
+                QVERIFY2(Expression::shows(step, text, tested.pattern(index), precision, working.certainDigits),
                          qPrintable(line));
                 QVERIFY2(!NoisyNumber.match(step).hasMatch(), qPrintable(line));
             }
