@@ -238,14 +238,10 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
                                  [&](int x, int y) { return values(x) < values(y); });
     };
     const auto sine = [&](int angle) { return sin(radians(t[size_t(angle)], pi)); };
-    // The sine of an obtuse angle worked out near 180° keeps few of its
-    // digits in fifteen, so an acute one serves first; a triangle has at
-    // most one obtuse angle.
-    const auto obtuse = [&](int angle) { return t[size_t(angle)].value() > 90; };
     // The sides beside an angle: the two that do not face it.
     const auto beside = [](int angle) { return std::pair{(facing(angle) + 1) % 3, (facing(angle) + 2) % 3}; };
     const int between = earliest({A, B, C}, [&](int angle) {
-        return std::pair{obtuse(angle), foundBy({angle, beside(angle).first, beside(angle).second})};
+        return foundBy({angle, beside(angle).first, beside(angle).second});
     });
     const Term area = (t[size_t(beside(between).first)] * t[size_t(beside(between).second)] * sine(between) / 2)
                           .named(letterOf(Area, mark));
@@ -257,15 +253,12 @@ void addTriangle(Outcome &outcome, const Triangle &triangle, int offset, const Q
     const auto angleBetween = [](int side, int other) { return facing(a + b + c - side - other); };
     for (const int side : {a, b, c}) {
         const int other = earliest({(side + 1) % 3, (side + 2) % 3}, [&](int candidate) {
-            return std::pair{obtuse(angleBetween(side, candidate)),
-                             foundBy({candidate, angleBetween(side, candidate)})};
+            return foundBy({candidate, angleBetween(side, candidate)});
         });
         add(ha + side, t[size_t(other)] * sine(angleBetween(side, other)));
     }
     add(r, area * 2 / perimeter);
-    const int facingPair = earliest({A, B, C}, [&](int angle) {
-        return std::pair{obtuse(angle), foundBy({angle, facing(angle)})};
-    });
+    const int facingPair = earliest({A, B, C}, [&](int angle) { return foundBy({angle, facing(angle)}); });
     add(R, t[size_t(facing(facingPair))] / (2 * sine(facingPair)));
 }
 
