@@ -492,7 +492,7 @@ QString Exact::written(bool spoken) const
         if (pi > 0)
             parts << piText(pi, spoken);
         if (radicand != 1)
-            parts << root + QString::number(radicand);
+            parts << root + QString::fromStdString(std::to_string(radicand));
         QString text = parts.join(space);
         QStringList under;
         if (q.get_den() != 1)

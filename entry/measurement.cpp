@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace Zyntra {
@@ -366,10 +367,10 @@ QString fractionGlyph(int numerator, int denominator)
         if (glyph.numerator == numerator && glyph.denominator == denominator)
             return QString(QChar(glyph.character));
     QString out;
-    for (const QChar digit : QString::number(numerator))
+    for (const QChar digit : QString::fromStdString(std::to_string(numerator)))
         out += QChar(Superscripts[digit.digitValue()]);
     out += QChar(FractionSlash);
-    for (const QChar digit : QString::number(denominator))
+    for (const QChar digit : QString::fromStdString(std::to_string(denominator)))
         out += QChar(Subscripts[digit.digitValue()]);
     return out;
 }
@@ -394,7 +395,7 @@ QString tapeReading(double inches, int denominator)
     QString text = (inches < 0 && (t.feet > 0 || t.inches > 0 || t.numerator > 0)) ? QStringLiteral("−") : QString();
     text += fullNumber(t.feet) + u'′' + u' ';
     if (t.inches > 0 || t.numerator == 0)
-        text += QString::number(t.inches);
+        text += QString::fromStdString(std::to_string(t.inches));
     if (t.numerator > 0)
         text += (t.inches > 0 ? QStringLiteral(" ") : QString()) + fractionGlyph(t.numerator, t.denominator);
     return text + u'″';
@@ -413,7 +414,8 @@ QString spokenTapeReading(double inches, int denominator)
     else if (t.numerator > 0)
         words << QStringLiteral("%1 and %2 inches").arg(t.inches).arg(fractionWords(t.numerator, t.denominator));
     else if (t.inches > 0)
-        words << QString::number(t.inches) + (t.inches == 1 ? QStringLiteral(" inch") : QStringLiteral(" inches"));
+        words << QString::fromStdString(std::to_string(t.inches))
+                     + (t.inches == 1 ? QStringLiteral(" inch") : QStringLiteral(" inches"));
     return words.join(u' ');
 }
 
