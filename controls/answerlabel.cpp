@@ -40,6 +40,9 @@ public:
             else if (answer->kind() == QuantityKind::Angle
                      && !quantity().contains(QLatin1String("degree"), Qt::CaseInsensitive))
                 name += textToNumber(label->text()) == 1.0 ? QStringLiteral(" degree") : QStringLiteral(" degrees");
+            // The exact form after the value, in words: "Area 78.50, 25 pi".
+            if (const QString &exact = answer->working().exactSpoken; !exact.isEmpty())
+                name += QStringLiteral(", ") + exact;
             return name;
         }
         case QAccessible::Value:
@@ -104,6 +107,7 @@ QString AnswerLabel::workingText() const
 void AnswerLabel::setWorking(const Working &working)
 {
     m_working = working;
+    fitUnit();
     describe();
 }
 
@@ -127,6 +131,7 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
     if (!selectable())
         setFocusPolicy(Qt::NoFocus);
     m_unit = text.isEmpty() ? nullptr : unit;
+    m_working = text.isEmpty() ? Working{} : working;
     setText(text);
     fitUnit();
     // Tab stops at an answer that shows a value, and only there; the
@@ -134,7 +139,6 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
     setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
     if (text.isEmpty() && hasFocus())
         focusNextChild();
-    m_working = text.isEmpty() ? Working{} : working;
     describe();
 }
 
@@ -143,10 +147,19 @@ QString AnswerLabel::unitSuffix() const
     return m_unit ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
 }
 
+QString AnswerLabel::drawnAfter() const
+{
+    if (text().isEmpty())
+        return {};
+    // Two spaces keep the exact form apart from the value and its unit: "78.50  25π".
+    return m_working.exact.isEmpty() ? unitSuffix() : unitSuffix() + QStringLiteral("  ") + m_working.exact;
+}
+
 void AnswerLabel::fitUnit()
 {
     const QFontMetrics metrics(font());
-    const int room = m_unit ? metrics.horizontalAdvance(unitSuffix()) : 0;
+    const QString after = drawnAfter();
+    const int room = after.isEmpty() ? 0 : metrics.horizontalAdvance(after);
     if (room != m_unitRoom) {
         const QMargins margins = contentsMargins();
         setContentsMargins(margins.left(), margins.top(), margins.right() - m_unitRoom + room, margins.bottom());
@@ -162,7 +175,7 @@ void AnswerLabel::fitUnit()
 
 QRect AnswerLabel::unitRect() const
 {
-    if (!m_unit || text().isEmpty())
+    if (drawnAfter().isEmpty())
         return {};
     const QFontMetrics metrics(font());
     const QRect content = contentsRect();
@@ -181,7 +194,7 @@ void AnswerLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), unitSuffix().mid(1));
+    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), drawnAfter().mid(1));
 }
 
 void AnswerLabel::becomeSelectable()

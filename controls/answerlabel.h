@@ -29,8 +29,9 @@ public:
     // Writes an answer. Qt builds the selection machinery for any label that
     // can take the focus as soon as its text is set; until the user reaches
     // for this one, the text goes in without it.
-    // The unit, if any, is drawn after the value and heard with it, while the
-    // label's text, which Ctrl+C copies, stays the number.
+    // The unit, if any, and the working's exact form are drawn after the
+    // value and heard with it, while the label's text, which Ctrl+C copies,
+    // stays the number.
     void setAnswer(const QString &text, const Working &working = {}, const Unit *unit = nullptr);
     // Hides QLabel::clear so that an emptied answer leaves the Tab order
     // and loses its working too.
@@ -49,7 +50,10 @@ public:
     QuantityKind kind() const { return m_kind; }
     // " cm²" after the value; empty without a unit.
     QString unitSuffix() const;
-    // Where the unit is drawn; empty while none is.
+    // What is drawn after the value: its unit and, where the answer has
+    // one, its exact form, " cm²  25π"; empty for neither.
+    QString drawnAfter() const;
+    // Where that is drawn; empty while nothing is.
     QRect unitRect() const;
 
     // Shows the working beside the label, as a tooltip is shown.
