@@ -152,14 +152,25 @@ QString AnswerLabel::drawnAfter() const
     if (text().isEmpty())
         return {};
     // Two spaces keep the exact form apart from the value and its unit: "78.50  25π".
-    return m_working.exact.isEmpty() ? unitSuffix() : unitSuffix() + QStringLiteral("  ") + m_working.exact;
+    return m_working.exact.isEmpty() || !m_formFits ? unitSuffix()
+                                                    : unitSuffix() + QStringLiteral("  ") + m_working.exact;
 }
 
 void AnswerLabel::fitUnit()
 {
+    // A form too long for the room there is stays in the working and the reading.
+    m_formFits = true;
+    if (!fitAfter(drawnAfter())) {
+        m_formFits = false;
+        fitAfter(drawnAfter());
+    }
+}
+
+bool AnswerLabel::fitAfter(const QString &after)
+{
     const QFontMetrics metrics(font());
-    const QString after = drawnAfter();
-    const int room = after.isEmpty() ? 0 : metrics.horizontalAdvance(after);
+    // The gap and what follows it, as unitRect() lays them out.
+    const int room = after.isEmpty() ? 0 : metrics.horizontalAdvance(u' ') + metrics.horizontalAdvance(after.mid(1));
     if (room != m_unitRoom) {
         const QMargins margins = contentsMargins();
         setContentsMargins(margins.left(), margins.top(), margins.right() - m_unitRoom + room, margins.bottom());
@@ -171,6 +182,7 @@ void AnswerLabel::fitUnit()
     m_widened = std::min(wanted, free);
     if (width() != designed + m_widened)
         resize(designed + m_widened, height());
+    return wanted <= free;
 }
 
 QRect AnswerLabel::unitRect() const

@@ -51,7 +51,7 @@ public:
     // " cm²" after the value; empty without a unit.
     QString unitSuffix() const;
     // What is drawn after the value: its unit and, where the answer has
-    // one, its exact form, " cm²  25π"; empty for neither.
+    // one and it fits, its exact form, " cm²  25π"; empty for neither.
     QString drawnAfter() const;
     // Where that is drawn; empty while nothing is.
     QRect unitRect() const;
@@ -81,10 +81,13 @@ private:
     void becomeSelectable();
     bool selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
     void describe();
-    // Makes room for the unit after the value: a margin the text stays out
-    // of, and a wider label where the value and unit would not fit and the
-    // label's parent has the room.
+    // Makes room for the unit and the exact form after the value: a margin
+    // the text stays out of, and a wider label where they would not fit and
+    // the label's parent has the room. The form is left out where even that
+    // is too little.
     void fitUnit();
+    // The same for one text after the value; false where it does not fit.
+    bool fitAfter(const QString &after);
 
     QString m_quantity;
     Working m_working;
@@ -92,6 +95,7 @@ private:
     QuantityKind m_kind = QuantityKind::Count;
     int m_unitRoom = 0; // the right margin kept for the unit
     int m_widened = 0;  // how much wider than designed the unit made the label
+    bool m_formFits = true;
 };
 
 } // namespace Zyntra
