@@ -41,8 +41,8 @@ public:
                      && !quantity().contains(QLatin1String("degree"), Qt::CaseInsensitive))
                 name += textToNumber(label->text()) == 1.0 ? QStringLiteral(" degree") : QStringLiteral(" degrees");
             // The exact form after the value, in words: "Area 78.50, 25 pi".
-            if (const QString &exact = answer->working().exactSpoken; !exact.isEmpty())
-                name += QStringLiteral(", ") + exact;
+            if (!answer->exactShown().isEmpty())
+                name += QStringLiteral(", ") + answer->working().exactSpoken;
             return name;
         }
         case QAccessible::Value:
@@ -152,8 +152,15 @@ QString AnswerLabel::drawnAfter() const
     if (text().isEmpty())
         return {};
     // Two spaces keep the exact form apart from the value and its unit: "78.50  25π".
-    return m_working.exact.isEmpty() || !m_formFits ? unitSuffix()
-                                                    : unitSuffix() + QStringLiteral("  ") + m_working.exact;
+    const QString exact = exactShown();
+    return exact.isEmpty() || !m_formFits ? unitSuffix() : unitSuffix() + QStringLiteral("  ") + exact;
+}
+
+QString AnswerLabel::exactShown() const
+{
+    // "5.00  5" says nothing twice over: a form that is the number shown is left to the working.
+    const std::optional<double> plain = textToNumber(m_working.exact);
+    return plain && plain == textToNumber(text()) ? QString() : m_working.exact;
 }
 
 void AnswerLabel::fitUnit()

@@ -53,6 +53,9 @@ public:
     // What is drawn after the value: its unit and, where the answer has
     // one and it fits, its exact form, " cm²  25π"; empty for neither.
     QString drawnAfter() const;
+    // The working's exact form where it says more than the value shown: "25π",
+    // not the "5" of 5.00.
+    QString exactShown() const;
     // Where that is drawn; empty while nothing is.
     QRect unitRect() const;
 

@@ -556,6 +556,10 @@ void TestWorking::exactFormsAreDrawnAfterTheDecimal()
     // Worked with 3.14, the decimal is no value of 3π: never joined to it by "=".
     QVERIFY2(area->workingText().endsWith(QStringLiteral(" = 9.42 (exact: 3π)")), qPrintable(area->workingText()));
     QCOMPARE(QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name), QStringLiteral("Area 9.42, 3 pi"));
+    // A form that is the number shown stays in the working alone.
+    auto *outer = control<AnswerLabel>(QStringLiteral("lblAnswer(1)"));
+    QVERIFY2(outer->drawnAfter().isEmpty() && outer->workingText().endsWith(QStringLiteral("(given; exact: 2)")),
+             qPrintable(outer->workingText()));
     area->setFocus(Qt::TabFocusReason);
     QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("9.42"));
