@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 
 namespace Zyntra {
@@ -167,7 +168,9 @@ void AnswerLabel::fitUnit()
 {
     // A form too long for the room there is stays in the working and the reading.
     m_formFits = true;
-    if (!fitAfter(drawnAfter())) {
+    // A cell of a table, framed, keeps its width for a form.
+    const bool cell = frameShape() != QFrame::NoFrame;
+    if (!fitAfter(drawnAfter()) || (cell && m_widened > 0 && !exactShown().isEmpty())) {
         m_formFits = false;
         fitAfter(drawnAfter());
     }
@@ -211,6 +214,17 @@ void AnswerLabel::paintEvent(QPaintEvent *event)
     if (where.isEmpty())
         return;
     QPainter painter(this);
+    if (frameShape() != QFrame::NoFrame) {
+        // The margin kept for what follows the value shrinks Qt's frame with
+        // the text: the frame goes round the whole label instead.
+        const QRect shrunk = frameRect();
+        painter.fillRect(QRect(shrunk.right() - lineWidth() + 1, 0, lineWidth(), height()),
+                         palette().color(backgroundRole()));
+        QStyleOptionFrame frame;
+        initStyleOption(&frame);
+        frame.rect = rect();
+        style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    }
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), drawnAfter().mid(1));
