@@ -1,5 +1,9 @@
+#include "benchprogram.h"
+
 #include "entry/numericentry.h"
+#include "entry/term.h"
 #include "polygon/polygonareas.h"
+#include "shell/catalogue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,3 +34,21 @@ static void polygonCalculation(benchmark::State &state)
         benchmark::DoNotOptimize(calculatePolygonAreas(side, 0));
 }
 BENCHMARK(polygonCalculation);
+
+// One figure's calculation alone, option 0, its given values 3, 4, 5 and on
+// (as many as the figure takes), with Exact Form off (exact:0) and on (exact:1).
+static void figureCalculation(benchmark::State &state)
+{
+    const FigureEntry &figure = *figureCatalogue()[size_t(state.range(0))];
+    state.SetLabel(figure.caption);
+    QStringList fields;
+    for (const Quantity &given : figure.quantities[0].given)
+        if (given.letter)
+            fields << (figure.givenFields && fields.size() >= figure.givenFields ? QString()
+                                                                                 : QString::number(3 + fields.size()));
+    setExactForms(state.range(1) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(figure.calculate(fields, 0));
+    setExactForms(false);
+}
+BENCHMARK(figureCalculation)->Apply(forEachFigure)->ArgNames({"figure", "exact"})->Unit(benchmark::kMicrosecond);

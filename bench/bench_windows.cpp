@@ -2,6 +2,7 @@
 
 #include "controls/figurewindow.h"
 #include "controls/globalsubs.h"
+#include "entry/term.h"
 #include "shell/catalogue.h"
 #include "shell/clientarea.h"
 #include "shell/sheetwindow.h"
@@ -120,6 +121,23 @@ static void calculateClick(benchmark::State &state)
     }
 }
 BENCHMARK(calculateClick)->Apply(forEachFigure)->ArgNames({"figure", "first"})->Unit(benchmark::kMicrosecond);
+
+// The same click, answers written, with Exact Form off (exact:0) and on
+// (exact:1): every answer's exact form worked beside its decimal.
+static void calculateExactForms(benchmark::State &state)
+{
+    labelFigure(state);
+    QPushButton *calculate = readyToCalculate(state);
+    if (!calculate) {
+        state.SkipWithError("this figure has no window");
+        return;
+    }
+    setExactForms(state.range(1) != 0);
+    for (auto _ : state)
+        calculate->click();
+    setExactForms(false);
+}
+BENCHMARK(calculateExactForms)->Apply(forEachFigure)->ArgNames({"figure", "exact"})->Unit(benchmark::kMicrosecond);
 
 // The calculation sheet of each figure after a CALCULATE: with open:1 opened
 // afresh (built, filled from the figure, drawn and rendered whole), with

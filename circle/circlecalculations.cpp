@@ -44,8 +44,9 @@ Term name(const Term &value, const char *letter)
 
 Outcome calculateCircle(const QStringList &fieldTexts, qint16 given)
 {
-    const Term p = Term::constant(Constants::FinePi);
     return runCalculation([&] {
+        // Made inside, so that it carries its exact value where the calculation does.
+        const Term p = Term::constant(Constants::FinePi);
         const Fields fields(fieldTexts);
         Term r, d, c, area;
         if (!fields.isEmpty(0)) {
@@ -137,7 +138,7 @@ Outcome calculateEllipse(const QStringList &fieldTexts, qint16)
         const Term b = typed(fields, 1, "b");
         const Term area = a * roughPi() * b;
         // Exact for a circle, close for an ellipse that is not too flat.
-        const Term perimeter = ((b + a) * 1.5 - sqrt(b * a)) * roughPi();
+        const Term perimeter = (((b + a) * 1.5 - sqrt(b * a)) * roughPi()).withoutExactForm();
         return rows({{a, Two}, {b, Two}, {area, One}, {perimeter, One}});
     });
 }

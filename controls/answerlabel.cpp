@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 
 namespace Zyntra {
@@ -40,6 +41,9 @@ public:
             else if (answer->kind() == QuantityKind::Angle
                      && !quantity().contains(QLatin1String("degree"), Qt::CaseInsensitive))
                 name += textToNumber(label->text()) == 1.0 ? QStringLiteral(" degree") : QStringLiteral(" degrees");
+            // The exact form after the value, in words: "Area 78.50, 25 pi".
+            if (!answer->exactShown().isEmpty())
+                name += QStringLiteral(", ") + answer->working().exactSpoken;
             return name;
         }
         case QAccessible::Value:
@@ -104,6 +108,7 @@ QString AnswerLabel::workingText() const
 void AnswerLabel::setWorking(const Working &working)
 {
     m_working = working;
+    fitUnit();
     describe();
 }
 
@@ -127,6 +132,7 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
     if (!selectable())
         setFocusPolicy(Qt::NoFocus);
     m_unit = text.isEmpty() ? nullptr : unit;
+    m_working = text.isEmpty() ? Working{} : working;
     setText(text);
     fitUnit();
     // Tab stops at an answer that shows a value, and only there; the
@@ -134,7 +140,6 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
     setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
     if (text.isEmpty() && hasFocus())
         focusNextChild();
-    m_working = text.isEmpty() ? Working{} : working;
     describe();
 }
 
@@ -143,10 +148,39 @@ QString AnswerLabel::unitSuffix() const
     return m_unit ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
 }
 
+QString AnswerLabel::drawnAfter() const
+{
+    if (text().isEmpty())
+        return {};
+    // Two spaces keep the exact form apart from the value and its unit: "78.50  25π".
+    const QString exact = exactShown();
+    return exact.isEmpty() || !m_formFits ? unitSuffix() : unitSuffix() + QStringLiteral("  ") + exact;
+}
+
+QString AnswerLabel::exactShown() const
+{
+    // "5.00  5" says nothing twice over: a form that is the number shown is left to the working.
+    const std::optional<double> plain = textToNumber(m_working.exact);
+    return plain && plain == textToNumber(text()) ? QString() : m_working.exact;
+}
+
 void AnswerLabel::fitUnit()
 {
+    // A form too long for the room there is stays in the working and the reading.
+    m_formFits = true;
+    // A cell of a table, framed, keeps its width for a form.
+    const bool cell = frameShape() != QFrame::NoFrame;
+    if (!fitAfter(drawnAfter()) || (cell && m_widened > 0 && !exactShown().isEmpty())) {
+        m_formFits = false;
+        fitAfter(drawnAfter());
+    }
+}
+
+bool AnswerLabel::fitAfter(const QString &after)
+{
     const QFontMetrics metrics(font());
-    const int room = m_unit ? metrics.horizontalAdvance(unitSuffix()) : 0;
+    // The gap and what follows it, as unitRect() lays them out.
+    const int room = after.isEmpty() ? 0 : metrics.horizontalAdvance(u' ') + metrics.horizontalAdvance(after.mid(1));
     if (room != m_unitRoom) {
         const QMargins margins = contentsMargins();
         setContentsMargins(margins.left(), margins.top(), margins.right() - m_unitRoom + room, margins.bottom());
@@ -158,11 +192,12 @@ void AnswerLabel::fitUnit()
     m_widened = std::min(wanted, free);
     if (width() != designed + m_widened)
         resize(designed + m_widened, height());
+    return wanted <= free;
 }
 
 QRect AnswerLabel::unitRect() const
 {
-    if (!m_unit || text().isEmpty())
+    if (drawnAfter().isEmpty())
         return {};
     const QFontMetrics metrics(font());
     const QRect content = contentsRect();
@@ -179,9 +214,20 @@ void AnswerLabel::paintEvent(QPaintEvent *event)
     if (where.isEmpty())
         return;
     QPainter painter(this);
+    if (frameShape() != QFrame::NoFrame) {
+        // The margin kept for what follows the value shrinks Qt's frame with
+        // the text: the frame goes round the whole label instead.
+        const QRect shrunk = frameRect();
+        painter.fillRect(QRect(shrunk.right() - lineWidth() + 1, 0, lineWidth(), height()),
+                         palette().color(backgroundRole()));
+        QStyleOptionFrame frame;
+        initStyleOption(&frame);
+        frame.rect = rect();
+        style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    }
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), unitSuffix().mid(1));
+    painter.drawText(where, int(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask)), drawnAfter().mid(1));
 }
 
 void AnswerLabel::becomeSelectable()

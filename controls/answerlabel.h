@@ -29,8 +29,9 @@ public:
     // Writes an answer. Qt builds the selection machinery for any label that
     // can take the focus as soon as its text is set; until the user reaches
     // for this one, the text goes in without it.
-    // The unit, if any, is drawn after the value and heard with it, while the
-    // label's text, which Ctrl+C copies, stays the number.
+    // The unit, if any, and the working's exact form are drawn after the
+    // value and heard with it, while the label's text, which Ctrl+C copies,
+    // stays the number.
     void setAnswer(const QString &text, const Working &working = {}, const Unit *unit = nullptr);
     // Hides QLabel::clear so that an emptied answer leaves the Tab order
     // and loses its working too.
@@ -49,7 +50,13 @@ public:
     QuantityKind kind() const { return m_kind; }
     // " cm²" after the value; empty without a unit.
     QString unitSuffix() const;
-    // Where the unit is drawn; empty while none is.
+    // What is drawn after the value: its unit and, where the answer has
+    // one and it fits, its exact form, " cm²  25π"; empty for neither.
+    QString drawnAfter() const;
+    // The working's exact form where it says more than the value shown: "25π",
+    // not the "5" of 5.00.
+    QString exactShown() const;
+    // Where that is drawn; empty while nothing is.
     QRect unitRect() const;
 
     // Shows the working beside the label, as a tooltip is shown.
@@ -77,10 +84,13 @@ private:
     void becomeSelectable();
     bool selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
     void describe();
-    // Makes room for the unit after the value: a margin the text stays out
-    // of, and a wider label where the value and unit would not fit and the
-    // label's parent has the room.
+    // Makes room for the unit and the exact form after the value: a margin
+    // the text stays out of, and a wider label where they would not fit and
+    // the label's parent has the room. The form is left out where even that
+    // is too little.
     void fitUnit();
+    // The same for one text after the value; false where it does not fit.
+    bool fitAfter(const QString &after);
 
     QString m_quantity;
     Working m_working;
@@ -88,6 +98,7 @@ private:
     QuantityKind m_kind = QuantityKind::Count;
     int m_unitRoom = 0; // the right margin kept for the unit
     int m_widened = 0;  // how much wider than designed the unit made the label
+    bool m_formFits = true;
 };
 
 } // namespace Zyntra

@@ -7,9 +7,12 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace Zyntra {
+
+class Exact;
 
 // Why a calculation stopped before writing any answer.
 struct Failure {
@@ -79,8 +82,15 @@ struct Working {
     QString measured = {};
     // The figure's exact value, "25π", and in words, "25 pi", where answers
     // carry their exact forms and this one has one.
+    // Where the answer is shown in another unit than it was worked in, the
+    // form keeps the unit it was worked in: "25π cm²".
     QString exact = {};
     QString exactSpoken = {};
+    // Whether exact forms were sought for this answer, so that its working
+    // can say it has none.
+    bool exactSought = false;
+    // The same form as a value, to be worked out to any digits.
+    std::shared_ptr<const Exact> exactValue = {};
 
     // The significant digits the answer is shown to, where the rounding of
     // its steps leaves fewer certain than asked for; 0 for all asked for,

@@ -312,6 +312,10 @@ std::optional<Solution> byInverse(const SolveProblem &problem, double target)
             continue;
         try {
             const Fields fields(problem.fieldTexts);
+            // Worked exactly where answers show their exact forms, so that the note can too.
+            std::optional<ExactTerms> exactly;
+            if (exactForms())
+                exactly.emplace();
             const Term found = inverse.solve(InverseValues(Term::given(answer, target), fields, *problem.declared));
             const double x = found.value();
             const Domain domain = domainOf(problem);
@@ -319,6 +323,8 @@ std::optional<Solution> byInverse(const SolveProblem &problem, double target)
                 return std::nullopt;
             Working working = found.working();
             working.note = noteFor("solved", problem, target);
+            if (const QString exact = found.exactText(); !exact.isEmpty())
+                working.note += QStringLiteral("; exact: %1 = %2").arg(given, exact);
             return solvedAs(x, working);
         } catch (const Failure &) {
             return std::nullopt;

@@ -14,6 +14,9 @@ namespace Zyntra {
 namespace {
 
 bool exactChosen = false;
+
+// Past this an exact form helps nobody.
+constexpr qsizetype LongestExactForm = 40;
 bool formsChosen = false;
 
 // The most a double's rounding moves a value, as a share of it.
@@ -108,6 +111,15 @@ const Exact *Term::exactInForce() const
 const Exact *Term::exactForm() const
 {
     return m_exact ? &m_exact->form : nullptr;
+}
+
+QString Term::exactText() const
+{
+    const Exact *form = exactForm();
+    if (!form || !form->known())
+        return {};
+    QString text = form->text();
+    return text.size() <= LongestExactForm ? text : QString();
 }
 
 void Term::setExact(const Exact &inForce, const Exact &form)
@@ -206,8 +218,15 @@ QString workingText(const QString &quantity, const Working &working, const QStri
     if (!answer.isEmpty())
         sides << answer;
     QString text = sides.join(QStringLiteral(" = "));
-    if (const QString notes = working.notes(); !notes.isEmpty())
-        text += QStringLiteral(" (%1)").arg(notes);
+    QStringList notes;
+    if (const QString steps = working.notes(); !steps.isEmpty())
+        notes << steps;
+    if (!working.exact.isEmpty())
+        notes << QStringLiteral("exact: ") + working.exact;
+    else if (working.exactSought)
+        notes << QStringLiteral("no exact form");
+    if (!notes.isEmpty())
+        text += QStringLiteral(" (%1)").arg(notes.join(QStringLiteral("; ")));
     return text;
 }
 
@@ -254,9 +273,6 @@ Term typedAngle(const Fields &fields, int index, const char *letter, const char 
 }
 
 namespace {
-
-// Past this an exact form helps nobody.
-constexpr qsizetype LongestExactForm = 40;
 
 // Whether every value within `error` of this one shows as it does.
 bool shownForCertain(double value, double error, const QString &shown, Pattern pattern, Precision precision)
@@ -306,9 +322,16 @@ void addAnswer(Outcome &outcome, int index, const Term &term, Pattern pattern)
             working.certainDigits = digits;
         }
     }
-    if (const Exact *form = term.exactForm(); form && form->known() && form->text().size() <= LongestExactForm) {
-        working.exact = form->text();
-        working.exactSpoken = form->spoken();
+    working.exactSought = exactForms();
+    if (const QString exactText = term.exactText(); !exactText.isEmpty()) {
+        working.exact = exactText;
+        working.exactSpoken = term.exactForm()->spoken();
+        working.exactValue = std::make_shared<const Exact>(*term.exactForm());
+        // An angle's form is in degrees, as its value is.
+        if (working.unit == DegreeSign) {
+            working.exact += DegreeSign;
+            working.exactSpoken += QStringLiteral(" degrees");
+        }
     }
     outcome.answers[index] = shown;
     outcome.workings[index] = working;
@@ -425,6 +448,14 @@ Term Term::named(const QString &letter) const
     term.m_error = m_error;
     if (!quiet())
         term.m_own = std::make_shared<const Working>(working());
+    return term;
+}
+
+Term Term::withoutExactForm() const
+{
+    Term term = *this;
+    if (m_exact)
+        term.m_exact = std::make_shared<const Exactly>(Exactly{m_exact->inForce, Exact::none()});
     return term;
 }
 

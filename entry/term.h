@@ -97,6 +97,9 @@ public:
     // is written, and so does its answer. A sum or difference of angles is
     // one too.
     Term inDegrees() const;
+    // This value where its formula only comes near the figure's: its digits
+    // stay as worked, but it has no exact form.
+    Term withoutExactForm() const;
 
     Num num() const { return m_value; }
     double value() const { return m_value.value(); }
@@ -108,6 +111,9 @@ public:
     // figure's own; nullptr where none is carried or it has none.
     const Exact *exactInForce() const;
     const Exact *exactForm() const;
+    // That form as an answer shows it ("25π"); empty where there is none or
+    // it is too long to help anybody.
+    QString exactText() const;
 
     friend Term operator+(const Term &a, const Term &b);
     friend Term operator-(const Term &a, const Term &b);

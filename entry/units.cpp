@@ -274,8 +274,15 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                 // Checked, as every step is: a cubic mile in cubic millimetres overflows.
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
                 text = formatResult(converted.value(), pattern(index), answerPrecision());
-                if (working != outcome.workings.end())
-                    working->second.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+                if (working != outcome.workings.end()) {
+                    Working &worked = working->second;
+                    worked.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+                    // The exact form stays in the unit it was worked in.
+                    if (!worked.exact.isEmpty()) {
+                        worked.exact += u' ' + QString::fromUtf8(measured->symbol);
+                        worked.exactSpoken += u' ' + QString::fromUtf8(measured->plural);
+                    }
+                }
             }
             if (working != outcome.workings.end())
                 working->second.unit = u' ' + QString::fromUtf8(shown->symbol);

@@ -110,6 +110,7 @@ MDIMain::MDIMain(QWidget *splash)
     setCentralWidget(m_client);
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
+    setExactForms(UserSettings::exactForms());
     setAnswerPrecision(UserSettings::precision());
     setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
@@ -159,6 +160,11 @@ void MDIMain::createMenus()
     exact->setCheckable(true);
     exact->setChecked(exactConstants());
     connect(exact, &QAction::toggled, this, &MDIMain::mnuExactConstants_Click);
+    QAction *form = geometry->addAction(QStringLiteral("Exact Form"));
+    form->setObjectName(QStringLiteral("mnuExactForm"));
+    form->setCheckable(true);
+    form->setChecked(exactForms());
+    connect(form, &QAction::toggled, this, &MDIMain::mnuExactForm_Click);
     QAction *sheet =
         geometry->addAction(QStringLiteral("Calculation Sheet"), this, &MDIMain::mnuCalculationSheet_Click);
     sheet->setObjectName(QStringLiteral("mnuCalculationSheet"));
@@ -246,6 +252,13 @@ void MDIMain::mnuExactConstants_Click(bool exact)
 {
     setExactConstants(exact);
     UserSettings::setExactConstants(exact);
+    recalculateFigures();
+}
+
+void MDIMain::mnuExactForm_Click(bool on)
+{
+    setExactForms(on);
+    UserSettings::setExactForms(on);
     recalculateFigures();
 }
 

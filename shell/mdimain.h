@@ -33,6 +33,9 @@ public:
     // Described constants or exact ones; kept for the next run, and the
     // open figure's answers follow at once.
     void mnuExactConstants_Click(bool exact);
+    // Answers with their exact forms ("25π") beside the decimals, or without;
+    // kept and followed the same way.
+    void mnuExactForm_Click(bool on);
     // How many digits answers show; kept and followed the same way.
     void mnuPrecision_Click(Precision precision);
     // The units lengths, areas and volumes are shown in; kept, the Units

@@ -9,6 +9,7 @@ namespace Zyntra::UserSettings {
 namespace {
 
 const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
+const QString ExactFormsKey = QStringLiteral("display/exactForms");
 const QString PrecisionKey = QStringLiteral("display/precision");
 const QString KeepHistoryKey = QStringLiteral("history/keep");
 // Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
@@ -25,14 +26,25 @@ QSettings store()
 
 } // namespace
 
-bool exactConstants()
+namespace {
+
+// Anything but a plain yes, hand-edited or damaged, is the default no.
+bool yes(const QString &key)
 {
     const QSettings settings = store();
-    if (settings.status() != QSettings::NoError)
-        return false;
-    // Anything but a plain yes or no, hand-edited or damaged, is the default.
-    const QString value = settings.value(ExactConstantsKey).toString();
-    return value == QLatin1String("true");
+    return settings.status() == QSettings::NoError && settings.value(key).toString() == QLatin1String("true");
+}
+
+} // namespace
+
+bool exactConstants()
+{
+    return yes(ExactConstantsKey);
+}
+
+bool exactForms()
+{
+    return yes(ExactFormsKey);
 }
 
 namespace {
@@ -58,6 +70,11 @@ const char *const SignificantWord = "significant ";
 bool setExactConstants(bool exact)
 {
     return keep(ExactConstantsKey, exact);
+}
+
+bool setExactForms(bool on)
+{
+    return keep(ExactFormsKey, on);
 }
 
 Precision precision()

@@ -14,6 +14,10 @@ bool exactConstants();
 // Returns false when the choice could not be kept for the next run.
 bool setExactConstants(bool exact);
 
+// Whether answers show their exact forms; no unless chosen.
+bool exactForms();
+bool setExactForms(bool on);
+
 Precision precision();
 bool setPrecision(Precision precision);
 

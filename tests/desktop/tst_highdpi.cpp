@@ -189,16 +189,17 @@ void TestHighDpi::drawingsAreRenderedAtTwiceTheirSize()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
-// In every layout of every figure window, the unit after each answer is
-// drawn whole inside its label, and the label inside what holds it: here
-// the longest symbols, yards, acres and imperial gallons.
+// In every layout of every figure window, the unit after each answer, and
+// its exact form, are drawn whole inside its label, and the label inside
+// what holds it: here the longest symbols, yards, acres and imperial gallons.
 void TestHighDpi::unitsShowWholeBesideEveryAnswer()
 {
     ShellFixture program;
-    for (const char *item : {"mnuLengthUnit(yd)", "mnuAreaUnit(acre)", "mnuVolumeUnit(imp gal)"})
+    for (const char *item : {"mnuLengthUnit(yd)", "mnuAreaUnit(acre)", "mnuVolumeUnit(imp gal)", "mnuExactForm"})
         program.choose(QString::fromLatin1(item));
     QStringList cut;
     int units = 0;
+    int forms = 0;
     for (const QString &command : everyFigureCommand())
         forEachLayout(program, command, [&](FigureWindow *window, const QString &where) {
             for (ValueField *field : window->findChildren<ValueField *>())
@@ -206,19 +207,22 @@ void TestHighDpi::unitsShowWholeBesideEveryAnswer()
                     QTest::keyClicks(field, QStringLiteral("20"));
             QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
             for (AnswerLabel *answer : window->findChildren<AnswerLabel *>()) {
-                if (!answer->isVisible() || !answer->unit())
+                if (!answer->isVisible() || answer->drawnAfter().isEmpty())
                     continue;
                 ++units;
+                forms += answer->drawnAfter().contains(QStringLiteral("  "));
                 const QRect unit = answer->unitRect();
                 const QRect inParent = unit.translated(answer->pos());
-                if (unit.width() < QFontMetrics(answer->font()).horizontalAdvance(answer->unitSuffix().mid(1))
+                if (unit.width() < QFontMetrics(answer->font()).horizontalAdvance(answer->drawnAfter().mid(1))
                     || !answer->rect().contains(unit) || !answer->parentWidget()->rect().contains(inParent))
                     cut << QStringLiteral("%1 %2: \"%3%4\"")
-                               .arg(where, answer->objectName(), answer->text(), answer->unitSuffix());
+                               .arg(where, answer->objectName(), answer->text(), answer->drawnAfter());
             }
         });
     program.choose(QStringLiteral("mnuLengthUnit(none)"));
-    QVERIFY(units > 100);
+    program.choose(QStringLiteral("mnuExactForm"));
+    qInfo("%d of %d answers show their exact forms", forms, units);
+    QVERIFY(units > 100 && forms > 50);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 

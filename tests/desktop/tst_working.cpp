@@ -33,6 +33,7 @@ private slots:
     {
         closeProgram();
         setExactConstants(false);
+        setExactForms(false);
         setAnswerPrecision(Precision::asDescribed());
         QFile::remove(storeName());
     }
@@ -46,6 +47,7 @@ private slots:
     void answersSolveBackwardsThroughKeys();
     void solvingNamesAnotherFieldThatIsNoNumber();
     void unitsAreTheUsersChoice();
+    void exactFormsAreDrawnAfterTheDecimal();
 
 private:
     static QString storeName()
@@ -309,6 +311,13 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
         << "30" << 0 << "txtGivenValue(0)"
         << "6"
         << "a = Area ÷ b = 30 ÷ 5 = 6 (solved so that Area = 30)" << QStringList{};
+    // An inverse worked where answers show their exact forms gives the solved value's form too.
+    QTest::newRow("rectangle side in exact form")
+        << "mnuGeometryItem(2)" << QStringList{"4", "3"} << "lblAnswer(2)"
+        << "10" << 0 << "txtGivenValue(0)"
+        << "3.3333333333333335"
+        << "a = Area ÷ b = 10 ÷ 3 = 3.3333333333333335 (solved so that Area = 10; exact: a = 10/3)"
+        << QStringList{"mnuExactForm"};
     QTest::newRow("cylinder height from its volume")
         << "mnu3dGeometryItem(3)" << QStringList{"2", "5"} << "lblAnswer(2)"
         << "200" << 1 << "txtGivenValue(1)"
@@ -515,6 +524,72 @@ void TestWorking::unitsAreTheUsersChoice()
     startActiveProgram();
     QCOMPARE(unitChoice(), UnitChoice{});
     QVERIFY(m_program->menuItem(QStringLiteral("mnuLengthUnit(none)"))->isChecked());
+}
+
+// Exact Form from the Geometry menu: the open annulus's answers gain their
+// forms after the decimals, drawn, heard and in every working, while the
+// label's text, and so Ctrl+C, stays the decimal; no calculation of its own.
+void TestWorking::exactFormsAreDrawnAfterTheDecimal()
+{
+    QFile::remove(storeName());
+    closeProgram();
+    startActiveProgram();
+    QAction *form = m_program->menuItem(QStringLiteral("mnuExactForm"));
+    QVERIFY(form && form->isCheckable() && !form->isChecked());
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(6)"))); // annulus: (r2 + r1) × π × (r2 − r1)
+    calculateWith({QStringLiteral("1"), QStringLiteral("2")});
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer(2)"));
+    QCOMPARE(area->text(), QStringLiteral("9.42"));
+    QVERIFY(area->drawnAfter().isEmpty());
+    QVERIFY(!area->workingText().contains(QStringLiteral("exact")));
+    const QImage plain = area->grab().toImage();
+
+    QSignalSpy calculated(m_window, &FigureWindow::calculated);
+    form->trigger();
+    QVERIFY(exactForms());
+    QCOMPARE(area->text(), QStringLiteral("9.42"));
+    QCOMPARE(area->drawnAfter(), QStringLiteral("  3π"));
+    const QRect drawn = area->unitRect();
+    QVERIFY(area->rect().contains(drawn)
+            && drawn.width() >= area->fontMetrics().horizontalAdvance(QStringLiteral(" 3π")));
+    QVERIFY(area->grab().toImage().copy(drawn) != plain.copy(drawn)); // inked where it is said to be
+    // Worked with 3.14, the decimal is no value of 3π: never joined to it by "=".
+    QVERIFY2(area->workingText().endsWith(QStringLiteral(" = 9.42 (exact: 3π)")), qPrintable(area->workingText()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name), QStringLiteral("Area 9.42, 3 pi"));
+    // A form that is the number shown stays in the working alone.
+    auto *outer = control<AnswerLabel>(QStringLiteral("lblAnswer(1)"));
+    QVERIFY2(outer->drawnAfter().isEmpty() && outer->workingText().endsWith(QStringLiteral("(given; exact: 2)")),
+             qPrintable(outer->workingText()));
+    area->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("9.42"));
+    QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY2(QApplication::clipboard()->text().contains(QStringLiteral(" = 9.42 (exact: 3π)")),
+             qPrintable(QApplication::clipboard()->text()));
+
+    // Exact Constants: the decimal is the form's value, rounded once.
+    m_program->menuItem(QStringLiteral("mnuExactConstants"))->trigger();
+    QCOMPARE(area->text(), QStringLiteral("9.425"));
+    QCOMPARE(area->drawnAfter(), QStringLiteral("  3π"));
+    m_program->menuItem(QStringLiteral("mnuExactConstants"))->trigger();
+    // A typed decimal is exact too.
+    auto *inner = control<ValueField>(QStringLiteral("txtGivenValue(0)"));
+    inner->setFocus();
+    QTest::keyClick(inner, Qt::Key_A, Qt::ControlModifier);
+    calculateWith({QStringLiteral("1.5")});
+    QCOMPARE(area->drawnAfter(), QStringLiteral("  7π/4"));
+    QCOMPARE(calculated.count(), 1); // the CALCULATE, never the menu's choices
+
+    // Kept for the next run; off, nothing is drawn or said.
+    closeProgram();
+    startActiveProgram();
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuExactForm"))->isChecked());
+    m_program->menuItem(QStringLiteral("mnuExactForm"))->trigger();
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(6)")));
+    calculateWith({QStringLiteral("1"), QStringLiteral("2")});
+    area = control<AnswerLabel>(QStringLiteral("lblAnswer(2)"));
+    QVERIFY(area->drawnAfter().isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name), QStringLiteral("Area 9.42"));
 }
 
 QTEST_MAIN(TestWorking)

@@ -13,10 +13,11 @@
 #include <numeric>
 #include <vector>
 
-// A number from low to high with up to three decimals, as a user types it.
-inline QString typedNumber(QRandomGenerator &random, double low, double high)
+// A number from low to high with up to three decimals (or as many as
+// asked), as a user types it.
+inline QString typedNumber(QRandomGenerator &random, double low, double high, int mostDecimals = 3)
 {
-    const int decimals = int(random.bounded(4));
+    const int decimals = int(random.bounded(mostDecimals + 1));
     const double scale = std::pow(10.0, decimals);
     const auto lowest = quint32(std::ceil(low * scale));
     return QString::number((lowest + random.bounded(quint32(high * scale) - lowest + 1)) / scale, 'f', decimals);
@@ -24,8 +25,9 @@ inline QString typedNumber(QRandomGenerator &random, double low, double high)
 
 // Where sides name the angles facing them, the values of one triangle:
 // three angles of at least 5° that add up to 180°, the sides by the law of
-// sines, three decimals each; the figure's count of them, a side among them.
-inline QStringList randomTriangle(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option)
+// sines, three decimals each (or as many as asked); the figure's count of them, a side among them.
+inline QStringList randomTriangle(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option,
+                                  int decimals = 3)
 {
     const auto &given = figure.quantities[size_t(option)].given;
     const double first = 5 + random.bounded(165.0);
@@ -44,8 +46,9 @@ inline QStringList randomTriangle(QRandomGenerator &random, const Zyntra::Figure
     }
     for (const qsizetype side : sides) {
         const int facing = given[size_t(side)].opposite;
-        fields[facing] = QString::number(angles[angle++], 'f', 3);
-        fields[side] = QString::number(diameter * std::sin(fields[facing].toDouble() * std::numbers::pi / 180), 'f', 3);
+        fields[facing] = QString::number(angles[angle++], 'f', decimals);
+        fields[side] =
+            QString::number(diameter * std::sin(fields[facing].toDouble() * std::numbers::pi / 180), 'f', decimals);
     }
     std::vector<qsizetype> kept(size_t(fields.size()));
     std::iota(kept.begin(), kept.end(), 0);
@@ -63,22 +66,24 @@ inline QStringList randomTriangle(QRandomGenerator &random, const Zyntra::Figure
 
 // Values a user may type for what the option takes, as the catalogue
 // declares it; where the user fills only some of the fields, two or three
-// of them.
-inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option)
+// of them. Up to three decimals each, or as many as asked.
+inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEntry &figure, int option,
+                                int mostDecimals = 3)
 {
     const auto &given = figure.quantities[size_t(option)].given;
     if (std::ranges::any_of(given, [](const Zyntra::Quantity &quantity) { return quantity.opposite >= 0; }))
-        return randomTriangle(random, figure, option);
+        return randomTriangle(random, figure, option, mostDecimals);
     QStringList fields;
     for (const Zyntra::Quantity &quantity : given)
         if (quantity.letter)
-            fields << (quantity.kind == Zyntra::QuantityKind::Angle ? typedNumber(random, 1, quantity.most - 1)
-                                                                    : typedNumber(random, 0.1, 1000));
+            fields << (quantity.kind == Zyntra::QuantityKind::Angle
+                           ? typedNumber(random, 1, quantity.most - 1, mostDecimals)
+                           : typedNumber(random, 0.1, 1000, mostDecimals));
     // A length that must stay below another, or a multiple of it, is drawn again beneath that.
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (const int bound = given[size_t(i)].below; bound >= 0) {
             const double most = fields[bound].toDouble() * given[size_t(i)].times;
-            fields[i] = typedNumber(random, std::max(0.1, most * 0.05), most * 0.95);
+            fields[i] = typedNumber(random, std::max(0.1, most * 0.05), most * 0.95, mostDecimals);
         }
     }
     if (figure.givenFields > 0) {
