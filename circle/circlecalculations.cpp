@@ -44,8 +44,9 @@ Term name(const Term &value, const char *letter)
 
 Outcome calculateCircle(const QStringList &fieldTexts, qint16 given)
 {
-    const Term p = Term::constant(Constants::FinePi);
     return runCalculation([&] {
+        // Made inside the calculation, so that π carries its exact value as every step does.
+        const Term p = Term::constant(Constants::FinePi);
         const Fields fields(fieldTexts);
         Term r, d, c, area;
         if (!fields.isEmpty(0)) {
