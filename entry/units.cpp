@@ -274,8 +274,16 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                 // Checked, as every step is: a cubic mile in cubic millimetres overflows.
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
                 text = formatResult(converted.value(), pattern(index), answerPrecision());
-                if (working != outcome.workings.end())
-                    working->second.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+                if (working != outcome.workings.end()) {
+                    Working &shownWorking = working->second;
+                    const QString symbol = QString::fromUtf8(measured->symbol);
+                    shownWorking.measured = workedNumber(value->second) + u' ' + symbol;
+                    // The exact form is the value in the calculation's unit, and says so.
+                    if (!shownWorking.exact.isEmpty()) {
+                        shownWorking.exactSpoken += u' ' + spokenUnit(*measured, shownWorking.exact);
+                        shownWorking.exact += u' ' + symbol;
+                    }
+                }
             }
             if (working != outcome.workings.end())
                 working->second.unit = u' ' + QString::fromUtf8(shown->symbol);
