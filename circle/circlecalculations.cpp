@@ -45,7 +45,7 @@ Term name(const Term &value, const char *letter)
 Outcome calculateCircle(const QStringList &fieldTexts, qint16 given)
 {
     return runCalculation([&] {
-        // Made inside the calculation, so that π carries its exact value as every step does.
+        // Made inside, so that it carries its exact value where the calculation does.
         const Term p = Term::constant(Constants::FinePi);
         const Fields fields(fieldTexts);
         Term r, d, c, area;

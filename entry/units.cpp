@@ -275,13 +275,12 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
                 text = formatResult(converted.value(), pattern(index), answerPrecision());
                 if (working != outcome.workings.end()) {
-                    Working &shownWorking = working->second;
-                    const QString symbol = QString::fromUtf8(measured->symbol);
-                    shownWorking.measured = workedNumber(value->second) + u' ' + symbol;
-                    // The exact form is the value in the calculation's unit, and says so.
-                    if (!shownWorking.exact.isEmpty()) {
-                        shownWorking.exactSpoken += u' ' + spokenUnit(*measured, shownWorking.exact);
-                        shownWorking.exact += u' ' + symbol;
+                    Working &worked = working->second;
+                    worked.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+                    // The exact form stays in the unit it was worked in.
+                    if (!worked.exact.isEmpty()) {
+                        worked.exact += u' ' + QString::fromUtf8(measured->symbol);
+                        worked.exactSpoken += u' ' + QString::fromUtf8(measured->plural);
                     }
                 }
             }
