@@ -42,7 +42,7 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
     for (const HistoryRecord &record : records) {
         givens = std::max(givens, record.givens.size());
         answers = std::max(answers, record.answers.size());
-        exact = exact || std::ranges::any_of(record.answers, [](const HistoryValue &a) { return !a.exact.isEmpty(); });
+        exact = exact || showsExactForms(record);
     }
 
     QStringList header{QStringLiteral("When (UTC)"), QStringLiteral("Figure"),    QStringLiteral("Figure id"),

@@ -15,6 +15,11 @@ QList<HistoryValue> shown(const QList<HistoryGiven> &givens)
     return values;
 }
 
+bool showsExactForms(const HistoryRecord &record)
+{
+    return std::ranges::any_of(record.answers, [](const HistoryValue &answer) { return !answer.exact.isEmpty(); });
+}
+
 bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b)
 {
     // Exact forms come and go with a choice the record does not keep; a

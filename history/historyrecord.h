@@ -50,6 +50,9 @@ struct HistoryRecord {
     bool operator==(const HistoryRecord &) const = default;
 };
 
+// Whether any answer was shown with its exact form.
+bool showsExactForms(const HistoryRecord &record);
+
 // The same figure, option, given values and choices, and the same exact
 // forms shown: the answers follow from these, so a repeat of them adds
 // nothing to the history.

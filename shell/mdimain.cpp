@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -353,8 +352,7 @@ void MDIMain::applyChoices(const HistoryRecord &record)
         exact->setChecked(record.constants == ExactConstants);
     // Answers shown with exact forms show them again; a record without any
     // leaves the choice alone, since its answers may simply have had none.
-    if (std::ranges::any_of(record.answers, [](const HistoryValue &a) { return !a.exact.isEmpty(); })
-        && !exactForms()) {
+    if (showsExactForms(record) && !exactForms()) {
         if (auto *forms = findChild<QAction *>(QStringLiteral("mnuExactForm")))
             forms->setChecked(true);
         else

@@ -163,8 +163,7 @@ private slots:
                              record.precision,
                              unitsCaption(record.units)};
         // Given values with full stops under every locale; an answer's exact form where any has one.
-        const bool exact =
-            std::ranges::any_of(record.answers, [](const HistoryValue &a) { return !a.exact.isEmpty(); });
+        const bool exact = showsExactForms(record);
         for (const HistoryValue &value : shown(record.givens))
             expected << value.letter << value.caption << value.text;
         for (const HistoryValue &value : record.answers) {
