@@ -14,11 +14,13 @@ QByteArray field(const QString &text)
     return bytes;
 }
 
-void appendValues(QStringList &row, const QList<HistoryValue> &values, qsizetype columns)
+void appendValues(QStringList &row, const QList<HistoryValue> &values, qsizetype columns, bool exact = false)
 {
     for (qsizetype i = 0; i < columns; ++i) {
         const HistoryValue value = values.value(i);
         row << value.letter << value.caption << value.text;
+        if (exact)
+            row << value.exact;
     }
 }
 
@@ -36,22 +38,26 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
 {
     qsizetype givens = 0;
     qsizetype answers = 0;
+    bool exact = false;
     for (const HistoryRecord &record : records) {
         givens = std::max(givens, record.givens.size());
         answers = std::max(answers, record.answers.size());
+        exact = exact || showsExactForms(record);
     }
 
     QStringList header{QStringLiteral("When (UTC)"), QStringLiteral("Figure"),    QStringLiteral("Figure id"),
                        QStringLiteral("Option"),     QStringLiteral("Constants"), QStringLiteral("Precision"),
                        QStringLiteral("Units")};
-    const auto numbered = [&header](const QString &kind, qsizetype count) {
+    const auto numbered = [&header](const QString &kind, qsizetype count, bool exact = false) {
         for (qsizetype i = 1; i <= count; ++i) {
             const QString n = kind + u' ' + integerText(i);
             header << n + QStringLiteral(" letter") << n + QStringLiteral(" caption") << n + QStringLiteral(" value");
+            if (exact)
+                header << n + QStringLiteral(" exact");
         }
     };
     numbered(QStringLiteral("Given"), givens);
-    numbered(QStringLiteral("Answer"), answers);
+    numbered(QStringLiteral("Answer"), answers, exact);
 
     QByteArray csv = line(header);
     for (const HistoryRecord &record : records) {
@@ -63,7 +69,7 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
                         record.precision,
                         unitsCaption(record.units)};
         appendValues(row, shown(record.givens), givens);
-        appendValues(row, record.answers, answers);
+        appendValues(row, record.answers, answers, exact);
         csv += line(row);
     }
     return csv;

@@ -15,18 +15,34 @@ QList<HistoryValue> shown(const QList<HistoryGiven> &givens)
     return values;
 }
 
+bool showsExactForms(const HistoryRecord &record)
+{
+    return std::ranges::any_of(record.answers, [](const HistoryValue &answer) { return !answer.exact.isEmpty(); });
+}
+
 bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b)
 {
+    // Exact forms come and go with a choice the record does not keep; a
+    // calculation shown with them again is worth its own row.
+    const auto forms = [](const HistoryRecord &record) {
+        QStringList exact;
+        for (const HistoryValue &answer : record.answers)
+            exact << answer.exact;
+        return exact;
+    };
     return a.figureId == b.figureId && a.optionIndex == b.optionIndex && a.givens == b.givens
-           && a.constants == b.constants && a.precision == b.precision && a.units == b.units;
+           && a.constants == b.constants && a.precision == b.precision && a.units == b.units && forms(a) == forms(b);
 }
 
 QString searchText(const HistoryRecord &record)
 {
     QStringList parts{record.figureName, record.optionCaption};
     for (const QList<HistoryValue> &values : {shown(record.givens), record.answers})
-        for (const HistoryValue &value : values)
+        for (const HistoryValue &value : values) {
             parts << value.caption << value.text;
+            if (!value.exact.isEmpty())
+                parts << value.exact << value.exactSpoken;
+        }
     // Lines keep a word from running into the next one when filtered.
     return parts.join(u'\n').toLower();
 }

@@ -9,11 +9,14 @@
 namespace Zyntra {
 
 // A value as the user saw it: its letter in the drawing, its caption and
-// its text (an answer as shown, with its unit).
+// its text (an answer as shown, with its unit), and an answer's exact form
+// ("25π") and its words ("25 pi") where it was shown with one.
 struct HistoryValue {
     QString letter;
     QString caption;
     QString text;
+    QString exact = {};
+    QString exactSpoken = {};
     bool operator==(const HistoryValue &) const = default;
 };
 
@@ -47,12 +50,16 @@ struct HistoryRecord {
     bool operator==(const HistoryRecord &) const = default;
 };
 
-// The same figure, option, given values and choices: the answers follow
-// from these, so a repeat of them adds nothing to the history.
+// Whether any answer was shown with its exact form.
+bool showsExactForms(const HistoryRecord &record);
+
+// The same figure, option, given values and choices, and the same exact
+// forms shown: the answers follow from these, so a repeat of them adds
+// nothing to the history.
 bool sameCalculation(const HistoryRecord &a, const HistoryRecord &b);
 
-// What the filter looks through: figure, option, captions and numbers, in
-// lower case.
+// What the filter looks through: figure, option, captions, numbers and
+// exact forms, written and in words ("25π", "25 pi"), in lower case.
 QString searchText(const HistoryRecord &record);
 
 // The words a filter looks for, each in lower case.

@@ -123,7 +123,8 @@ QString placeholders(qsizetype count)
 
 // Each value as [letter, caption, text], or [letter, caption, number] for
 // a given value: JSON writes a number with a full stop and reads it back
-// as the same double.
+// as the same double. An answer shown with its exact form adds the form
+// and its words; a Zyntra that knows none reads past them.
 QByteArray encode(const QJsonArray &array)
 {
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
@@ -132,8 +133,12 @@ QByteArray encode(const QJsonArray &array)
 QByteArray encode(const QList<HistoryValue> &values)
 {
     QJsonArray array;
-    for (const HistoryValue &value : values)
-        array.append(QJsonArray{value.letter, value.caption, value.text});
+    for (const HistoryValue &value : values) {
+        QJsonArray fields{value.letter, value.caption, value.text};
+        if (!value.exact.isEmpty())
+            fields << value.exact << value.exactSpoken;
+        array.append(fields);
+    }
     return encode(array);
 }
 
@@ -154,7 +159,8 @@ QList<Value> decode(const QByteArray &json)
         if constexpr (std::is_same_v<Value, HistoryGiven>)
             values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toDouble()});
         else
-            values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString()});
+            values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString(),
+                           fields.at(3).toString(), fields.at(4).toString()});
     }
     return values;
 }

@@ -26,13 +26,20 @@ constexpr int RecordsPerRead = 100;
 // Rows scrolled far away are read again when they come back.
 constexpr int RecordsKept = 20 * RecordsPerRead;
 
-// "a = 4, b = 2.5", leaving out the values of the letters given.
-QString valuesText(const QList<HistoryValue> &values, const QList<HistoryValue> &given = {})
+// "a = 4, b = 2.5", leaving out the values of the letters given; an answer
+// with its exact form after it, never joined by "=": "Area = 78.50 (25π)",
+// and to a screen reader "Area = 78.50, 25 pi".
+QString valuesText(const QList<HistoryValue> &values, const QList<HistoryValue> &given = {}, bool spoken = false)
 {
     QStringList parts;
-    for (const HistoryValue &value : values)
-        if (std::ranges::none_of(given, [&value](const HistoryValue &g) { return g.letter == value.letter; }))
-            parts << value.caption + QStringLiteral(" = ") + value.text;
+    for (const HistoryValue &value : values) {
+        if (std::ranges::any_of(given, [&value](const HistoryValue &g) { return g.letter == value.letter; }))
+            continue;
+        QString part = value.caption + QStringLiteral(" = ") + value.text;
+        if (!value.exact.isEmpty())
+            part += spoken ? QStringLiteral(", ") + value.exactSpoken : QStringLiteral(" (%1)").arg(value.exact);
+        parts << part;
+    }
     return parts.join(QStringLiteral(", "));
 }
 
@@ -82,7 +89,7 @@ HistoryRecord HistoryModel::recordAt(int row) const
     return m_read.value(id);
 }
 
-QString HistoryModel::cell(int row, int column) const
+QString HistoryModel::cell(int row, int column, bool spoken) const
 {
     const HistoryRecord record = recordAt(row);
     switch (column) {
@@ -102,7 +109,7 @@ QString HistoryModel::cell(int row, int column) const
     }
     case Answers:
         // The answers that echo a given value say nothing new.
-        return valuesText(record.answers, shown(record.givens));
+        return valuesText(record.answers, shown(record.givens), spoken);
     }
     return {};
 }
@@ -127,9 +134,9 @@ int HistoryModel::columnCount(const QModelIndex &parent) const
 
 QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole))
         return {};
-    return cell(index.row(), index.column());
+    return cell(index.row(), index.column(), role == Qt::AccessibleTextRole);
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const

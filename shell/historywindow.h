@@ -29,8 +29,9 @@ public:
     const QList<qint64> &ids() const { return m_ids; }
     qint64 idAt(int row) const { return m_ids.value(row); }
     HistoryRecord recordAt(int row) const;
-    // A row as the table shows it, one cell a column.
-    QString cell(int row, int column) const;
+    // A row as the table shows it, one cell a column; `spoken` as a screen
+    // reader hears it, exact forms in words.
+    QString cell(int row, int column, bool spoken = false) const;
     QStringList cells(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;

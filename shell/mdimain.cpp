@@ -339,7 +339,8 @@ void MDIMain::recordCalculation(const FigureWindow *window)
         record.givens << HistoryGiven{value.letter, value.caption, value.value};
     }
     for (const FigureValue &value : values->answers)
-        record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit};
+        record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit, value.working.exact,
+                                       value.working.exactSpoken};
     record.constants = exactConstants() ? ExactConstants : DescribedConstants;
     record.precision = precisionCaption(answerPrecision());
     record.units = unitChoice();
@@ -362,6 +363,11 @@ void MDIMain::applyChoices(const HistoryRecord &record)
     // menu says.
     if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
         exact->setChecked(record.constants == ExactConstants);
+    // Answers shown with exact forms show them again; a record without any
+    // leaves the choice alone, since its answers may simply have had none.
+    if (showsExactForms(record) && !exactForms())
+        if (auto *forms = findChild<QAction *>(QStringLiteral("mnuExactForm")))
+            forms->setChecked(true);
     if (!(record.units == unitChoice()))
         chooseUnits(record.units);
     for (const Precision &precision : precisionChoices())

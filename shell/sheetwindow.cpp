@@ -1,6 +1,7 @@
 #include "sheetwindow.h"
 
 #include "controls/figurewindow.h"
+#include "entry/term.h"
 #include "sheet/sheetpainter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -86,8 +87,10 @@ QList<SheetRow> sheetRows(const FigureValues &values)
                 steps << step;
         if (!working.measured.isEmpty())
             steps << working.measured;
-        worked << SheetRow{answer->caption, working.formula, steps, answer->text + answer->unit,
-                           false,           working.notes()};
+        SheetRow row{answer->caption, working.formula, steps, answer->text + answer->unit, false, working.notes()};
+        row.exact = working.exact;
+        row.exactSpoken = working.exactSpoken;
+        worked << row;
     }
     for (const FigureValue &field : values.given)
         if (!answered(values.answers, field.letter))
@@ -227,6 +230,7 @@ void SheetWindow::refresh()
         return;
     }
     m_rows = sheetRows(*values);
+    m_exactColumn = exactForms();
     m_picture->setFigure(drawSheetFigure(sheetInput(*values)), QString());
     m_text->setHtml(tableHtml());
     // A screen reader hears the table a row at a time, as a working is read.
@@ -238,7 +242,8 @@ void SheetWindow::refresh()
         }
         QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
         sides.removeAll(QString());
-        spoken << sides.join(QStringLiteral(" = "));
+        spoken << sides.join(QStringLiteral(" = "))
+                      + (row.exactSpoken.isEmpty() ? QString() : QStringLiteral(", ") + row.exactSpoken);
     }
     m_text->setAccessibleDescription(spoken.join(u'\n'));
 }
@@ -250,7 +255,8 @@ QString SheetWindow::tableHtml() const
     QString html =
         QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
                        "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula, with the numbers</th>"
-                       "<th align=\"left\">Value</th></tr>");
+                       "<th align=\"left\">Value</th>%1</tr>")
+            .arg(m_exactColumn ? QStringLiteral("<th align=\"left\">Exact</th>") : QString());
     for (const SheetRow &row : m_rows) {
         QString working;
         if (row.given) {
@@ -262,8 +268,9 @@ QString SheetWindow::tableHtml() const
             if (!row.note.isEmpty())
                 working += QStringLiteral(" <small>(%1)</small>").arg(row.note.toHtmlEscaped());
         }
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(row.quantity.toHtmlEscaped(), working, unbroken(row.value));
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>%4</tr>")
+                    .arg(row.quantity.toHtmlEscaped(), working, unbroken(row.value),
+                         m_exactColumn ? QStringLiteral("<td>%1</td>").arg(unbroken(row.exact)) : QString());
     }
     return html + QStringLiteral("</table>");
 }
@@ -275,13 +282,16 @@ QString SheetWindow::sheetText() const
     QStringList lines{m_title->text()};
     if (!m_option->text().isEmpty())
         lines << m_option->text();
-    lines << QStringLiteral("Quantity\tFormula\tWith the numbers\tValue");
+    lines << QStringLiteral("Quantity\tFormula\tWith the numbers\tValue")
+                 + (m_exactColumn ? QStringLiteral("\tExact") : QString());
     for (const SheetRow &row : m_rows) {
         QString numbers = row.steps.join(QStringLiteral(" = "));
         if (!row.note.isEmpty())
             numbers += (numbers.isEmpty() ? QStringLiteral("(%1)") : QStringLiteral(" (%1)")).arg(row.note);
-        lines << QStringList{row.quantity, row.given ? QStringLiteral("given") : row.formula, numbers, row.value}.join(
-            u'\t');
+        QStringList cells{row.quantity, row.given ? QStringLiteral("given") : row.formula, numbers, row.value};
+        if (m_exactColumn)
+            cells << row.exact;
+        lines << cells.join(u'\t');
     }
     return lines.join(u'\n');
 }

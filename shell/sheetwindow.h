@@ -24,7 +24,9 @@ struct SheetRow {
     QStringList steps; // the formula with the numbers put in, and on
     QString value;     // as the window shows it
     bool given = false;
-    QString note; // "solved from a and b"
+    QString note;             // "solved from a and b"
+    QString exact = {};       // "25π", where the answer has an exact form
+    QString exactSpoken = {}; // "25 pi"
 };
 
 // The drawing of the user's figure to scale (`picSheet`).
@@ -58,7 +60,8 @@ public:
     void follow(FigureWindow *window, const FigureEntry *figure);
     void refresh();
 
-    // The title, the option given and the table, a tab between columns.
+    // The title, the option given and the table, a tab between columns;
+    // while exact forms are on, the table ends with the column "Exact".
     QString sheetText() const;
     // The whole sheet as a page, on white.
     QImage sheetImage() const;
@@ -88,6 +91,7 @@ private:
     SheetPicture *m_picture;
     QTextBrowser *m_text;
     QList<SheetRow> m_rows;
+    bool m_exactColumn = false;
     QPointer<QMessageBox> m_warning;
 };
 

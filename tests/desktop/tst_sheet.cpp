@@ -1,6 +1,7 @@
 #include "everywindow.h"
 
 #include "controls/answerlabel.h"
+#include "entry/term.h"
 #include "shell/sheetwindow.h"
 
 #include <QAccessible>
@@ -33,6 +34,8 @@ private slots:
     void showWorkingOpensTheSheet();
     void rowsFollowTheirWorking_data();
     void rowsFollowTheirWorking();
+    void exactColumnShowsEachForm_data();
+    void exactColumnShowsEachForm();
 
 private:
     SheetWindow *sheet() const { return m_program->main()->sheetWindow(); }
@@ -223,6 +226,53 @@ void TestSheet::rowsFollowTheirWorking()
             QVERIFY2(at < 0 || at < i, qPrintable(quantities[i] + QStringLiteral(" = ") + formula));
         }
     }
+}
+
+void TestSheet::exactColumnShowsEachForm_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QStringList>("units"); // menu items chosen first
+    QTest::addColumn<QString>("radius");
+    QTest::addColumn<QStringList>("rows"); // each row of the table's text as it ends
+    QTest::newRow("off") << false << QStringList() << "5" << QStringList{"Value", "\t78.54"};
+    QTest::newRow("r = 5") << true << QStringList() << "5"
+                           << QStringList{"Value\tExact", "given\t\t5.00\t", "\t10.00\t10", "\t31.42\t10π",
+                                          "\t78.54\t25π"};
+    QTest::newRow("r = 2.5") << true << QStringList() << "2.5" << QStringList{"\t15.71\t5π", "\t19.63\t25π/4"};
+    QTest::newRow("area in m², lengths in cm")
+        << true << QStringList{"mnuLengthUnit(cm)", "mnuAreaUnit(m²)"} << "5" << QStringList{"\t25π cm²"};
+}
+
+// Circle: while exact forms are on, the table ends with each answer's form,
+// in the window, its copy and the page that PDF, PNG and print draw.
+void TestSheet::exactColumnShowsEachForm()
+{
+    QFETCH(bool, on);
+    QFETCH(QStringList, units);
+    QFETCH(QString, radius);
+    QFETCH(QStringList, rows);
+    setExactForms(on);
+    for (const QString &item : units)
+        m_program->choose(item);
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(0)")));
+    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtGivenValue"), 0), radius);
+    calculate();
+    QTest::keyClick(m_program->main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(sheet() && !sheet()->sheetText().isEmpty());
+    const QStringList lines = sheet()->sheetText().split(u'\n');
+    auto *table = sheet()->findChild<QTextBrowser *>(QStringLiteral("txtSheetTable"));
+    const QString page = table->document()->toPlainText();
+    const QString heard = QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
+    setExactForms(false);
+    m_program->choose(QStringLiteral("mnuLengthUnit(none)"));
+    for (const QString &row : rows) {
+        QVERIFY2(std::ranges::any_of(lines, [&](const QString &line) { return line.endsWith(row); }),
+                 qPrintable(lines.join(u'\n')));
+        const QString exact = row.section(u'\t', -1);
+        QVERIFY2(!on || page.contains(exact), qPrintable(page));
+    }
+    QCOMPARE(page.contains(QStringLiteral("Exact")), on);
+    QCOMPARE(heard.contains(QStringLiteral(" pi")), on);
 }
 
 QTEST_MAIN(TestSheet)

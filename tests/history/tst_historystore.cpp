@@ -137,6 +137,9 @@ private slots:
         bare.answers.clear();
         bare.units = {};
         QTest::newRow("no answers, an empty choice") << bare;
+        HistoryRecord exact = sample();
+        exact.answers = {{"C", "Circumference", "31.42", "10π", "10 pi"}, {"D", "Diameter", "3.14"}};
+        QTest::newRow("exact forms, an answer without") << exact;
     }
     void roundTripsThroughStoreAndCsv()
     {
@@ -159,10 +162,15 @@ private slots:
                              record.constants,
                              record.precision,
                              unitsCaption(record.units)};
-        // Given values with full stops under every locale.
-        for (const auto &values : {shown(record.givens), record.answers})
-            for (const HistoryValue &value : values)
-                expected << value.letter << value.caption << value.text;
+        // Given values with full stops under every locale; an answer's exact form where any has one.
+        const bool exact = showsExactForms(record);
+        for (const HistoryValue &value : shown(record.givens))
+            expected << value.letter << value.caption << value.text;
+        for (const HistoryValue &value : record.answers) {
+            expected << value.letter << value.caption << value.text;
+            if (exact)
+                expected << value.exact;
+        }
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows.at(0).size(), expected.size());
         QCOMPARE(rows.at(1), expected);
@@ -182,6 +190,7 @@ private slots:
         QTest::newRow("other constants") << changed([](auto &r) { r.constants = QStringLiteral("exact"); }) << true;
         QTest::newRow("another precision") << changed([](auto &r) { r.precision = QStringLiteral("#.0#"); }) << true;
         QTest::newRow("other units") << changed([](auto &r) { r.units = {}; }) << true;
+        QTest::newRow("shown with its exact form") << changed([](auto &r) { r.answers[0].exact = "60"; }) << true;
     }
     void repeatIsRecordedOnce()
     {
@@ -203,13 +212,19 @@ private slots:
         QTest::newRow("every word") << "12 area" << 2;
         QTest::newRow("part of a number") << "125" << 1;
         QTest::newRow("absent") << "sphere" << 0;
+        QTest::newRow("an exact form") << "3π/4" << 1;
+        QTest::newRow("an exact form in words") << "PI over" << 1;
     }
     void filterFindsEveryWord()
     {
         QFETCH(QString, filter);
         QFETCH(int, found);
-        for (const double given : {7.0, 12.0, 0.125})
-            m_store->add(sample(given));
+        for (const double given : {7.0, 12.0, 0.125}) {
+            HistoryRecord record = sample(given);
+            if (given < 1)
+                record.answers[0] = {"A", "Area", "2.36", "3π/4", "3 pi over 4"};
+            m_store->add(record);
+        }
         QCOMPARE(m_store->ids(filter).size(), found);
         // The window's test of a row just recorded agrees with the store's.
         const QList<HistoryRecord> records = m_store->records(m_store->ids());

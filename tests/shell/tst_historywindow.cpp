@@ -4,10 +4,12 @@
 #include "controls/solveeditor.h"
 #include "controls/valuefield.h"
 #include "entry/numericentry.h"
+#include "entry/term.h"
 #include "history/historystore.h"
 #include "shell/historywindow.h"
 #include "shell/usersettings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -32,6 +34,8 @@ private slots:
     void onlyCalculateAndSolveRecordAndTheChoiceStays();
     void pastedCommaValueReopensUnderAnyDesktop();
     void nothingIsRecordedWithKeepHistoryOff();
+    void exactFormsAreKeptFoundAndReopened_data();
+    void exactFormsAreKeptFoundAndReopened();
 
 private:
     // Opens the figure, clicks the option and types each text into the field of its index.
@@ -66,6 +70,7 @@ void TestHistoryWindow::init()
 
 void TestHistoryWindow::cleanup()
 {
+    setExactForms(false);
     // A reopened calculation keeps its choices; the next test starts from the described ones.
     for (const char *item : {"mnuKeepHistory", "mnuExactConstants"})
         if (m_program->menuItem(item)->isChecked() != (item == std::string_view("mnuKeepHistory")))
@@ -317,6 +322,52 @@ void TestHistoryWindow::nothingIsRecordedWithKeepHistoryOff()
     });
     QTest::mouseClick(history->findChild<QPushButton *>("cmdClearHistory"), Qt::LeftButton);
     QCOMPARE(table()->model()->rowCount(), 0);
+}
+
+void TestHistoryWindow::exactFormsAreKeptFoundAndReopened_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("the form") << "25π";
+    QTest::newRow("its words") << "PI";
+    QTest::newRow("the value and the form's words") << "31.42 10 pi";
+}
+
+// Circle r = 5 with exact forms, then without: the forms are shown, found,
+// exported and, on reopening, shown again.
+void TestHistoryWindow::exactFormsAreKeptFoundAndReopened()
+{
+    QFETCH(QString, filter);
+    setExactForms(true);
+    calculate("mnuGeometryItem(0)", 0, {"5"});
+    setExactForms(false);
+    calculate("mnuGeometryItem(0)", 0, {"5"});
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    QCOMPARE(table()->model()->rowCount(), 2); // the same calculation, shown otherwise
+    // Typed as a keyboard types them, π too.
+    for (const QChar key : filter)
+        QTest::sendKeyEvent(QTest::Click, history->findChild<QLineEdit *>("txtFilter"), Qt::Key_unknown, QString(key),
+                            {});
+    QCOMPARE(table()->model()->rowCount(), 1);
+    const auto *model = qobject_cast<const HistoryModel *>(table()->model());
+    QVERIFY2(model->cell(0, HistoryModel::Answers).endsWith("Circumference = 31.42 (10π), Area = 78.54 (25π)"),
+             qPrintable(model->cell(0, HistoryModel::Answers)));
+    QAccessibleInterface *cell =
+        QAccessible::queryAccessibleInterface(table())->tableInterface()->cellAt(0, HistoryModel::Answers);
+    QVERIFY2(cell->text(QAccessible::Name).endsWith("Area = 78.54, 25 pi"), qPrintable(cell->text(QAccessible::Name)));
+
+    const QStringList lines = exportLines();
+    QCOMPARE(lines.size(), 2);
+    const QStringList header = lines[0].split(u',');
+    QCOMPARE(lines[1].split(u',').value(header.indexOf("Answer 4 exact")), "25π");
+
+    QTest::keyClick(history->findChild<QLineEdit *>("txtFilter"), Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_Return);
+    QVERIFY(exactForms()); // turned on again, as they were shown
+    const auto reopened = m_program->figureWindows().value(0)->values();
+    QVERIFY(reopened && reopened->find(u"Area"));
+    QCOMPARE(reopened->find(u"Area")->working.exact, "25π");
 }
 
 QTEST_MAIN(TestHistoryWindow)
