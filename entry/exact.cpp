@@ -185,15 +185,29 @@ Exact Exact::typed(double value)
 {
     if (!std::isfinite(value))
         return none();
+    // Scientific, for the fewest figures: in fixed notation a large double
+    // writes out its binary value in full.
     char digits[32];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific);
     if (error != std::errc())
         return none();
-    const std::string text(digits, end);
+    return typed(std::string_view(digits, size_t(end - digits)));
+}
+
+Exact Exact::typed(std::string_view decimal)
+{
     // "-1.25e-07": a sign, figures with a point, an exponent.
-    const size_t e = text.find('e');
-    std::string figures = text.substr(0, e);
-    long exponent = e == std::string::npos ? 0 : std::stol(text.substr(e + 1));
+    const size_t e = decimal.find('e');
+    std::string figures(decimal.substr(0, e));
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view power = decimal.substr(e + 1);
+        if (!power.empty() && power.front() == '+')
+            power.remove_prefix(1);
+        const auto [end, error] = std::from_chars(power.data(), power.data() + power.size(), exponent);
+        if (error != std::errc() || end != power.data() + power.size())
+            return none();
+    }
     const bool negative = !figures.empty() && figures.front() == '-';
     if (negative)
         figures.erase(0, 1);
@@ -201,6 +215,9 @@ Exact Exact::typed(double value)
         exponent -= long(figures.size() - point - 1);
         figures.erase(point, 1);
     }
+    // A text this long is a stray paste; no form of it would help anybody.
+    if (figures.empty() || figures.size() > 400 || std::labs(exponent) > 400)
+        return none();
     mpq_class q{mpz_class(figures, 10)};
     mpz_class ten;
     mpz_ui_pow_ui(ten.get_mpz_t(), 10, (unsigned long)std::labs(exponent));

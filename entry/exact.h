@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string_view>
 
 namespace Zyntra {
 
@@ -24,6 +25,8 @@ public:
     // The decimal that reads back as this double in the fewest digits: the
     // value the user typed, 2.5 as 5/2 and 0.1 as 1/10.
     static Exact typed(double value);
+    // A plain decimal as typed, "-1234.5" or "1.25e-07", digit for digit.
+    static Exact typed(std::string_view decimal);
     static Exact pi(int power = 1);
 
     bool known() const { return m_known; }

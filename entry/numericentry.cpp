@@ -71,7 +71,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-std::optional<double> textToNumber(QStringView text)
+std::optional<std::string> plainDecimal(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -81,9 +81,9 @@ std::optional<double> textToNumber(QStringView text)
         --last;
 
     std::string ascii;
-    bool negative = false;
     if (first < last && (text[first] == u'+' || text[first] == u'-')) {
-        negative = text[first] == u'-';
+        if (text[first] == u'-')
+            ascii.push_back('-');
         ++first;
     }
     // A comma is the decimal separator only where nothing else could be:
@@ -92,7 +92,7 @@ std::optional<double> textToNumber(QStringView text)
     const QChar separator = decimalComma() && !body.contains(u'.') ? u',' : u'.';
     int digits = 0;
     int stops = 0;
-    ascii.reserve(size_t(body.size()));
+    ascii.reserve(size_t(body.size()) + 1);
     for (const QChar c : body) {
         if (c >= u'0' && c <= u'9')
             ++digits;
@@ -104,6 +104,16 @@ std::optional<double> textToNumber(QStringView text)
     }
     if (digits == 0 || stops > 1)
         return std::nullopt;
+    return ascii;
+}
+
+std::optional<double> textToNumber(QStringView text)
+{
+    const std::optional<std::string> decimal = plainDecimal(text);
+    if (!decimal)
+        return std::nullopt;
+    const bool negative = decimal->front() == '-';
+    const std::string ascii = negative ? decimal->substr(1) : *decimal;
 
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);

@@ -5,6 +5,7 @@
 #include <Qt>
 
 #include <optional>
+#include <string>
 
 namespace Zyntra {
 
@@ -38,6 +39,9 @@ inline constexpr qsizetype MaxValueLength = 10'000;
 // locale, or one comma in its place under the decimal comma. Surrounding
 // blanks and one leading sign are tolerated.
 std::optional<double> textToNumber(QStringView text);
+// The same text as a plain decimal, "-1234.5", exactly as typed: what
+// textToNumber reads, before any rounding to a double.
+std::optional<std::string> plainDecimal(QStringView text);
 
 enum class Pattern {
     TwoOrThreeDecimals, // "#.00#"

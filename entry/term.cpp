@@ -232,7 +232,8 @@ QString workingText(const QString &quantity, const Working &working, const QStri
 
 Term typed(const Fields &fields, int index, const char *letter)
 {
-    return Term::given(QString::fromUtf8(letter), fields.number(index));
+    const Num value = fields.number(index);
+    return Term::given(QString::fromUtf8(letter), value, plainDecimal(fields.text(index)).value_or(std::string()));
 }
 
 namespace {
@@ -275,9 +276,20 @@ Term typedAngle(const Fields &fields, int index, const char *letter, const char 
 namespace {
 
 // Whether every value within `error` of this one shows as it does.
+// Past fifteen significant digits a double's text goes on in zeros, which
+// are no digits of the value.
+bool paddedWithZeros(const QString &shown)
+{
+    int digits = 0;
+    for (const QChar c : shown)
+        if (c.isDigit() && (digits > 0 || c != u'0'))
+            ++digits;
+    return digits > Precision::MaxSignificant;
+}
+
 bool shownForCertain(double value, double error, const QString &shown, Pattern pattern, Precision precision)
 {
-    return std::isfinite(error) && formatResult(value - error, pattern, precision) == shown
+    return !paddedWithZeros(shown) && std::isfinite(error) && formatResult(value - error, pattern, precision) == shown
            && formatResult(value + error, pattern, precision) == shown;
 }
 
@@ -379,14 +391,14 @@ Term::Term(Num value)
     setExact(Exact::none(), Exact::none());
 }
 
-Term Term::given(const QString &letter, Num value)
+Term Term::given(const QString &letter, Num value, const std::string &decimal)
 {
     Term term(value, letter, quiet() ? QString() : asOperand(fullNumber(value.value())), QString(), Binding::Atom,
               Kind::Given);
     // What the user typed is an exact decimal; the double holds it to within one rounding.
     term.m_error = readingError(value.value());
     if (tracking()) {
-        const Exact typed = Exact::typed(value.value());
+        const Exact typed = decimal.empty() ? Exact::typed(value.value()) : Exact::typed(decimal);
         term.setExact(typed, typed);
     }
     return term;

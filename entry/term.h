@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 
 namespace Zyntra {
 
@@ -87,7 +88,9 @@ public:
 
     // A value the user gave, under its letter: written as the number it
     // read as (7 for "007", 2.5 for "2,5"), in full.
-    static Term given(const QString &letter, Num value);
+    // `decimal`, the typed text as a plain decimal where known, gives its
+    // exact value digit for digit, past what the double holds.
+    static Term given(const QString &letter, Num value, const std::string &decimal = {});
     // A constant, in its described or exact value as chosen.
     static Term constant(const Constant &c);
     // This value under a letter of its own: later formulas use the letter

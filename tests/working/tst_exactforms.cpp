@@ -21,6 +21,8 @@ private slots:
     void formsAreTheExactAnswers();
     void formsWorkedByHand_data();
     void formsWorkedByHand();
+    void digitsShownAreRight_data();
+    void digitsShownAreRight();
 };
 
 namespace {
@@ -147,6 +149,50 @@ void TestExactForms::formsWorkedByHand()
     QVERIFY2(
         text.endsWith(form.isEmpty() ? QStringLiteral(" (no exact form)") : QStringLiteral(" (exact: %1)").arg(form)),
         qPrintable(text));
+}
+
+void TestExactForms::digitsShownAreRight_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<int>("decimals"); // 0: fifteen significant digits
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("shown");
+    // A thin wall: R − r loses most digits of the doubles.
+    QTest::newRow("thin wall") << "Hollow Cylinder" << QStringList{"1000.001", "1000", "1"} << 0 << "t"
+                               << "0.00100000000000000";
+    QTest::newRow("thin wall's volume") << "Hollow Cylinder" << QStringList{"1000.001", "1000", "1"} << 0
+                                        << "Volume" << "6.28000314000000";
+    QTest::newRow("nine decimals") << "Hollow Cylinder" << QStringList{"152", "151.848", "757.74895"} << 9
+                                   << "Volume" << "109889.187252558";
+    // Past 2^53 a double holds no unit; the typed value still does.
+    QTest::newRow("past 2^53") << "Rectangle" << QStringList{"1234567890123456789", "1"} << 2 << "Area"
+                               << "1234567890123456789.00";
+}
+
+// Whether or not exact forms are shown, the digits are the exact value's,
+// rounded once.
+void TestExactForms::digitsShownAreRight()
+{
+    QFETCH(QString, figure);
+    QFETCH(QStringList, fields);
+    QFETCH(int, decimals);
+    QFETCH(QString, answer);
+    QFETCH(QString, shown);
+    const auto entry =
+        std::ranges::find(Figures, figure, [](const FigureEntry *f) { return QString::fromLatin1(f->caption); });
+    QVERIFY(entry != Figures.end());
+    const auto &answers = (*entry)->quantities[0].answers;
+    const auto declared = std::ranges::find_if(
+        answers, [&](const Quantity &q) { return q.letter && QString::fromUtf8(q.letter) == answer; });
+    QVERIFY(declared != answers.end());
+    for (const bool forms : {false, true}) {
+        const Chosen chosen(forms, false);
+        setAnswerPrecision(decimals ? Precision::decimals(decimals) : Precision::significant(15));
+        const Outcome outcome = (*entry)->calculate(fields, 0);
+        setAnswerPrecision(Precision::asDescribed());
+        QCOMPARE(outcome.answers.at(int(declared - answers.begin())), shown);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestExactForms)
