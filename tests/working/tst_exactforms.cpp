@@ -161,10 +161,10 @@ void TestExactForms::digitsShownAreRight_data()
     // A thin wall: R − r loses most digits of the doubles.
     QTest::newRow("thin wall") << "Hollow Cylinder" << QStringList{"1000.001", "1000", "1"} << 0 << "t"
                                << "0.00100000000000000";
-    QTest::newRow("thin wall's volume") << "Hollow Cylinder" << QStringList{"1000.001", "1000", "1"} << 0
-                                        << "Volume" << "6.28000314000000";
-    QTest::newRow("nine decimals") << "Hollow Cylinder" << QStringList{"152", "151.848", "757.74895"} << 9
-                                   << "Volume" << "109889.187252558";
+    QTest::newRow("thin wall's volume") << "Hollow Cylinder" << QStringList{"1000.001", "1000", "1"} << 0 << "Volume"
+                                        << "6.28000314000000";
+    QTest::newRow("nine decimals") << "Hollow Cylinder" << QStringList{"152", "151.848", "757.74895"} << 9 << "Volume"
+                                   << "109889.187252558";
     // Past 2^53 a double holds no unit; the typed value still does.
     QTest::newRow("past 2^53") << "Rectangle" << QStringList{"1234567890123456789", "1"} << 2 << "Area"
                                << "1234567890123456789.00";
