@@ -4,12 +4,14 @@
 #include "frmsquare.h"
 #include "planefigures.h"
 #include "roundsolidsheets.h"
+#include "sheet/sheetbuilder.h"
 #include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/sphericalcap.h"
 #include "workbenchsheets.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <string>
 
