@@ -6,6 +6,7 @@
 #include "controls/globalsubs.h"
 #include "controls/valuefield.h"
 #include "desktop/everywindow.h"
+#include "entry/constantcheck.h"
 #include "entry/numericentry.h"
 #include "sheet/sheetbuilder.h"
 #include "shell/catalogue.h"
@@ -28,6 +29,7 @@ private slots:
     void declaredAnswersAreTheCalculations();
     void declarationsHoldWhenCalculated_data();
     void declarationsHoldWhenCalculated();
+    void everyConstantTakenIsWhatItsSymbolSays();
 };
 
 namespace {
@@ -354,6 +356,24 @@ void TestCatalogue::declarationsHoldWhenCalculated()
         }
     }
     setExactConstants(false);
+}
+
+// Whichever table a figure's constant is written in, its calculation takes
+// it: every one taken is held to its symbol and its typed digits.
+void TestCatalogue::everyConstantTakenIsWhatItsSymbolSays()
+{
+    for (const FigureEntry *figure : figureCatalogue())
+        for (qint16 option = 0; option < figure->options(); ++option)
+            for (const bool exact : {false, true}) {
+                setExactConstants(exact);
+                QRandomGenerator random{quint32(option)};
+                figure->calculate(randomFields(random, *figure, option), option);
+            }
+    setExactConstants(false);
+    const std::vector<Constant> taken = constantsTaken();
+    QVERIFY(!taken.empty());
+    for (const Constant &constant : taken)
+        QVERIFY2(constantMismatch(constant).isEmpty(), qPrintable(constantMismatch(constant)));
 }
 
 QTEST_MAIN(TestCatalogue)
