@@ -6,7 +6,9 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Zyntra {
@@ -436,8 +438,33 @@ Exact formOf(const Constant &c)
 
 } // namespace
 
+namespace {
+
+std::mutex takenLock;
+std::vector<Constant> taken;
+
+// Noted once, while the working is kept: a search's quiet runs take the same ones.
+void noteTaken(const Constant &c)
+{
+    const std::lock_guard<std::mutex> lock(takenLock);
+    if (std::ranges::none_of(taken, [&c](const Constant &t) {
+            return t.described == c.described && t.exact == c.exact && std::string_view(t.symbol) == c.symbol;
+        }))
+        taken.push_back(c);
+}
+
+} // namespace
+
+std::vector<Constant> constantsTaken()
+{
+    const std::lock_guard<std::mutex> lock(takenLock);
+    return taken;
+}
+
 Term Term::constant(const Constant &c)
 {
+    if (!quiet())
+        noteTaken(c);
     const double value = exactConstants() ? c.exact : c.described;
     const QString symbol = QString::fromUtf8(c.symbol);
     // "π/4" and "2π" are products: they take parentheses where a product would.

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Zyntra {
 
@@ -43,6 +44,11 @@ inline constexpr Constant AnglePi{"π", Pi, Pi};
 inline constexpr const Constant *All[]{&RoughPi,          &RoughTwoPi,    &QuarterPi, &SixthPi, &HalfDegree,
                                        &QuarterRootThree, &HalfRootThree, &FinePi,    &AnglePi};
 } // namespace Constants
+
+// Every constant a term has been made of in this run, once each, wherever
+// it is written (the table above, a polygon's factor): for the test that
+// holds each to its symbol and its digits.
+std::vector<Constant> constantsTaken();
 
 // While one lives, terms carry their values alone, without the working:
 // for a search that runs a calculation many times and reads its values.

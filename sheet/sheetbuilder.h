@@ -67,6 +67,8 @@ public:
             m_figure.missing.append(letter.toString());
         return std::numeric_limits<double>::quiet_NaN();
     }
+    // The same by a figure's letter constant, in UTF-8 ("θ").
+    double value(const char *letter) { return value(QString::fromUtf8(letter)); }
 
     // The value written as the window showed it: the text of the letter's
     // value, else of another that holds this very value (a cube's b is its

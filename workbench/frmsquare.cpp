@@ -86,8 +86,10 @@ void frmSquare::Form_Load()
 
 void frmSquare::callModeRoutine()
 {
-    if (m_mode)
+    if (m_mode && m_mode->routine)
         (this->*m_mode->routine)();
+    else if (m_mode)
+        runPhase();
 }
 
 void frmSquare::CalculateRectangle()
@@ -139,34 +141,6 @@ void frmSquare::CalculateRightPyramid()
     runPhase();
 }
 void frmSquare::CalculateCircularRing()
-{
-    runPhase();
-}
-void frmSquare::CalculateRhombus()
-{
-    runPhase();
-}
-void frmSquare::CalculateKite()
-{
-    runPhase();
-}
-void frmSquare::CalculateSphericalCap()
-{
-    runPhase();
-}
-void frmSquare::CalculateConeFrustum()
-{
-    runPhase();
-}
-void frmSquare::CalculateHollowCyl()
-{
-    runPhase();
-}
-void frmSquare::CalculateEllipsoid()
-{
-    runPhase();
-}
-void frmSquare::CalculateCapsule()
 {
     runPhase();
 }

@@ -23,9 +23,9 @@ public:
     qint16 given() const { return intGiven; }
     qint16 screenInitialized() const { return ScreenInitialized; }
 
-    // Each figure's routine, named in its mode's row: it applies the
-    // mode's layout on the first call after loading, and calculates on
-    // every later one.
+    // Each described figure's routine, named in its mode's row: it applies
+    // the mode's layout on the first call after loading, and calculates on
+    // every later one. A later figure runs the same phases without one.
     void CalculateRectangle();
     void CalculateParallel();
     void CalculateTrap();
@@ -39,13 +39,6 @@ public:
     void CalculateRightCone();
     void CalculateRightPyramid();
     void CalculateCircularRing();
-    void CalculateRhombus();
-    void CalculateKite();
-    void CalculateSphericalCap();
-    void CalculateConeFrustum();
-    void CalculateHollowCyl();
-    void CalculateEllipsoid();
-    void CalculateCapsule();
 
 private:
     void Form_Load();

@@ -4,12 +4,16 @@
 #include "frmsquare.h"
 #include "planefigures.h"
 #include "roundsolidsheets.h"
+#include "sheet/sheetbuilder.h"
 #include "solids/roundsolids.h"
 #include "solids/solidfigures.h"
 #include "solids/sphericalcap.h"
 #include "workbenchsheets.h"
 
 #include <algorithm>
+#include <cmath>
+#include <deque>
+#include <string>
 
 namespace Zyntra {
 
@@ -106,22 +110,6 @@ constexpr OptionQuantities RightPyramid[]{
 constexpr OptionQuantities CircularRing[]{
     {{length("r", 1), length("R")}, {length("r"), length("R"), volume("Volume"), area("Surface Area")}},
 };
-constexpr OptionQuantities ConeFrustum[]{
-    {{length("R"), length("r"), length("h")},
-     {length("k"), volume("Volume"), area("Lateral Area"), area("Surface Area")}},
-};
-constexpr OptionQuantities HollowCylinder[]{
-    {{length("R"), length("r", 0), length("h")},
-     {length("t"), volume("Volume"), area("Outer Area"), area("Inner Area"), area("Surface Area")}},
-};
-constexpr OptionQuantities Ellipsoid[]{
-    {{length("a"), length("b"), length("c")},
-     {length("a"), length("b"), length("c"), volume("Volume"), area("Surface Area")}},
-};
-constexpr OptionQuantities Capsule[]{
-    {{length("r"), length("h")},
-     {length("r"), length("h"), volume("Volume"), area("Surface Area"), length("Length")}},
-};
 // clang-format on
 
 // Given values worked back from an answer by formula, in the very steps and
@@ -204,64 +192,6 @@ constexpr FigureDrawing RightPyramidDrawing[]{
 constexpr FigureDrawing CircularRingDrawing[]{
     {"picCircularRing", ":/pictures/picCircularRing.svg",
      "Circular ring seen from above, cut open, with its section radius r, ring radius R and section width 2r"},
-};
-constexpr FigureDrawing ConeFrustumDrawing[]{
-    {"picConeFrustum", ":/pictures/picConeFrustum.svg",
-     "Frustum of a right cone with its base radius R, top radius r, height h and slant side k"},
-};
-constexpr FigureDrawing HollowCylinderDrawing[]{
-    {"picHollowCyl", ":/pictures/picHollowCyl.svg",
-     "Hollow cylinder lying on its side with its outer radius R, inner radius r and length h"},
-};
-constexpr FigureDrawing EllipsoidDrawing[]{
-    {"picEllipsoid", ":/pictures/picEllipsoid.svg", "Ellipsoid with its semi-axes a, b and c"},
-};
-constexpr FigureDrawing CapsuleDrawing[]{
-    {"picCapsule", ":/pictures/picCapsule.svg",
-     "Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked"},
-};
-
-// A figure after the separator of its submenu.
-constexpr FigureEntry afterSeparator(FigureEntry figure)
-{
-    figure.section = MenuSection::More;
-    return figure;
-}
-
-// clang-format off
-constexpr std::array<Quantity, MostAnswers> RhombusAnswers{length("a"), angle("θ"), length("p"), length("q"), area("Area"),
-                                                  length("Perimeter"), length("h")};
-constexpr OptionQuantities Rhombus[]{
-    {{length("a"), angle("θ")}, RhombusAnswers},
-    {{length("p"), length("q")}, RhombusAnswers},
-};
-constexpr OptionQuantities Kite[]{
-    {{length("p"), length("q")}, {length("p"), length("q"), area("Area")}},
-    {{length("a"), length("b"), angle("θ")},
-     {length("a"), length("b"), angle("θ"), length("p"), length("q"), area("Area"), length("Perimeter")}},
-};
-// clang-format on
-constexpr FigureDrawing RhombusDrawing[]{
-    {"picRhombus", ":/pictures/picRhombus.svg",
-     "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h"},
-};
-constexpr FigureDrawing KiteDrawing[]{
-    {"picKite", ":/pictures/picKite.svg",
-     "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the corner between "
-     "the sides a to the corner between the sides b, and the diagonal q across it"},
-};
-
-// clang-format off
-constexpr std::array<Quantity, MostAnswers> SphericalCapAnswers{length("R"), length("a"), length("h"), volume("Volume"),
-                                                       area("Curved Surface"), area("Total Surface")};
-constexpr OptionQuantities SphericalCap[]{
-    {{length("R"), length("h", 0, 2)}, SphericalCapAnswers},
-    {{length("a"), length("h")}, SphericalCapAnswers},
-};
-// clang-format on
-constexpr FigureDrawing SphericalCapDrawing[]{
-    {"picSphericalCap", ":/pictures/picSphericalCap.svg",
-     "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"},
 };
 
 // Modes with one way of giving the figure: its option alone.
@@ -491,141 +421,238 @@ const SquareMode Modes[]{
         },
         .optionLayouts = {},
     },
-    {
-        .figure = afterSeparator(workbenchFigure("rhombus", FigureMenu::Plane, 13, "Rhombus", 13,
-                                        calculateRhombus, Rhombus, RhombusDrawing, rhombusSheet)),
-        .routine = &frmSquare::CalculateRhombus,
-        .layout = {
-            .heading = "Rhombus Calculations",
-            .picture = "picRhombus",
-            .options = {named("a/θ"), named("p/q"), hide},
-            .fields = {field("a = ", "Side a", Shown::Yes), field("θ = ", "Angle Theta", Shown::Yes), hide, hide, hide},
-            .rows = {shown("a"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter"), shown("h"),
-                     hide},
-        },
-        .optionLayouts = {
-            Layout{.fields = {field("a = ", "Side a"), field("θ = ", "Angle Theta")}},
-            Layout{.fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q")}},
-            std::nullopt,
-        },
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("kite", FigureMenu::Plane, 14, "Kite", 14,
-                                        calculateKite, Kite, KiteDrawing, kiteSheet)),
-        .routine = &frmSquare::CalculateKite,
-        .layout = {
-            .heading = "Kite Calculations",
-            .picture = "picKite",
-            .options = {named("p/q"), named("a/b/θ"), hide},
-            .fields = {field("p = ", "Diagonal p", Shown::Yes), field("q = ", "Diagonal q", Shown::Yes), hide, hide,
-                       hide},
-            .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide, hide},
-        },
-        .optionLayouts = {
-            Layout{
-                .fields = {field("p = ", "Diagonal p"), field("q = ", "Diagonal q"), hide},
-                .rows = {shown("p"), shown("q"), shown("Area"), hide, hide, hide, hide},
-            },
-            Layout{
-                .fields = {field("a = ", "Side a"), field("b = ", "Side b"), field("θ = ", "Angle Theta", Shown::Yes)},
-                .rows = {shown("a"), shown("b"), shown("θ"), shown("p"), shown("q"), shown("Area"), shown("Perimeter")},
-            },
-            std::nullopt,
-        },
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("spherical-cap", FigureMenu::Solid, 8, "Spherical Cap", 16,
-                                        calculateSphericalCap, SphericalCap, SphericalCapDrawing, sphericalCapSheet)),
-        .routine = &frmSquare::CalculateSphericalCap,
-        .layout = {
-            .heading = "Spherical Cap Calculations",
-            .picture = "picSphericalCap",
-            .options = {named("R/h"), named("a/h"), hide},
-            .fields = {field("R =", "Sphere radius R", Shown::Yes), field("h =", "Cap height h", Shown::Yes), hide, hide,
-                       hide},
-            .rows = {shown("R"), shown("a"), shown("h"), shown("Volume"), shown("Curved Surface"),
-                     shown("Total Surface"), hide, hide},
-        },
-        .optionLayouts = {
-            Layout{.fields = {field("R =", "Sphere radius R"), keep}},
-            Layout{.fields = {field("a =", "Base radius a"), keep}},
-            std::nullopt,
-        },
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("cone-frustum", FigureMenu::Solid, 7, "Frustum of Right Cone", 15,
-                                                 calculateConeFrustum, ConeFrustum, ConeFrustumDrawing,
-                                                 coneFrustumSheet)),
-        .routine = &frmSquare::CalculateConeFrustum,
-        .layout = {
-            .heading = "Frustum of Right Cone Calculations",
-            .picture = "picConeFrustum",
-            .options = onlyOption("R/r/h"),
-            .fields = {field("R =", "Base radius R"), field("r =", "Top radius r"),
-                       field("h =", "Height h", Shown::Yes), hide, hide},
-            .rows = {named("k"), named("Volume"), named("Lateral Area"), named("Surface Area"), hide},
-        },
-        .optionLayouts = {},
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("hollow-cylinder", FigureMenu::Solid, 9, "Hollow Cylinder", 17,
-                                                 calculateHollowCylinder, HollowCylinder, HollowCylinderDrawing,
-                                                 hollowCylinderSheet)),
-        .routine = &frmSquare::CalculateHollowCyl,
-        .layout = {
-            .heading = "Hollow Cylinder Calculations",
-            .picture = "picHollowCyl",
-            .options = onlyOption("R/r/h"),
-            .fields = {field("R =", "Outer radius R"), field("r =", "Inner radius r"),
-                       field("h =", "Height h", Shown::Yes), hide, hide},
-            .rows = {named("t"), named("Volume"), named("Outer Area"), named("Inner Area"), named("Surface Area")},
-        },
-        .optionLayouts = {},
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("ellipsoid", FigureMenu::Solid, 10, "Ellipsoid", 18,
-                                                 calculateEllipsoid, Ellipsoid, EllipsoidDrawing, ellipsoidSheet)),
-        .routine = &frmSquare::CalculateEllipsoid,
-        .layout = {
-            .heading = "Ellipsoid Calculations",
-            .picture = "picEllipsoid",
-            .options = onlyOption("a/b/c"),
-            .fields = {field("a =", "Semi-axis a"), field("b =", "Semi-axis b"),
-                       field("c =", "Semi-axis c", Shown::Yes), hide, hide},
-            .rows = {named("a"), named("b"), named("c"), named("Volume"), named("Surface Area")},
-        },
-        .optionLayouts = {},
-    },
-    {
-        .figure = afterSeparator(workbenchFigure("capsule", FigureMenu::Solid, 11, "Capsule", 19,
-                                                 calculateCapsule, Capsule, CapsuleDrawing, capsuleSheet)),
-        .routine = &frmSquare::CalculateCapsule,
-        .layout = {
-            .heading = "Capsule Calculations",
-            .picture = "picCapsule",
-            .options = onlyOption("r/h"),
-            .fields = {field("r =", "Radius r"), field("h =", "Cylinder length h"), hide, hide, hide},
-            .rows = {named("r"), named("h"), named("Volume"), named("Surface Area"), named("Length")},
-        },
-        .optionLayouts = {},
-    },
 };
 // clang-format on
 
+// A figure after the separator of its submenu.
+constexpr FigureEntry afterSeparator(FigureEntry figure)
+{
+    figure.section = MenuSection::More;
+    return figure;
+}
+
+// The figures after the separators, each declared once: its letters, which
+// its inverses and its sheet use by name so that a misspelt one does not
+// compile, then its menu item, calculation, drawing, sheet and the ways of
+// giving it, each value with its kind and each field with its captions.
+// clang-format off
+namespace Rhombus {
+constexpr const char *a = "a", *theta = "θ", *p = "p", *q = "q", *Area = "Area", *Perimeter = "Perimeter", *h = "h";
+constexpr std::array<Quantity, ResultRows> Answers{length(a), angle(theta), length(p), length(q), area(Area),
+                                                   length(Perimeter), length(h)};
+LaterFigure figure()
+{
+    return {
+        .id = "rhombus", .menu = FigureMenu::Plane, .index = 13, .caption = "Rhombus",
+        .calculate = calculateRhombus,
+        .drawings = {{"picRhombus", ":/pictures/picRhombus.svg",
+                      "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h"}},
+        .sheet = rhombusSheet,
+        .ways = {
+            {"a/θ", {{{length(a), "a = ", "Side a"}, {angle(theta), "θ = ", "Angle Theta"}}}, Answers},
+            {"p/q", {{{length(p), "p = ", "Diagonal p"}, {length(q), "q = ", "Diagonal q"}}}, Answers},
+        },
+    };
+}
+} // namespace Rhombus
+
+namespace Kite {
+constexpr const char *p = "p", *q = "q", *a = "a", *b = "b", *theta = "θ", *Area = "Area", *Perimeter = "Perimeter";
+LaterFigure figure()
+{
+    return {
+        .id = "kite", .menu = FigureMenu::Plane, .index = 14, .caption = "Kite",
+        .calculate = calculateKite,
+        .drawings = {{"picKite", ":/pictures/picKite.svg",
+                      "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the "
+                      "corner between the sides a to the corner between the sides b, and the diagonal q across it"}},
+        .sheet = kiteSheet,
+        .ways = {
+            {"p/q", {{{length(p), "p = ", "Diagonal p"}, {length(q), "q = ", "Diagonal q"}}},
+             {length(p), length(q), area(Area)}},
+            {"a/b/θ", {{{length(a), "a = ", "Side a"}, {length(b), "b = ", "Side b"}, {angle(theta), "θ = ", "Angle Theta"}}},
+             {length(a), length(b), angle(theta), length(p), length(q), area(Area), length(Perimeter)}},
+        },
+    };
+}
+} // namespace Kite
+
+namespace ConeFrustum {
+constexpr const char *R = "R", *r = "r", *h = "h", *k = "k", *Volume = "Volume", *LateralArea = "Lateral Area",
+                     *SurfaceArea = "Surface Area";
+LaterFigure figure()
+{
+    return {
+        .id = "cone-frustum", .menu = FigureMenu::Solid, .index = 7, .caption = "Frustum of Right Cone",
+        .calculate = calculateConeFrustum,
+        .drawings = {{"picConeFrustum", ":/pictures/picConeFrustum.svg",
+                      "Frustum of a right cone with its base radius R, top radius r, height h and slant side k"}},
+        .sheet = coneFrustumSheet,
+        .ways = {
+            {"R/r/h", {{{length(R), "R =", "Base radius R"}, {length(r), "r =", "Top radius r"}, {length(h), "h =", "Height h"}}},
+             {length(k), volume(Volume), area(LateralArea), area(SurfaceArea)}},
+        },
+    };
+}
+} // namespace ConeFrustum
+
+namespace SphericalCap {
+constexpr const char *R = "R", *a = "a", *h = "h", *Volume = "Volume", *CurvedSurface = "Curved Surface",
+                     *TotalSurface = "Total Surface";
+constexpr std::array<Quantity, ResultRows> Answers{length(R), length(a), length(h), volume(Volume),
+                                                   area(CurvedSurface), area(TotalSurface)};
+LaterFigure figure()
+{
+    return {
+        .id = "spherical-cap", .menu = FigureMenu::Solid, .index = 8, .caption = "Spherical Cap",
+        .calculate = calculateSphericalCap,
+        .drawings = {{"picSphericalCap", ":/pictures/picSphericalCap.svg",
+                      "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"}},
+        .sheet = sphericalCapSheet,
+        .ways = {
+            {"R/h", {{{length(R), "R =", "Sphere radius R"}, {length(h, 0, 2), "h =", "Cap height h"}}}, Answers},
+            {"a/h", {{{length(a), "a =", "Base radius a"}, {length(h), "h =", "Cap height h"}}}, Answers},
+        },
+    };
+}
+} // namespace SphericalCap
+
+namespace HollowCylinder {
+constexpr const char *R = "R", *r = "r", *h = "h", *t = "t", *Volume = "Volume", *OuterArea = "Outer Area",
+                     *InnerArea = "Inner Area", *SurfaceArea = "Surface Area";
+LaterFigure figure()
+{
+    return {
+        .id = "hollow-cylinder", .menu = FigureMenu::Solid, .index = 9, .caption = "Hollow Cylinder",
+        .calculate = calculateHollowCylinder,
+        .drawings = {{"picHollowCyl", ":/pictures/picHollowCyl.svg",
+                      "Hollow cylinder lying on its side with its outer radius R, inner radius r and length h"}},
+        .sheet = hollowCylinderSheet,
+        .ways = {
+            {"R/r/h", {{{length(R), "R =", "Outer radius R"}, {length(r, 0), "r =", "Inner radius r"}, {length(h), "h =", "Height h"}}},
+             {length(t), volume(Volume), area(OuterArea), area(InnerArea), area(SurfaceArea)}},
+        },
+    };
+}
+} // namespace HollowCylinder
+
+namespace Ellipsoid {
+constexpr const char *a = "a", *b = "b", *c = "c", *Volume = "Volume", *SurfaceArea = "Surface Area";
+LaterFigure figure()
+{
+    return {
+        .id = "ellipsoid", .menu = FigureMenu::Solid, .index = 10, .caption = "Ellipsoid",
+        .calculate = calculateEllipsoid,
+        .drawings = {{"picEllipsoid", ":/pictures/picEllipsoid.svg", "Ellipsoid with its semi-axes a, b and c"}},
+        .sheet = ellipsoidSheet,
+        .ways = {
+            {"a/b/c", {{{length(a), "a =", "Semi-axis a"}, {length(b), "b =", "Semi-axis b"}, {length(c), "c =", "Semi-axis c"}}},
+             {length(a), length(b), length(c), volume(Volume), area(SurfaceArea)}},
+        },
+    };
+}
+} // namespace Ellipsoid
+
+namespace Capsule {
+constexpr const char *r = "r", *h = "h", *Volume = "Volume", *SurfaceArea = "Surface Area", *Length = "Length";
+LaterFigure figure()
+{
+    return {
+        .id = "capsule", .menu = FigureMenu::Solid, .index = 11, .caption = "Capsule",
+        .calculate = calculateCapsule,
+        .drawings = {{"picCapsule", ":/pictures/picCapsule.svg",
+                      "Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked"}},
+        .sheet = capsuleSheet,
+        .ways = {
+            {"r/h", {{{length(r), "r =", "Radius r"}, {length(h), "h =", "Cylinder length h"}}},
+             {length(r), length(h), volume(Volume), area(SurfaceArea), length(Length)}},
+        },
+    };
+}
+} // namespace Capsule
+// clang-format on
+
+// In the order of their intSquareModes, after the described figures'.
+const std::vector<LaterFigure> &laterFigures()
+{
+    static const std::vector<LaterFigure> figures{
+        Rhombus::figure(),        Kite::figure(),      ConeFrustum::figure(), SphericalCap::figure(),
+        HollowCylinder::figure(), Ellipsoid::figure(), Capsule::figure(),
+    };
+    return figures;
+}
+
+// What the workbench makes of a later figure's declaration: the layout it
+// loads with (option 0's), one per option where it has several, and the
+// quantities of each option.
+struct LaterMode {
+    std::string heading;
+    std::vector<OptionQuantities> quantities;
+};
+
+Layout optionLayout(const GivenWay &way)
+{
+    Layout layout;
+    for (size_t i = 0; i < layout.fields.size(); ++i) {
+        const GivenField &given = way.given[i];
+        layout.fields[i] = given.quantity.letter ? field(given.caption, given.spoken, Shown::Yes) : hide;
+    }
+    for (size_t i = 0; i < layout.rows.size(); ++i)
+        layout.rows[i] = way.answers[i].letter ? shown(way.answers[i].letter) : hide;
+    return layout;
+}
+
+SquareMode laterMode(const LaterFigure &declared, qint16 mode, LaterMode &made)
+{
+    made.heading = std::string(declared.caption) + " Calculations";
+    for (const GivenWay &way : declared.ways) {
+        OptionQuantities quantities{};
+        quantities.figure = way.figure;
+        std::ranges::transform(way.given, quantities.given.begin(), &GivenField::quantity);
+        std::ranges::copy(way.answers, quantities.answers.begin());
+        made.quantities.push_back(quantities);
+    }
+    SquareMode square{
+        .figure = afterSeparator(workbenchFigure(declared.id, declared.menu, declared.index, declared.caption, mode,
+                                                 declared.calculate, made.quantities, declared.drawings, declared.sheet,
+                                                 declared.inverses)),
+        .layout = optionLayout(declared.ways.front()),
+        .optionLayouts = {},
+    };
+    square.layout.heading = made.heading.c_str();
+    square.layout.picture = declared.drawings.front().name;
+    for (size_t i = 0; i < square.layout.options.size(); ++i)
+        square.layout.options[i] = i < declared.ways.size() ? named(declared.ways[i].caption) : hide;
+    if (declared.ways.size() > 1)
+        for (size_t i = 0; i < declared.ways.size(); ++i)
+            square.optionLayouts[i] = optionLayout(declared.ways[i]);
+    return square;
+}
+
 } // namespace
 
-const std::span<const SquareMode> SquareModes(Modes);
+std::span<const SquareMode> squareModes()
+{
+    static std::deque<LaterMode> made;
+    static const std::vector<SquareMode> modes = [] {
+        std::vector<SquareMode> all(std::begin(Modes), std::end(Modes));
+        for (const LaterFigure &declared : laterFigures())
+            all.push_back(laterMode(declared, qint16(all.size()), made.emplace_back()));
+        return all;
+    }();
+    return modes;
+}
 
 const SquareMode *squareMode(qint16 mode)
 {
-    const auto found = std::ranges::find(SquareModes, mode, [](const SquareMode &m) { return m.figure.mode; });
-    return found == SquareModes.end() ? nullptr : &*found;
+    const auto found = std::ranges::find(squareModes(), mode, [](const SquareMode &m) { return m.figure.mode; });
+    return found == squareModes().end() ? nullptr : &*found;
 }
 
 std::vector<const FigureDrawing *> workbenchDrawings()
 {
     std::vector<const FigureDrawing *> drawings;
-    for (const SquareMode &mode : SquareModes)
+    for (const SquareMode &mode : squareModes())
         for (const FigureDrawing &drawing : mode.figure.drawings)
             drawings.push_back(&drawing);
     return drawings;
@@ -634,7 +661,7 @@ std::vector<const FigureDrawing *> workbenchDrawings()
 FigureEntries workbenchFigures()
 {
     FigureEntries figures;
-    for (const SquareMode &mode : SquareModes)
+    for (const SquareMode &mode : squareModes())
         figures.push_back(&mode.figure);
     return figures;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace Zyntra {
 
@@ -32,16 +33,52 @@ struct Layout {
 // calculation, the window's routine for it, and its layouts.
 struct SquareMode {
     FigureEntry figure;
-    void (frmSquare::*routine)();                       // the layout phase at load, the calculation after
+    // The layout phase at load, the calculation after; a later figure has
+    // no routine of its own and runs the phases directly.
+    void (frmSquare::*routine)() = nullptr;
     Layout layout;                                      // the layout phase, once at load
     std::array<std::optional<Layout>, 3> optionLayouts; // an option without one only clears
+};
+
+// A given value of a later figure: what it is, and its field's caption and
+// the name a screen reader and a warning give it.
+struct GivenField {
+    Quantity quantity;
+    const char *caption = nullptr; // "a = "
+    const char *spoken = nullptr;  // "Side a"
+};
+
+// One way of giving a later figure: its option's caption, its value fields,
+// and its answers by row, each row captioned with its answer's letter.
+struct GivenWay {
+    const char *caption;
+    std::array<GivenField, 5> given;
+    std::array<Quantity, ResultRows> answers;
+    const char *figure = nullptr; // the figure's own name where the option chooses it
+};
+
+// A figure after its submenu's separator, declared once: its menu item,
+// heading ("<caption> Calculations"), fields, answer rows, the options and
+// the quantities they declare all come from this. Its intSquareMode is the
+// next after the figure declared before it.
+struct LaterFigure {
+    const char *id;
+    FigureMenu menu;
+    qint16 index; // its item's index in the menu
+    const char *caption;
+    FigureCalculation calculate;
+    std::vector<FigureDrawing> drawings; // the first is the one shown
+    SheetBuilder sheet;
+    std::vector<GivenWay> ways; // the options, from option 0
+    std::vector<Inverse> inverses = {};
 };
 
 // Every control as the window is designed: the Rectangle layout without a picture.
 extern const Layout DesignLayout;
 
-// The workbench's figures, each under its own intSquareMode.
-extern const std::span<const SquareMode> SquareModes;
+// The workbench's figures, each under its own intSquareMode: the described
+// ones as laid out by hand, then the later ones as declared.
+std::span<const SquareMode> squareModes();
 
 // The figure of an intSquareMode; nullptr for a value no figure has.
 const SquareMode *squareMode(qint16 mode);

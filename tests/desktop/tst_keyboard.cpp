@@ -2,6 +2,7 @@
 
 #include "controls/answerlabel.h"
 #include "controls/globalsubs.h"
+#include "shell/catalogue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -137,7 +138,12 @@ void TestKeyboard::arrowsAndReturnChooseAFigureCommand_data()
     const int right = Qt::Key_Right;
     QTest::newRow("2D Objects > Circle") << KeyList{right} << "frmCircle" << -1 << 0;
     QTest::newRow("2D Objects > Trapezoid") << KeyList{right, down, down, down, down} << "frmSquare" << 2 << -1;
-    QTest::newRow("2D Objects > Kite, going up") << KeyList{right, Qt::Key_Up} << "frmSquare" << 14 << -1;
+    // Up from the first item wraps to the menu's last, whichever figure the catalogue ends it with.
+    const FigureEntry &last = *figureMenu(FigureMenu::Plane).back();
+    QTest::newRow(qPrintable(QStringLiteral("2D Objects > %1, going up").arg(QString::fromLatin1(last.caption))))
+        << KeyList{right, Qt::Key_Up} << (last.modeVariable == &intCircleMode ? "frmCircle" : "frmSquare")
+        << (last.modeVariable == &intSquareMode ? int(last.mode) : -1)
+        << (last.modeVariable == &intCircleMode ? int(last.mode) : -1);
     QTest::newRow("3D Objects > Sphere") << KeyList{down, right} << "frmSphere" << -1 << -1;
     QTest::newRow("3D Objects > Circular Ring")
         << KeyList{down, right, down, down, down, down, down, down} << "frmSquare" << 12 << -1;

@@ -1,3 +1,5 @@
+#include "shell/catalogue.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -27,10 +29,13 @@ void TestSolidPictures::drawingIsWhiteAndRedOnBlack_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QColor>("lines");
-    for (const char *name : {"picCube", "picPrism", "picRightCyl", "picFrustum", "picRightCone", "picPyramid",
-                             "picCircularRing", "picConeFrustum", "picHollowCyl", "picEllipsoid", "picCapsule"})
-        QTest::newRow(name) << QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(name)) << QColor(Qt::white);
-    QTest::newRow("sphere") << QStringLiteral(":/pictures/sphere.svg") << QColor(0x3c, 0x7d, 0xff);
+    // Every drawing of the 3D Objects menu, as the catalogue names them; the
+    // sphere's alone draws its lines blue.
+    for (const Zyntra::FigureEntry *figure : Zyntra::figureMenu(Zyntra::FigureMenu::Solid))
+        for (const Zyntra::FigureDrawing &drawing : figure->drawings)
+            QTest::newRow(drawing.resource + 11)
+                << QString::fromLatin1(drawing.resource)
+                << (qstrcmp(figure->id, "sphere") == 0 ? QColor(0x3c, 0x7d, 0xff) : QColor(Qt::white));
 }
 
 void TestSolidPictures::drawingIsWhiteAndRedOnBlack()

@@ -559,7 +559,7 @@ void TestFrmSquare::modeOutsideTheTableKeepsTheDesignState()
 {
     // One past the highest mode, whatever the table holds.
     intSquareMode =
-        qint16(std::ranges::max(SquareModes, {}, [](const SquareMode &m) { return m.figure.mode; }).figure.mode + 1);
+        qint16(std::ranges::max(squareModes(), {}, [](const SquareMode &m) { return m.figure.mode; }).figure.mode + 1);
     frmSquare window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
