@@ -44,14 +44,21 @@ const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure fr
 // shown, before the given value it repeats ("5.00" for "5").
 SheetInput sheetInput(const FigureValues &values)
 {
-    const Unit *length = unitChoice().length;
-    SheetInput input{
-        values.figure->sheet, values.option, {}, length ? u' ' + QString::fromUtf8(length->symbol) : QString()};
+    // Lengths are drawn in the unit the calculation worked in; under "ft and in" as the tape reads.
+    const Unit *length = unitChoice().measured(QuantityKind::Length);
+    const bool tape = unitChoice().length == tapeUnit();
+    SheetInput input{values.figure->sheet,
+                     values.option,
+                     {},
+                     length && !tape ? u' ' + QString::fromUtf8(length->symbol) : QString(),
+                     tape ? tapeDenominator() : 0};
     for (const QList<FigureValue> *list : {&values.answers, &values.given})
         for (const FigureValue &value : *list)
             if (std::ranges::none_of(input.values,
                                      [&](const SheetValue &known) { return known.letter == value.letter; }))
-                input.values << SheetValue{value.letter, value.value, value.text};
+                // A value typed with a unit of its own is written as the number it came to.
+                input.values << SheetValue{value.letter, value.value,
+                                           textToNumber(value.text) ? value.text : QString()};
     return input;
 }
 

@@ -47,6 +47,7 @@ private slots:
     void answersSolveBackwardsThroughKeys();
     void solvingNamesAnotherFieldThatIsNoNumber();
     void unitsAreTheUsersChoice();
+    void feetAndInchesThroughTheKeys();
     void exactFormsAreDrawnAfterTheDecimal();
 
 private:
@@ -524,6 +525,52 @@ void TestWorking::unitsAreTheUsersChoice()
     startActiveProgram();
     QCOMPARE(unitChoice(), UnitChoice{});
     QVERIFY(m_program->menuItem(QStringLiteral("mnuLengthUnit(none)"))->isChecked());
+}
+
+// A rectangle 12 ft by 10' 6" typed through the keys under "ft and in": its
+// area in ft², its perimeter as a tape reads, each conversion shown once,
+// the typed values heard in words, and a text that is no length refused
+// with a warning naming its field, nothing changed. Under "No Units" the
+// keys type no unit.
+void TestWorking::feetAndInchesThroughTheKeys()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12 ft"));
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(), QStringLiteral("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    m_program->choose(QStringLiteral("mnuLengthUnit(ft and in)"));
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuPrecisionTape(16)"))->isChecked());
+    calculateWith({QStringLiteral("12 ft"), QStringLiteral("10' 6\"")});
+    auto *b = control<ValueField>(QStringLiteral("txtGivenValue"), 1);
+    QCOMPARE(b->text(), QStringLiteral("10' 6\""));
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Description),
+             QStringLiteral("10 feet 6 inches"));
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer"), 2);
+    QCOMPARE(area->text() + area->unitSuffix(), QStringLiteral("126.00 ft²"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name),
+             QStringLiteral("Area 126.00 square feet"));
+    auto *perimeter = control<AnswerLabel>(QStringLiteral("lblAnswer"), 3);
+    QCOMPARE(perimeter->text() + perimeter->unitSuffix(), QStringLiteral("45′ 0″"));
+    QVERIFY2(perimeter->workingText().endsWith(QStringLiteral(" = 540 in = 45′ 0″")),
+             qPrintable(perimeter->workingText()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(perimeter)->text(QAccessible::Name),
+             QStringLiteral("Perimeter 45 feet"));
+    const QString copied = m_window->calculationText();
+    QVERIFY2(copied.contains(QStringLiteral(" = 12 ft = 144 in\n"))
+                 && copied.contains(QStringLiteral(" = 10' 6\" = 126 in\n")),
+             qPrintable(copied));
+    // The finer fractions of an inch.
+    m_program->choose(QStringLiteral("mnuPrecisionTape(64)"));
+    QCOMPARE(perimeter->text(), QStringLiteral("45′ 0″"));
+
+    b->selectAll();
+    QTest::keyClicks(b, QStringLiteral("5 ft²"));
+    QTest::keyClick(b, Qt::Key_Return);
+    QTRY_VERIFY(m_window->warning() && m_window->warning()->isVisible());
+    QCOMPARE(m_window->warning()->text(), QStringLiteral("Height b: ft² measures an area; this value is a length."));
+    QCOMPARE(area->text(), QStringLiteral("126.00"));
+    m_window->warning()->close();
 }
 
 // Exact Form from the Geometry menu: the open annulus's answers gain their
