@@ -207,7 +207,7 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
         connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
     }
     // The fractions of an inch a tape reading rounds to, a choice of their own.
-    menu->addSeparator();
+    menu->addSeparator()->setObjectName(QStringLiteral("mnuPrecisionTapeSeparator"));
     auto *fractions = new QActionGroup(menu);
     for (const int denominator : TapeDenominators) {
         const QString fraction = QStringLiteral("1/") + QString::fromStdString(std::to_string(denominator));
@@ -245,10 +245,10 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
 void MDIMain::markUnitsMenu()
 {
     const UnitChoice chosen = unitChoice();
-    // The fractions of an inch only round answers under "ft and in".
-    for (const int denominator : TapeDenominators)
-        if (auto *item = findChild<QAction *>(arrayName(QStringLiteral("mnuPrecisionTape"), denominator)))
-            item->setEnabled(chosen.length == tapeUnit());
+    // The fractions of an inch only round answers under "ft and in", and are only offered then.
+    for (QAction *item : findChildren<QAction *>())
+        if (item->objectName().startsWith(QLatin1String("mnuPrecisionTape")))
+            item->setVisible(chosen.length == tapeUnit());
     for (const UnitGroup &group : UnitGroups) {
         if (auto *item = findChild<QAction *>(unitItemName(group, chosen.chosen(group.kind))))
             item->setChecked(true);

@@ -80,11 +80,18 @@ QList<SheetRow> sheetRows(const FigureValues &values)
             const qsizetype at = values.worked.indexOf(answer->index);
             return at < 0 ? values.worked.size() : at;
         });
+    // A value typed with a unit of its own shows its conversion: "12 ft", "144 in".
+    const auto conversion = [&values](const QString &letter) -> QStringList {
+        const auto typed = std::ranges::find(values.given, letter, &FigureValue::letter);
+        if (typed == values.given.end() || !typed->unit.startsWith(QLatin1String(" = ")))
+            return {};
+        return {typed->text, typed->unit.mid(3)};
+    };
     QList<SheetRow> given;
     QList<SheetRow> worked;
     for (const FigureValue *answer : answers) {
         if (answered(values.given, answer->letter)) {
-            given << SheetRow{answer->caption, {}, {}, answer->text + answer->unit, true, {}};
+            given << SheetRow{answer->caption, {}, conversion(answer->letter), answer->text + answer->unit, true, {}};
             continue;
         }
         const Working &working = answer->working;
@@ -244,7 +251,8 @@ void SheetWindow::refresh()
     QStringList spoken;
     for (const SheetRow &row : std::as_const(m_rows)) {
         if (row.given) {
-            spoken << row.quantity + QStringLiteral(", given, ") + row.value;
+            spoken << row.quantity + QStringLiteral(", given, ")
+                          + (row.steps + QStringList{row.value}).join(QStringLiteral(" = "));
             continue;
         }
         QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
@@ -268,6 +276,8 @@ QString SheetWindow::tableHtml() const
         QString working;
         if (row.given) {
             working = QStringLiteral("<i>given</i>");
+            if (!row.steps.isEmpty())
+                working += u' ' + unbroken(row.steps.join(QStringLiteral(" = ")));
         } else {
             working = unbroken(row.formula);
             for (const QString &step : row.steps)

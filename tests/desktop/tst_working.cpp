@@ -3,6 +3,7 @@
 #include "controls/answerlabel.h"
 #include "controls/solveeditor.h"
 #include "controls/valuefield.h"
+#include "entry/measurement.h"
 #include "entry/term.h"
 
 #include <QAccessible>
@@ -35,6 +36,7 @@ private slots:
         setExactConstants(false);
         setExactForms(false);
         setAnswerPrecision(Precision::asDescribed());
+        setTapeDenominator(DefaultTapeDenominator);
         QFile::remove(storeName());
     }
 
@@ -333,6 +335,13 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
         << "h = Volume ÷ (r² × π) = 200000 ÷ (30² × 3.14) = 200000 ÷ 2826 = 70.77140835102618 (solved so that Volume = "
            "200 L)"
         << QStringList{"mnuLengthUnit(cm)", "mnuVolumeUnit(L)"};
+    // Under "ft and in" the value comes in inches, and the note reads it as a tape does.
+    QTest::newRow("rectangle side in feet and inches")
+        << "mnuGeometryItem(2)" << QStringList{"12 ft", "10' 6\""} << "lblAnswer(2)"
+        << "200" << 0 << "txtGivenValue(0)"
+        << "228.57142857142858"
+        << "a = Area ÷ b = 28800 ÷ 126 = 228.57142857142858 (solved so that Area = 200 ft²; a ≈ 19′ ⁹⁄₁₆″)"
+        << QStringList{"mnuLengthUnit(ft and in)"};
     QTest::newRow("triangle side from the hypotenuse")
         << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
         << "10" << 0 << "txtInput(0)"
@@ -560,9 +569,11 @@ void TestWorking::feetAndInchesThroughTheKeys()
     QVERIFY2(copied.contains(QStringLiteral(" = 12 ft = 144 in\n"))
                  && copied.contains(QStringLiteral(" = 10' 6\" = 126 in\n")),
              qPrintable(copied));
-    // The finer fractions of an inch.
+    // The diagonal, √36612 in, to the nearest 1/16 in and then 1/64 in.
+    auto *diagonal = control<AnswerLabel>(QStringLiteral("lblAnswer"), 4);
+    QCOMPARE(diagonal->text(), QStringLiteral("15′ 11 ⁵⁄₁₆″"));
     m_program->choose(QStringLiteral("mnuPrecisionTape(64)"));
-    QCOMPARE(perimeter->text(), QStringLiteral("45′ 0″"));
+    QCOMPARE(diagonal->text(), QStringLiteral("15′ 11 ¹¹⁄₃₂″"));
 
     b->selectAll();
     QTest::keyClicks(b, QStringLiteral("5 ft²"));
