@@ -103,19 +103,25 @@ std::optional<long> wholeDegrees(const Exact &radians)
     return d < 0 ? d + 360 : d;
 }
 
-// sin of 0 to 90 degrees, by the table.
+// sin of 0 to 90 degrees, by the table, each worked once.
 Exact firstQuadrantSine(long degrees)
 {
-    for (const SineRow &row : sines())
-        if (row.degrees == degrees) {
+    static const std::vector<std::pair<long, Exact>> values = [] {
+        std::vector<std::pair<long, Exact>> rows;
+        for (const SineRow &row : sines()) {
             Exact value = Exact::rational(row.rational);
             const std::pair<const mpq_class *, int> roots[] = {
                 {&row.root2, 2}, {&row.root3, 3}, {&row.root5, 5}, {&row.root6, 6}};
             for (const auto &[coefficient, n] : roots)
                 if (*coefficient != 0)
                     value = value + Exact::rational(*coefficient) * sqrt(Exact::rational(n));
-            return value;
+            rows.emplace_back(row.degrees, value);
         }
+        return rows;
+    }();
+    for (const auto &[rowDegrees, value] : values)
+        if (rowDegrees == degrees)
+            return value;
     return Exact::none();
 }
 
@@ -388,17 +394,29 @@ Exact atan(const Exact &x)
 {
     if (!x.m_known)
         return Exact::none();
-    for (const SineRow &row : sines()) {
-        if (row.degrees == 90)
-            continue;
-        mpq_class turns(row.degrees, 180);
-        turns.canonicalize();
-        const Exact angle = Exact::rational(turns) * Exact::pi();
-        const Exact t = tan(angle);
-        if (t == x)
-            return angle;
-        if (t == -x)
-            return -angle;
+    // The tangents of the table's angles, worked once: a triangle asks for
+    // several angles at each CALCULATE.
+    struct TangentRow {
+        Exact angle;
+        Exact tangent;
+    };
+    static const std::vector<TangentRow> tangents = [] {
+        std::vector<TangentRow> rows;
+        for (const SineRow &row : sines()) {
+            if (row.degrees == 90)
+                continue;
+            mpq_class turns(row.degrees, 180);
+            turns.canonicalize();
+            const Exact angle = Exact::rational(turns) * Exact::pi();
+            rows.push_back({angle, tan(angle)});
+        }
+        return rows;
+    }();
+    for (const TangentRow &row : tangents) {
+        if (row.tangent == x)
+            return row.angle;
+        if (row.tangent == -x)
+            return -row.angle;
     }
     return Exact::none();
 }

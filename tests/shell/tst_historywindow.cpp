@@ -70,9 +70,8 @@ void TestHistoryWindow::init()
 
 void TestHistoryWindow::cleanup()
 {
-    setExactForms(false);
     // A reopened calculation keeps its choices; the next test starts from the described ones.
-    for (const char *item : {"mnuKeepHistory", "mnuExactConstants"})
+    for (const char *item : {"mnuKeepHistory", "mnuExactConstants", "mnuExactForm"})
         if (m_program->menuItem(item)->isChecked() != (item == std::string_view("mnuKeepHistory")))
             m_program->choose(item);
     m_program->choose("mnuPrecisionAsDescribed");
@@ -346,9 +345,9 @@ void TestHistoryWindow::exactFormsAreKeptFoundAndReopened_data()
 void TestHistoryWindow::exactFormsAreKeptFoundAndReopened()
 {
     QFETCH(QString, filter);
-    setExactForms(true);
+    m_program->choose("mnuExactForm");
     calculate("mnuGeometryItem(0)", 0, {"5"});
-    setExactForms(false);
+    m_program->choose("mnuExactForm");
     calculate("mnuGeometryItem(0)", 0, {"5"});
     HistoryWindow *history = openHistory();
     QVERIFY(history);
