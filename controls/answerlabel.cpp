@@ -1,5 +1,6 @@
 #include "answerlabel.h"
 
+#include "entry/measurement.h"
 #include "entry/term.h"
 
 #include <QAccessibleWidget>
@@ -33,9 +34,15 @@ public:
         case QAccessible::Name: {
             if (label->text().isEmpty())
                 return {};
-            QString name = quantity().isEmpty() ? label->text() : quantity() + u' ' + label->text();
             const auto *answer = static_cast<const AnswerLabel *>(widget());
-            if (const Unit *unit = answer->unit())
+            QString value = label->text();
+            // A tape reading is heard in words: "5 feet 3 and a half inches".
+            const auto tape =
+                answer->unit() == tapeUnit() ? readMeasurement(value, QuantityKind::Length).measurement : std::nullopt;
+            if (tape)
+                value = spokenTapeReading(tape->amount, TapeDenominators[std::size(TapeDenominators) - 1]);
+            QString name = quantity().isEmpty() ? value : quantity() + u' ' + value;
+            if (const Unit *unit = answer->unit(); unit && !tape)
                 name += u' ' + spokenUnit(*unit, label->text());
             // An angle is heard with its unit, as it is read with its degree sign.
             else if (answer->kind() == QuantityKind::Angle
@@ -145,7 +152,8 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
 
 QString AnswerLabel::unitSuffix() const
 {
-    return m_unit ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
+    // A tape reading carries its own marks.
+    return m_unit && m_unit != tapeUnit() ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
 }
 
 QString AnswerLabel::drawnAfter() const

@@ -1,6 +1,7 @@
 // Working backwards from an answer: the part of a figure window that asks
 // which value the user needs and changes one given value to give it.
 #include "answerlabel.h"
+#include "entry/measurement.h"
 #include "figurewindow.h"
 #include "solveeditor.h"
 #include "valuefield.h"
@@ -39,6 +40,8 @@ SolveProblem FigureWindow::solveProblem(int answer) const
     problem.inverses = m_figure->inverses;
     for (const ValueField *field : m_lastFields)
         problem.fieldTexts << field->text();
+    // A value typed with its unit is searched in the calculation's; one that does not read stays as typed, unreadable.
+    problem.fieldTexts = inProgramUnits(problem.fieldTexts, problem.declared->given).texts;
     problem.answer = answer;
     return problem;
 }
@@ -78,21 +81,29 @@ void FigureWindow::openSolver(AnswerLabel *answer)
 void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetText, int field)
 {
     const QString quantity = answer->quantity();
-    const std::optional<double> target = textToNumber(targetText);
-    if (!target) {
-        showFailure(Failure{Failure::Cause::NotANumber, -1, targetText, 0}, m_solver ? m_solver->target() : nullptr,
-                    QStringLiteral("Target for %1").arg(quantity));
-        return;
-    }
     SolveProblem problem = solveProblem(int(m_shownIn.indexOf(answer)));
     problem.field = field;
     if (!problem.declared || field < 0 || field >= m_lastFields.size() || problem.answer < 0
         || size_t(problem.answer) >= problem.declared->answers.size())
         return;
-    // The target is typed in the unit the answer shows; the calculation works in the length unit.
+    // The target is typed in the unit the answer shows, or with one of its
+    // own ("14' 3 5/8\""); the calculation works in the length unit.
     const QuantityKind kind = problem.declared->answers[size_t(problem.answer)].kind;
-    if (const Unit *shown = unitChoice().shown(kind))
-        problem.typedTarget = workedNumber(*target) + u' ' + QString::fromUtf8(shown->symbol);
+    const Unit *shown = unitChoice().shown(kind);
+    std::optional<double> target = textToNumber(targetText);
+    const MeasurementReading reading = target || !shown ? MeasurementReading{} : readMeasurement(targetText, kind);
+    if (reading.measurement)
+        target = toShownUnit(reading.measurement->in(unitChoice().measured(kind)), kind);
+    if (!target) {
+        const Failure failure = reading.problem.isEmpty()
+                                    ? Failure{Failure::Cause::NotANumber, -1, targetText, 0}
+                                    : Failure{Failure::Cause::NotAMeasurement, -1, reading.problem, 0};
+        showFailure(failure, m_solver ? m_solver->target() : nullptr, QStringLiteral("Target for %1").arg(quantity));
+        return;
+    }
+    if (shown)
+        problem.typedTarget =
+            shown == tapeUnit() ? tapeReading(*target, tapeDenominator()) : withSymbol(workedNumber(*target), *shown);
     const Solution solution = solve(problem, toMeasuredUnit(*target, kind));
     if (m_solver)
         m_solver->deleteLater();
@@ -105,8 +116,13 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         break;
     case Solution::Kind::Unreadable: {
         ValueField *unreadable = m_lastFields[solution.field];
-        showFailure(Failure{Failure::Cause::NotANumber, solution.field, unreadable->text(), 0}, unreadable,
-                    unreadable->accessibleName());
+        QStringList texts;
+        for (const ValueField *given : m_lastFields)
+            texts << given->text();
+        const ProgramValues read = inProgramUnits(texts, problem.declared->given);
+        showFailure(read.failure ? *read.failure
+                                 : Failure{Failure::Cause::NotANumber, solution.field, unreadable->text(), 0},
+                    unreadable, unreadable->accessibleName());
         return;
     }
     case Solution::Kind::FillFirst:
@@ -157,13 +173,18 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         return;
     }
 
+    // Under "ft and in" the solved length is also read as a tape reads it.
+    Working working = solution.working;
+    if (unitChoice().shown(problem.declared->given[size_t(field)].kind) == tapeUnit())
+        working.note += QStringLiteral("; %1 ≈ %2").arg(letter, tapeReading(solution.value, tapeDenominator()));
+
     // The field takes the value as an edit of its own, so that Ctrl+Z there brings back what it held.
     ValueField *changed = m_lastFields[field];
     changed->setFocus(Qt::OtherFocusReason);
     changed->selectAll();
     changed->insert(solution.text);
     changed->setCursorPosition(0); // the leading digits say the most
-    m_solved = {changed, solution.text, solution.working};
+    m_solved = {changed, solution.text, working};
     m_calculate->click();
     // A screen reader hears the field with its new value, and how it was found,
     // until the value changes by typing or Ctrl+Z.
@@ -172,7 +193,7 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         QAccessibleEvent described(changed, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     };
-    announce(solution.working.note);
+    announce(working.note);
     auto watch = std::make_shared<QMetaObject::Connection>();
     *watch = connect(changed, &QLineEdit::textChanged, changed,
                      [announce, watch, solved = solution.text](const QString &now) {

@@ -176,14 +176,17 @@ std::optional<FigureValues> FigureWindow::values() const
             continue;
         const ValueField *field = m_lastFields.value(i);
         const Working *solved = solvedWorking(int(i), m_lastTexts[i]);
-        values.given << FigureValue{int(i),
-                                    QString::fromUtf8(quantity.letter),
-                                    field ? fieldCaption(field) : QString(),
-                                    quantity.kind,
-                                    m_lastTexts[i],
-                                    textToNumber(m_lastTexts[i]).value_or(std::numeric_limits<double>::quiet_NaN()),
-                                    solved ? *solved : Working{},
-                                    field ? givenUnit(field) : QString()};
+        // A value typed with its own unit shows its conversion where a unit would follow it.
+        const QString conversion = m_lastRead.conversions.value(i);
+        values.given << FigureValue{
+            int(i),
+            QString::fromUtf8(quantity.letter),
+            field ? fieldCaption(field) : QString(),
+            quantity.kind,
+            m_lastTexts[i],
+            textToNumber(m_lastRead.texts.value(i)).value_or(std::numeric_limits<double>::quiet_NaN()),
+            solved ? *solved : Working{},
+            conversion.isEmpty() ? (field ? givenUnit(field) : QString()) : QStringLiteral(" = ") + conversion};
     }
     for (const auto &[index, text] : m_shown.answers) {
         if (index < 0 || size_t(index) >= declared.answers.size() || !declared.answers[size_t(index)].letter)
@@ -291,16 +294,38 @@ bool FigureWindow::showsAnswers() const
                                [this](const AnswerLabel *a) { return a->isVisibleTo(this) && !a->text().isEmpty(); });
 }
 
+std::span<const Quantity> FigureWindow::givenQuantities(qint16 option) const
+{
+    if (!m_figure || option < 0 || option >= m_figure->options())
+        return {};
+    return m_figure->quantities[size_t(option)].given;
+}
+
+std::optional<ProgramValues> FigureWindow::readFields(std::span<ValueField *const> fields, const QStringList &texts,
+                                                      qint16 option)
+{
+    ProgramValues read = inProgramUnits(texts, givenQuantities(option));
+    if (!read.failure)
+        return read;
+    const int index = read.failure->field;
+    ValueField *field = index >= 0 && size_t(index) < fields.size() ? fields[size_t(index)] : nullptr;
+    showFailure(*read.failure, field, field ? field->accessibleName() : QString());
+    return std::nullopt;
+}
+
 void FigureWindow::calculate(std::span<ValueField *const> fields, const Calculation &calculation)
 {
     QStringList texts;
     for (const ValueField *field : fields)
         texts << field->text();
-    if (calculation(texts)) {
+    const qint16 option = optionInForce(this).second;
+    const std::optional<ProgramValues> read = readFields(fields, texts, option);
+    if (read && calculation(read->texts)) {
         m_lastCalculation = calculation;
         m_lastFields = QList<ValueField *>(fields.begin(), fields.end());
         m_lastTexts = texts;
-        m_lastOption = optionInForce(this).second;
+        m_lastRead = *read;
+        m_lastOption = option;
         showSolvedWorking();
         if (m_shown.kind == Outcome::Kind::Answers)
             emit calculated();
@@ -337,8 +362,15 @@ void FigureWindow::recalculate()
     // CLEAR and an option click empty the answers: then there is nothing to follow.
     if (!m_lastCalculation || !showsAnswers())
         return;
-    // The same calculation under other choices is no new one: nothing is recorded.
-    m_lastCalculation(m_lastTexts);
+    // The same calculation under other choices is no new one: nothing is
+    // recorded. A value typed with its unit stays that value under another
+    // unit; one typed without is read in the unit now chosen.
+    const std::optional<ProgramValues> read = readFields(
+        std::span<ValueField *const>(m_lastFields.constData(), size_t(m_lastFields.size())), m_lastTexts, m_lastOption);
+    if (!read)
+        return;
+    m_lastRead = *read;
+    m_lastCalculation(read->texts);
     notifyChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "controls/figureentry.h"
 #include "controls/twips.h"
 #include "entry/calculation.h"
+#include "entry/measurement.h"
 #include "entry/units.h"
 
 #include <QMessageBox>
@@ -190,6 +191,13 @@ private:
     void showFailure(const Failure &failure, QWidget *field, const QString &fieldName);
     void closeWarning();
     bool showsAnswers() const;
+    // What the given values of an option measure; none for a window without its figure.
+    std::span<const Quantity> givenQuantities(qint16 option) const;
+    // The fields' texts as the calculation reads them, each value typed with
+    // a unit of its own converted once; nullopt, with a warning naming the
+    // field, where one does not read as a value of its kind.
+    std::optional<ProgramValues> readFields(std::span<ValueField *const> fields, const QStringList &texts,
+                                            qint16 option);
     // What the answers of the option in force measure; none for a window without its figure.
     std::span<const Quantity> answerQuantities() const;
     // The unit a given value is read in: the length unit, its square or cube.
@@ -213,6 +221,7 @@ private:
     Calculation m_lastCalculation;
     QList<ValueField *> m_lastFields;
     QStringList m_lastTexts;
+    ProgramValues m_lastRead; // the same as the calculation read them
     qint16 m_lastOption = 0;
     // What the last CALCULATE showed, and where.
     Outcome m_shown;

@@ -1,8 +1,10 @@
 #include "valuefield.h"
 
 #include "controls/systemcolours.h"
+#include "entry/measurement.h"
 #include "entry/numericentry.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -24,6 +26,16 @@ ValueField::ValueField(QWidget *parent)
     setFrame(false);
     // Room for the border, as much as the style's frame leaves.
     setTextMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+    // A value with a unit of its own is heard in words, as its marks do not say it.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &now) {
+        const QString spoken = unitChoice().length ? spokenMeasurement(now) : QString();
+        if (spoken == accessibleDescription() || (spoken.isEmpty() && !m_spokenShown))
+            return;
+        m_spokenShown = !spoken.isEmpty();
+        setAccessibleDescription(spoken);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    });
 }
 
 void ValueField::paintEvent(QPaintEvent *event)

@@ -15,7 +15,8 @@ namespace Zyntra {
 // make it longer is refused whole, and pasteRefused() says so.
 // It draws its own sunken border, which turns to the highlight colour while
 // the field has the keyboard: the style's rounded frame costs more to paint
-// than the rest of the field.
+// than the rest of the field. A value typed with a unit of its own is
+// described in words ("5 feet 3 and a half inches").
 class ValueField : public QLineEdit {
     Q_OBJECT
 public:
@@ -56,6 +57,8 @@ private:
         int selectionLength;
     };
     std::optional<Place> m_beforeDrag;
+    // Whether the description holds the typed value in words, which a new text replaces.
+    bool m_spokenShown = false;
 };
 
 } // namespace Zyntra

@@ -45,6 +45,8 @@ QString describe(const Failure &failure, const QString &fieldName)
         return QStringLiteral("The calculation has no real result for these values.");
     case Failure::Cause::NotAFigure:
         return failure.text;
+    case Failure::Cause::NotAMeasurement:
+        return QStringLiteral("%1: %2").arg(fieldName, failure.text);
     case Failure::Cause::PasteTooLong: {
         const QString field = fieldName.isEmpty() ? QStringLiteral("a value field") : fieldName;
         // A text short enough on its own is refused for what the field already holds.

@@ -24,6 +24,7 @@ struct Failure {
         InvalidOperation, // any other step without a real result
         NotAFigure,       // the given values fit no such figure
         PasteTooLong,     // a field refused a paste that would make it longer than MaxValueLength
+        NotAMeasurement,  // a field's text with a unit does not read as a value of its kind; `text` says why
     };
     Cause cause = Cause::NotANumber;
     int field = -1;       // the field that failed to convert, or -1

@@ -130,6 +130,9 @@ const QHash<QString, const Unit *> &unitNames()
         QHash<QString, const Unit *> all;
         const auto add = [&all](const QString &name, const Unit *unit) { all.insert(name.toLower(), unit); };
         for (const Unit &unit : unitTable()) {
+            // The tape is a way of showing inches, never typed by its name.
+            if (&unit == tapeUnit())
+                continue;
             const QString symbol = QString::fromUtf8(unit.symbol);
             for (const QString &word : {QString::fromUtf8(unit.singular), QString::fromUtf8(unit.plural)}) {
                 add(word, &unit);
@@ -175,7 +178,8 @@ QString symbolsOf(QuantityKind kind)
 {
     QStringList symbols;
     for (const Unit *unit : unitsOf(kind))
-        symbols << QString::fromUtf8(unit->symbol);
+        if (unit != tapeUnit())
+            symbols << QString::fromUtf8(unit->symbol);
     if (kind == QuantityKind::Length)
         symbols << QStringLiteral("' and \" for feet and inches");
     return symbols.join(QStringLiteral(", "));
@@ -389,6 +393,21 @@ QString fractionWords(int numerator, int denominator)
 
 } // namespace
 
+namespace {
+int chosenDenominator = DefaultTapeDenominator;
+} // namespace
+
+int tapeDenominator()
+{
+    return chosenDenominator;
+}
+
+void setTapeDenominator(int denominator)
+{
+    if (std::ranges::find(TapeDenominators, denominator) != std::end(TapeDenominators))
+        chosenDenominator = denominator;
+}
+
 QString tapeReading(double inches, int denominator)
 {
     const TapeParts t = tapeParts(inches, denominator);
@@ -417,6 +436,61 @@ QString spokenTapeReading(double inches, int denominator)
         words << QString::fromStdString(std::to_string(t.inches))
                      + (t.inches == 1 ? QStringLiteral(" inch") : QStringLiteral(" inches"));
     return words.join(u' ');
+}
+
+QString spokenMeasurement(QStringView text)
+{
+    if (textToNumber(text))
+        return {};
+    for (const QuantityKind kind : {QuantityKind::Length, QuantityKind::Area, QuantityKind::Volume}) {
+        const auto read = readMeasurement(text, kind).measurement;
+        if (!read || !read->unit)
+            continue;
+        const Unit *inch = findUnit(u"in");
+        const double inches = read->in(inch);
+        const double steps = inches * TapeDenominators[std::size(TapeDenominators) - 1];
+        if ((read->unit == inch || read->unit == findUnit(u"ft")) && std::round(steps) == steps)
+            return spokenTapeReading(inches, TapeDenominators[std::size(TapeDenominators) - 1]);
+        const QString number = workedNumber(read->amount);
+        return number + u' ' + spokenUnit(*read->unit, number);
+    }
+    return {};
+}
+
+ProgramValues inProgramUnits(const QStringList &typed, std::span<const Quantity> given, const UnitChoice &choice)
+{
+    ProgramValues values{typed, QStringList(typed.size(), QString()), std::nullopt};
+    if (!choice.length)
+        return values;
+    for (qsizetype i = 0; i < typed.size() && size_t(i) < given.size(); ++i) {
+        const Quantity &quantity = given[size_t(i)];
+        if (!quantity.letter || typed[i].isEmpty() || textToNumber(typed[i]))
+            continue;
+        const MeasurementReading reading = readMeasurement(typed[i], quantity.kind);
+        if (!reading.measurement) {
+            values.failure = Failure{Failure::Cause::NotAMeasurement, int(i), reading.problem};
+            return values;
+        }
+        const Measurement &read = *reading.measurement;
+        const Unit *worked = choice.measured(quantity.kind);
+        const double value = worked ? read.in(worked) : read.amount;
+        if (!std::isfinite(value)) {
+            values.failure =
+                Failure{Failure::Cause::NotAMeasurement, int(i), QStringLiteral("\"%1\" is too large.").arg(typed[i])};
+            return values;
+        }
+        values.texts[i] = fullNumber(value);
+        if (!read.unit || !worked)
+            continue; // a number alone in another shape: "1 1/2"
+        // A number in the very unit worked in, "12 in" or "2,5 m", is no conversion.
+        const QString &text = typed[i];
+        qsizetype lastDigit = text.size();
+        while (lastDigit > 0 && !text[lastDigit - 1].isDigit())
+            --lastDigit;
+        if (read.unit != worked || !textToNumber(QStringView(text).first(lastDigit)))
+            values.conversions[i] = withSymbol(workedNumber(value), *worked);
+    }
+    return values;
 }
 
 } // namespace Zyntra

@@ -4,9 +4,11 @@
 #include "units.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
+#include <span>
 
 namespace Zyntra {
 
@@ -39,11 +41,33 @@ MeasurementReading readMeasurement(QStringView text, QuantityKind kind);
 // in", up to 64.
 inline constexpr int TapeDenominators[] = {2, 4, 8, 16, 32, 64};
 inline constexpr int DefaultTapeDenominator = 16;
+// Program-wide, for answers under "ft and in"; 16 unless the user chose another.
+int tapeDenominator();
+void setTapeDenominator(int denominator);
 
 // A length in inches as a tape reads it, to the nearest 1/denominator of an
 // inch, the fraction in lowest terms: "5′ 3 ½″", "0′ 11 ⅞″", "14′ 0″".
 QString tapeReading(double inches, int denominator = DefaultTapeDenominator);
 // The same in words for a screen reader: "5 feet 3 and a half inches".
 QString spokenTapeReading(double inches, int denominator = DefaultTapeDenominator);
+
+// A value typed with its unit, in words for a screen reader: feet and
+// inches as a tape is read, "5 feet 3 and a half inches", any other as
+// "2.5 metres"; empty for a number alone or a text that reads as no value.
+QString spokenMeasurement(QStringView text);
+
+// The texts of a calculation's fields as its calculation reads them. Under
+// "No Units", and for a number alone, as typed; a value typed with a unit
+// of its own, for the kind `given` declares of its field, converted once
+// into the unit the calculation works in and written as the number it came
+// to, what it came to kept for the working ("63.5 in" for 5' 3 1/2"). A text
+// that reads as no value of its kind stops the calculation, naming why.
+struct ProgramValues {
+    QStringList texts;
+    QStringList conversions; // by field, "63.5 in"; empty where nothing was converted
+    std::optional<Failure> failure;
+};
+ProgramValues inProgramUnits(const QStringList &typed, std::span<const Quantity> given,
+                             const UnitChoice &choice = unitChoice());
 
 } // namespace Zyntra

@@ -1,5 +1,7 @@
 #include "numericentry.h"
 
+#include "units.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -58,7 +60,11 @@ void filterKeyCode(qint16 &keyAscii)
     if (keyAscii == ',' && decimalComma())
         keyAscii = '.';
     static const QString accepted = QStringLiteral("0123456789.");
-    if (!accepted.contains(QChar(char16_t(keyAscii))))
+    // While a length unit is chosen a value may carry its own: "5' 3 1/2\"", "12 ft", "200 ft²".
+    static const QString withUnits = QStringLiteral(" /'\"′″²³");
+    const QChar typed{char16_t(keyAscii)};
+    const bool unitKey = unitChoice().length && (typed.isLetter() || withUnits.contains(typed));
+    if (!accepted.contains(typed) && !unitKey)
         keyAscii = 0;
 }
 

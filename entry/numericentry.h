@@ -23,9 +23,10 @@ std::optional<qint16> keyCodeOf(int key, Qt::KeyboardModifiers modifiers, QStrin
 bool decimalComma();
 void setDecimalComma(bool comma);
 
-// Value fields accept control codes and "0123456789."; anything else is
-// discarded by setting the code to 0. Under the decimal comma, the comma
-// becomes the full stop.
+// Value fields accept control codes and "0123456789."; while a length unit
+// is chosen, also letters, the space, / ' " ′ ″ ² and ³ for a unit of the
+// value's own. Anything else is discarded by setting the code to 0. Under
+// the decimal comma, the comma becomes the full stop.
 void filterKeyCode(qint16 &keyAscii);
 
 // The longest text a value field holds. A double tells apart no more than

@@ -1,5 +1,6 @@
 #include "units.h"
 
+#include "measurement.h"
 #include "term.h"
 
 #include <QStringList>
@@ -42,6 +43,7 @@ constexpr Unit Units[] = {
     {"ft",     "ft",      Length, Foot,                    "foot",              "feet"},
     {"yd",     "yd",      Length, Yard,                    "yard",              "yards"},
     {"mi",     "mi",      Length, Mile,                    "mile",              "miles"},
+    {"ftin",   "ft and in", Length, Inch,                  "inch",              "inches"},
     {"mm2",    "mm²",     Area,   square(Millimetre),      "square millimetre", "square millimetres"},
     {"cm2",    "cm²",     Area,   square(10 * Millimetre), "square centimetre", "square centimetres"},
     {"m2",     "m²",      Area,   square(Metre),           "square metre",      "square metres"},
@@ -82,6 +84,8 @@ const Unit *power(const Unit *length, QuantityKind kind)
     return findUnit(QString::fromUtf8(length->symbol) + (kind == Area ? u'²' : u'³'));
 }
 
+constexpr const Unit *Tape = &Units[8];
+
 } // namespace
 
 std::span<const Unit> unitTable()
@@ -106,6 +110,11 @@ const Unit *findUnit(QStringView symbol)
     return nullptr;
 }
 
+const Unit *tapeUnit()
+{
+    return Tape;
+}
+
 const Unit *unitById(QStringView id)
 {
     for (const Unit &unit : Units)
@@ -121,12 +130,14 @@ double conversionFactor(const Unit &from, const Unit &to)
 
 const Unit *UnitChoice::measured(QuantityKind kind) const
 {
+    // The tape's inches are the unit its lengths are worked in.
+    const Unit *worked = length == Tape ? findUnit(u"in") : length;
     switch (kind) {
     case Length:
-        return length;
+        return worked;
     case Area:
     case Volume:
-        return power(length, kind);
+        return power(worked, kind);
     case Angle:
     case Count:
         break;
@@ -139,7 +150,14 @@ const Unit *UnitChoice::shown(QuantityKind kind) const
     if (!length)
         return nullptr;
     const Unit *own = kind == Area ? area : kind == Volume ? volume : nullptr;
-    return own ? own : measured(kind);
+    return own ? own : byDefault(kind);
+}
+
+const Unit *UnitChoice::byDefault(QuantityKind kind) const
+{
+    if (length == Tape && (kind == Length || kind == Area || kind == Volume))
+        return kind == Length ? Tape : power(findUnit(u"ft"), kind);
+    return measured(kind);
 }
 
 const Unit *UnitChoice::chosen(QuantityKind kind) const
@@ -201,7 +219,7 @@ UnitChoice unitsFromCaption(QStringView caption)
         if (!unit || unit->kind != Measured[i])
             return {};
         // The square or cube of the length unit is the default, "Same as Lengths".
-        choice = choice.with(Measured[i], unit == choice.measured(Measured[i]) ? nullptr : unit);
+        choice = choice.with(Measured[i], unit == choice.byDefault(Measured[i]) ? nullptr : unit);
     }
     return choice;
 }
@@ -249,6 +267,11 @@ double toMeasuredUnit(double shown, QuantityKind kind, const UnitChoice &choice)
     return from && to && from != to ? shown * conversionFactor(*from, *to) : shown;
 }
 
+QString withSymbol(const QString &number, const Unit &unit)
+{
+    return number + u' ' + QString::fromUtf8(unit.symbol);
+}
+
 QString spokenUnit(const Unit &unit, QStringView shownText)
 {
     return QString::fromUtf8(textToNumber(shownText) == 1.0 ? unit.singular : unit.plural);
@@ -273,10 +296,11 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
             if (measured && shown != measured && value != outcome.values.end()) {
                 // Checked, as every step is: a cubic mile in cubic millimetres overflows.
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
-                text = formatResult(converted.value(), pattern(index), answerPrecision());
+                text = shown == Tape ? tapeReading(converted.value(), tapeDenominator())
+                                     : formatResult(converted.value(), pattern(index), answerPrecision());
                 if (working != outcome.workings.end()) {
                     Working &worked = working->second;
-                    worked.measured = workedNumber(value->second) + u' ' + QString::fromUtf8(measured->symbol);
+                    worked.measured = withSymbol(workedNumber(value->second), *measured);
                     // The exact form stays in the unit it was worked in.
                     if (!worked.exact.isEmpty()) {
                         worked.exact += u' ' + QString::fromUtf8(measured->symbol);
@@ -284,8 +308,9 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                     }
                 }
             }
+            // A tape reading carries its own marks.
             if (working != outcome.workings.end())
-                working->second.unit = u' ' + QString::fromUtf8(shown->symbol);
+                working->second.unit = shown == Tape ? QString() : u' ' + QString::fromUtf8(shown->symbol);
         }
         return outcome;
     });

@@ -34,6 +34,8 @@ std::span<const Unit> unitTable();
 std::vector<const Unit *> unitsOf(QuantityKind kind);
 const Unit *findUnit(QStringView symbol);
 const Unit *unitById(QStringView id);
+// "ft and in": lengths worked in inches and shown as a tape reads them.
+const Unit *tapeUnit();
 
 // What one of `from` is in `to`: one quotient of their sizes, exactly 1 for
 // a unit to itself.
@@ -48,10 +50,14 @@ struct UnitChoice {
     const Unit *volume = nullptr;
 
     // The unit a calculation gives a value of this kind in: the length unit,
-    // its square or its cube; nullptr under "No Units" and for angles and counts.
+    // its square or its cube (inches under "ft and in"); nullptr under "No
+    // Units" and for angles and counts.
     const Unit *measured(QuantityKind kind) const;
     // The unit the value is shown in.
     const Unit *shown(QuantityKind kind) const;
+    // The unit "Same as Lengths" shows: the measured one, or under "ft and
+    // in" the tape itself for lengths, ft² and ft³.
+    const Unit *byDefault(QuantityKind kind) const;
     // The unit chosen for the kind itself: nullptr for "No Units" or "Same as Lengths".
     const Unit *chosen(QuantityKind kind) const;
     // This choice with the unit of one kind changed; a length of nullptr is "No Units".
@@ -85,11 +91,14 @@ double toMeasuredUnit(double shown, QuantityKind kind, const UnitChoice &choice 
 // The unit in words after a shown number: "hectares", "hectare" after a one.
 QString spokenUnit(const Unit &unit, QStringView shownText);
 
+// A shown number with its unit, as a working writes it: "63.5 in", "12 ft²".
+QString withSymbol(const QString &number, const Unit &unit);
+
 // An outcome's answers in the chosen units, by the kinds `answers` declares:
 // each answer of a length, area or volume ends its working in its unit, and
 // one shown in another unit than the calculation's is converted once from
-// its value, written again in its pattern, and its working shows the
-// conversion last. The values stay in the calculation's units. A
+// its value, written again in its pattern (a length under "ft and in" as
+// a tape reading), and its working shows the conversion last. The values stay in the calculation's units. A
 // conversion beyond the range of a double fails the outcome. Under "No
 // Units" the outcome is returned as it came.
 Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const std::function<Pattern(int)> &pattern,

@@ -11,7 +11,8 @@ QList<HistoryValue> shown(const QList<HistoryGiven> &givens)
 {
     QList<HistoryValue> values;
     for (const HistoryGiven &given : givens)
-        values << HistoryValue{given.letter, given.caption, fullNumber(given.value)};
+        values << HistoryValue{given.letter, given.caption,
+                               given.typed.isEmpty() ? fullNumber(given.value) : given.typed};
     return values;
 }
 

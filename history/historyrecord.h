@@ -21,15 +21,19 @@ struct HistoryValue {
 };
 
 // A given value as the calculation read it: the number itself, so that it
-// reads back the same whatever the desktop writes for a decimal point.
+// reads back the same whatever the desktop writes for a decimal point; and
+// a value typed with a unit of its own as typed ("5' 3 1/2\""), so that it
+// reopens as it was given.
 struct HistoryGiven {
     QString letter;
     QString caption;
     double value = 0;
+    QString typed = {};
     bool operator==(const HistoryGiven &) const = default;
 };
 
-// Given values as shown, each number in full with a full stop: "2.5".
+// Given values as shown: each typed with its unit as typed, else the number
+// in full with a full stop, "2.5".
 QList<HistoryValue> shown(const QList<HistoryGiven> &givens);
 
 // One calculation as it was shown. The figure id is short and stable

@@ -123,8 +123,8 @@ QString placeholders(qsizetype count)
 
 // Each value as [letter, caption, text], or [letter, caption, number] for
 // a given value: JSON writes a number with a full stop and reads it back
-// as the same double. An answer shown with its exact form adds the form
-// and its words; a Zyntra that knows none reads past them.
+// as the same double. A given value typed with its unit adds the text typed. An answer shown with its exact form adds
+// the form and its words; a Zyntra that knows none reads past them.
 QByteArray encode(const QJsonArray &array)
 {
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
@@ -145,8 +145,12 @@ QByteArray encode(const QList<HistoryValue> &values)
 QByteArray encode(const QList<HistoryGiven> &givens)
 {
     QJsonArray array;
-    for (const HistoryGiven &given : givens)
-        array.append(QJsonArray{given.letter, given.caption, given.value});
+    for (const HistoryGiven &given : givens) {
+        QJsonArray fields{given.letter, given.caption, given.value};
+        if (!given.typed.isEmpty())
+            fields << given.typed;
+        array.append(fields);
+    }
     return encode(array);
 }
 
@@ -157,7 +161,8 @@ QList<Value> decode(const QByteArray &json)
     for (const QJsonValue &item : QJsonDocument::fromJson(json).array()) {
         const QJsonArray fields = item.toArray();
         if constexpr (std::is_same_v<Value, HistoryGiven>)
-            values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toDouble()});
+            values.append(
+                {fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toDouble(), fields.at(3).toString()});
         else
             values.append({fields.at(0).toString(), fields.at(1).toString(), fields.at(2).toString(),
                            fields.at(3).toString(), fields.at(4).toString()});

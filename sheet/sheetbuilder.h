@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/measurement.h"
 #include "sheetfigure.h"
 
 #include <QList>
@@ -75,6 +76,8 @@ public:
     // a); a value the window did not show is written by the result format.
     QString label(const QString &name, double value, bool angle = false, QStringView letter = {}) const
     {
+        if (!angle && m_input.tapeDenominator && std::isfinite(value))
+            return name + QStringLiteral(" = ") + tapeReading(value, m_input.tapeDenominator);
         const SheetValue *shown = find(letter.isEmpty() ? QStringView(name) : letter);
         if (!shown || shown->value != value || shown->text.isEmpty()) {
             const auto same = std::ranges::find_if(m_input.values, [value](const SheetValue &other) {

@@ -40,6 +40,9 @@ struct SheetInput {
     qint16 option = 0; // the option in force, as the window's intGiven
     SheetValues values;
     QString lengthUnit = {}; // " cm" after each length written on the drawing; empty without units
+    // Lengths in inches written as a tape reads them, to this fraction of an
+    // inch ("5′ 3 ½″"); 0 for decimals.
+    int tapeDenominator = 0;
 };
 
 // Every point below is in the figure's own units with y pointing up, and

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace Zyntra {
@@ -112,6 +113,7 @@ MDIMain::MDIMain(QWidget *splash)
     setExactConstants(UserSettings::exactConstants());
     setExactForms(UserSettings::exactForms());
     setAnswerPrecision(UserSettings::precision());
+    setTapeDenominator(UserSettings::tapeDenominator());
     setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
@@ -204,6 +206,18 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
     }
+    // The fractions of an inch a tape reading rounds to, a choice of their own.
+    menu->addSeparator()->setObjectName(QStringLiteral("mnuPrecisionTapeSeparator"));
+    auto *fractions = new QActionGroup(menu);
+    for (const int denominator : TapeDenominators) {
+        const QString fraction = QStringLiteral("1/") + QString::fromStdString(std::to_string(denominator));
+        QAction *item = menu->addAction(QStringLiteral("Nearest %1 in").arg(fraction));
+        item->setObjectName(arrayName(QStringLiteral("mnuPrecisionTape"), denominator));
+        item->setCheckable(true);
+        item->setChecked(denominator == tapeDenominator());
+        fractions->addAction(item);
+        connect(item, &QAction::triggered, this, [this, denominator] { mnuPrecisionTape_Click(denominator); });
+    }
 }
 
 void MDIMain::createUnitsMenu(QMenu *geometry)
@@ -231,6 +245,10 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
 void MDIMain::markUnitsMenu()
 {
     const UnitChoice chosen = unitChoice();
+    // The fractions of an inch only round answers under "ft and in", and are only offered then.
+    for (QAction *item : findChildren<QAction *>())
+        if (item->objectName().startsWith(QLatin1String("mnuPrecisionTape")))
+            item->setVisible(chosen.length == tapeUnit());
     for (const UnitGroup &group : UnitGroups) {
         if (auto *item = findChild<QAction *>(unitItemName(group, chosen.chosen(group.kind))))
             item->setChecked(true);
@@ -266,6 +284,13 @@ void MDIMain::mnuPrecision_Click(Precision precision)
 {
     setAnswerPrecision(precision);
     UserSettings::setPrecision(precision);
+    recalculateFigures();
+}
+
+void MDIMain::mnuPrecisionTape_Click(int denominator)
+{
+    setTapeDenominator(denominator);
+    UserSettings::setTapeDenominator(denominator);
     recalculateFigures();
 }
 
@@ -336,7 +361,9 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     for (const FigureValue &value : values->given) {
         if (!std::isfinite(value.value))
             return; // a text no calculation read: nothing to reopen
-        record.givens << HistoryGiven{value.letter, value.caption, value.value};
+        // One typed with a unit of its own keeps its text, which reopens as the same value.
+        record.givens << HistoryGiven{value.letter, value.caption, value.value,
+                                      textToNumber(value.text) ? QString() : value.text};
     }
     for (const FigureValue &value : values->answers)
         record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit, value.working.exact,
@@ -404,7 +431,7 @@ bool MDIMain::reopen(const HistoryRecord &record)
         const int index = int(quantity - declared.given.begin());
         for (ValueField *field : window->findChildren<ValueField *>())
             if (quantity != declared.given.end() && inArray(field, index))
-                field->setText(fullNumber(given.value));
+                field->setText(given.typed.isEmpty() ? fullNumber(given.value) : given.typed);
     }
     if (auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
         calculate->click();

@@ -38,6 +38,7 @@ public:
     void mnuExactForm_Click(bool on);
     // How many digits answers show; kept and followed the same way.
     void mnuPrecision_Click(Precision precision);
+    void mnuPrecisionTape_Click(int denominator);
     // The units lengths, areas and volumes are shown in; kept, the Units
     // menu's marks follow, and so do the open figure's answers.
     void chooseUnits(UnitChoice units);

@@ -44,14 +44,21 @@ const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure fr
 // shown, before the given value it repeats ("5.00" for "5").
 SheetInput sheetInput(const FigureValues &values)
 {
-    const Unit *length = unitChoice().length;
-    SheetInput input{
-        values.figure->sheet, values.option, {}, length ? u' ' + QString::fromUtf8(length->symbol) : QString()};
+    // Lengths are drawn in the unit the calculation worked in; under "ft and in" as the tape reads.
+    const Unit *length = unitChoice().measured(QuantityKind::Length);
+    const bool tape = unitChoice().length == tapeUnit();
+    SheetInput input{values.figure->sheet,
+                     values.option,
+                     {},
+                     length && !tape ? u' ' + QString::fromUtf8(length->symbol) : QString(),
+                     tape ? tapeDenominator() : 0};
     for (const QList<FigureValue> *list : {&values.answers, &values.given})
         for (const FigureValue &value : *list)
             if (std::ranges::none_of(input.values,
                                      [&](const SheetValue &known) { return known.letter == value.letter; }))
-                input.values << SheetValue{value.letter, value.value, value.text};
+                // A value typed with a unit of its own is written as the number it came to.
+                input.values << SheetValue{value.letter, value.value,
+                                           textToNumber(value.text) ? value.text : QString()};
     return input;
 }
 
@@ -73,11 +80,18 @@ QList<SheetRow> sheetRows(const FigureValues &values)
             const qsizetype at = values.worked.indexOf(answer->index);
             return at < 0 ? values.worked.size() : at;
         });
+    // A value typed with a unit of its own shows its conversion: "12 ft", "144 in".
+    const auto conversion = [&values](const QString &letter) -> QStringList {
+        const auto typed = std::ranges::find(values.given, letter, &FigureValue::letter);
+        if (typed == values.given.end() || !typed->unit.startsWith(QLatin1String(" = ")))
+            return {};
+        return {typed->text, typed->unit.mid(3)};
+    };
     QList<SheetRow> given;
     QList<SheetRow> worked;
     for (const FigureValue *answer : answers) {
         if (answered(values.given, answer->letter)) {
-            given << SheetRow{answer->caption, {}, {}, answer->text + answer->unit, true, {}};
+            given << SheetRow{answer->caption, {}, conversion(answer->letter), answer->text + answer->unit, true, {}};
             continue;
         }
         const Working &working = answer->working;
@@ -237,7 +251,8 @@ void SheetWindow::refresh()
     QStringList spoken;
     for (const SheetRow &row : std::as_const(m_rows)) {
         if (row.given) {
-            spoken << row.quantity + QStringLiteral(", given, ") + row.value;
+            spoken << row.quantity + QStringLiteral(", given, ")
+                          + (row.steps + QStringList{row.value}).join(QStringLiteral(" = "));
             continue;
         }
         QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
@@ -261,6 +276,8 @@ QString SheetWindow::tableHtml() const
         QString working;
         if (row.given) {
             working = QStringLiteral("<i>given</i>");
+            if (!row.steps.isEmpty())
+                working += u' ' + unbroken(row.steps.join(QStringLiteral(" = ")));
         } else {
             working = unbroken(row.formula);
             for (const QString &step : row.steps)

@@ -21,7 +21,7 @@ class FigureWindow;
 struct SheetRow {
     QString quantity;
     QString formula;   // in letters; empty for a given value
-    QStringList steps; // the formula with the numbers put in, and on
+    QStringList steps; // the formula with the numbers put in, and on; a value typed with its unit and what it came to
     QString value;     // as the window shows it
     bool given = false;
     QString note;             // "solved from a and b"

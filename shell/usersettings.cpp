@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include <algorithm>
 #include <charconv>
 
 namespace Zyntra::UserSettings {
@@ -11,6 +12,7 @@ namespace {
 const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
 const QString ExactFormsKey = QStringLiteral("display/exactForms");
 const QString PrecisionKey = QStringLiteral("display/precision");
+const QString TapeKey = QStringLiteral("display/nearestFractionOfInch");
 const QString KeepHistoryKey = QStringLiteral("history/keep");
 // Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
 const std::pair<QuantityKind, QString> UnitKeys[] = {
@@ -108,6 +110,24 @@ bool setPrecision(Precision precision)
                 + QByteArray(digits, written.ptr - digits);
     }
     return keep(PrecisionKey, QString::fromLatin1(value));
+}
+
+int tapeDenominator()
+{
+    const QSettings settings = store();
+    bool read = false;
+    const int denominator = settings.value(TapeKey).toString().toInt(&read);
+    return settings.status() == QSettings::NoError && read
+                   && std::ranges::find(TapeDenominators, denominator) != std::end(TapeDenominators)
+               ? denominator
+               : DefaultTapeDenominator;
+}
+
+bool setTapeDenominator(int denominator)
+{
+    char digits[4] = {};
+    std::to_chars(digits, digits + sizeof digits - 1, denominator);
+    return keep(TapeKey, QString::fromLatin1(digits));
 }
 
 UnitChoice units()

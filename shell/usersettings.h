@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/measurement.h"
 #include "entry/numericentry.h"
 #include "entry/units.h"
 
@@ -20,6 +21,11 @@ bool setExactForms(bool on);
 
 Precision precision();
 bool setPrecision(Precision precision);
+
+// The finest fraction of an inch answers under "ft and in" show: 16 unless
+// chosen, and for anything but one of TapeDenominators.
+int tapeDenominator();
+bool setTapeDenominator(int denominator);
 
 // The units answers are shown in; "No Units" for a store that names a
 // unit of no such kind.

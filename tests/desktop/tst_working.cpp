@@ -3,6 +3,7 @@
 #include "controls/answerlabel.h"
 #include "controls/solveeditor.h"
 #include "controls/valuefield.h"
+#include "entry/measurement.h"
 #include "entry/term.h"
 
 #include <QAccessible>
@@ -35,6 +36,7 @@ private slots:
         setExactConstants(false);
         setExactForms(false);
         setAnswerPrecision(Precision::asDescribed());
+        setTapeDenominator(DefaultTapeDenominator);
         QFile::remove(storeName());
     }
 
@@ -47,6 +49,7 @@ private slots:
     void answersSolveBackwardsThroughKeys();
     void solvingNamesAnotherFieldThatIsNoNumber();
     void unitsAreTheUsersChoice();
+    void feetAndInchesThroughTheKeys();
     void exactFormsAreDrawnAfterTheDecimal();
 
 private:
@@ -332,6 +335,13 @@ void TestWorking::answersSolveBackwardsThroughKeys_data()
         << "h = Volume ÷ (r² × π) = 200000 ÷ (30² × 3.14) = 200000 ÷ 2826 = 70.77140835102618 (solved so that Volume = "
            "200 L)"
         << QStringList{"mnuLengthUnit(cm)", "mnuVolumeUnit(L)"};
+    // Under "ft and in" the value comes in inches, and the note reads it as a tape does.
+    QTest::newRow("rectangle side in feet and inches")
+        << "mnuGeometryItem(2)" << QStringList{"12 ft", "10' 6\""} << "lblAnswer(2)"
+        << "200" << 0 << "txtGivenValue(0)"
+        << "228.57142857142858"
+        << "a = Area ÷ b = 28800 ÷ 126 = 228.57142857142858 (solved so that Area = 200 ft²; a ≈ 19′ ⁹⁄₁₆″)"
+        << QStringList{"mnuLengthUnit(ft and in)"};
     QTest::newRow("triangle side from the hypotenuse")
         << "mnuGeometryItem(1)" << QStringList{"3", "4"} << "lblanswer(2)"
         << "10" << 0 << "txtInput(0)"
@@ -524,6 +534,54 @@ void TestWorking::unitsAreTheUsersChoice()
     startActiveProgram();
     QCOMPARE(unitChoice(), UnitChoice{});
     QVERIFY(m_program->menuItem(QStringLiteral("mnuLengthUnit(none)"))->isChecked());
+}
+
+// A rectangle 12 ft by 10' 6" typed through the keys under "ft and in": its
+// area in ft², its perimeter as a tape reads, each conversion shown once,
+// the typed values heard in words, and a text that is no length refused
+// with a warning naming its field, nothing changed. Under "No Units" the
+// keys type no unit.
+void TestWorking::feetAndInchesThroughTheKeys()
+{
+    QVERIFY(open(QStringLiteral("mnuGeometryItem(2)")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12 ft"));
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(), QStringLiteral("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    m_program->choose(QStringLiteral("mnuLengthUnit(ft and in)"));
+    QVERIFY(m_program->menuItem(QStringLiteral("mnuPrecisionTape(16)"))->isChecked());
+    calculateWith({QStringLiteral("12 ft"), QStringLiteral("10' 6\"")});
+    auto *b = control<ValueField>(QStringLiteral("txtGivenValue"), 1);
+    QCOMPARE(b->text(), QStringLiteral("10' 6\""));
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Description),
+             QStringLiteral("10 feet 6 inches"));
+    auto *area = control<AnswerLabel>(QStringLiteral("lblAnswer"), 2);
+    QCOMPARE(area->text() + area->unitSuffix(), QStringLiteral("126.00 ft²"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(area)->text(QAccessible::Name),
+             QStringLiteral("Area 126.00 square feet"));
+    auto *perimeter = control<AnswerLabel>(QStringLiteral("lblAnswer"), 3);
+    QCOMPARE(perimeter->text() + perimeter->unitSuffix(), QStringLiteral("45′ 0″"));
+    QVERIFY2(perimeter->workingText().endsWith(QStringLiteral(" = 540 in = 45′ 0″")),
+             qPrintable(perimeter->workingText()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(perimeter)->text(QAccessible::Name),
+             QStringLiteral("Perimeter 45 feet"));
+    const QString copied = m_window->calculationText();
+    QVERIFY2(copied.contains(QStringLiteral(" = 12 ft = 144 in\n"))
+                 && copied.contains(QStringLiteral(" = 10' 6\" = 126 in\n")),
+             qPrintable(copied));
+    // The diagonal, √36612 in, to the nearest 1/16 in and then 1/64 in.
+    auto *diagonal = control<AnswerLabel>(QStringLiteral("lblAnswer"), 4);
+    QCOMPARE(diagonal->text(), QStringLiteral("15′ 11 ⁵⁄₁₆″"));
+    m_program->choose(QStringLiteral("mnuPrecisionTape(64)"));
+    QCOMPARE(diagonal->text(), QStringLiteral("15′ 11 ¹¹⁄₃₂″"));
+
+    b->selectAll();
+    QTest::keyClicks(b, QStringLiteral("5 ft²"));
+    QTest::keyClick(b, Qt::Key_Return);
+    QTRY_VERIFY(m_window->warning() && m_window->warning()->isVisible());
+    QCOMPARE(m_window->warning()->text(), QStringLiteral("Height b: ft² measures an area; this value is a length."));
+    QCOMPARE(area->text(), QStringLiteral("126.00"));
+    m_window->warning()->close();
 }
 
 // Exact Form from the Geometry menu: the open annulus's answers gain their

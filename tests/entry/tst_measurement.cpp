@@ -20,6 +20,9 @@ private slots:
     void tapeReadingsReadBackExactly();
     void tapeReadingsAsShownAndSpoken_data();
     void tapeReadingsAsShownAndSpoken();
+    void valuesConvertOnceIntoTheProgramsUnit_data();
+    void valuesConvertOnceIntoTheProgramsUnit();
+    void keysLetUnitsThroughOnlyBesideAUnit();
 };
 
 void TestMeasurement::initTestCase()
@@ -165,6 +168,90 @@ void TestMeasurement::tapeReadingsAsShownAndSpoken()
     QFETCH(QString, spoken);
     QCOMPARE(tapeReading(inches, denominator), shown);
     QCOMPARE(spokenTapeReading(inches, denominator), spoken);
+}
+
+// A field's text as the calculation reads it under the units chosen (by
+// their ids): the number it came to, what the working shows of the
+// conversion, and how a screen reader hears the text; or the warning, which
+// names the field. A number alone, and anything under "No Units", passes as typed.
+void TestMeasurement::valuesConvertOnceIntoTheProgramsUnit_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QuantityKind>("kind");
+    QTest::addColumn<QString>("read"); // the calculation's text, or the warning after "Width b: "
+    QTest::addColumn<QString>("conversion");
+    QTest::addColumn<QString>("spoken");
+    const auto row = [](const char *units, const char *text, const char *read, const char *conversion = "",
+                        const char *spoken = "", QuantityKind kind = QuantityKind::Length) {
+        QTest::addRow("%s %s", units, text)
+            << QString::fromUtf8(units) << QString::fromUtf8(text) << kind << QString::fromUtf8(read)
+            << QString::fromUtf8(conversion) << QString::fromUtf8(spoken);
+    };
+    using enum QuantityKind;
+    row("ftin same same", "5' 3 1/2\"", "63.5", "63.5 in", "5 feet 3 and a half inches");
+    row("ftin same same", "12 ft", "144", "144 in", "12 feet");
+    row("ftin same same", "10' 6\"", "126", "126 in", "10 feet 6 inches");
+    row("ftin same same", "3/4\"", "0.75", "0.75 in", "3 quarters of an inch");
+    row("ftin same same", "63.5", "63.5");
+    row("ftin same same", "1 1/2", "1.5");
+    row("ftin same same", "200 sq ft", "28800", "28800 in²", "200 square feet", Area);
+    row("cm same usgal", "2 yd³", "1529109.715968", "1529109.715968 cm³", "2 cubic yards", Volume);
+    row("cm same same", "30 cm", "30", "", "30 centimetres");
+    row("m same same", "30 cm", "0.3", "0.3 m", "30 centimetres");
+    row("m same same", "5 L", "0.005", "0.005 m³", "5 litres", Volume);
+    row("", "12 ft", "12 ft", "", "12 feet");
+    row("ftin same same", "5' 3 1/0\"", "\"5' 3 1/0\"\" divides by zero in 1/0.");
+    row("ftin same same", "1/2/3", "\"1/2/3\" is not a number.");
+    row("ftin same same", "5''",
+        "\"''\" is not a unit Zyntra knows. For a length it knows mm, cm, m, km, in, ft, "
+        "yd, mi, ' and \" for feet and inches.");
+    row("m same same", "3 ft 4 cm", "\"3 ft 4 cm\" mixes metric and imperial units; give it in one of them.");
+    row("m same same", "5 ft²", "ft² measures an area; this value is a length.");
+    row("m same same", "30°", "\"30°\" is not a number.", "", "", Angle);
+    if (decimalComma())
+        row("m same same", "2,5 m", "2.5", "", "2.5 metres");
+}
+
+void TestMeasurement::valuesConvertOnceIntoTheProgramsUnit()
+{
+    QFETCH(QString, units);
+    QFETCH(QString, text);
+    QFETCH(QuantityKind, kind);
+    QFETCH(QString, read);
+    QFETCH(QString, conversion);
+    QFETCH(QString, spoken);
+    const UnitChoice choice = unitsFromIds(units);
+    QCOMPARE(unitsIds(choice), units);
+    // The value in field 1, beside a plain one.
+    const Quantity given[] = {length("a"), Quantity{"b", kind}};
+    const ProgramValues values = inProgramUnits({QStringLiteral("2"), text}, given, choice);
+    if (values.failure) {
+        QCOMPARE(values.failure->field, 1);
+        QCOMPARE(describe(*values.failure, QStringLiteral("Width b")), QStringLiteral("Width b: ") + read);
+        return;
+    }
+    QCOMPARE(values.texts, (QStringList{QStringLiteral("2"), read}));
+    QCOMPARE(values.conversions.value(1), conversion);
+    QCOMPARE(spokenMeasurement(text), spoken);
+}
+
+// The keys a value field takes: only beside a length unit letters and marks for a unit.
+void TestMeasurement::keysLetUnitsThroughOnlyBesideAUnit()
+{
+    const QString typed = QStringLiteral("5' 3 1/2\"ftinm²³′″");
+    for (const bool units : {false, true}) {
+        setUnitChoice(units ? unitsFromIds(u"ftin same same") : UnitChoice{});
+        QString kept;
+        for (const QChar c : typed) {
+            qint16 key = qint16(c.unicode());
+            filterKeyCode(key);
+            if (key)
+                kept += QChar(char16_t(key));
+        }
+        QCOMPARE(kept, units ? typed : QStringLiteral("5312"));
+    }
+    setUnitChoice({});
 }
 
 QTEST_GUILESS_MAIN(TestMeasurement)

@@ -156,6 +156,8 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers_data()
                                          << "mnuPrecisionDecimals(4)";
     QTest::newRow("Cylinder, exact") << "mnu3dGeometryItem(3)" << 0 << QStringList{"2", "7"} << "mnuExactConstants";
     QTest::newRow("Cylinder, in cm") << "mnu3dGeometryItem(3)" << 0 << QStringList{"30", "50"} << "mnuLengthUnit(cm)";
+    QTest::newRow("Shelf, in ft and in") << "mnuGeometryItem(2)" << 0 << QStringList{"2' 7 3/8\"", "11 1/4 in"}
+                                         << "mnuLengthUnit(ft and in)";
 }
 
 void TestHistoryWindow::reopenGivesTheRecordedAnswers()
@@ -183,6 +185,13 @@ void TestHistoryWindow::reopenGivesTheRecordedAnswers()
     QTest::keyClick(table(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(table(), Qt::Key_Return);
     QCOMPARE(answersOf(m_program->figureWindows().value(0)), answers);
+    // Each value as it was typed, its unit with it.
+    const std::optional<FigureValues> values = m_program->figureWindows().value(0)->values();
+    QVERIFY(values);
+    QStringList reopened;
+    for (const FigureValue &given : values->given)
+        reopened << given.text;
+    QCOMPARE(reopened, texts);
     if (!precision.isEmpty())
         QVERIFY(m_program->menuItem(precision)->isChecked());
     // The reopened calculation is the newest now.

@@ -5,6 +5,7 @@
 // them.
 #include "circle/circlecalculations.h"
 #include "entry/expression.h"
+#include "entry/measurement.h"
 #include "entry/term.h"
 #include "entry/units.h"
 #include "fuzz/figuretable.h"
@@ -158,12 +159,16 @@ void TestWorkings::unitsConvertOnceFromTheLengthUnit()
             for (const auto &[index, text] : shown.answers) {
                 const Unit *from = choice.measured(declared[size_t(index)].kind);
                 const Unit *to = choice.shown(declared[size_t(index)].kind);
+                // Lengths under "ft and in" as a tape reads them, which carries its own marks.
                 const QString expected =
                     from == to ? bare.answers.at(index)
-                               : formatResult(bare.values.at(index) * double(from->size / to->size), pattern(index));
+                    : to == tapeUnit()
+                        ? tapeReading(bare.values.at(index), tapeDenominator())
+                        : formatResult(bare.values.at(index) * double(from->size / to->size), pattern(index));
                 const QString working = workingText(QStringLiteral("x"), shown.workings.at(index), text);
                 QVERIFY2(text == expected, qPrintable(working));
-                QVERIFY2(!to || working.contains(text + u' ' + QString::fromUtf8(to->symbol)), qPrintable(working));
+                const QString symbol = to == tapeUnit() ? QString() : u' ' + QString::fromUtf8(to ? to->symbol : "");
+                QVERIFY2(!to || working.contains(text + symbol), qPrintable(working));
             }
         }
     }
