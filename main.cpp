@@ -1,4 +1,5 @@
 #include "shell/frmsplash.h"
+#include "shell/usersettings.h"
 
 #include <QApplication>
 
@@ -6,6 +7,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Zyntra::frmSplash splash;
-    splash.show();
+    // Without the splash, its tick comes at once and the main window opens.
+    if (Zyntra::UserSettings::showSplash())
+        splash.show();
+    else
+        splash.Timer1_Timer();
     return app.exec();
 }

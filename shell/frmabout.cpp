@@ -5,6 +5,7 @@
 #include "controls/twips.h"
 #include "frmsplash.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,9 +34,7 @@ frmAbout::frmAbout(QWidget *owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, SystemColour::activeBorder());
-    setPalette(palette);
+    paintFace();
     setFixedSize(Twips{0, 0, 6300, 3930}.toPixels().size());
 
     auto *logo = new Picture(QStringLiteral(":/pictures/logo.svg"), this);
@@ -67,6 +66,20 @@ void frmAbout::Form_Load()
     m_label5->setText(QString::fromLatin1(Maker::WebAddress));
     m_label1->setText(QString::fromLatin1(Maker::Product));
     m_label2->setText(QString::fromLatin1(Maker::Name));
+}
+
+void frmAbout::paintFace()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, SystemColour::activeBorder());
+    setPalette(palette);
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        paintFace();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::cmdOK_Click()

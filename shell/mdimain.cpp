@@ -7,17 +7,22 @@
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
 #include "controls/valuefield.h"
+#include "controls/zoom.h"
 #include "entry/term.h"
 #include "frmabout.h"
 #include "sheetwindow.h"
 #include "usersettings.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <vector>
@@ -91,6 +96,18 @@ QString unitItemName(const UnitGroup &group, const Unit *unit)
                                         QString::fromUtf8(unit ? unit->symbol : group.defaultWord));
 }
 
+// The Theme menu's items, in the order of Theme.
+struct ThemeChoice {
+    Theme theme;
+    const char *caption;
+};
+constexpr ThemeChoice ThemeChoices[] = {
+    {Theme::FollowDesktop, "Follow Desktop"},
+    {Theme::Light, "Light"},
+    {Theme::Dark, "Dark"},
+    {Theme::HighContrast, "High Contrast"},
+};
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -106,8 +123,20 @@ MDIMain::MDIMain(QWidget *splash)
 {
     setObjectName(QStringLiteral("MDIMain"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    if (UserSettings::theme() != theme())
+        setTheme(UserSettings::theme());
+    setZoom(UserSettings::zoom());
     m_client->setBackground(SystemColour::activeBorder());
-    setCentralWidget(m_client);
+    // Zoomed past the screen, the figure window scrolls; at actual size the
+    // client area is the whole of it.
+    auto *scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("MDIMainScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the keys go to the figure window
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setCentralWidget(scroller);
+    qApp->installEventFilter(this);
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
     setExactForms(UserSettings::exactForms());
@@ -115,7 +144,11 @@ MDIMain::MDIMain(QWidget *splash)
     setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
-    setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
+    QRect designed = Twips{810, 720, 10185, 10740}.toPixels();
+    if (zoom() > MinZoom)
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            designed = designed.intersected(screen->availableGeometry());
+    setGeometry(designed);
     MDIForm_Load();
 }
 
@@ -180,6 +213,7 @@ void MDIMain::createMenus()
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
     createUnitsMenu(geometry);
+    createViewMenu();
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -226,6 +260,114 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
         }
     }
     markUnitsMenu();
+}
+
+void MDIMain::createViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QMenu *themes = view->addMenu(QStringLiteral("Theme"));
+    themes->setObjectName(QStringLiteral("mnuTheme"));
+    auto *group = new QActionGroup(themes);
+    for (const auto &[choice, caption] : ThemeChoices) {
+        QAction *item = themes->addAction(QString::fromLatin1(caption));
+        item->setObjectName(arrayName(QStringLiteral("mnuTheme"), int(choice)));
+        item->setCheckable(true);
+        item->setChecked(choice == theme());
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, choice] { chooseTheme(choice); });
+    }
+    view->addSeparator();
+    QAction *in = view->addAction(QStringLiteral("Zoom In"), this, [this] { zoomTo(zoom() + ZoomStep); });
+    in->setObjectName(QStringLiteral("mnuZoomIn"));
+    // Ctrl+= too: the plus sign needs Shift on many keyboards.
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction *out = view->addAction(QStringLiteral("Zoom Out"), this, [this] { zoomTo(zoom() - ZoomStep); });
+    out->setObjectName(QStringLiteral("mnuZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QAction *actual = view->addAction(QStringLiteral("Actual Size"), this, [this] { zoomTo(MinZoom); });
+    actual->setObjectName(QStringLiteral("mnuActualSize"));
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    QAction *splash = view->addAction(QStringLiteral("Show Splash at Start-up"));
+    splash->setObjectName(QStringLiteral("mnuShowSplash"));
+    splash->setCheckable(true);
+    splash->setChecked(UserSettings::showSplash());
+    connect(splash, &QAction::toggled, this, &MDIMain::mnuShowSplash_Click);
+    markViewMenu();
+}
+
+void MDIMain::markViewMenu()
+{
+    if (auto *in = findChild<QAction *>(QStringLiteral("mnuZoomIn")))
+        in->setEnabled(zoom() < MaxZoom);
+    if (auto *out = findChild<QAction *>(QStringLiteral("mnuZoomOut")))
+        out->setEnabled(zoom() > MinZoom);
+    if (auto *item = findChild<QAction *>(arrayName(QStringLiteral("mnuTheme"), int(theme()))))
+        item->setChecked(true);
+}
+
+void MDIMain::chooseTheme(Theme chosen)
+{
+    setTheme(chosen);
+    UserSettings::setTheme(chosen);
+    m_client->setBackground(SystemColour::activeBorder());
+    markViewMenu();
+}
+
+void MDIMain::zoomTo(double to)
+{
+    const double from = zoom();
+    to = std::clamp(std::round(to / ZoomStep) * ZoomStep, MinZoom, MaxZoom);
+    if (to == from)
+        return;
+    setZoom(to);
+    UserSettings::setZoom(to);
+    for (QWidget *window : std::initializer_list<QWidget *>{m_about, m_sheet, m_historyWindow})
+        if (window)
+            rescale(window, from, to);
+    // The main window grows with its figure window, as far as the screen lets it.
+    QSize size = QSizeF(this->size() * (to / from)).toSize();
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
+    resize(size);
+    for (FigureWindow *window : m_client->figureWindows()) {
+        rescale(window, from, to);
+        const QRect placement = placementOf(window);
+        m_client->setMinimumSize(zoom() > MinZoom ? placement.size() : QSize(0, 0));
+        window->setGeometry(placement);
+    }
+    markViewMenu();
+}
+
+void MDIMain::mnuShowSplash_Click(bool show)
+{
+    UserSettings::setShowSplash(show);
+}
+
+void MDIMain::changeEvent(QEvent *event)
+{
+    // Following the desktop, the client area changes with it.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        m_client->setBackground(SystemColour::activeBorder());
+    QMainWindow::changeEvent(event);
+}
+
+bool MDIMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier))
+        return false;
+    // A step for each notch of a wheel; a touchpad's small turns add up.
+    constexpr int Notch = 120;
+    m_wheelTurned += wheel->angleDelta().y();
+    const int steps = m_wheelTurned / Notch;
+    m_wheelTurned -= steps * Notch;
+    if (steps)
+        zoomTo(zoom() + steps * ZoomStep);
+    return true;
 }
 
 void MDIMain::markUnitsMenu()
@@ -283,6 +425,7 @@ void MDIMain::mnuCalculationSheet_Click()
         const auto windows = m_client->figureWindows();
         m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figure);
         m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
+        rescale(m_sheet, MinZoom, zoom());
     }
     m_sheet->show();
     m_sheet->raise();
@@ -307,6 +450,7 @@ void MDIMain::mnuHistory_Click()
         });
         // Below the calculation sheet's place, so that both can be open.
         m_historyWindow->move(frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2));
+        rescale(m_historyWindow, MinZoom, zoom());
     }
     m_historyWindow->show();
     m_historyWindow->raise();
@@ -421,8 +565,11 @@ void MDIMain::mnuHelpItem_Click(qint16 index)
 {
     if (index != 1)
         return;
-    if (!m_about)
+    if (!m_about) {
         m_about = new frmAbout(this);
+        // Laid out at the zoom in force; its fonts follow.
+        rescale(m_about, MinZoom, zoom(), Rescale::Fonts);
+    }
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
@@ -458,7 +605,20 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
 
 void MDIMain::placeAndShow(FigureWindow *window)
 {
-    m_client->addFigureWindow(window, figurePlacement(frameGeometry().size()));
+    // Laid out at the zoom in force; its fonts follow.
+    rescale(window, MinZoom, zoom(), Rescale::Fonts);
+    const QRect placement = placementOf(window);
+    m_client->setMinimumSize(zoom() > MinZoom ? placement.size() : QSize(0, 0));
+    m_client->addFigureWindow(window, placement);
+}
+
+// Zoomed, the window keeps at least its designed size, and the client area scrolls.
+QRect MDIMain::placementOf(const FigureWindow *window) const
+{
+    QRect placement = figurePlacement(frameGeometry().size());
+    if (zoom() > MinZoom)
+        placement.setSize(placement.size().expandedTo(window->designedSize()));
+    return placement;
 }
 
 // Ending the main window ends the program, with every other window.

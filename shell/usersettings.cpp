@@ -1,8 +1,12 @@
 #include "usersettings.h"
 
+#include "controls/zoom.h"
+
 #include <QSettings>
 
 #include <charconv>
+#include <cmath>
+#include <iterator>
 
 namespace Zyntra::UserSettings {
 
@@ -12,6 +16,11 @@ const QString ExactConstantsKey = QStringLiteral("calculation/exactConstants");
 const QString ExactFormsKey = QStringLiteral("display/exactForms");
 const QString PrecisionKey = QStringLiteral("display/precision");
 const QString KeepHistoryKey = QStringLiteral("history/keep");
+const QString ThemeKey = QStringLiteral("view/theme");
+const QString ZoomKey = QStringLiteral("view/zoomPercent");
+const QString SplashKey = QStringLiteral("view/splash");
+// The words the store names the themes by, in the order of Theme.
+const char *const ThemeWords[] = {"desktop", "light", "dark", "contrast"};
 // Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
 const std::pair<QuantityKind, QString> UnitKeys[] = {
     {QuantityKind::Length, QStringLiteral("display/lengthUnit")},
@@ -148,6 +157,50 @@ bool keepHistory()
 bool setKeepHistory(bool kept)
 {
     return keep(KeepHistoryKey, kept);
+}
+
+Theme theme()
+{
+    const QSettings settings = store();
+    const QString word = settings.status() == QSettings::NoError ? settings.value(ThemeKey).toString() : QString();
+    for (size_t i = 0; i < std::size(ThemeWords); ++i)
+        if (word == QLatin1String(ThemeWords[i]))
+            return Theme(i);
+    return Theme::FollowDesktop;
+}
+
+bool setTheme(Theme theme)
+{
+    return keep(ThemeKey, QString::fromLatin1(ThemeWords[size_t(theme)]));
+}
+
+double zoom()
+{
+    const QSettings settings = store();
+    const QByteArray value = settings.status() == QSettings::NoError ? settings.value(ZoomKey).toByteArray() : "";
+    int percent = 100;
+    const auto [end, error] = std::from_chars(value.constData(), value.constData() + value.size(), percent);
+    if (error != std::errc() || end != value.constData() + value.size())
+        return MinZoom;
+    return validZoom(percent / 100.0);
+}
+
+bool setZoom(double zoom)
+{
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, int(std::lround(zoom * 100)));
+    return keep(ZoomKey, QString::fromLatin1(digits, written.ptr - digits));
+}
+
+bool showSplash()
+{
+    const QSettings settings = store();
+    return settings.status() != QSettings::NoError || settings.value(SplashKey).toString() != QLatin1String("false");
+}
+
+bool setShowSplash(bool show)
+{
+    return keep(SplashKey, show);
 }
 
 } // namespace Zyntra::UserSettings
