@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -122,7 +123,9 @@ MDIMain::MDIMain(QWidget *splash)
     , m_client(new ClientArea)
 {
     setObjectName(QStringLiteral("MDIMain"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    // The icon loads Qt's image plugins: after the window is on screen, so
+    // that a start without the splash waits for nothing it need not.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg"))); });
     if (UserSettings::theme() != theme())
         setTheme(UserSettings::theme());
     setZoom(UserSettings::zoom());
