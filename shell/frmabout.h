@@ -20,6 +20,8 @@ protected:
 
 private:
     void Form_Load();
+    // The title and the button, in the language in force.
+    void sayTexts();
     // The face in the active-border colour of the theme in force.
     void paintFace();
 

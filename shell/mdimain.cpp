@@ -10,6 +10,7 @@
 #include "controls/zoom.h"
 #include "entry/term.h"
 #include "frmabout.h"
+#include "language.h"
 #include "sheetwindow.h"
 #include "usersettings.h"
 
@@ -109,6 +110,52 @@ constexpr ThemeChoice ThemeChoices[] = {
     {Theme::HighContrast, "High Contrast"},
 };
 
+// The languages of the Language menu, each named in its own words.
+struct LanguageChoice {
+    Language language;
+    const char *caption;
+};
+constexpr LanguageChoice LanguageChoices[] = {
+    {Language::FollowDesktop, "Follow Desktop"},
+    {Language::English, "English"},
+    {Language::German, "Deutsch"},
+};
+
+// The shell's menu captions by item, in the words the German catalogue
+// translates; menus are built in English and told their captions here.
+struct MenuCaption {
+    const char *item;
+    const char *text;
+};
+constexpr MenuCaption MenuCaptions[] = {
+    {"mnuFile", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&File")},
+    {"mnuFileItem(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Exit")},
+    {"mnuGeometry", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Geometry")},
+    {"mnuDim(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "2D Objects")},
+    {"mnuDim(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "3D Objects")},
+    {"mnuExactConstants", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Exact Constants")},
+    {"mnuExactForm", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Exact Form")},
+    {"mnuCalculationSheet", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Calculation Sheet")},
+    {"mnuPrecision", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Precision")},
+    {"mnuHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "History")},
+    {"mnuKeepHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Keep History")},
+    {"mnuUnits", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Units")},
+    {"mnuView", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&View")},
+    {"mnuTheme", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Theme")},
+    {"mnuTheme(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Follow Desktop")},
+    {"mnuTheme(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Light")},
+    {"mnuTheme(2)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Dark")},
+    {"mnuTheme(3)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "High Contrast")},
+    {"mnuZoomIn", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Zoom In")},
+    {"mnuZoomOut", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Zoom Out")},
+    {"mnuActualSize", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Actual Size")},
+    {"mnuShowSplash", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Show Splash at Start-up")},
+    {"mnuLanguage", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Language")},
+    {"mnuLanguage(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Follow Desktop")},
+    {"mnuHelp", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Help")},
+    {"mnuHelpItem(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "About")},
+};
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -129,6 +176,7 @@ MDIMain::MDIMain(QWidget *splash)
     if (UserSettings::theme() != theme())
         setTheme(UserSettings::theme());
     setZoom(UserSettings::zoom());
+    setLanguage(UserSettings::language());
     m_client->setBackground(SystemColour::activeBorder());
     // Zoomed past the screen, the figure window scrolls; at actual size the
     // client area is the whole of it.
@@ -222,6 +270,7 @@ void MDIMain::createMenus()
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction *about = help->addAction(QStringLiteral("About"), this, [this] { mnuHelpItem_Click(1); });
     about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
+    translateMenus();
 }
 
 void MDIMain::createPrecisionMenu(QMenu *geometry)
@@ -297,7 +346,35 @@ void MDIMain::createViewMenu()
     splash->setCheckable(true);
     splash->setChecked(UserSettings::showSplash());
     connect(splash, &QAction::toggled, this, &MDIMain::mnuShowSplash_Click);
+    QMenu *languages = view->addMenu(QStringLiteral("Language"));
+    languages->setObjectName(QStringLiteral("mnuLanguage"));
+    auto *spoken = new QActionGroup(languages);
+    for (const auto &[choice, caption] : LanguageChoices) {
+        QAction *item = languages->addAction(QString::fromUtf8(caption));
+        item->setObjectName(arrayName(QStringLiteral("mnuLanguage"), int(choice)));
+        item->setCheckable(true);
+        item->setChecked(choice == language());
+        spoken->addAction(item);
+        connect(item, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
+    }
     markViewMenu();
+}
+
+void MDIMain::translateMenus()
+{
+    for (const auto &[item, text] : MenuCaptions) {
+        QAction *action = findChild<QAction *>(QString::fromLatin1(item));
+        if (auto *menu = action ? nullptr : findChild<QMenu *>(QString::fromLatin1(item)))
+            action = menu->menuAction();
+        if (action)
+            action->setText(tr(text));
+    }
+}
+
+void MDIMain::chooseLanguage(Language chosen)
+{
+    setLanguage(chosen);
+    UserSettings::setLanguage(chosen);
 }
 
 void MDIMain::markViewMenu()
@@ -350,6 +427,8 @@ void MDIMain::mnuShowSplash_Click(bool show)
 
 void MDIMain::changeEvent(QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        translateMenus();
     // Following the desktop, the client area changes with it.
     if (event->type() == QEvent::ApplicationPaletteChange)
         m_client->setBackground(SystemColour::activeBorder());

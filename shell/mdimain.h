@@ -6,6 +6,7 @@
 #include "entry/units.h"
 #include "frmabout.h"
 #include "historywindow.h"
+#include "language.h"
 #include "sheetwindow.h"
 
 #include <QMainWindow>
@@ -58,6 +59,7 @@ public:
     // Clamped to the zoom's bounds.
     void zoomTo(double zoom);
     void mnuShowSplash_Click(bool show);
+    void chooseLanguage(Language language);
 
     ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }
@@ -79,6 +81,8 @@ private:
     void createUnitsMenu(QMenu *geometry);
     void createViewMenu();
     void markViewMenu();
+    // The menus' captions in the language in force.
+    void translateMenus();
     void markUnitsMenu();
     void recalculateFigures();
     void runFigureCommand(const FigureEntry *figure);

@@ -21,6 +21,10 @@ const QString ZoomKey = QStringLiteral("view/zoomPercent");
 const QString SplashKey = QStringLiteral("view/splash");
 // The words the store names the themes by, in the order of Theme.
 const char *const ThemeWords[] = {"desktop", "light", "dark", "contrast"};
+const QString LanguageKey = QStringLiteral("view/language");
+// The words the store names the languages by, in the order of Language.
+const char *const LanguageWords[] = {"desktop", "en", "de"};
+
 // Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
 const std::pair<QuantityKind, QString> UnitKeys[] = {
     {QuantityKind::Length, QStringLiteral("display/lengthUnit")},
@@ -31,6 +35,18 @@ const std::pair<QuantityKind, QString> UnitKeys[] = {
 QSettings store()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zyntra"), QStringLiteral("Zyntra"));
+}
+
+// The choice a word of the store names, or the first one for any other word.
+template <typename Choice, size_t N>
+Choice chosenBy(const QString &key, const char *const (&words)[N])
+{
+    const QSettings settings = store();
+    const QString word = settings.status() == QSettings::NoError ? settings.value(key).toString() : QString();
+    for (size_t i = 0; i < N; ++i)
+        if (word == QLatin1String(words[i]))
+            return Choice(i);
+    return Choice(0);
 }
 
 } // namespace
@@ -161,12 +177,7 @@ bool setKeepHistory(bool kept)
 
 Theme theme()
 {
-    const QSettings settings = store();
-    const QString word = settings.status() == QSettings::NoError ? settings.value(ThemeKey).toString() : QString();
-    for (size_t i = 0; i < std::size(ThemeWords); ++i)
-        if (word == QLatin1String(ThemeWords[i]))
-            return Theme(i);
-    return Theme::FollowDesktop;
+    return chosenBy<Theme>(ThemeKey, ThemeWords);
 }
 
 bool setTheme(Theme theme)
@@ -201,6 +212,16 @@ bool showSplash()
 bool setShowSplash(bool show)
 {
     return keep(SplashKey, show);
+}
+
+Language language()
+{
+    return chosenBy<Language>(LanguageKey, LanguageWords);
+}
+
+bool setLanguage(Language language)
+{
+    return keep(LanguageKey, QString::fromLatin1(LanguageWords[size_t(language)]));
 }
 
 } // namespace Zyntra::UserSettings

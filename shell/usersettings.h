@@ -3,6 +3,7 @@
 #include "controls/theme.h"
 #include "entry/numericentry.h"
 #include "entry/units.h"
+#include "language.h"
 
 namespace Zyntra {
 
@@ -40,6 +41,9 @@ double zoom();
 bool setZoom(double zoom);
 bool showSplash();
 bool setShowSplash(bool show);
+// The language the program speaks: the desktop's unless chosen.
+Language language();
+bool setLanguage(Language language);
 
 } // namespace UserSettings
 } // namespace Zyntra

@@ -3,15 +3,19 @@
 #include "controls/twips.h"
 #include "controls/zoom.h"
 #include "shell/captionsfit.h"
+#include "shell/language.h"
 #include "shell/usersettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QWheelEvent>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <set>
@@ -114,10 +118,14 @@ private slots:
     void zoomFollowsItsKeys();
     void ctrlWheelZooms();
     void choicesAreKeptForTheNextRun();
+    void germanCatalogueIsWhole();
+    void menusSpeakTheChosenLanguage();
 };
 
 void TestView::cleanup()
 {
+    UserSettings::setLanguage(Language::FollowDesktop);
+    setLanguage(Language::FollowDesktop);
     UserSettings::setTheme(Theme::FollowDesktop);
     UserSettings::setZoom(MinZoom);
     UserSettings::setShowSplash(true);
@@ -294,6 +302,65 @@ void TestView::choicesAreKeptForTheNextRun()
     QVERIFY(program.menuItem(QStringLiteral("mnuZoomOut"))->isEnabled());
     program.choose(QStringLiteral("mnuActualSize"));
     QVERIFY(!program.menuItem(QStringLiteral("mnuZoomOut"))->isEnabled());
+}
+
+// Every text of the German catalogue is translated and finished.
+void TestView::germanCatalogueIsWhole()
+{
+    QFile file(QStringLiteral(ZYNTRA_GERMAN_CATALOGUE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    int translated = 0;
+    QStringList unfinished;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            if (!finished || xml.readElementText().isEmpty())
+                unfinished << source;
+            else
+                ++translated;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QStringLiteral("; "))));
+    QVERIFY(translated > 0);
+}
+
+// German through View > Language, then English again exactly as before;
+// the numbers stay as they are either way.
+void TestView::menusSpeakTheChosenLanguage()
+{
+    ShellFixture program;
+    const auto menuBar = [&program] {
+        QStringList titles;
+        for (QAction *action : program.main()->menuBar()->actions())
+            titles << action->text();
+        return titles;
+    };
+    const auto answer = [&program] {
+        auto *window = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(0)"));
+        QTest::keyClicks(window->findChild<QLineEdit *>(), QStringLiteral("2.5"));
+        window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+        return window->findChild<QLabel *>(QStringLiteral("lblAnswer(3)"))->text();
+    };
+    const QString english = answer();
+    program.choose(arrayName(QStringLiteral("mnuLanguage"), int(Language::German)));
+    QApplication::processEvents();
+    QCOMPARE(menuBar(), (QStringList{"&Datei", "&Geometrie", "&Ansicht", "&Hilfe"}));
+    QCOMPARE(program.menuItem(QStringLiteral("mnuShowSplash"))->text(), QStringLiteral("Startbild beim Start zeigen"));
+    program.choose(QStringLiteral("mnuHelpItem(1)"));
+    QCOMPARE(program.main()->aboutWindow()->windowTitle(), QStringLiteral("Über Zyntra"));
+    QCOMPARE(answer(), english);
+    QCOMPARE(UserSettings::language(), Language::German);
+    program.choose(arrayName(QStringLiteral("mnuLanguage"), int(Language::English)));
+    QApplication::processEvents();
+    QCOMPARE(menuBar(), (QStringList{"&File", "&Geometry", "&View", "&Help"}));
+    QCOMPARE(program.main()->aboutWindow()->windowTitle(), QStringLiteral("About Zyntra"));
+    QCOMPARE(program.menuItem(QStringLiteral("mnuExactConstants"))->text(), QStringLiteral("Exact Constants"));
 }
 
 QTEST_MAIN(TestView)
