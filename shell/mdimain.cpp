@@ -27,6 +27,7 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace Zyntra {
@@ -99,11 +100,33 @@ QString unitItemName(const UnitGroup &group, const Unit *unit)
 }
 
 // The Theme menu's items, in the order of Theme.
-struct ThemeChoice {
-    Theme theme;
+// An item of a menu of exclusive choices.
+template <typename Value>
+struct MenuChoice {
+    Value value;
     const char *caption;
 };
-constexpr ThemeChoice ThemeChoices[] = {
+
+// A submenu of exclusive choices, the current one checked; each item is
+// called by the menu's name and its value ("mnuTheme(2)").
+template <typename Value, size_t N>
+void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const MenuChoice<Value> (&choices)[N],
+                   Value current, const std::function<void(Value)> &choose)
+{
+    QMenu *menu = parent->addMenu(QString::fromLatin1(title));
+    menu->setObjectName(name);
+    auto *group = new QActionGroup(menu);
+    for (const auto &[value, caption] : choices) {
+        QAction *item = menu->addAction(QString::fromUtf8(caption));
+        item->setObjectName(arrayName(name, int(value)));
+        item->setCheckable(true);
+        item->setChecked(value == current);
+        group->addAction(item);
+        QObject::connect(item, &QAction::triggered, menu, [choose, value] { choose(value); });
+    }
+}
+
+constexpr MenuChoice<Theme> ThemeChoices[] = {
     {Theme::FollowDesktop, "Follow Desktop"},
     {Theme::Light, "Light"},
     {Theme::Dark, "Dark"},
@@ -111,11 +134,7 @@ constexpr ThemeChoice ThemeChoices[] = {
 };
 
 // The languages of the Language menu, each named in its own words.
-struct LanguageChoice {
-    Language language;
-    const char *caption;
-};
-constexpr LanguageChoice LanguageChoices[] = {
+constexpr MenuChoice<Language> LanguageChoices[] = {
     {Language::FollowDesktop, "Follow Desktop"},
     {Language::English, "English"},
     {Language::German, "Deutsch"},
@@ -318,17 +337,8 @@ void MDIMain::createViewMenu()
 {
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QMenu *themes = view->addMenu(QStringLiteral("Theme"));
-    themes->setObjectName(QStringLiteral("mnuTheme"));
-    auto *group = new QActionGroup(themes);
-    for (const auto &[choice, caption] : ThemeChoices) {
-        QAction *item = themes->addAction(QString::fromLatin1(caption));
-        item->setObjectName(arrayName(QStringLiteral("mnuTheme"), int(choice)));
-        item->setCheckable(true);
-        item->setChecked(choice == theme());
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, choice] { chooseTheme(choice); });
-    }
+    addChoiceMenu<Theme>(view, QStringLiteral("mnuTheme"), "Theme", ThemeChoices, theme(),
+                         [this](Theme chosen) { chooseTheme(chosen); });
     view->addSeparator();
     QAction *in = view->addAction(QStringLiteral("Zoom In"), this, [this] { zoomTo(zoom() + ZoomStep); });
     in->setObjectName(QStringLiteral("mnuZoomIn"));
@@ -346,17 +356,8 @@ void MDIMain::createViewMenu()
     splash->setCheckable(true);
     splash->setChecked(UserSettings::showSplash());
     connect(splash, &QAction::toggled, this, &MDIMain::mnuShowSplash_Click);
-    QMenu *languages = view->addMenu(QStringLiteral("Language"));
-    languages->setObjectName(QStringLiteral("mnuLanguage"));
-    auto *spoken = new QActionGroup(languages);
-    for (const auto &[choice, caption] : LanguageChoices) {
-        QAction *item = languages->addAction(QString::fromUtf8(caption));
-        item->setObjectName(arrayName(QStringLiteral("mnuLanguage"), int(choice)));
-        item->setCheckable(true);
-        item->setChecked(choice == language());
-        spoken->addAction(item);
-        connect(item, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
-    }
+    addChoiceMenu<Language>(view, QStringLiteral("mnuLanguage"), "Language", LanguageChoices, language(),
+                            [this](Language chosen) { chooseLanguage(chosen); });
     markViewMenu();
 }
 

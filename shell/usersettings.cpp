@@ -162,12 +162,20 @@ bool setUnits(UnitChoice units)
     return kept;
 }
 
-bool keepHistory()
+namespace {
+
+// Only a plain no turns a choice off that is on unless the user says otherwise.
+bool unlessNo(const QString &key)
 {
     const QSettings settings = store();
-    // Only a plain no turns it off: the history is kept unless the user says otherwise.
-    return settings.status() != QSettings::NoError
-           || settings.value(KeepHistoryKey).toString() != QLatin1String("false");
+    return settings.status() != QSettings::NoError || settings.value(key).toString() != QLatin1String("false");
+}
+
+} // namespace
+
+bool keepHistory()
+{
+    return unlessNo(KeepHistoryKey);
 }
 
 bool setKeepHistory(bool kept)
@@ -205,8 +213,7 @@ bool setZoom(double zoom)
 
 bool showSplash()
 {
-    const QSettings settings = store();
-    return settings.status() != QSettings::NoError || settings.value(SplashKey).toString() != QLatin1String("false");
+    return unlessNo(SplashKey);
 }
 
 bool setShowSplash(bool show)
