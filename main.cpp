@@ -5,7 +5,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Zyntra::frmSplash splash;
-    splash.show();
+    const auto first = Zyntra::startProgram();
     return app.exec();
 }

@@ -99,6 +99,7 @@ void FigureWindow::setHeading(QLabel *heading)
 
 FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSize)
     : m_formCode(formCode)
+    , m_designSize(designSize)
 {
     installAccessibleParts();
     setObjectName(name);
@@ -111,7 +112,7 @@ FigureWindow::FigureWindow(qint16 formCode, const QString &name, Twips designSiz
     font.setFamilies({QStringLiteral("Liberation Sans"), font.family()});
     font.setPointSizeF(8.25);
     setFont(font);
-    resize(twipsToPixels(designSize.width), twipsToPixels(designSize.height));
+    resize(designSize.toPixels().size());
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, this, &FigureWindow::copyCalculation,
                   Qt::WidgetWithChildrenShortcut);
 }

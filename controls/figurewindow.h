@@ -60,6 +60,9 @@ public:
     ~FigureWindow() override;
 
     qint16 formCode() const { return m_formCode; }
+    // The size the window is designed at, at the zoom in force, or the
+    // larger one its layout asks for.
+    QSize designedSize() const { return m_designSize.toPixels().size().expandedTo(minimumSize()); }
 
     // The label that names the figure: the window is called by its text and
     // a screen reader hears it as a heading. A window without one is
@@ -214,6 +217,7 @@ private:
     QString givenText(const ValueField *field) const;
 
     qint16 m_formCode;
+    Twips m_designSize;
     bool m_unloading = false;
     QPointer<QMessageBox> m_warning;
     QPointer<QLabel> m_heading;

@@ -2,36 +2,16 @@
 
 #include <QColor>
 
-// The classic desktop system colours the windows are designed with.
+// The classic desktop system colours the windows are designed with, as the
+// theme in force gives them (controls/theme.h).
 namespace Zyntra::SystemColour {
 
-inline QColor activeBorder()
-{
-    return QColor(0xD4, 0xD0, 0xC8);
-}
-inline QColor inactiveBorder()
-{
-    return QColor(0xD4, 0xD0, 0xC8);
-}
-inline QColor windowBackground()
-{
-    return QColor(Qt::white);
-}
-inline QColor windowText()
-{
-    return QColor(Qt::black);
-}
-inline QColor buttonShadow()
-{
-    return QColor(0x80, 0x80, 0x80);
-}
-inline QColor buttonHighlight()
-{
-    return QColor(Qt::white);
-}
-inline QColor buttonDarkShadow()
-{
-    return QColor(0x40, 0x40, 0x40);
-}
+QColor activeBorder();
+QColor inactiveBorder();
+QColor windowBackground();
+QColor windowText();
+QColor buttonShadow();
+QColor buttonHighlight();
+QColor buttonDarkShadow();
 
 } // namespace Zyntra::SystemColour

@@ -359,30 +359,39 @@ Arrangement arrange(const SheetFigure &figure, const QRectF &area)
     return arrangement;
 }
 
-QPen penFor(SheetLine line)
+// A grey between ink (0) and paper (255), as it would be on white paper.
+QColor shade(const SheetPaper &colours, int grey)
+{
+    const auto mix = [grey](int ink, int paper) { return ink + (paper - ink) * grey / 255; };
+    const QColor &ink = colours.ink;
+    const QColor &paper = colours.paper;
+    return QColor(mix(ink.red(), paper.red()), mix(ink.green(), paper.green()), mix(ink.blue(), paper.blue()));
+}
+
+QPen penFor(SheetLine line, const SheetPaper &colours)
 {
     switch (line) {
     case SheetLine::Hidden: {
-        QPen pen(Qt::black, 1.2, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+        QPen pen(colours.ink, 1.2, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
         pen.setDashPattern({2.5, 2.5});
         return pen;
     }
     case SheetLine::Guide: {
-        QPen pen(QColor(70, 70, 70), 0.9, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+        QPen pen(shade(colours, 70), 0.9, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
         pen.setDashPattern({12, 3, 2, 3});
         return pen;
     }
     case SheetLine::Solid:
         break;
     }
-    return QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(colours.ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void hatch(QPainter &painter, const QPainterPath &path)
+void hatch(QPainter &painter, const QPainterPath &path, const SheetPaper &colours)
 {
     painter.save();
     painter.setClipPath(path, Qt::IntersectClip);
-    painter.setPen(QPen(QColor(150, 150, 150), 0.8));
+    painter.setPen(QPen(shade(colours, 150), 0.8));
     // Only where the hatching can show, and never more lines than a page could hold.
     const QPaintDevice *device = painter.device();
     const QRectF onDevice =
@@ -402,12 +411,13 @@ void arrowhead(QPainter &painter, QPointF tip, QPointF pointing, double size)
                                   back - side * ArrowHalfWidth * size / ArrowLength});
 }
 
-void paintDimension(QPainter &painter, const QTransform &transform, const SheetDimension &shape)
+void paintDimension(QPainter &painter, const QTransform &transform, const SheetDimension &shape,
+                    const SheetPaper &colours)
 {
     const Dimension at = dimensionOf(shape);
     const QPointF start = transform.map(at.from) + at.normal * at.standOff;
     const QPointF end = transform.map(at.to) + at.normal * at.standOff;
-    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setPen(QPen(colours.ink, 0.8));
     if (!at.normal.isNull()) {
         for (const auto &[measured, foot] :
              {std::pair{transform.map(shape.from), start}, std::pair{transform.map(shape.to), end}}) {
@@ -418,10 +428,10 @@ void paintDimension(QPainter &painter, const QTransform &transform, const SheetD
     const double span = length(end - start);
     if (span < 1)
         return;
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(colours.ink, 1.0));
     painter.drawLine(start, end);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(colours.ink);
     const double size = std::min(ArrowLength, span / 3);
     const QPointF pointing = (end - start) / span;
     arrowhead(painter, start, -pointing, size);
@@ -429,10 +439,10 @@ void paintDimension(QPainter &painter, const QTransform &transform, const SheetD
     painter.setBrush(Qt::NoBrush);
 }
 
-void paintAngle(QPainter &painter, const QTransform &transform, const SheetAngle &shape)
+void paintAngle(QPainter &painter, const QTransform &transform, const SheetAngle &shape, const SheetPaper &colours)
 {
     const QPointF vertex = transform.map(shape.vertex);
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(colours.ink, 1.0));
     if (shape.right) {
         const QPointF first = onSheet(direction(shape.start)) * RightMark;
         const QPointF second = onSheet(direction(shape.start + 90)) * RightMark;
@@ -463,11 +473,11 @@ SheetLayout layOutSheetFigure(const SheetFigure &figure, const QRectF &area)
     return layout;
 }
 
-void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF &area)
+void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF &area, const SheetPaper &colours)
 {
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, colours.paper);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(sheetFont());
@@ -476,29 +486,29 @@ void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF
     const QTransform &transform = arrangement.transform;
     for (const SheetShape &shape : figure.shapes)
         if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->hatched)
-            hatch(painter, transform.map(outline->path));
+            hatch(painter, transform.map(outline->path), colours);
     // Guides under hidden edges under visible ones.
     painter.setBrush(Qt::NoBrush);
     for (const SheetLine line : {SheetLine::Guide, SheetLine::Hidden, SheetLine::Solid}) {
-        painter.setPen(penFor(line));
+        painter.setPen(penFor(line, colours));
         for (const SheetShape &shape : figure.shapes)
             if (const auto *outline = std::get_if<SheetOutline>(&shape); outline && outline->line == line)
                 painter.drawPath(transform.map(outline->path));
     }
     for (const SheetShape &shape : figure.shapes) {
         if (const auto *dimension = std::get_if<SheetDimension>(&shape))
-            paintDimension(painter, transform, *dimension);
+            paintDimension(painter, transform, *dimension, colours);
         else if (const auto *angle = std::get_if<SheetAngle>(&shape))
-            paintAngle(painter, transform, *angle);
+            paintAngle(painter, transform, *angle, colours);
     }
     // Labels last, each on a white ground so that no line runs through its text.
-    painter.setPen(Qt::black);
+    painter.setPen(colours.ink);
     for (const Placed &label : arrangement.labels) {
         painter.save();
         painter.translate(label.box.center());
         painter.rotate(label.text.tilt);
         const QRectF box = boxAround({}, label.text.size);
-        painter.fillRect(box, Qt::white);
+        painter.fillRect(box, colours.paper);
         painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, label.text.text);
         painter.restore();
     }

@@ -2,6 +2,7 @@
 
 #include "sheetfigure.h"
 
+#include <QColor>
 #include <QList>
 #include <QPainterPath>
 #include <QRectF>
@@ -23,9 +24,16 @@ struct SheetLayout {
 // The figure scaled uniformly to fill the area, leaving room for its labels, and centred.
 SheetLayout layOutSheetFigure(const SheetFigure &figure, const QRectF &area);
 
-// Black lines on white within the area: dotted hidden edges, hatched faces,
+// What a sheet is painted with: black on white on every page; the screen
+// view takes the colours of the theme in force.
+struct SheetPaper {
+    QColor paper = Qt::white;
+    QColor ink = Qt::black;
+};
+
+// Lines in ink on paper within the area: dotted hidden edges, hatched faces,
 // dimension lines with arrowheads, angle arcs and their labels. Lengths are
 // in the painter's logical pixels, so a high-resolution device stays sharp.
-void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF &area);
+void paintSheetFigure(QPainter &painter, const SheetFigure &figure, const QRectF &area, const SheetPaper &colours = {});
 
 } // namespace Zyntra

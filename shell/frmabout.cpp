@@ -5,6 +5,7 @@
 #include "controls/twips.h"
 #include "frmsplash.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,14 +29,11 @@ frmAbout::frmAbout(QWidget *owner)
                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Zyntra"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, SystemColour::activeBorder());
-    setPalette(palette);
+    paintFace();
     setFixedSize(Twips{0, 0, 6300, 3930}.toPixels().size());
 
     auto *logo = new Picture(QStringLiteral(":/pictures/logo.svg"), this);
@@ -52,7 +50,7 @@ frmAbout::frmAbout(QWidget *owner)
     addLabel(this, "Label3", {3240, 1080, 1995, 255}, QStringLiteral("© 2002 Zyntra Works"));
     m_label4 = addLabel(this, "Label4", {60, 2880, 4335, 1035});
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips{4740, 3240, 1275, 495}.toPixels());
     ok->setDefault(true);
@@ -60,13 +58,37 @@ frmAbout::frmAbout(QWidget *owner)
     Form_Load();
 }
 
+void frmAbout::sayTexts()
+{
+    setWindowTitle(tr("About Zyntra"));
+    if (auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK")))
+        ok->setText(tr("OK"));
+}
+
 void frmAbout::Form_Load()
 {
-    m_label4->setText(QStringLiteral("Warning: this program is protected by copyright law. Copying or "
-                                     "distributing it, or any part of it, without permission is forbidden."));
+    sayTexts();
+    m_label4->setText(tr("Warning: this program is protected by copyright law. Copying or "
+                         "distributing it, or any part of it, without permission is forbidden."));
     m_label5->setText(QString::fromLatin1(Maker::WebAddress));
     m_label1->setText(QString::fromLatin1(Maker::Product));
     m_label2->setText(QString::fromLatin1(Maker::Name));
+}
+
+void frmAbout::paintFace()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, SystemColour::activeBorder());
+    setPalette(palette);
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        paintFace();
+    if (event->type() == QEvent::LanguageChange)
+        Form_Load();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::cmdOK_Click()

@@ -15,8 +15,15 @@ public:
 
     void cmdOK_Click();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void Form_Load();
+    // The title and the button, in the language in force.
+    void sayTexts();
+    // The face in the active-border colour of the theme in force.
+    void paintFace();
 
     QLabel *m_label1;
     QLabel *m_label2;

@@ -4,6 +4,7 @@
 #include "controls/twips.h"
 #include "entry/numericentry.h"
 #include "mdimain.h"
+#include "usersettings.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,7 +24,27 @@ Picture *addImage(QWidget *parent, const char *name, Twips at, const char *resou
     return image;
 }
 
+// Once, at start: whether the desktop writes 2,5 for 2.5. Only the
+// separator is asked; no number passes through the locale.
+void readDecimalSeparator()
+{
+    setDecimalComma(QLocale::system().decimalPoint() == QStringLiteral(","));
+}
+
 } // namespace
+
+std::unique_ptr<QWidget> startProgram()
+{
+    std::unique_ptr<QWidget> first;
+    if (UserSettings::showSplash()) {
+        first = std::make_unique<frmSplash>();
+    } else {
+        readDecimalSeparator();
+        first = std::make_unique<MDIMain>(nullptr);
+    }
+    first->show();
+    return first;
+}
 
 frmSplash::frmSplash()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -62,9 +83,7 @@ frmSplash::frmSplash()
     // A coarse timer may fire up to a twentieth early; the splash stays its full time.
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    // Once, at start: whether the desktop writes 2,5 for 2.5. Only the
-    // separator is asked; no number passes through the locale.
-    setDecimalComma(QLocale::system().decimalPoint() == QStringLiteral(","));
+    readDecimalSeparator();
     Form_Load();
 }
 

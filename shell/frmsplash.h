@@ -35,6 +35,11 @@ private:
     std::unique_ptr<MDIMain> m_main;
 };
 
+// Starts the program as the user chose: the splash for its three seconds,
+// or without it the main window at once, with nothing built that it does
+// not show. Returns the window it opened.
+std::unique_ptr<QWidget> startProgram();
+
 // The maker's words, shared by the splash and the About window.
 namespace Maker {
 inline constexpr char Name[] = "Zyntra Works";

@@ -7,19 +7,27 @@
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
 #include "controls/valuefield.h"
+#include "controls/zoom.h"
 #include "entry/term.h"
 #include "frmabout.h"
+#include "language.h"
 #include "sheetwindow.h"
 #include "usersettings.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -92,6 +100,82 @@ QString unitItemName(const UnitGroup &group, const Unit *unit)
                                         QString::fromUtf8(unit ? unit->symbol : group.defaultWord));
 }
 
+// The Theme menu's items, in the order of Theme.
+// An item of a menu of exclusive choices.
+template <typename Value>
+struct MenuChoice {
+    Value value;
+    const char *caption;
+};
+
+// A submenu of exclusive choices, the current one checked; each item is
+// called by the menu's name and its value ("mnuTheme(2)").
+template <typename Value, size_t N>
+void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const MenuChoice<Value> (&choices)[N],
+                   Value current, const std::function<void(Value)> &choose)
+{
+    QMenu *menu = parent->addMenu(QString::fromLatin1(title));
+    menu->setObjectName(name);
+    auto *group = new QActionGroup(menu);
+    for (const auto &[value, caption] : choices) {
+        QAction *item = menu->addAction(QString::fromUtf8(caption));
+        item->setObjectName(arrayName(name, int(value)));
+        item->setCheckable(true);
+        item->setChecked(value == current);
+        group->addAction(item);
+        QObject::connect(item, &QAction::triggered, menu, [choose, value] { choose(value); });
+    }
+}
+
+constexpr MenuChoice<Theme> ThemeChoices[] = {
+    {Theme::FollowDesktop, "Follow Desktop"},
+    {Theme::Light, "Light"},
+    {Theme::Dark, "Dark"},
+    {Theme::HighContrast, "High Contrast"},
+};
+
+// The languages of the Language menu, each named in its own words.
+constexpr MenuChoice<Language> LanguageChoices[] = {
+    {Language::FollowDesktop, "Follow Desktop"},
+    {Language::English, "English"},
+    {Language::German, "Deutsch"},
+};
+
+// The shell's menu captions by item, in the words the German catalogue
+// translates; menus are built in English and told their captions here.
+struct MenuCaption {
+    const char *item;
+    const char *text;
+};
+constexpr MenuCaption MenuCaptions[] = {
+    {"mnuFile", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&File")},
+    {"mnuFileItem(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Exit")},
+    {"mnuGeometry", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Geometry")},
+    {"mnuDim(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "2D Objects")},
+    {"mnuDim(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "3D Objects")},
+    {"mnuExactConstants", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Exact Constants")},
+    {"mnuExactForm", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Exact Form")},
+    {"mnuCalculationSheet", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Calculation Sheet")},
+    {"mnuPrecision", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Precision")},
+    {"mnuHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "History")},
+    {"mnuKeepHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Keep History")},
+    {"mnuUnits", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Units")},
+    {"mnuView", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&View")},
+    {"mnuTheme", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Theme")},
+    {"mnuTheme(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Follow Desktop")},
+    {"mnuTheme(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Light")},
+    {"mnuTheme(2)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Dark")},
+    {"mnuTheme(3)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "High Contrast")},
+    {"mnuZoomIn", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Zoom In")},
+    {"mnuZoomOut", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Zoom Out")},
+    {"mnuActualSize", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Actual Size")},
+    {"mnuShowSplash", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Show Splash at Start-up")},
+    {"mnuLanguage", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Language")},
+    {"mnuLanguage(0)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Follow Desktop")},
+    {"mnuHelp", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&Help")},
+    {"mnuHelpItem(1)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "About")},
+};
+
 } // namespace
 
 QRect figurePlacement(QSize mainOuterSize)
@@ -106,9 +190,24 @@ MDIMain::MDIMain(QWidget *splash)
     , m_client(new ClientArea)
 {
     setObjectName(QStringLiteral("MDIMain"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    // The icon loads Qt's image plugins: after the window is on screen, so
+    // that a start without the splash waits for nothing it need not.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg"))); });
+    if (UserSettings::theme() != theme())
+        setTheme(UserSettings::theme());
+    setZoom(UserSettings::zoom());
+    setLanguage(UserSettings::language());
     m_client->setBackground(SystemColour::activeBorder());
-    setCentralWidget(m_client);
+    // Zoomed past the screen, the figure window scrolls; at actual size the
+    // client area is the whole of it.
+    auto *scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("MDIMainScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the keys go to the figure window
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setCentralWidget(scroller);
+    qApp->installEventFilter(this);
     GlobalSubs::setClientArea(m_client);
     setExactConstants(UserSettings::exactConstants());
     setExactForms(UserSettings::exactForms());
@@ -117,7 +216,11 @@ MDIMain::MDIMain(QWidget *splash)
     setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
-    setGeometry(Twips{810, 720, 10185, 10740}.toPixels());
+    QRect designed = Twips{810, 720, 10185, 10740}.toPixels();
+    if (zoom() > MinZoom)
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            designed = designed.intersected(screen->availableGeometry());
+    setGeometry(designed);
     MDIForm_Load();
 }
 
@@ -182,11 +285,13 @@ void MDIMain::createMenus()
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
     createUnitsMenu(geometry);
+    createViewMenu();
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction *about = help->addAction(QStringLiteral("About"), this, [this] { mnuHelpItem_Click(1); });
     about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
+    translateMenus();
 }
 
 void MDIMain::createPrecisionMenu(QMenu *geometry)
@@ -240,6 +345,126 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
         }
     }
     markUnitsMenu();
+}
+
+void MDIMain::createViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    addChoiceMenu<Theme>(view, QStringLiteral("mnuTheme"), "Theme", ThemeChoices, theme(),
+                         [this](Theme chosen) { chooseTheme(chosen); });
+    view->addSeparator();
+    QAction *in = view->addAction(QStringLiteral("Zoom In"), this, [this] { zoomTo(zoom() + ZoomStep); });
+    in->setObjectName(QStringLiteral("mnuZoomIn"));
+    // Ctrl+= too: the plus sign needs Shift on many keyboards.
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction *out = view->addAction(QStringLiteral("Zoom Out"), this, [this] { zoomTo(zoom() - ZoomStep); });
+    out->setObjectName(QStringLiteral("mnuZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QAction *actual = view->addAction(QStringLiteral("Actual Size"), this, [this] { zoomTo(MinZoom); });
+    actual->setObjectName(QStringLiteral("mnuActualSize"));
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    QAction *splash = view->addAction(QStringLiteral("Show Splash at Start-up"));
+    splash->setObjectName(QStringLiteral("mnuShowSplash"));
+    splash->setCheckable(true);
+    splash->setChecked(UserSettings::showSplash());
+    connect(splash, &QAction::toggled, this, &MDIMain::mnuShowSplash_Click);
+    addChoiceMenu<Language>(view, QStringLiteral("mnuLanguage"), "Language", LanguageChoices, language(),
+                            [this](Language chosen) { chooseLanguage(chosen); });
+    markViewMenu();
+}
+
+void MDIMain::translateMenus()
+{
+    for (const auto &[item, text] : MenuCaptions) {
+        QAction *action = findChild<QAction *>(QString::fromLatin1(item));
+        if (auto *menu = action ? nullptr : findChild<QMenu *>(QString::fromLatin1(item)))
+            action = menu->menuAction();
+        if (action)
+            action->setText(tr(text));
+    }
+}
+
+void MDIMain::chooseLanguage(Language chosen)
+{
+    setLanguage(chosen);
+    UserSettings::setLanguage(chosen);
+}
+
+void MDIMain::markViewMenu()
+{
+    if (auto *in = findChild<QAction *>(QStringLiteral("mnuZoomIn")))
+        in->setEnabled(zoom() < MaxZoom);
+    if (auto *out = findChild<QAction *>(QStringLiteral("mnuZoomOut")))
+        out->setEnabled(zoom() > MinZoom);
+    if (auto *item = findChild<QAction *>(arrayName(QStringLiteral("mnuTheme"), int(theme()))))
+        item->setChecked(true);
+}
+
+void MDIMain::chooseTheme(Theme chosen)
+{
+    setTheme(chosen);
+    UserSettings::setTheme(chosen);
+    m_client->setBackground(SystemColour::activeBorder());
+    markViewMenu();
+}
+
+void MDIMain::zoomTo(double to)
+{
+    const double from = zoom();
+    to = std::clamp(std::round(to / ZoomStep) * ZoomStep, MinZoom, MaxZoom);
+    if (to == from)
+        return;
+    setZoom(to);
+    UserSettings::setZoom(to);
+    for (QWidget *window : std::initializer_list<QWidget *>{m_about, m_sheet, m_historyWindow})
+        if (window)
+            rescale(window, from, to);
+    // The main window grows with its figure window, as far as the screen lets it.
+    QSize size = QSizeF(this->size() * (to / from)).toSize();
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
+    resize(size);
+    for (FigureWindow *window : m_client->figureWindows()) {
+        rescale(window, from, to);
+        const QRect placement = placementOf(window);
+        m_client->setMinimumSize(zoom() > MinZoom ? placement.size() : QSize(0, 0));
+        window->setGeometry(placement);
+    }
+    markViewMenu();
+}
+
+void MDIMain::mnuShowSplash_Click(bool show)
+{
+    UserSettings::setShowSplash(show);
+}
+
+void MDIMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        translateMenus();
+    // Following the desktop, the client area changes with it.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        m_client->setBackground(SystemColour::activeBorder());
+    QMainWindow::changeEvent(event);
+}
+
+bool MDIMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier))
+        return false;
+    // A step for each notch of a wheel; a touchpad's small turns add up.
+    constexpr int Notch = 120;
+    m_wheelTurned += wheel->angleDelta().y();
+    const int steps = m_wheelTurned / Notch;
+    m_wheelTurned -= steps * Notch;
+    if (steps)
+        zoomTo(zoom() + steps * ZoomStep);
+    return true;
 }
 
 void MDIMain::markUnitsMenu()
@@ -308,6 +533,7 @@ void MDIMain::mnuCalculationSheet_Click()
         const auto windows = m_client->figureWindows();
         m_sheet->follow(windows.isEmpty() ? nullptr : windows.first(), m_figure);
         m_sheet->move(frameGeometry().topRight() + QPoint(8, 0));
+        rescale(m_sheet, MinZoom, zoom());
     }
     m_sheet->show();
     m_sheet->raise();
@@ -332,6 +558,7 @@ void MDIMain::mnuHistory_Click()
         });
         // Below the calculation sheet's place, so that both can be open.
         m_historyWindow->move(frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2));
+        rescale(m_historyWindow, MinZoom, zoom());
     }
     m_historyWindow->show();
     m_historyWindow->raise();
@@ -448,8 +675,11 @@ void MDIMain::mnuHelpItem_Click(qint16 index)
 {
     if (index != 1)
         return;
-    if (!m_about)
+    if (!m_about) {
         m_about = new frmAbout(this);
+        // Laid out at the zoom in force; its fonts follow.
+        rescale(m_about, MinZoom, zoom(), Rescale::Fonts);
+    }
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
@@ -485,7 +715,20 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
 
 void MDIMain::placeAndShow(FigureWindow *window)
 {
-    m_client->addFigureWindow(window, figurePlacement(frameGeometry().size()));
+    // Laid out at the zoom in force; its fonts follow.
+    rescale(window, MinZoom, zoom(), Rescale::Fonts);
+    const QRect placement = placementOf(window);
+    m_client->setMinimumSize(zoom() > MinZoom ? placement.size() : QSize(0, 0));
+    m_client->addFigureWindow(window, placement);
+}
+
+// Zoomed, the window keeps at least its designed size, and the client area scrolls.
+QRect MDIMain::placementOf(const FigureWindow *window) const
+{
+    QRect placement = figurePlacement(frameGeometry().size());
+    if (zoom() > MinZoom)
+        placement.setSize(placement.size().expandedTo(window->designedSize()));
+    return placement;
 }
 
 // Ending the main window ends the program, with every other window.

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "controls/figureentry.h"
+#include "controls/theme.h"
 #include "entry/numericentry.h"
 #include "entry/units.h"
 #include "frmabout.h"
 #include "historywindow.h"
+#include "language.h"
 #include "sheetwindow.h"
 
 #include <QMainWindow>
@@ -52,6 +54,13 @@ public:
     // its option and given values and calculates; false when the figure is
     // not one this Zyntra has.
     bool reopen(const HistoryRecord &record);
+    // The View menu's commands: every window follows at once, and the
+    // choice is kept for the next run.
+    void chooseTheme(Theme theme);
+    // Clamped to the zoom's bounds.
+    void zoomTo(double zoom);
+    void mnuShowSplash_Click(bool show);
+    void chooseLanguage(Language language);
 
     ClientArea *clientArea() const { return m_client; }
     frmAbout *aboutWindow() const { return m_about; }
@@ -62,16 +71,24 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // Ctrl with the wheel zooms, over any window of the program.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void MDIForm_Load();
     void createMenus();
     void createPrecisionMenu(QMenu *geometry);
     void createUnitsMenu(QMenu *geometry);
+    void createViewMenu();
+    void markViewMenu();
+    // The menus' captions in the language in force.
+    void translateMenus();
     void markUnitsMenu();
     void recalculateFigures();
     void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);
+    QRect placementOf(const FigureWindow *window) const;
     void recordCalculation(const FigureWindow *window);
     void applyChoices(const HistoryRecord &record);
 
@@ -82,6 +99,7 @@ private:
     std::unique_ptr<HistoryStore> m_history;
     QPointer<HistoryWindow> m_historyWindow;
     bool m_keepHistory = true;
+    int m_wheelTurned = 0;                 // eighths of a degree towards the next zoom step
     const FigureEntry *m_figure = nullptr; // of the open figure window
 };
 

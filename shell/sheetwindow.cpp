@@ -1,5 +1,8 @@
 #include "sheetwindow.h"
 
+#include "controls/theme.h"
+#include "controls/twips.h"
+
 #include "controls/figurewindow.h"
 #include "entry/term.h"
 #include "sheet/sheetpainter.h"
@@ -140,14 +143,18 @@ void SheetPicture::setFigure(const std::optional<SheetFigure> &figure, const QSt
 void SheetPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
+    const SheetColours colours = sheetColours();
+    painter.fillRect(rect(), colours.paper);
+    painter.setPen(colours.ink);
     if (!m_figure) {
         painter.drawText(rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap, m_message);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheetFigure(painter, *m_figure, QRectF(rect()).adjusted(8, 8, -8, -8));
+    // Zoomed, the labels and lines grow with the window's text.
+    painter.scale(zoom(), zoom());
+    paintSheetFigure(painter, *m_figure, QRectF(QPointF(), QSizeF(size()) / zoom()).adjusted(8, 8, -8, -8),
+                     {colours.paper, colours.ink});
 }
 
 SheetWindow::SheetWindow(QWidget *parent)

@@ -1,9 +1,13 @@
 #include "usersettings.h"
 
+#include "controls/zoom.h"
+
 #include <QSettings>
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <iterator>
 
 namespace Zyntra::UserSettings {
 
@@ -14,6 +18,15 @@ const QString ExactFormsKey = QStringLiteral("display/exactForms");
 const QString PrecisionKey = QStringLiteral("display/precision");
 const QString TapeKey = QStringLiteral("display/nearestFractionOfInch");
 const QString KeepHistoryKey = QStringLiteral("history/keep");
+const QString ThemeKey = QStringLiteral("view/theme");
+const QString ZoomKey = QStringLiteral("view/zoomPercent");
+const QString SplashKey = QStringLiteral("view/splash");
+// The words the store names the themes by, in the order of Theme.
+const char *const ThemeWords[] = {"desktop", "light", "dark", "contrast"};
+const QString LanguageKey = QStringLiteral("view/language");
+// The words the store names the languages by, in the order of Language.
+const char *const LanguageWords[] = {"desktop", "en", "de"};
+
 // Each the unit's symbol, or nothing for "No Units" and "Same as Lengths".
 const std::pair<QuantityKind, QString> UnitKeys[] = {
     {QuantityKind::Length, QStringLiteral("display/lengthUnit")},
@@ -24,6 +37,18 @@ const std::pair<QuantityKind, QString> UnitKeys[] = {
 QSettings store()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zyntra"), QStringLiteral("Zyntra"));
+}
+
+// The choice a word of the store names, or the first one for any other word.
+template <typename Choice, size_t N>
+Choice chosenBy(const QString &key, const char *const (&words)[N])
+{
+    const QSettings settings = store();
+    const QString word = settings.status() == QSettings::NoError ? settings.value(key).toString() : QString();
+    for (size_t i = 0; i < N; ++i)
+        if (word == QLatin1String(words[i]))
+            return Choice(i);
+    return Choice(0);
 }
 
 } // namespace
@@ -157,17 +182,73 @@ bool setUnits(UnitChoice units)
     return kept;
 }
 
-bool keepHistory()
+namespace {
+
+// Only a plain no turns a choice off that is on unless the user says otherwise.
+bool unlessNo(const QString &key)
 {
     const QSettings settings = store();
-    // Only a plain no turns it off: the history is kept unless the user says otherwise.
-    return settings.status() != QSettings::NoError
-           || settings.value(KeepHistoryKey).toString() != QLatin1String("false");
+    return settings.status() != QSettings::NoError || settings.value(key).toString() != QLatin1String("false");
+}
+
+} // namespace
+
+bool keepHistory()
+{
+    return unlessNo(KeepHistoryKey);
 }
 
 bool setKeepHistory(bool kept)
 {
     return keep(KeepHistoryKey, kept);
+}
+
+Theme theme()
+{
+    return chosenBy<Theme>(ThemeKey, ThemeWords);
+}
+
+bool setTheme(Theme theme)
+{
+    return keep(ThemeKey, QString::fromLatin1(ThemeWords[size_t(theme)]));
+}
+
+double zoom()
+{
+    const QSettings settings = store();
+    const QByteArray value = settings.status() == QSettings::NoError ? settings.value(ZoomKey).toByteArray() : "";
+    int percent = 100;
+    const auto [end, error] = std::from_chars(value.constData(), value.constData() + value.size(), percent);
+    if (error != std::errc() || end != value.constData() + value.size())
+        return MinZoom;
+    return validZoom(percent / 100.0);
+}
+
+bool setZoom(double zoom)
+{
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, int(std::lround(zoom * 100)));
+    return keep(ZoomKey, QString::fromLatin1(digits, written.ptr - digits));
+}
+
+bool showSplash()
+{
+    return unlessNo(SplashKey);
+}
+
+bool setShowSplash(bool show)
+{
+    return keep(SplashKey, show);
+}
+
+Language language()
+{
+    return chosenBy<Language>(LanguageKey, LanguageWords);
+}
+
+bool setLanguage(Language language)
+{
+    return keep(LanguageKey, QString::fromLatin1(LanguageWords[size_t(language)]));
 }
 
 } // namespace Zyntra::UserSettings

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "controls/theme.h"
 #include "entry/measurement.h"
 #include "entry/numericentry.h"
 #include "entry/units.h"
+#include "language.h"
 
 namespace Zyntra {
 
@@ -35,6 +37,19 @@ bool setUnits(UnitChoice units);
 // Whether calculations are recorded in the history; yes unless turned off.
 bool keepHistory();
 bool setKeepHistory(bool keep);
+
+// The View menu's choices: the theme (Follow Desktop unless chosen), the
+// zoom (actual size unless chosen, on a step between the bounds) and
+// whether the splash shows at start-up (yes unless turned off).
+Theme theme();
+bool setTheme(Theme theme);
+double zoom();
+bool setZoom(double zoom);
+bool showSplash();
+bool setShowSplash(bool show);
+// The language the program speaks: the desktop's unless chosen.
+Language language();
+bool setLanguage(Language language);
 
 } // namespace UserSettings
 } // namespace Zyntra

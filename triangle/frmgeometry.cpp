@@ -8,6 +8,7 @@
 #include "rttriangle.h"
 #include "rttrianglesheet.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -76,11 +77,12 @@ void fitOnDrawing(AnswerLabel *label, Twips design)
     label->show();
 }
 
-void setFieldState(ValueField *field, bool enabled, const QColor &background)
+// A locked field greys out in the colour of the theme in force.
+void setFieldState(ValueField *field, bool enabled)
 {
     field->setEnabled(enabled);
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Base, enabled ? SystemColour::windowBackground() : SystemColour::inactiveBorder());
     field->setPalette(palette);
 }
 
@@ -164,6 +166,14 @@ frmGeometry::frmGeometry()
     Form_Load();
 }
 
+void frmGeometry::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        for (ValueField *field : m_inputs)
+            setFieldState(field, field->isEnabled());
+    FigureWindow::changeEvent(event);
+}
+
 void frmGeometry::Form_Load()
 {
     intCurrentForm = FormCode::Geometry;
@@ -176,9 +186,9 @@ void frmGeometry::txtInput_Change([[maybe_unused]] int index)
     const auto filled = std::ranges::count_if(m_inputs, [](ValueField *field) { return !field->text().isEmpty(); });
     for (ValueField *field : m_inputs) {
         if (filled < 2)
-            setFieldState(field, true, QColor(255, 255, 255));
+            setFieldState(field, true);
         else if (field->text().isEmpty())
-            setFieldState(field, false, SystemColour::inactiveBorder());
+            setFieldState(field, false);
     }
 }
 
@@ -210,7 +220,7 @@ void frmGeometry::cmdClear_Click()
     for (int i = 0; i < RtValue::Count; ++i) {
         m_inputs[size_t(i)]->clear();
         m_answers[size_t(i)]->clear();
-        setFieldState(m_inputs[size_t(i)], true, SystemColour::windowBackground());
+        setFieldState(m_inputs[size_t(i)], true);
     }
 }
 

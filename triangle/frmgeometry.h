@@ -19,6 +19,10 @@ public:
     void cmdCalculate_Click();
     void cmdClear_Click();
 
+protected:
+    // A change of theme recolours the fields, locked or not.
+    void changeEvent(QEvent *event) override;
+
 private:
     void Form_Load();
     void RtTriangle();

@@ -188,7 +188,7 @@ void frmSquare::fitResults()
     frame.height += RowTwips * (rows - DesignedRows);
     fraSphereResults->setGeometry(frame.toPixels());
     if (rows > DesignedRows)
-        setMinimumHeight(std::max(minimumHeight(), twipsToPixels(frame.top + frame.height + 120)));
+        setMinimumHeight(std::max(minimumHeight(), zoomedPixels(frame.top + frame.height + 120)));
 }
 
 void frmSquare::cmdCalculate_Click()

@@ -106,6 +106,8 @@ void TestKeyboard::menusOpenWithTheirMnemonics_data()
                            << "Exit";
     QTest::newRow("Alt+G") << int(Qt::Key_G) << "mnuGeometry"
                            << "2D Objects";
+    QTest::newRow("Alt+V") << int(Qt::Key_V) << "mnuView"
+                           << "Theme";
     QTest::newRow("Alt+H") << int(Qt::Key_H) << "mnuHelp"
                            << "About";
 }

@@ -1,3 +1,4 @@
+#include "shell/captionsfit.h"
 #include "shell/shellfixture.h"
 
 #include "shell/catalogue.h"
@@ -31,27 +32,7 @@ void TestCaptionsFit::everyCaptionFitsItsBox()
     FigureWindow *window = program.open<FigureWindow>(item);
     QVERIFY(window);
     QStringList cut;
-    const auto check = [&] {
-        for (QLabel *label : window->findChildren<QLabel *>()) {
-            if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
-                continue;
-            const QFontMetrics metrics(label->font());
-            const int needed = metrics.horizontalAdvance(label->text());
-            // Descenders too: a heading must not run into what lies below it.
-            const QRect ink = metrics.boundingRect(label->contentsRect(), int(label->alignment()), label->text());
-            QRect room = label->contentsRect().translated(label->mapTo(window, QPoint()));
-            for (QWidget *other : window->findChildren<QWidget *>())
-                if (other->isVisible() && other != label && !other->isAncestorOf(label) && !label->isAncestorOf(other)
-                    && other->parentWidget() == label->parentWidget() && other->y() > label->y())
-                    room.setBottom(std::min(room.bottom(), other->mapTo(window, QPoint()).y() - 1));
-            if (needed > label->contentsRect().width()
-                || ink.translated(label->mapTo(window, QPoint())).bottom() > room.bottom())
-                cut << QStringLiteral("%1 \"%2\" needs %3 of %4")
-                           .arg(label->objectName(), label->text())
-                           .arg(needed)
-                           .arg(label->width());
-        }
-    };
+    const auto check = [&] { cut << cutCaptions(window); };
     check();
     for (QRadioButton *option : window->findChildren<QRadioButton *>()) {
         if (!option->isVisible())

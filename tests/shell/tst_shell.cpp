@@ -112,7 +112,7 @@ void TestShell::menuBarHasFileGeometryHelp()
     QStringList titles;
     for (QAction *action : program.main()->menuBar()->actions())
         titles << action->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Geometry", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&Geometry", "&View", "&Help"}));
     auto *geometry = program.main()->findChild<QMenu *>(QStringLiteral("mnuGeometry"));
     QStringList submenus;
     for (QAction *action : geometry->actions())
