@@ -99,12 +99,12 @@ frmTank::frmTank()
     setHeading(addTitle(window, QStringLiteral("lblTitle"), {120, 120, 8760, 495},
                         QStringLiteral("Tank Fill Level Calculations")));
 
-    QGroupBox *shapes = addFrame(window, QStringLiteral("fraTank"), {120, 720, 2895, 2535}, QStringLiteral("Tank"));
+    QGroupBox *shapes = addFrame(window, QStringLiteral("fraTank"), {120, 720, 3255, 2535}, QStringLiteral("Tank"));
     shapes->setTitle(QStringLiteral("Tank:"));
     setBold(shapes);
     for (qint16 i = 0; i < TankShapes; ++i) {
         QRadioButton *option = addOption(shapes, arrayName(QStringLiteral("optTank"), i),
-                                         {120, 300 + 360 * i, 2655, 315}, QString::fromLatin1(TankOptions[i].option));
+                                         {120, 300 + 360 * i, 3015, 315}, QString::fromLatin1(TankOptions[i].option));
         setBold(option, false);
         connect(option, &QRadioButton::clicked, this, [this, i] { optTank_Click(i); });
         if (i == 0)
@@ -112,7 +112,7 @@ frmTank::frmTank()
     }
 
     QGroupBox *given =
-        addFrame(window, QStringLiteral("fraGivenValue"), {120, 3360, 2895, 1815}, QStringLiteral("Values"));
+        addFrame(window, QStringLiteral("fraGivenValue"), {120, 3360, 3255, 1815}, QStringLiteral("Values"));
     given->setTitle(QStringLiteral("Given Values:"));
     setBold(given);
     // Made in the order they are typed.
@@ -121,18 +121,18 @@ frmTank::frmTank()
         lblGivenValue[size_t(i)] =
             addLabel(given, arrayName(QStringLiteral("lblGivenValue"), i), {120, top, 1695, 285}, QString());
         setBold(lblGivenValue[size_t(i)], false);
-        txtGivenValue[size_t(i)] = addField(given, arrayName(QStringLiteral("txtGivenValue"), i), {1815, top, 960, 285},
-                                            lblGivenValue[size_t(i)], QString());
+        txtGivenValue[size_t(i)] = addField(given, arrayName(QStringLiteral("txtGivenValue"), i),
+                                            {1815, top, 1320, 285}, lblGivenValue[size_t(i)], QString());
         setBold(txtGivenValue[size_t(i)], false);
         txtGivenValue[size_t(i)]->setKeyPressHandler(
             [this, i](qint16 &keyAscii) { txtGivenValue_KeyPress(i, keyAscii); });
     }
 
     for (size_t i = 0; i < pictures.size(); ++i)
-        pictures[i] = addDrawing(window, {3135, 720, 3615, 2535}, Drawings[i]);
+        pictures[i] = addDrawing(window, {3495, 720, 3480, 2535}, Drawings[i]);
 
     QGroupBox *results =
-        addFrame(window, QStringLiteral("fraResults"), {3135, 3360, 5745, 2295}, QStringLiteral("Results"));
+        addFrame(window, QStringLiteral("fraResults"), {3495, 3360, 5385, 2295}, QStringLiteral("Results"));
     results->setTitle(QStringLiteral("Results:"));
     setBold(results);
     for (int i = 0; i < TankAnswer::Count; ++i) {
@@ -141,10 +141,10 @@ frmTank::frmTank()
         setBold(addLabel(results, arrayName(QStringLiteral("lblAnswerCaption"), i), {120, top, 1935, 255},
                          name + QStringLiteral(" =")));
         lblAnswer[size_t(i)] =
-            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {2160, top, 3435, 255}, name);
+            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), i), {2160, top, 3075, 255}, name);
     }
 
-    const CommandButtons buttons = addCommandButtons(window, {6870, 720, 2010, 615}, {6870, 1440, 2010, 615},
+    const CommandButtons buttons = addCommandButtons(window, {7095, 720, 1785, 615}, {7095, 1440, 1785, 615},
                                                      &frmTank::cmdCalculate_Click, &frmTank::cmdClear_Click);
     setBold(buttons.calculate);
     setBold(buttons.clear);
