@@ -1,5 +1,7 @@
 #include "tanksheet.h"
 
+#include "entry/term.h"
+#include "entry/units.h"
 #include "sheet/sheetbuilder.h"
 #include "solids/tank.h"
 
@@ -23,6 +25,47 @@ QPainterPath roundLiquid(double a, double b, double y)
         rim << QPointF(a * std::sin(t), b - b * std::cos(t));
     }
     return polygon(rim);
+}
+
+// More rows than this would be no chart to read: the steps are too fine for the tank.
+constexpr int MostRows = 400;
+
+// The dip chart: the filled volume at even depths from empty to full, each
+// worked by the tank's own calculation, in the units in force.
+SheetTable dipChart(Sheet &sheet, const TankFields &tank, double height)
+{
+    QStringList fields{QString()};
+    for (size_t i = 1; i < tank.fields.size() && tank.fields[i].letter; ++i)
+        fields << fullNumber(sheet.value(QString::fromLatin1(tank.fields[i].letter)));
+    const bool even = sheet.tableStep() > 0 && height / sheet.tableStep() <= MostRows;
+    const double step = even ? sheet.tableStep() : height / 10;
+    const Unit *volume = unitChoice().shown(QuantityKind::Volume);
+    const auto inUnit = [](const char *column, const QString &unit) {
+        return QString::fromLatin1(column) + (unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit.trimmed()));
+    };
+    SheetTable chart{even ? QStringLiteral("Dip chart, every %1%2").arg(workedNumber(step), sheet.lengthUnit())
+                          : QStringLiteral("Dip chart, ten steps of the height"),
+                     {inUnit("Depth d", sheet.lengthUnit()),
+                      inUnit("Filled Volume", volume ? QString::fromUtf8(volume->symbol) : QString()),
+                      QStringLiteral("Filled (%)")},
+                     {}};
+    const QuietTerms quiet;
+    for (int i = 0; i <= MostRows && std::isfinite(height); ++i) {
+        // The last step stops at the top, which the others may not reach evenly.
+        const double depth = i * step >= height - step * 1e-9 ? height : i * step;
+        fields[0] = fullNumber(depth);
+        const Outcome outcome = calculateTank(fields, sheet.option());
+        if (outcome.kind != Outcome::Kind::Answers)
+            break;
+        chart.rows << QStringList{
+            workedNumber(depth),
+            formatResult(toShownUnit(outcome.values.at(TankAnswer::Filled), QuantityKind::Volume),
+                         Pattern::TwoOrThreeDecimals),
+            formatResult(outcome.values.at(TankAnswer::FilledPercent), Pattern::TwoOrThreeDecimals)};
+        if (depth >= height)
+            break;
+    }
+    return chart;
 }
 
 } // namespace
@@ -62,6 +105,7 @@ void tankSheet(Sheet &sheet)
         sheet.dimension({w / 2, 0}, {w / 2, h}, SheetSide::Right, sheet.label(up, height));
     if (level > 0)
         sheet.dimension({-w / 2, level}, {-w / 2, 0}, SheetSide::Right, sheet.label(QStringLiteral("d"), depth));
+    sheet.table(dipChart(sheet, tank, height));
 }
 
 } // namespace Zyntra

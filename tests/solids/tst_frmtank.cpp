@@ -5,12 +5,18 @@
 #include "controls/solveeditor.h"
 #include "controls/valuefield.h"
 #include "entry/numericentry.h"
+#include "entry/units.h"
+#include "shell/mdimain.h"
+#include "shell/sheetwindow.h"
 #include "solids/frmtank.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -30,6 +36,7 @@ private slots:
 
     void typedDepthGivesTheSegmentAndF2FindsTheDepth();
     void depthAboveTheTopIsRefused();
+    void dipChartGoesByTheStepChosenOnTheSheet();
     void eachTankShowsItsMeasuresAndDrawing_data();
     void eachTankShowsItsMeasuresAndDrawing();
 
@@ -86,6 +93,37 @@ void TestFrmTank::depthAboveTheTopIsRefused()
     QCOMPARE(answer(TankAnswer::Filled)->text(), shown);
     m_window->warning()->accept();
     QTRY_COMPARE(QApplication::focusWidget(), field(0));
+}
+
+// The tank 1.2 m across and 2.5 m long in litres: every 5 cm from empty to
+// full, the row at 40 cm the window's answer, saved alone as CSV.
+void TestFrmTank::dipChartGoesByTheStepChosenOnTheSheet()
+{
+    setUnitChoice({findUnit(u"m"), nullptr, findUnit(u"L")});
+    enter(QStringLiteral(".4"), {QStringLiteral("1.2"), QStringLiteral("2.5")});
+    QTest::keyClick(m_program->main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    SheetWindow *sheet = m_program->main()->sheetWindow();
+    QVERIFY(sheet);
+    auto *steps = sheet->findChild<QComboBox *>(QStringLiteral("cboSheetStep"));
+    QTRY_VERIFY(steps->isVisible());
+    steps->setFocus();
+    QTest::keyClick(steps, Qt::Key_Down);
+    QTest::keyClick(steps, Qt::Key_Down);
+    QCOMPARE(steps->currentText(), QStringLiteral("every 5 cm"));
+
+    QTemporaryDir folder;
+    QString error;
+    QVERIFY2(sheet->saveTo(folder.filePath(QStringLiteral("chart.csv")), &error), qPrintable(error));
+    QFile file(folder.filePath(QStringLiteral("chart.csv")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).trimmed().split(u'\n');
+    QCOMPARE(lines.first(), QStringLiteral("Depth d (m),Filled Volume (L),Filled (%)"));
+    QCOMPARE(lines.size(), 1 + 25);
+    QCOMPARE(lines[1], QStringLiteral("0,.00,.00"));
+    QCOMPARE(lines[9], QStringLiteral("0.4,") + answer(TankAnswer::Filled)->text() + u','
+                           + answer(TankAnswer::FilledPercent)->text());
+    QCOMPARE(lines.last(), QStringLiteral("1.2,") + answer(TankAnswer::Total)->text() + QStringLiteral(",100.00"));
+    QVERIFY(sheet->sheetText().contains(QStringLiteral("Dip chart, every 0.05 m")));
 }
 
 void TestFrmTank::eachTankShowsItsMeasuresAndDrawing_data()
