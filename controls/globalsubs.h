@@ -21,6 +21,7 @@ constexpr qint16 Sphere = 8;
 constexpr qint16 Square = 9;
 constexpr qint16 Polygon = 18;
 constexpr qint16 AnyTriangle = 19;
+constexpr qint16 Tank = 20;
 } // namespace FormCode
 
 namespace GlobalSubs {

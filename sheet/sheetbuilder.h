@@ -58,6 +58,8 @@ public:
     {}
 
     qint16 option() const { return m_input.option; }
+    double tableStep() const { return m_input.tableStep; }
+    const QString &lengthUnit() const { return m_input.lengthUnit; }
 
     // The value of a letter; a missing one is not finite, and noted.
     double value(QStringView letter)
@@ -159,6 +161,7 @@ public:
 
     void text(QPointF at, QPointF away, const QString &text) { m_figure.shapes.push_back(SheetText{at, away, text}); }
     void note(const QString &text) { m_figure.shapes.push_back(SheetNote{text}); }
+    void table(SheetTable table) { m_figure.table = std::move(table); }
 
     SheetFigure take() { return std::move(m_figure); }
 

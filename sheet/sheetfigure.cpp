@@ -74,6 +74,22 @@ SheetFigure build(const SheetInput &input, SheetBuilder builder, bool usual)
 
 } // namespace
 
+QString SheetTable::csv() const
+{
+    const auto line = [](const QStringList &cells) {
+        QStringList quoted;
+        for (const QString &cell : cells)
+            quoted << (cell.contains(u',') || cell.contains(u'"')
+                           ? u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"'
+                           : cell);
+        return quoted.join(u',');
+    };
+    QStringList lines{line(columns)};
+    for (const QStringList &row : rows)
+        lines << line(row);
+    return lines.join(u'\n') + u'\n';
+}
+
 SheetFigure drawSheetFigure(const SheetInput &input)
 {
     if (!input.builder)

@@ -43,6 +43,9 @@ struct SheetInput {
     // Lengths in inches written as a tape reads them, to this fraction of an
     // inch ("5′ 3 ½″"); 0 for decimals.
     int tapeDenominator = 0;
+    // The even step of a table the figure makes beneath its drawing, in the
+    // figure's lengths; 0 for ten steps of its height.
+    double tableStep = 0;
 };
 
 // Every point below is in the figure's own units with y pointing up, and
@@ -101,11 +104,25 @@ struct SheetNote {
 
 using SheetShape = std::variant<SheetOutline, SheetDimension, SheetAngle, SheetText, SheetNote>;
 
+// A table beneath the drawing (a tank's dip chart), which the sheet shows,
+// copies, saves and prints with the rest, and saves alone as CSV.
+struct SheetTable {
+    QString caption;
+    QStringList columns;
+    QList<QStringList> rows;
+
+    bool isEmpty() const { return rows.isEmpty(); }
+    // One line a row, the columns' names first; a cell with a comma or a
+    // quote is quoted.
+    QString csv() const;
+};
+
 struct SheetFigure {
     std::vector<SheetShape> shapes;
     bool toScale = false;
     QString description; // one sentence for a screen reader
     QStringList missing; // the letters the builder asked for and the input lacked
+    SheetTable table = {};
 };
 
 // The figure of the input drawn to scale from its values; where they cannot

@@ -4,6 +4,7 @@
 #include "controls/figurewindow.h"
 #include "polygon/frmpolygon.h"
 #include "solids/frmsphere.h"
+#include "solids/frmtank.h"
 #include "triangle/frmanytriangle.h"
 #include "triangle/frmgeometry.h"
 #include "workbench/squaremodes.h"
@@ -17,7 +18,7 @@ const FigureEntries &figureCatalogue()
     static const FigureEntries catalogue = [] {
         FigureEntries all;
         for (const FigureEntries &room : {workbenchFigures(), circleFigures(), sphereFigures(), rightTriangleFigures(),
-                                          polygonFigures(), anyTriangleFigures()})
+                                          polygonFigures(), anyTriangleFigures(), tankFigures()})
             all.insert(all.end(), room.begin(), room.end());
         std::ranges::sort(all, {}, [](const FigureEntry *figure) { return std::pair(figure->menu, figure->index); });
         return all;

@@ -5,11 +5,13 @@
 
 #include "controls/figurewindow.h"
 #include "entry/term.h"
+#include "entry/units.h"
 #include "sheet/sheetpainter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -163,6 +165,8 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_option(new QLabel)
     , m_picture(new SheetPicture)
     , m_text(new QTextBrowser)
+    , m_stepCaption(new QLabel(QStringLiteral("&Table steps:")))
+    , m_step(new QComboBox)
 {
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
@@ -195,7 +199,12 @@ SheetWindow::SheetWindow(QWidget *parent)
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         return button;
     };
+    m_step->setObjectName(QStringLiteral("cboSheetStep"));
+    m_stepCaption->setBuddy(m_step);
+    connect(m_step, &QComboBox::activated, this, &SheetWindow::refresh);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_stepCaption);
+    buttons->addWidget(m_step);
     buttons->addStretch();
     buttons->addWidget(addCommand("cmdSheetCopy", QStringLiteral("&Copy"), QKeySequence::Copy, &SheetWindow::copy));
     buttons->addWidget(addCommand("cmdSheetSave", QStringLiteral("&Save..."), QKeySequence::Save, &SheetWindow::save));
@@ -226,6 +235,8 @@ void SheetWindow::follow(FigureWindow *window, const FigureEntry *figure)
 void SheetWindow::refresh()
 {
     m_rows.clear();
+    m_stepCaption->hide();
+    m_step->hide();
     if (!m_window || !m_figure) {
         m_title->setText(QStringLiteral("Calculation Sheet"));
         m_option->clear();
@@ -252,7 +263,13 @@ void SheetWindow::refresh()
     }
     m_rows = sheetRows(*values);
     m_exactColumn = exactForms();
-    m_picture->setFigure(drawSheetFigure(sheetInput(*values)), QString());
+    offerTableSteps();
+    SheetInput input = sheetInput(*values);
+    input.tableStep = m_step->currentData().toDouble();
+    const SheetFigure figure = drawSheetFigure(input);
+    m_stepCaption->setVisible(!figure.table.isEmpty());
+    m_step->setVisible(!figure.table.isEmpty());
+    m_picture->setFigure(figure, QString());
     m_text->setHtml(tableHtml());
     // A screen reader hears the table a row at a time, as a working is read.
     QStringList spoken;
@@ -296,7 +313,58 @@ QString SheetWindow::tableHtml() const
                     .arg(row.quantity.toHtmlEscaped(), working, unbroken(row.value),
                          m_exactColumn ? QStringLiteral("<td>%1</td>").arg(unbroken(row.exact)) : QString());
     }
+    html += QStringLiteral("</table>");
+    const SheetTable *own = m_picture->figure() ? &m_picture->figure()->table : nullptr;
+    if (!own || own->isEmpty())
+        return html;
+    html += QStringLiteral("<p><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"2\"><tr>")
+                .arg(own->caption.toHtmlEscaped());
+    for (const QString &column : own->columns)
+        html += QStringLiteral("<th align=\"right\">%1</th>").arg(column.toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    for (const QStringList &row : own->rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : row)
+            html += QStringLiteral("<td align=\"right\">%1</td>").arg(unbroken(cell));
+        html += QStringLiteral("</tr>");
+    }
     return html + QStringLiteral("</table>");
+}
+
+void SheetWindow::offerTableSteps()
+{
+    const Unit *length = unitChoice().length;
+    // Metric steps for metric lengths, inches and feet for the others.
+    const bool metric = length && QString::fromLatin1(length->id).endsWith(u'm');
+    QList<std::pair<QString, double>> steps{{QStringLiteral("10 steps of the height"), 0}};
+    const auto every = [&](const char *text, const char *unit, double count) {
+        const Unit *of = findUnit(QString::fromLatin1(unit));
+        steps << std::pair(QStringLiteral("every %1").arg(QString::fromLatin1(text)),
+                           length && of ? double(of->size / length->size) * count : count);
+    };
+    if (!length) {
+        every("0.1", "", 0.1);
+        every("1", "", 1);
+    } else if (metric) {
+        every("1 cm", "cm", 1);
+        every("5 cm", "cm", 5);
+        every("10 cm", "cm", 10);
+    } else {
+        every("1/8 in", "in", 0.125);
+        every("1 in", "in", 1);
+        every("1 ft", "ft", 1);
+    }
+    QStringList offered;
+    for (int i = 0; i < m_step->count(); ++i)
+        offered << m_step->itemText(i);
+    QStringList wanted;
+    for (const auto &[text, step] : steps)
+        wanted << text;
+    if (offered == wanted)
+        return;
+    m_step->clear();
+    for (const auto &[text, step] : steps)
+        m_step->addItem(text, step);
 }
 
 QString SheetWindow::sheetText() const
@@ -316,6 +384,11 @@ QString SheetWindow::sheetText() const
         if (m_exactColumn)
             cells << row.exact;
         lines << cells.join(u'\t');
+    }
+    if (const SheetTable *own = m_picture->figure() ? &m_picture->figure()->table : nullptr; own && !own->isEmpty()) {
+        lines << QString() << own->caption << own->columns.join(u'\t');
+        for (const QStringList &row : own->rows)
+            lines << row.join(u'\t');
     }
     return lines.join(u'\n');
 }
@@ -398,7 +471,13 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
 bool SheetWindow::saveTo(const QString &path, QString *error)
 {
     const QString kind = QFileInfo(path).suffix().toLower();
-    if (kind != QLatin1String("pdf") && kind != QLatin1String("svg") && kind != QLatin1String("png")) {
+    const SheetTable *own = m_picture->figure() ? &m_picture->figure()->table : nullptr;
+    if (kind == QLatin1String("csv") && (!own || own->isEmpty())) {
+        *error = QStringLiteral("This sheet has no table of its own to save as .csv.");
+        return false;
+    }
+    if (kind != QLatin1String("pdf") && kind != QLatin1String("svg") && kind != QLatin1String("png")
+        && kind != QLatin1String("csv")) {
         *error = QStringLiteral("Zyntra saves a sheet as .pdf, .svg or .png, not as \"%1\".").arg(kind);
         return false;
     }
@@ -435,6 +514,8 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
             if (const auto &figure = m_picture->figure())
                 paintSheetFigure(painter, *figure, QRectF(16, 16, 768, 568));
         }
+    } else if (kind == QLatin1String("csv")) {
+        painted = file.write(own->csv().toUtf8()) >= 0;
     } else {
         painted = sheetImage().save(&file, "PNG");
     }
@@ -455,7 +536,7 @@ void SheetWindow::save()
     // The dialog asks before an existing file is replaced.
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save Calculation Sheet"), m_title->text() + QStringLiteral(".pdf"),
-        QStringLiteral("PDF document (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png)"));
+        QStringLiteral("PDF document (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png);;The table alone, CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;

@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 
+class QComboBox;
 class QImage;
 class QLabel;
 class QPainter;
@@ -66,7 +67,8 @@ public:
     // The whole sheet as a page, on white.
     QImage sheetImage() const;
     // Writes the sheet by the file's extension: .pdf the whole sheet, .svg
-    // the drawing, .png the whole sheet as a picture. An existing file is
+    // the drawing, .png the whole sheet as a picture, .csv the figure's own
+    // table (a tank's dip chart) alone. An existing file is
     // replaced only once the new one is complete; false with the reason
     // otherwise.
     bool saveTo(const QString &path, QString *error);
@@ -83,6 +85,8 @@ public:
 private:
     // The table as the window, the page and the picture show it.
     QString tableHtml() const;
+    // The steps a figure's own table may go by, in the length unit in force.
+    void offerTableSteps();
 
     QPointer<FigureWindow> m_window;
     const FigureEntry *m_figure = nullptr;
@@ -90,6 +94,8 @@ private:
     QLabel *m_option;
     SheetPicture *m_picture;
     QTextBrowser *m_text;
+    QLabel *m_stepCaption;
+    QComboBox *m_step; // cboSheetStep: the steps of the figure's own table, where it has one
     QList<SheetRow> m_rows;
     bool m_exactColumn = false;
     QPointer<QMessageBox> m_warning;

@@ -68,6 +68,9 @@ void TestSheet::sheetFollowsEveryFigure_data()
          {"Sector of Circle", "Sector of Circle", "Segment of Circle", "Hollow Circle Sector"}},
         {QStringLiteral("mnu3dGeometryItem(1)"), {"Cube", "Cube", "Parallelopiped"}},
         {QStringLiteral("mnu3dGeometryItem(3)"), {"Right Cylinder", "Right Cylinder", "Frustum of Right Cylinder"}},
+        {QStringLiteral("mnu3dGeometryItem(12)"),
+         {"Horizontal Cylinder Tank", "Horizontal Cylinder Tank", "Vertical Cylinder Tank", "Horizontal Capsule Tank",
+          "Spherical Tank", "Rectangular Tank", "Horizontal Elliptical Tank"}},
     };
     QTest::addColumn<QStringList>("rowOrder");
     for (const QString &item : everyFigureCommand())
