@@ -59,6 +59,7 @@ public:
 
     qint16 option() const { return m_input.option; }
     double tableStep() const { return m_input.tableStep; }
+    const QString &tableStepCaption() const { return m_input.tableStepCaption; }
     const QString &lengthUnit() const { return m_input.lengthUnit; }
 
     // The value of a letter; a missing one is not finite, and noted.

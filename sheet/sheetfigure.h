@@ -46,6 +46,7 @@ struct SheetInput {
     // The even step of a table the figure makes beneath its drawing, in the
     // figure's lengths; 0 for ten steps of its height.
     double tableStep = 0;
+    QString tableStepCaption = {}; // as the user chose it: "every 5 cm"
 };
 
 // Every point below is in the figure's own units with y pointing up, and

@@ -266,6 +266,7 @@ void SheetWindow::refresh()
     offerTableSteps();
     SheetInput input = sheetInput(*values);
     input.tableStep = m_step->currentData().toDouble();
+    input.tableStepCaption = m_step->currentText();
     const SheetFigure figure = drawSheetFigure(input);
     m_stepCaption->setVisible(!figure.table.isEmpty());
     m_step->setVisible(!figure.table.isEmpty());

@@ -43,12 +43,15 @@ SheetTable dipChart(Sheet &sheet, const TankFields &tank, double height)
     const auto inUnit = [](const char *column, const QString &unit) {
         return QString::fromLatin1(column) + (unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit.trimmed()));
     };
-    SheetTable chart{even ? QStringLiteral("Dip chart, every %1%2").arg(workedNumber(step), sheet.lengthUnit())
-                          : QStringLiteral("Dip chart, ten steps of the height"),
-                     {inUnit("Depth d", sheet.lengthUnit()),
-                      inUnit("Filled Volume", volume ? QString::fromUtf8(volume->symbol) : QString()),
-                      QStringLiteral("Filled (%)")},
-                     {}};
+    // The step in the words it was chosen in, "every 5 cm", not "every 0.05 m".
+    const QString everyStep = sheet.tableStepCaption().isEmpty()
+                                  ? QStringLiteral("every %1%2").arg(workedNumber(step), sheet.lengthUnit())
+                                  : sheet.tableStepCaption();
+    SheetTable chart{
+        even ? QStringLiteral("Dip chart, ") + everyStep : QStringLiteral("Dip chart, ten steps of the height"),
+        {inUnit("Depth d", sheet.lengthUnit()),
+         inUnit("Filled Volume", volume ? QString::fromUtf8(volume->symbol) : QString()), QStringLiteral("Filled (%)")},
+        {}};
     const QuietTerms quiet;
     for (int i = 0; i <= MostRows && std::isfinite(height); ++i) {
         // The last step stops at the top, which the others may not reach evenly.

@@ -123,7 +123,7 @@ void TestFrmTank::dipChartGoesByTheStepChosenOnTheSheet()
     QCOMPARE(lines[9], QStringLiteral("0.4,") + answer(TankAnswer::Filled)->text() + u','
                            + answer(TankAnswer::FilledPercent)->text());
     QCOMPARE(lines.last(), QStringLiteral("1.2,") + answer(TankAnswer::Total)->text() + QStringLiteral(",100.00"));
-    QVERIFY(sheet->sheetText().contains(QStringLiteral("Dip chart, every 0.05 m")));
+    QVERIFY(sheet->sheetText().contains(QStringLiteral("Dip chart, every 5 cm")));
 }
 
 void TestFrmTank::eachTankShowsItsMeasuresAndDrawing_data()
