@@ -49,6 +49,22 @@ double digitsValue(const QString &decimal)
     return value;
 }
 
+// A figure by its caption and the index of one of its answers by its
+// letter; no figure where either is not declared.
+std::pair<const FigureEntry *, int> declaredAnswer(const QString &figure, int option, const QString &letter)
+{
+    const auto entry =
+        std::ranges::find(Figures, figure, [](const FigureEntry *f) { return QString::fromLatin1(f->caption); });
+    if (entry == Figures.end())
+        return {nullptr, -1};
+    const auto &answers = (*entry)->quantities[size_t(option)].answers;
+    const auto declared = std::ranges::find_if(
+        answers, [&](const Quantity &q) { return q.letter && QString::fromUtf8(q.letter) == letter; });
+    if (declared == answers.end())
+        return {nullptr, -1};
+    return {*entry, int(declared - answers.begin())};
+}
+
 } // namespace
 
 void TestExactForms::formsAreTheExactAnswers_data()
@@ -134,18 +150,13 @@ void TestExactForms::formsWorkedByHand()
     QFETCH(QStringList, fields);
     QFETCH(QString, answer);
     QFETCH(QString, form);
-    const auto entry =
-        std::ranges::find(Figures, figure, [](const FigureEntry *f) { return QString::fromLatin1(f->caption); });
-    QVERIFY(entry != Figures.end());
-    const auto &answers = (*entry)->quantities[size_t(option)].answers;
-    const auto declared = std::ranges::find_if(
-        answers, [&](const Quantity &q) { return q.letter && QString::fromUtf8(q.letter) == answer; });
-    QVERIFY(declared != answers.end());
+    const auto [entry, index] = declaredAnswer(figure, option, answer);
+    QVERIFY(entry);
     const Chosen chosen(true, false);
-    const Outcome outcome = (*entry)->calculate(fields, qint16(option));
-    const Working &working = outcome.workings.at(int(declared - answers.begin()));
+    const Outcome outcome = entry->calculate(fields, qint16(option));
+    const Working &working = outcome.workings.at(index);
     QCOMPARE(working.exact, form);
-    const QString text = workingText(answer, working, outcome.answers.at(int(declared - answers.begin())));
+    const QString text = workingText(answer, working, outcome.answers.at(index));
     QVERIFY2(
         text.endsWith(form.isEmpty() ? QStringLiteral(" (no exact form)") : QStringLiteral(" (exact: %1)").arg(form)),
         qPrintable(text));
@@ -179,19 +190,14 @@ void TestExactForms::digitsShownAreRight()
     QFETCH(int, decimals);
     QFETCH(QString, answer);
     QFETCH(QString, shown);
-    const auto entry =
-        std::ranges::find(Figures, figure, [](const FigureEntry *f) { return QString::fromLatin1(f->caption); });
-    QVERIFY(entry != Figures.end());
-    const auto &answers = (*entry)->quantities[0].answers;
-    const auto declared = std::ranges::find_if(
-        answers, [&](const Quantity &q) { return q.letter && QString::fromUtf8(q.letter) == answer; });
-    QVERIFY(declared != answers.end());
+    const auto [entry, index] = declaredAnswer(figure, 0, answer);
+    QVERIFY(entry);
     for (const bool forms : {false, true}) {
         const Chosen chosen(forms, false);
         setAnswerPrecision(decimals ? Precision::decimals(decimals) : Precision::significant(15));
-        const Outcome outcome = (*entry)->calculate(fields, 0);
+        const Outcome outcome = entry->calculate(fields, 0);
         setAnswerPrecision(Precision::asDescribed());
-        QCOMPARE(outcome.answers.at(int(declared - answers.begin())), shown);
+        QCOMPARE(outcome.answers.at(index), shown);
     }
 }
 
