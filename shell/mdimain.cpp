@@ -364,6 +364,9 @@ void MDIMain::createViewMenu()
     QAction *actual = view->addAction(QStringLiteral("Actual Size"), this, [this] { zoomTo(MinZoom); });
     actual->setObjectName(QStringLiteral("mnuActualSize"));
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    // From the sheet and the history too, which are windows of their own.
+    for (QAction *action : {in, out, actual})
+        action->setShortcutContext(Qt::ApplicationShortcut);
     view->addSeparator();
     QAction *splash = view->addAction(QStringLiteral("Show Splash at Start-up"));
     splash->setObjectName(QStringLiteral("mnuShowSplash"));

@@ -116,6 +116,8 @@ private slots:
     void everyWindowFitsAtEveryZoom();
     void zoomFollowsItsKeys_data();
     void zoomFollowsItsKeys();
+    void zoomKeysWorkInEveryWindow_data();
+    void zoomKeysWorkInEveryWindow();
     void ctrlWheelZooms();
     void choicesAreKeptForTheNextRun();
     void germanCatalogueIsWhole();
@@ -261,6 +263,28 @@ void TestView::zoomFollowsItsKeys()
         (calculate->geometry().topLeft() - expected.topLeft()).manhattanLength() <= 2
             && std::abs(calculate->width() - expected.width()) <= 1,
         qPrintable(QStringLiteral("%1,%2 %3 wide").arg(calculate->x()).arg(calculate->y()).arg(calculate->width())));
+}
+
+void TestView::zoomKeysWorkInEveryWindow_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("sheet") << QStringLiteral("mnuCalculationSheet");
+    QTest::newRow("history") << QStringLiteral("mnuHistory");
+}
+
+void TestView::zoomKeysWorkInEveryWindow()
+{
+    QFETCH(QString, item);
+    ShellFixture program;
+    QWidget *window = openWindow(program, item);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *focused = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(focused, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(zoom(), 1.25);
+    QTest::keyClick(focused, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(zoom(), 1.0);
 }
 
 void TestView::ctrlWheelZooms()
