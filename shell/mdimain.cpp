@@ -123,7 +123,7 @@ void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const 
         item->setCheckable(true);
         item->setChecked(value == current);
         group->addAction(item);
-        QObject::connect(item, &QAction::triggered, menu, [choose, value] { choose(value); });
+        QObject::connect(item, &QAction::triggered, menu, [choose, chosen = value] { choose(chosen); });
     }
 }
 
