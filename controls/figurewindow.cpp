@@ -645,12 +645,12 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
         m_warning->setObjectName(QStringLiteral("warning"));
         m_warning->setWindowModality(Qt::NonModal);
         m_warning->setAttribute(Qt::WA_DeleteOnClose);
-        m_warning->setAccessibleName(QStringLiteral("Zyntra warning"));
+        m_warning->setAccessibleName(figureText(u"Zyntra warning"));
         for (QLabel *sign : m_warning->findChildren<QLabel *>())
             if (!sign->pixmap().isNull())
-                sign->setAccessibleName(QStringLiteral("Warning sign"));
+                sign->setAccessibleName(figureText(u"Warning sign"));
     }
-    m_warning->setText(describe(failure, fieldName));
+    m_warning->setText(describe(failure, fieldName, figureText));
     m_warning->setAccessibleDescription(m_warning->text());
     disconnect(m_refocus);
     if (field) {

@@ -999,6 +999,62 @@
         <source>b/Area</source>
         <translation>b/Fläche</translation>
     </message>
+    <message>
+        <source>%1 is empty. Type a number, such as 12.5.</source>
+        <translation>%1 ist leer. Geben Sie eine Zahl ein, etwa 12.5.</translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters.</source>
+        <translation>%1 nimmt höchstens %2 Zeichen auf.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number. Type digits with at most one %3.</source>
+        <translation>%1: „%2“ ist keine Zahl. Erlaubt sind Ziffern mit höchstens einem %3.</translation>
+    </message>
+    <message>
+        <source>A number in the calculation is too large. Give smaller values.</source>
+        <translation>Eine Zahl in der Rechnung ist zu groß. Geben Sie kleinere Werte ein.</translation>
+    </message>
+    <message>
+        <source>The calculation divides by zero. Check the given values.</source>
+        <translation>Die Rechnung teilt durch null. Prüfen Sie die gegebenen Werte.</translation>
+    </message>
+    <message>
+        <source>The calculation has no real result for these values.</source>
+        <translation>Die Rechnung hat für diese Werte kein reelles Ergebnis.</translation>
+    </message>
+    <message>
+        <source>The calculation needs the square root of a negative number. These values do not make a real figure.</source>
+        <translation>Die Rechnung braucht die Quadratwurzel einer negativen Zahl. Diese Werte ergeben keine wirkliche Figur.</translation>
+    </message>
+    <message>
+        <source>The pasted text is %1 characters long; %2 Nothing was pasted.</source>
+        <translation>Der eingefügte Text ist %1 Zeichen lang; %2 Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Warning sign</source>
+        <translation>Warnzeichen</translation>
+    </message>
+    <message>
+        <source>Zyntra warning</source>
+        <translation>Zyntra-Warnung</translation>
+    </message>
+    <message>
+        <source>a value field</source>
+        <translation>ein Wertfeld</translation>
+    </message>
+    <message>
+        <source>decimal comma or full stop, such as 12,5 or 12.5</source>
+        <translation>Dezimalkomma oder Punkt, etwa 12,5 oder 12.5</translation>
+    </message>
+    <message>
+        <source>full stop, such as 12.5</source>
+        <translation>Punkt, etwa 12.5</translation>
+    </message>
+    <message>
+        <source>with what %1 already holds, that is more than the %2 characters it takes.</source>
+        <translation>mit dem, was %1 schon enthält, sind das mehr als die %2 Zeichen, die es aufnimmt.</translation>
+    </message>
 </context>
 <context>
     <name>Zyntra::MDIMain</name>
