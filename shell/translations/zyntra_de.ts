@@ -1055,6 +1055,38 @@
         <source>with what %1 already holds, that is more than the %2 characters it takes.</source>
         <translation>mit dem, was %1 schon enthält, sind das mehr als die %2 Zeichen, die es aufnimmt.</translation>
     </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy calculation</source>
+        <translation>Rechnung kopieren</translation>
+    </message>
+    <message>
+        <source>Copy with working</source>
+        <translation>Mit Rechenweg kopieren</translation>
+    </message>
+    <message>
+        <source>Show In</source>
+        <translation>Anzeigen in</translation>
+    </message>
+    <message>
+        <source>Show working</source>
+        <translation>Rechenweg zeigen</translation>
+    </message>
+    <message>
+        <source>Solve From This Answer…</source>
+        <translation>Von diesem Ergebnis aus lösen…</translation>
+    </message>
+    <message>
+        <source>Target for %1</source>
+        <translation>Zielwert für %1</translation>
+    </message>
 </context>
 <context>
     <name>Zyntra::MDIMain</name>
