@@ -3,6 +3,7 @@
 #include "circlecalculations.h"
 #include "circlesheets.h"
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/layoutslot.h"
 #include "controls/picture.h"
@@ -245,7 +246,7 @@ void frmCircle::Form_Load()
 void frmCircle::applyLayout(const CircleLayout &layout)
 {
     if (layout.title)
-        lblTitle->setText(QString::fromUtf8(layout.title));
+        lblTitle->setText(figureText(QString::fromUtf8(layout.title)));
     if (layout.picture)
         for (Picture *picture : pictures)
             picture->setVisible(picture->objectName() == QLatin1String(layout.picture));

@@ -2,6 +2,7 @@
 
 #include "entry/measurement.h"
 #include "entry/term.h"
+#include "figuretext.h"
 
 #include <QAccessibleWidget>
 #include <QActionGroup>
@@ -298,21 +299,21 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("answerMenu"));
     const bool shown = !text().isEmpty();
-    menu.addAction(QStringLiteral("Copy"), this,
+    menu.addAction(figureText(u"Copy"), this,
                    [this] { QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text()); })
         ->setEnabled(shown);
-    menu.addAction(QStringLiteral("Copy with working"), this,
+    menu.addAction(figureText(u"Copy with working"), this,
                    [this] { QGuiApplication::clipboard()->setText(workingText()); })
         ->setEnabled(shown);
-    menu.addAction(QStringLiteral("Show working"), this,
+    menu.addAction(figureText(u"Show working"), this,
                    [this] {
                        showWorking();
                        emit workingRequested();
                    })
         ->setEnabled(shown);
-    menu.addAction(QStringLiteral("Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
+    menu.addAction(figureText(u"Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
     // Areas and volumes follow the lengths, so they have units to be shown in only beside a length unit.
-    QMenu *units = menu.addMenu(QStringLiteral("Show In"));
+    QMenu *units = menu.addMenu(figureText(u"Show In"));
     units->setObjectName(QStringLiteral("mnuShowIn"));
     const Unit *chosen = nullptr;
     auto *oneOf = new QActionGroup(units);
@@ -324,7 +325,7 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
     }
     units->menuAction()->setEnabled(shown && !units->isEmpty() && (m_kind == QuantityKind::Length || m_unit));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
+    menu.addAction(figureText(u"Copy calculation"), this, &AnswerLabel::calculationCopyRequested);
     menu.exec(event->globalPos());
     event->accept();
     // Once the menu is gone, as the choice redoes the answer beneath it.

@@ -2,6 +2,7 @@
 // which value the user needs and changes one given value to give it.
 #include "answerlabel.h"
 #include "entry/measurement.h"
+#include "figuretext.h"
 #include "figurewindow.h"
 #include "solveeditor.h"
 #include "valuefield.h"
@@ -98,7 +99,7 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         const Failure failure = reading.problem.isEmpty()
                                     ? Failure{Failure::Cause::NotANumber, -1, targetText, 0}
                                     : Failure{Failure::Cause::NotAMeasurement, -1, reading.problem, 0};
-        showFailure(failure, m_solver ? m_solver->target() : nullptr, QStringLiteral("Target for %1").arg(quantity));
+        showFailure(failure, m_solver ? m_solver->target() : nullptr, figureText(u"Target for %1").arg(quantity));
         return;
     }
     if (shown)

@@ -2,6 +2,7 @@
 
 #include "answerlabel.h"
 #include "captionlabel.h"
+#include "figuretext.h"
 #include "framebox.h"
 #include "optionbutton.h"
 #include "picture.h"
@@ -420,7 +421,7 @@ void FigureWindow::paintEvent(QPaintEvent *event)
 
 QLabel *FigureWindow::addLabel(QWidget *parent, const QString &name, Twips at, const QString &text)
 {
-    auto *label = new CaptionLabel(text, parent);
+    auto *label = new CaptionLabel(figureText(text), parent);
     label->setObjectName(name);
     label->setGeometry(at.toPixels());
     return label;
@@ -450,7 +451,7 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     auto *label = new AnswerLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(at.toPixels());
-    label->setQuantity(caption);
+    label->setQuantity(figureText(caption));
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
     connect(label, &AnswerLabel::solveRequested, this, [this, label] { openSolver(label); });
@@ -475,7 +476,7 @@ ValueField *FigureWindow::addField(QWidget *parent, const QString &name, Twips a
     auto *field = new ValueField(parent);
     field->setObjectName(name);
     field->setGeometry(at.toPixels());
-    field->setAccessibleName(accessibleName);
+    field->setAccessibleName(figureText(accessibleName));
     if (caption)
         caption->setBuddy(field);
     connect(field, &ValueField::pasteRefused, this, [this, field](qsizetype length) {
@@ -486,7 +487,7 @@ ValueField *FigureWindow::addField(QWidget *parent, const QString &name, Twips a
 
 QPushButton *FigureWindow::addButton(QWidget *parent, const QString &name, Twips at, const QString &text)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new QPushButton(figureText(text), parent);
     button->setObjectName(name);
     button->setGeometry(at.toPixels());
     button->setAutoDefault(false);
@@ -495,7 +496,7 @@ QPushButton *FigureWindow::addButton(QWidget *parent, const QString &name, Twips
 
 QRadioButton *FigureWindow::addOption(QWidget *parent, const QString &name, Twips at, const QString &text)
 {
-    auto *option = new OptionButton(text, parent);
+    auto *option = new OptionButton(figureText(text), parent);
     option->setObjectName(name);
     option->setGeometry(at.toPixels());
     return option;
@@ -505,7 +506,7 @@ QGroupBox *FigureWindow::addFrame(QWidget *parent, const QString &name, Twips at
 {
     auto *frame = new FrameBox(parent);
     frame->setObjectName(name);
-    frame->setAccessibleName(spoken);
+    frame->setAccessibleName(figureText(spoken));
     frame->setGeometry(at.toPixels());
     return frame;
 }
@@ -521,7 +522,7 @@ Picture *FigureWindow::addPicture(QWidget *parent, const QString &name, Twips at
 Picture *FigureWindow::addDrawing(QWidget *parent, Twips at, const FigureDrawing &drawing)
 {
     Picture *picture = addPicture(parent, QString::fromLatin1(drawing.name), at, QString::fromLatin1(drawing.resource));
-    picture->setAccessibleName(QString::fromUtf8(drawing.spoken));
+    picture->setAccessibleName(figureText(QString::fromUtf8(drawing.spoken)));
     return picture;
 }
 
@@ -644,12 +645,12 @@ void FigureWindow::showFailure(const Failure &failure, QWidget *field, const QSt
         m_warning->setObjectName(QStringLiteral("warning"));
         m_warning->setWindowModality(Qt::NonModal);
         m_warning->setAttribute(Qt::WA_DeleteOnClose);
-        m_warning->setAccessibleName(QStringLiteral("Zyntra warning"));
+        m_warning->setAccessibleName(figureText(u"Zyntra warning"));
         for (QLabel *sign : m_warning->findChildren<QLabel *>())
             if (!sign->pixmap().isNull())
-                sign->setAccessibleName(QStringLiteral("Warning sign"));
+                sign->setAccessibleName(figureText(u"Warning sign"));
     }
-    m_warning->setText(describe(failure, fieldName));
+    m_warning->setText(describe(failure, fieldName, figureText));
     m_warning->setAccessibleDescription(m_warning->text());
     disconnect(m_refocus);
     if (field) {

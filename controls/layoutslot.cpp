@@ -1,6 +1,7 @@
 #include "layoutslot.h"
 
 #include "answerlabel.h"
+#include "figuretext.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -17,16 +18,16 @@ void applyShown(QWidget *control, Shown shown)
 void applyOption(QAbstractButton *option, const Slot &slot)
 {
     if (slot.caption)
-        option->setText(QString::fromUtf8(slot.caption));
+        option->setText(figureText(QString::fromUtf8(slot.caption)));
     applyShown(option, slot.shown);
 }
 
 void applyField(QLabel *caption, QLineEdit *field, const Slot &slot)
 {
     if (slot.caption)
-        caption->setText(QString::fromUtf8(slot.caption));
+        caption->setText(figureText(QString::fromUtf8(slot.caption)));
     if (slot.spoken)
-        field->setAccessibleName(QString::fromUtf8(slot.spoken));
+        field->setAccessibleName(figureText(QString::fromUtf8(slot.spoken)));
     applyShown(caption, slot.shown);
     applyShown(field, slot.shown);
 }
@@ -34,7 +35,7 @@ void applyField(QLabel *caption, QLineEdit *field, const Slot &slot)
 void applyRow(QLabel *caption, AnswerLabel *answer, const Slot &slot)
 {
     if (slot.caption) {
-        caption->setText(QString::fromUtf8(slot.caption));
+        caption->setText(figureText(QString::fromUtf8(slot.caption)));
         answer->setQuantity(caption->text());
     }
     applyShown(caption, slot.shown);

@@ -1,6 +1,7 @@
 #include "solveeditor.h"
 
 #include "entry/numericentry.h"
+#include "figuretext.h"
 #include "valuefield.h"
 
 #include <QApplication>
@@ -23,14 +24,14 @@ SolveEditor::SolveEditor(QWidget *host, QWidget *answer, const QString &quantity
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     m_target->setObjectName(QStringLiteral("txtTarget"));
-    m_target->setAccessibleName(QStringLiteral("Target for %1").arg(quantity));
+    m_target->setAccessibleName(figureText(u"Target for %1").arg(quantity));
     m_target->setKeyPressHandler(filterKeyCode);
     m_target->setText(static_cast<QLabel *>(answer)->text());
     m_target->selectAll();
     m_solveFor->setObjectName(QStringLiteral("cboSolveFor"));
-    m_solveFor->setAccessibleName(QStringLiteral("Change"));
+    m_solveFor->setAccessibleName(figureText(u"Change"));
     // Where a combo box's name is its current item, a reader takes its label from the buddy.
-    auto *change = new QLabel(QStringLiteral("Change"), this);
+    auto *change = new QLabel(figureText(u"Change"), this);
     change->setObjectName(QStringLiteral("lblSolveFor"));
     change->setBuddy(m_solveFor);
     for (const Choice &choice : choices)

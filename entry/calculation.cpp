@@ -24,41 +24,39 @@ Num checked(double result)
 
 } // namespace
 
-QString describe(const Failure &failure, const QString &fieldName)
+QString describe(const Failure &failure, const QString &fieldName, Wording say)
 {
+    const auto words = [say](QStringView english) { return say ? say(english) : english.toString(); };
     switch (failure.cause) {
     case Failure::Cause::NotANumber:
         if (failure.text.isEmpty())
-            return QStringLiteral("%1 is empty. Type a number, such as 12.5.").arg(fieldName);
-        return QStringLiteral("%1: \"%2\" is not a number. Type digits with at most one %3.")
+            return words(u"%1 is empty. Type a number, such as 12.5.").arg(fieldName);
+        return words(u"%1: \"%2\" is not a number. Type digits with at most one %3.")
             .arg(fieldName, failure.text.size() > 40 ? failure.text.left(40) + QStringLiteral("…") : failure.text,
-                 decimalComma() ? QStringLiteral("decimal comma or full stop, such as 12,5 or 12.5")
-                                : QStringLiteral("full stop, such as 12.5"));
+                 decimalComma() ? words(u"decimal comma or full stop, such as 12,5 or 12.5")
+                                : words(u"full stop, such as 12.5"));
     case Failure::Cause::DivisionByZero:
-        return QStringLiteral("The calculation divides by zero. Check the given values.");
+        return words(u"The calculation divides by zero. Check the given values.");
     case Failure::Cause::NegativeRoot:
-        return QStringLiteral("The calculation needs the square root of a negative number. "
-                              "These values do not make a real figure.");
+        return words(u"The calculation needs the square root of a negative number. "
+                     u"These values do not make a real figure.");
     case Failure::Cause::TooLarge:
-        return QStringLiteral("A number in the calculation is too large. Give smaller values.");
+        return words(u"A number in the calculation is too large. Give smaller values.");
     case Failure::Cause::InvalidOperation:
-        return QStringLiteral("The calculation has no real result for these values.");
+        return words(u"The calculation has no real result for these values.");
     case Failure::Cause::NotAFigure:
         return failure.text;
     case Failure::Cause::NotAMeasurement:
         return QStringLiteral("%1: %2").arg(fieldName, failure.text);
     case Failure::Cause::PasteTooLong: {
-        const QString field = fieldName.isEmpty() ? QStringLiteral("a value field") : fieldName;
+        const QString field = fieldName.isEmpty() ? words(u"a value field") : fieldName;
         // A text short enough on its own is refused for what the field already holds.
-        const QString why =
-            failure.length > MaxValueLength
-                ? QStringLiteral("%1 takes at most %2 characters.").arg(field).arg(MaxValueLength)
-                : QStringLiteral("with what %1 already holds, that is more than the %2 characters it takes.")
-                      .arg(field)
-                      .arg(MaxValueLength);
-        return QStringLiteral("The pasted text is %1 characters long; %2 Nothing was pasted.")
-            .arg(failure.length)
-            .arg(why);
+        const QString why = failure.length > MaxValueLength
+                                ? words(u"%1 takes at most %2 characters.").arg(field).arg(MaxValueLength)
+                                : words(u"with what %1 already holds, that is more than the %2 characters it takes.")
+                                      .arg(field)
+                                      .arg(MaxValueLength);
+        return words(u"The pasted text is %1 characters long; %2 Nothing was pasted.").arg(failure.length).arg(why);
     }
     }
     return {};

@@ -33,7 +33,10 @@ struct Failure {
 };
 
 // What the user reads: the field (when there is one) and the cause, plainly.
-QString describe(const Failure &failure, const QString &fieldName);
+// `say` puts each fixed wording into the language the window speaks; without
+// it the English stands as written.
+using Wording = QString (*)(QStringView english);
+QString describe(const Failure &failure, const QString &fieldName, Wording say = nullptr);
 
 // A double whose every step is checked: a step that would produce an
 // infinity or not-a-number throws a Failure instead.

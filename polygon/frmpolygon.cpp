@@ -1,6 +1,7 @@
 #include "frmpolygon.h"
 
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/systemcolours.h"
@@ -93,8 +94,9 @@ frmPolygon::frmPolygon()
         const RegularPolygon &polygon = RegularPolygons[size_t(row)];
         addCaption(2 + 2 * row, 0, row, QString::fromLatin1(polygon.name));
         addCaption(3 + 2 * row, 1, row, QString::fromLatin1(polygon.sides));
-        m_answers[size_t(row)] = addAnswer(results, arrayName(QStringLiteral("lblAnswer"), row), tableCell(2, row),
-                                           QStringLiteral("Area of %1").arg(QString::fromLatin1(polygon.name)));
+        m_answers[size_t(row)] =
+            addAnswer(results, arrayName(QStringLiteral("lblAnswer"), row), tableCell(2, row),
+                      figureText(u"Area of %1").arg(figureText(QString::fromLatin1(polygon.name))));
         styleTableCell(m_answers[size_t(row)], true);
     }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "clientarea.h"
+#include "controls/figuretext.h"
 #include "controls/figurewindow.h"
 #include "controls/globalsubs.h"
 #include "controls/systemcolours.h"
@@ -387,6 +388,9 @@ void MDIMain::translateMenus()
         if (action)
             action->setText(tr(text));
     }
+    for (const FigureEntry *figure : figureCatalogue())
+        if (auto *item = findChild<QAction *>(menuItemName(*figure)))
+            item->setText(figureText(QString::fromLatin1(figure->caption)));
 }
 
 void MDIMain::chooseLanguage(Language chosen)

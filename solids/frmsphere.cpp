@@ -1,6 +1,7 @@
 #include "frmsphere.h"
 
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/valuefield.h"
@@ -76,11 +77,11 @@ frmSphere::frmSphere()
 {
     QWidget *window = form();
     // The one figure window without a heading.
-    setAccessibleName(QStringLiteral("Sphere"));
+    setAccessibleName(figureText(u"Sphere"));
 
     QGroupBox *givenFrame =
         addFrame(window, QStringLiteral("fraGivencircle"), {120, 120, 1935, 2175}, QStringLiteral("Given"));
-    givenFrame->setTitle(QStringLiteral("Given:"));
+    givenFrame->setTitle(figureText(u"Given:"));
     setBold(givenFrame);
     for (qint16 i = 0; i < qint16(GivenChoices.size()); ++i) {
         QRadioButton *option =
@@ -132,8 +133,8 @@ void frmSphere::optGivensphere_Click(qint16 index)
         return;
     cmdClear_Click();
     const GivenChoice &choice = GivenChoices[size_t(index)];
-    m_prompt->setText(QString::fromLatin1(choice.prompt));
-    m_given->setAccessibleName(QString::fromLatin1(choice.option));
+    m_prompt->setText(figureText(QString::fromLatin1(choice.prompt)));
+    m_given->setAccessibleName(figureText(QString::fromLatin1(choice.option)));
     intGiven = index;
 }
 

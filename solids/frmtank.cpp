@@ -1,6 +1,7 @@
 #include "frmtank.h"
 
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/valuefield.h"
@@ -87,7 +88,7 @@ constexpr int rowOf(int field)
 
 QString caption(const char *name)
 {
-    return QString::fromUtf8(name) + QStringLiteral(" =");
+    return figureText(QString::fromUtf8(name)) + QStringLiteral(" =");
 }
 
 } // namespace
@@ -100,7 +101,7 @@ frmTank::frmTank()
                         QStringLiteral("Tank Fill Level Calculations")));
 
     QGroupBox *shapes = addFrame(window, QStringLiteral("fraTank"), {120, 720, 3255, 2535}, QStringLiteral("Tank"));
-    shapes->setTitle(QStringLiteral("Tank:"));
+    shapes->setTitle(figureText(u"Tank:"));
     setBold(shapes);
     for (qint16 i = 0; i < TankShapes; ++i) {
         QRadioButton *option = addOption(shapes, arrayName(QStringLiteral("optTank"), i),
@@ -113,7 +114,7 @@ frmTank::frmTank()
 
     QGroupBox *given =
         addFrame(window, QStringLiteral("fraGivenValue"), {120, 3360, 3255, 1815}, QStringLiteral("Values"));
-    given->setTitle(QStringLiteral("Given Values:"));
+    given->setTitle(figureText(u"Given Values:"));
     setBold(given);
     // Made in the order they are typed.
     for (const int i : {1, 2, 3, 0}) {
@@ -133,7 +134,7 @@ frmTank::frmTank()
 
     QGroupBox *results =
         addFrame(window, QStringLiteral("fraResults"), {3495, 3360, 5385, 2295}, QStringLiteral("Results"));
-    results->setTitle(QStringLiteral("Results:"));
+    results->setTitle(figureText(u"Results:"));
     setBold(results);
     for (int i = 0; i < TankAnswer::Count; ++i) {
         const int top = 300 + 270 * i;
@@ -173,7 +174,7 @@ void frmTank::optTank_Click(qint16 index)
         if (!measure.letter)
             continue;
         lblGivenValue[i]->setText(caption(measure.name));
-        txtGivenValue[i]->setAccessibleName(QString::fromUtf8(measure.name));
+        txtGivenValue[i]->setAccessibleName(figureText(QString::fromUtf8(measure.name)));
     }
     for (size_t i = 0; i < pictures.size(); ++i)
         pictures[i]->setVisible(i == size_t(index));

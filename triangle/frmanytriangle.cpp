@@ -2,6 +2,7 @@
 
 #include "anytrianglesheet.h"
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/valuefield.h"
@@ -105,7 +106,7 @@ frmAnyTriangle::frmAnyTriangle()
     addTitle(all, QStringLiteral("lblTitle"), {120, 120, 8655, 495}, QStringLiteral("Any Triangle Formulas"));
 
     QGroupBox *given = addFrame(all, QStringLiteral("fraGiven"), {240, 600, 2295, 2655}, QStringLiteral("Values"));
-    given->setTitle(QStringLiteral("Given Values:"));
+    given->setTitle(figureText(u"Given Values:"));
     setBold(given);
     for (int i = 0; i < AnyValue::FieldCount; ++i) {
         const Row &row = Rows[size_t(i)];
@@ -129,7 +130,7 @@ frmAnyTriangle::frmAnyTriangle()
 
     QGroupBox *results =
         addFrame(all, QStringLiteral("fraResults"), {4920, 600, 3960, 7215}, QStringLiteral("Results"));
-    results->setTitle(QStringLiteral("Results:"));
+    results->setTitle(figureText(u"Results:"));
     setBold(results);
     // Shown only where two triangles fit, so that the user sees at once that there is a choice.
     const char *const headings[] = {"First triangle", "Second triangle"};

@@ -1,6 +1,7 @@
 #include "frmgeometry.h"
 
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/picture.h"
 #include "controls/systemcolours.h"
@@ -134,7 +135,7 @@ frmGeometry::frmGeometry()
 
     QGroupBox *given =
         addFrame(all, QStringLiteral("fraRightTriangle"), {240, 5160, 2655, 2775}, QStringLiteral("Values"));
-    given->setTitle(QStringLiteral("Given Values:"));
+    given->setTitle(figureText(u"Given Values:"));
     given->setFont(withSize(given->font(), 9.75, true));
     const QFont plain = withSize(form()->font(), 8.25, false);
 

@@ -1,6 +1,7 @@
 #include "frmsquare.h"
 
 #include "controls/answerlabel.h"
+#include "controls/figuretext.h"
 #include "controls/globalsubs.h"
 #include "controls/layoutslot.h"
 #include "controls/picture.h"
@@ -161,7 +162,7 @@ void frmSquare::runPhase()
 void frmSquare::applyLayout(const Layout &layout)
 {
     if (layout.heading)
-        lblTitle->setText(QString::fromLatin1(layout.heading));
+        lblTitle->setText(figureText(QString::fromLatin1(layout.heading)));
     if (layout.picture) {
         for (QWidget *picture : pictures)
             picture->setVisible(picture->objectName() == QLatin1String(layout.picture));

@@ -379,6 +379,16 @@ void TestView::menusSpeakTheChosenLanguage()
     program.choose(QStringLiteral("mnuHelpItem(1)"));
     QCOMPARE(program.main()->aboutWindow()->windowTitle(), QStringLiteral("Über Zyntra"));
     QCOMPARE(answer(), english);
+    QCOMPARE(program.menuItem(QStringLiteral("mnuGeometryItem(0)"))->text(), QStringLiteral("Kreis"));
+    // A failed calculation says why in German too, naming the field as it is spoken.
+    auto *window = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(0)"));
+    auto *field = window->findChild<QLineEdit *>();
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral(".."));
+    window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+    QVERIFY(window->warning());
+    QVERIFY2(window->warning()->text().startsWith(field->accessibleName() + QStringLiteral(": „..“ ist keine Zahl. ")),
+             qPrintable(window->warning()->text()));
     QCOMPARE(UserSettings::language(), Language::German);
     program.choose(arrayName(QStringLiteral("mnuLanguage"), int(Language::English)));
     QApplication::processEvents();
