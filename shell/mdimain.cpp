@@ -111,6 +111,20 @@ struct MenuChoice {
 
 // A submenu of exclusive choices, the current one checked; each item is
 // called by the menu's name and its value ("mnuTheme(2)").
+// A checkable item of an exclusive group, named for the tests and the
+// screen reader; `chosen` runs when the user picks it.
+QAction *addExclusiveItem(QMenu *menu, QActionGroup *group, const QString &caption, const QString &name, bool checked,
+                          const std::function<void()> &chosen)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    group->addAction(item);
+    QObject::connect(item, &QAction::triggered, menu, chosen);
+    return item;
+}
+
 template <typename Value, size_t N>
 void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const MenuChoice<Value> (&choices)[N],
                    Value current, const std::function<void(Value)> &choose)
@@ -118,14 +132,9 @@ void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const 
     QMenu *menu = parent->addMenu(QString::fromLatin1(title));
     menu->setObjectName(name);
     auto *group = new QActionGroup(menu);
-    for (const auto &[value, caption] : choices) {
-        QAction *item = menu->addAction(QString::fromUtf8(caption));
-        item->setObjectName(arrayName(name, int(value)));
-        item->setCheckable(true);
-        item->setChecked(value == current);
-        group->addAction(item);
-        QObject::connect(item, &QAction::triggered, menu, [choose, chosen = value] { choose(chosen); });
-    }
+    for (const auto &[value, caption] : choices)
+        addExclusiveItem(menu, group, QString::fromUtf8(caption), arrayName(name, int(value)), value == current,
+                         [choose, chosen = value] { choose(chosen); });
 }
 
 constexpr MenuChoice<Theme> ThemeChoices[] = {
@@ -305,24 +314,17 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
         // A section each: the described patterns, decimals, significant digits.
         if (precision == Precision::decimals(0) || precision == Precision::significant(Precision::MinSignificant))
             menu->addSeparator();
-        QAction *item = menu->addAction(precisionCaption(precision));
-        item->setObjectName(precisionItemName(precision));
-        item->setCheckable(true);
-        item->setChecked(precision == answerPrecision());
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, precision] { mnuPrecision_Click(precision); });
+        addExclusiveItem(menu, group, precisionCaption(precision), precisionItemName(precision),
+                         precision == answerPrecision(), [this, precision] { mnuPrecision_Click(precision); });
     }
     // The fractions of an inch a tape reading rounds to, a choice of their own.
     menu->addSeparator()->setObjectName(QStringLiteral("mnuPrecisionTapeSeparator"));
     auto *fractions = new QActionGroup(menu);
     for (const int denominator : TapeDenominators) {
         const QString fraction = QStringLiteral("1/") + QString::fromStdString(std::to_string(denominator));
-        QAction *item = menu->addAction(QStringLiteral("Nearest %1 in").arg(fraction));
-        item->setObjectName(arrayName(QStringLiteral("mnuPrecisionTape"), denominator));
-        item->setCheckable(true);
-        item->setChecked(denominator == tapeDenominator());
-        fractions->addAction(item);
-        connect(item, &QAction::triggered, this, [this, denominator] { mnuPrecisionTape_Click(denominator); });
+        addExclusiveItem(menu, fractions, QStringLiteral("Nearest %1 in").arg(fraction),
+                         arrayName(QStringLiteral("mnuPrecisionTape"), denominator), denominator == tapeDenominator(),
+                         [this, denominator] { mnuPrecisionTape_Click(denominator); });
     }
 }
 
@@ -336,14 +338,11 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
         auto *exclusive = new QActionGroup(menu);
         std::vector<const Unit *> choices = unitsOf(group.kind);
         choices.insert(choices.begin(), nullptr);
-        for (const Unit *unit : choices) {
-            QAction *item = menu->addAction(QString::fromUtf8(unit ? unit->symbol : group.byDefault));
-            item->setObjectName(unitItemName(group, unit));
-            item->setCheckable(true);
-            exclusive->addAction(item);
-            connect(item, &QAction::triggered, this,
-                    [this, kind = group.kind, unit] { chooseUnits(unitChoice().with(kind, unit)); });
-        }
+        // Checked by markUnitsMenu, which follows every change of units.
+        for (const Unit *unit : choices)
+            addExclusiveItem(menu, exclusive, QString::fromUtf8(unit ? unit->symbol : group.byDefault),
+                             unitItemName(group, unit), false,
+                             [this, kind = group.kind, unit] { chooseUnits(unitChoice().with(kind, unit)); });
     }
     markUnitsMenu();
 }
