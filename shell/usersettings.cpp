@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <optional>
 
 namespace Zyntra::UserSettings {
 
@@ -137,22 +138,41 @@ bool setPrecision(Precision precision)
     return keep(PrecisionKey, QString::fromLatin1(value));
 }
 
-int tapeDenominator()
+namespace {
+
+// A whole number kept under `key`, written and read without a locale;
+// none where it is missing or spoilt.
+std::optional<int> keptWhole(const QString &key)
 {
     const QSettings settings = store();
-    bool read = false;
-    const int denominator = settings.value(TapeKey).toString().toInt(&read);
-    return settings.status() == QSettings::NoError && read
-                   && std::ranges::find(TapeDenominators, denominator) != std::end(TapeDenominators)
-               ? denominator
+    const QByteArray value = settings.status() == QSettings::NoError ? settings.value(key).toByteArray() : "";
+    int whole = 0;
+    const auto [end, error] = std::from_chars(value.constData(), value.constData() + value.size(), whole);
+    if (value.isEmpty() || error != std::errc() || end != value.constData() + value.size())
+        return std::nullopt;
+    return whole;
+}
+
+bool keepWhole(const QString &key, int whole)
+{
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, whole);
+    return keep(key, QString::fromLatin1(digits, written.ptr - digits));
+}
+
+} // namespace
+
+int tapeDenominator()
+{
+    const std::optional<int> denominator = keptWhole(TapeKey);
+    return denominator && std::ranges::find(TapeDenominators, *denominator) != std::end(TapeDenominators)
+               ? *denominator
                : DefaultTapeDenominator;
 }
 
 bool setTapeDenominator(int denominator)
 {
-    char digits[4] = {};
-    std::to_chars(digits, digits + sizeof digits - 1, denominator);
-    return keep(TapeKey, QString::fromLatin1(digits));
+    return keepWhole(TapeKey, denominator);
 }
 
 UnitChoice units()
@@ -215,20 +235,13 @@ bool setTheme(Theme theme)
 
 double zoom()
 {
-    const QSettings settings = store();
-    const QByteArray value = settings.status() == QSettings::NoError ? settings.value(ZoomKey).toByteArray() : "";
-    int percent = 100;
-    const auto [end, error] = std::from_chars(value.constData(), value.constData() + value.size(), percent);
-    if (error != std::errc() || end != value.constData() + value.size())
-        return MinZoom;
-    return validZoom(percent / 100.0);
+    const std::optional<int> percent = keptWhole(ZoomKey);
+    return percent ? validZoom(*percent / 100.0) : MinZoom;
 }
 
 bool setZoom(double zoom)
 {
-    char digits[12];
-    const auto written = std::to_chars(digits, digits + sizeof digits, int(std::lround(zoom * 100)));
-    return keep(ZoomKey, QString::fromLatin1(digits, written.ptr - digits));
+    return keepWhole(ZoomKey, int(std::lround(zoom * 100)));
 }
 
 bool showSplash()
