@@ -1,5 +1,6 @@
 #include "benchprogram.h"
 
+#include "composite/compositemodel.h"
 #include "entry/numericentry.h"
 #include "entry/term.h"
 #include "polygon/polygonareas.h"
@@ -52,3 +53,26 @@ static void figureCalculation(benchmark::State &state)
     setExactForms(false);
 }
 BENCHMARK(figureCalculation)->Apply(forEachFigure)->ArgNames({"figure", "exact"})->Unit(benchmark::kMicrosecond);
+
+// A composite's total worked out again, as its window does after every
+// change: an L-shaped room with a round column cut out, in m² shown in ft²,
+// with Exact Form off (exact:0) and on (exact:1).
+static void compositeTotal(benchmark::State &state)
+{
+    const auto part = [](const char *figure, QList<HistoryGiven> given, int sign) {
+        CompositePart made{.calculation = {}, .quantity = QStringLiteral("Area"), .quantityCaption = {}, .sign = sign};
+        made.calculation.figureId = QString::fromLatin1(figure);
+        made.calculation.givens = std::move(given);
+        made.calculation.units = UnitChoice{unitById(u"m")};
+        return made;
+    };
+    const QList<CompositePart> room{part("rectangle", {{"a", "a", 5}, {"b", "b", 4}}, 1),
+                                    part("rectangle", {{"a", "a", 3}, {"b", "b", 2}}, 1),
+                                    part("circle", {{"r", "r", 0.3}}, -1)};
+    const CompositeChoices choices{.units = UnitChoice{unitById(u"m"), unitById(u"ft2")},
+                                   .precision = Precision::asDescribed(),
+                                   .exactForms = state.range(0) != 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(evaluateComposite(room, figureById, choices));
+}
+BENCHMARK(compositeTotal)->Arg(0)->Arg(1)->ArgName("exact")->Unit(benchmark::kMicrosecond);

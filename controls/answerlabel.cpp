@@ -3,6 +3,7 @@
 #include "entry/measurement.h"
 #include "entry/term.h"
 #include "figuretext.h"
+#include "theme.h"
 
 #include <QAccessibleWidget>
 #include <QActionGroup>
@@ -41,17 +42,17 @@ public:
             const auto tape =
                 answer->unit() == tapeUnit() ? readMeasurement(value, QuantityKind::Length).measurement : std::nullopt;
             if (tape)
-                value = spokenTapeReading(tape->amount, TapeDenominators[std::size(TapeDenominators) - 1]);
+                value = spokenValue(spokenTapeReading(tape->amount, TapeDenominators[std::size(TapeDenominators) - 1]));
             QString name = quantity().isEmpty() ? value : quantity() + u' ' + value;
             if (const Unit *unit = answer->unit(); unit && !tape)
-                name += u' ' + spokenUnit(*unit, label->text());
+                name += u' ' + figureText(spokenUnit(*unit, label->text()));
             // An angle is heard with its unit, as it is read with its degree sign.
             else if (answer->kind() == QuantityKind::Angle
                      && !quantity().contains(QLatin1String("degree"), Qt::CaseInsensitive))
-                name += textToNumber(label->text()) == 1.0 ? QStringLiteral(" degree") : QStringLiteral(" degrees");
+                name += u' ' + figureText(textToNumber(label->text()) == 1.0 ? u"degree" : u"degrees");
             // The exact form after the value, in words: "Area 78.50, 25 pi".
             if (!answer->exactShown().isEmpty())
-                name += QStringLiteral(", ") + answer->working().exactSpoken;
+                name += QStringLiteral(", ") + spokenValue(answer->working().exactSpoken);
             return name;
         }
         case QAccessible::Value:
@@ -110,7 +111,7 @@ QString AnswerLabel::workingText() const
 {
     if (text().isEmpty() || m_working.isEmpty())
         return {};
-    return Zyntra::workingText(m_quantity, m_working, text());
+    return Zyntra::workingText(m_quantity, m_working, text(), figureText);
 }
 
 void AnswerLabel::setWorking(const Working &working)
@@ -153,8 +154,7 @@ void AnswerLabel::setAnswer(const QString &text, const Working &working, const U
 
 QString AnswerLabel::unitSuffix() const
 {
-    // A tape reading carries its own marks.
-    return m_unit && m_unit != tapeUnit() ? u' ' + QString::fromUtf8(m_unit->symbol) : QString();
+    return Zyntra::unitSuffix(m_unit);
 }
 
 QString AnswerLabel::drawnAfter() const
@@ -249,6 +249,19 @@ void AnswerLabel::becomeSelectable()
     setFocusPolicy(policy);
 }
 
+void AnswerLabel::changeEvent(QEvent *event)
+{
+    // A new theme's palette arrives as a change of this label's palette; the
+    // ink it sets ends the round, being the same the next time.
+    if (event->type() == QEvent::PaletteChange && autoFillBackground()
+        && palette().color(QPalette::WindowText) != answerInk()) {
+        QPalette ink = palette();
+        ink.setColor(QPalette::WindowText, answerInk());
+        setPalette(ink);
+    }
+    QLabel::changeEvent(event);
+}
+
 void AnswerLabel::focusInEvent(QFocusEvent *event)
 {
     becomeSelectable();
@@ -267,6 +280,12 @@ void AnswerLabel::keyPressEvent(QKeyEvent *event)
     // Shift+F1 asks "what is this?" of the focused control: here, how it came about.
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
         showWorking();
+        event->accept();
+        return;
+    }
+    if (event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
+        && (event->key() == Qt::Key_A || event->key() == Qt::Key_X) && !text().isEmpty()) {
+        emit compositeRequested(event->key() == Qt::Key_A ? 1 : -1);
         event->accept();
         return;
     }
@@ -312,6 +331,12 @@ void AnswerLabel::contextMenuEvent(QContextMenuEvent *event)
                    })
         ->setEnabled(shown);
     menu.addAction(figureText(u"Solve From This Answer…"), this, &AnswerLabel::solveRequested)->setEnabled(shown);
+    QAction *add = menu.addAction(figureText(u"Add to Composite"), this, [this] { emit compositeRequested(1); });
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    add->setEnabled(shown);
+    QAction *cut = menu.addAction(figureText(u"Cut Out of Composite"), this, [this] { emit compositeRequested(-1); });
+    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X));
+    cut->setEnabled(shown);
     // Areas and volumes follow the lengths, so they have units to be shown in only beside a length unit.
     QMenu *units = menu.addMenu(figureText(u"Show In"));
     units->setObjectName(QStringLiteral("mnuShowIn"));

@@ -69,6 +69,9 @@ signals:
     // F2 or "Solve From This Answer…": the user will give the value this
     // answer should show.
     void solveRequested();
+    // "Add to Composite" (1) or "Cut Out of Composite" (-1), also Ctrl+Shift+A
+    // and Ctrl+Shift+X: this answer of the calculation becomes a part.
+    void compositeRequested(int sign);
     // "Show In" and a unit: the user wants answers of this kind in it.
     void unitChosen(Zyntra::QuantityKind kind, const Zyntra::Unit *unit);
 
@@ -79,6 +82,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // A red answer on black takes the theme's ink for it.
+    void changeEvent(QEvent *event) override;
 
 private:
     void becomeSelectable();

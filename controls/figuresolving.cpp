@@ -127,11 +127,11 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         return;
     }
     case Solution::Kind::FillFirst:
-        refusal = QStringLiteral("Fill in %1 first: %2 cannot be worked back to %3 without it.")
+        refusal = figureText(u"Fill in %1 first: %2 cannot be worked back to %3 without it.")
                       .arg(fieldCaption(m_lastFields[solution.field]), quantity, letter);
         break;
     case Solution::Kind::Unaffected:
-        refusal = QStringLiteral("%1 does not change with %2; choose another value to change.").arg(quantity, letter);
+        refusal = figureText(u"%1 does not change with %2; choose another value to change.").arg(quantity, letter);
         break;
     case Solution::Kind::Jumps:
     case Solution::Kind::OutOfReach: {
@@ -143,29 +143,30 @@ void FigureWindow::solveFromAnswer(AnswerLabel *answer, const QString &targetTex
         // "a = 3, b = 4 and c = 5"
         const QString last = others.isEmpty() ? QString() : others.takeLast();
         const QString listed =
-            others.isEmpty() ? last : others.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-        // The sentence opens with "With", "No" or the answer's own name, whose case stays.
-        const QString with = listed.isEmpty() ? QString() : QStringLiteral("With %1, ").arg(listed);
-        const QString no = with.isEmpty() ? QStringLiteral("No") : QStringLiteral("no");
+            others.isEmpty() ? last : figureText(u"%1 and %2").arg(others.join(QStringLiteral(", ")), last);
         const auto bound = [kind](double value) { return roughNumber(toShownUnit(value, kind)); };
         const QString low = solution.lowest ? bound(*solution.lowest) : QString();
         const QString high = solution.highest ? bound(*solution.highest) : QString();
         QString reach;
         if (solution.kind == Solution::Kind::Jumps)
-            reach = QStringLiteral("jumps past %1 as %2 changes").arg(workedNumber(*target), letter);
+            reach = figureText(u"jumps past %1 as %2 changes").arg(workedNumber(*target), letter);
         else if (solution.lowest && solution.highest)
-            reach = QStringLiteral("lies between %1 and %2").arg(low, high);
+            reach = figureText(u"lies between %1 and %2").arg(low, high);
         else if (solution.lowest)
-            reach =
-                (solution.lowestMet ? QStringLiteral("is at least %1") : QStringLiteral("is more than %1")).arg(low);
+            reach = figureText(solution.lowestMet ? u"is at least %1" : u"is more than %1").arg(low);
         else if (solution.highest)
-            reach =
-                (solution.highestMet ? QStringLiteral("is at most %1") : QStringLiteral("is less than %1")).arg(high);
-        refusal =
-            reach.isEmpty()
-                ? QStringLiteral("%1%2 %3 gives a figure with %4 = %5.")
-                      .arg(with, no, letter, quantity, workedNumber(*target))
-                : QStringLiteral("%1%2 %3; no %4 gives %5.").arg(with, quantity, reach, letter, workedNumber(*target));
+            reach = figureText(solution.highestMet ? u"is at most %1" : u"is less than %1").arg(high);
+        // Whole sentences, so that each language orders its own words.
+        const QString wanted = workedNumber(*target);
+        if (reach.isEmpty())
+            refusal =
+                listed.isEmpty()
+                    ? figureText(u"No %1 gives a figure with %2 = %3.").arg(letter, quantity, wanted)
+                    : figureText(u"With %1, no %2 gives a figure with %3 = %4.").arg(listed, letter, quantity, wanted);
+        else
+            refusal = listed.isEmpty()
+                          ? figureText(u"%1 %2; no %3 gives %4.").arg(quantity, reach, letter, wanted)
+                          : figureText(u"With %1, %2 %3; no %4 gives %5.").arg(listed, quantity, reach, letter, wanted);
         break;
     }
     }

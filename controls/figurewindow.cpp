@@ -7,6 +7,7 @@
 #include "optionbutton.h"
 #include "picture.h"
 #include "systemcolours.h"
+#include "theme.h"
 #include "valuefield.h"
 
 #include <QAccessible>
@@ -209,6 +210,15 @@ std::optional<FigureValues> FigureWindow::values() const
     return values;
 }
 
+QHash<QString, QString> FigureWindow::calculatedTexts() const
+{
+    QHash<QString, QString> texts;
+    if (m_lastCalculation && showsAnswers())
+        for (qsizetype i = 0; i < m_lastFields.size(); ++i)
+            texts.insert(m_lastFields[i]->objectName(), m_lastTexts.value(i));
+    return texts;
+}
+
 CalculationSnapshot FigureWindow::snapshot() const
 {
     CalculationSnapshot shot;
@@ -237,7 +247,8 @@ CalculationSnapshot FigureWindow::snapshot() const
             if (const FigureValue *value = valueAt(shown->answers, m_shownIn.indexOf(answer)))
                 shot.answers << CalculationLine{
                     value->caption, value->text,
-                    value->working.isEmpty() ? QString() : workingText(value->caption, value->working, value->text),
+                    value->working.isEmpty() ? QString()
+                                             : workingText(value->caption, value->working, value->text, figureText),
                     value->working, value->unit};
             continue;
         }
@@ -274,7 +285,7 @@ QString FigureWindow::calculationText() const
     const CalculationSnapshot shot = snapshot();
     QStringList lines{shot.figure};
     if (!shot.option.isEmpty())
-        lines << QStringLiteral("Given: ") + shot.option;
+        lines << figureText(u"Given: %1").arg(shot.option);
     return (lines + shot.givenLines() + answerLines()).join(u'\n');
 }
 
@@ -455,13 +466,17 @@ AnswerLabel *FigureWindow::addAnswer(QWidget *parent, const QString &name, Twips
     connect(label, &AnswerLabel::calculationCopyRequested, this, &FigureWindow::copyCalculation);
     connect(label, &AnswerLabel::workingRequested, this, &FigureWindow::workingRequested);
     connect(label, &AnswerLabel::solveRequested, this, [this, label] { openSolver(label); });
+    connect(label, &AnswerLabel::compositeRequested, this, [this, label](int sign) {
+        if (const qsizetype index = m_shownIn.indexOf(label); index >= 0)
+            emit compositePartRequested(int(index), sign);
+    });
     connect(label, &AnswerLabel::unitChosen, this,
             [this](QuantityKind kind, const Unit *unit) { emit unitsRequested(unitChoice().with(kind, unit)); });
     if (look == AnswerLook::RedOnBlack) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::black);
-        palette.setColor(QPalette::WindowText, Qt::red);
+        palette.setColor(QPalette::WindowText, answerInk());
         label->setPalette(palette);
         QFont font = label->font();
         font.setBold(true);

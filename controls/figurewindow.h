@@ -6,6 +6,7 @@
 #include "entry/measurement.h"
 #include "entry/units.h"
 
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -95,6 +96,9 @@ public:
     // The calculation whose answers are shown, by the letters the figure
     // declares; nothing while no answers are shown or zeros stand for them.
     std::optional<FigureValues> values() const;
+    // The texts the answers shown were worked from, by field name; none
+    // while no answers are shown.
+    QHash<QString, QString> calculatedTexts() const;
 
     // Redoes the calculation that wrote the answers shown, with the texts
     // and option it read then, so that the answers follow a change of the
@@ -117,6 +121,9 @@ signals:
     void calculated();
     // The user asked to see the working of an answer in full.
     void workingRequested();
+    // The user made the answer of this index a part of the composite figure,
+    // added (1) or cut out (-1).
+    void compositePartRequested(int answer, int sign);
     // The user chose units from an answer ("Show In"): the program's choice.
     void unitsRequested(Zyntra::UnitChoice units);
 

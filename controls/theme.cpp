@@ -113,6 +113,16 @@ bool darkLook()
     return &lookInForce() != &Classic;
 }
 
+QColor answerInk()
+{
+    return chosen == Theme::HighContrast ? QColor(0xFF, 0x70, 0x70) : QColor(Qt::red);
+}
+
+QColor warningInk()
+{
+    return darkLook() ? QColor(0xFF, 0x80, 0x80) : QColor(0xC0, 0x00, 0x00);
+}
+
 SheetColours sheetColours()
 {
     const Look &look = lookInForce();

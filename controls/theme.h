@@ -16,6 +16,13 @@ void setTheme(Theme theme);
 // Whether the windows now show light text on a dark ground.
 bool darkLook();
 
+// The red answers are written in on their black ground; under High
+// Contrast a lighter red, so that they too read at 7:1.
+QColor answerInk();
+// A warning written on the window's ground: the designed dark red, and a
+// light red on a dark ground that reads at 7:1 on black.
+QColor warningInk();
+
 // What the screen view of the calculation sheet is drawn with.
 struct SheetColours {
     QColor paper;

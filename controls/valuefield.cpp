@@ -1,5 +1,6 @@
 #include "valuefield.h"
 
+#include "controls/figuretext.h"
 #include "controls/systemcolours.h"
 #include "entry/measurement.h"
 #include "entry/numericentry.h"
@@ -28,7 +29,7 @@ ValueField::ValueField(QWidget *parent)
     setTextMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
     // A value with a unit of its own is heard in words, as its marks do not say it.
     connect(this, &QLineEdit::textChanged, this, [this](const QString &now) {
-        const QString spoken = unitChoice().length ? spokenMeasurement(now) : QString();
+        const QString spoken = unitChoice().length ? spokenValue(spokenMeasurement(now)) : QString();
         if (spoken == accessibleDescription() || (spoken.isEmpty() && !m_spokenShown))
             return;
         m_spokenShown = !spoken.isEmpty();

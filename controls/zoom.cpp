@@ -2,9 +2,11 @@
 
 #include "twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLayout>
+#include <QProxyStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -26,6 +28,8 @@ const char *const DesignFont = "zyntraDesignFont";
 const char *const ShownFont = "zyntraShownFont";
 const char *const DesignSection = "zyntraDesignSection";
 const char *const ShownSection = "zyntraShownSection";
+const char *const DesignColumns = "zyntraDesignColumns";
+const char *const ShownColumns = "zyntraShownColumns";
 
 template <typename Value, typename Design>
 Design designOf(const QWidget *widget, const char *designKey, const char *shownKey, const Value &now, Design fromNow)
@@ -76,20 +80,63 @@ void collect(QWidget *widget, QWidget *window, double from, Rescale what, std::v
             collect(child, window, from, what, changes);
 }
 
-// The rows of a table grow with their text.
+// The rows of a table grow with their text, and so do its columns.
 void rescaleSections(QWidget *window, double from, double to)
 {
     for (QHeaderView *header : window->findChildren<QHeaderView *>()) {
+        QList<int> columns;
+        QList<double> columnsAtActualSize;
+        // The last column, where it takes the room left, grows with the window.
+        const int sized = header->count() - (header->stretchLastSection() ? 1 : 0);
+        for (int i = 0; header->orientation() == Qt::Horizontal && i < sized; ++i) {
+            columns << header->sectionSize(i);
+            columnsAtActualSize << columns.last() / from;
+        }
+        const QList<double> designColumns = designOf(header, DesignColumns, ShownColumns, columns, columnsAtActualSize);
         const int now = header->defaultSectionSize();
         const double design = designOf(header, DesignSection, ShownSection, now, now / from);
         const int size = int(std::lround(design * to));
         header->setDefaultSectionSize(size);
         header->setProperty(DesignSection, design);
         header->setProperty(ShownSection, size);
+        // A new default size lays every column out anew: each gets its own back, grown.
+        columns.clear();
+        for (qsizetype i = 0; i < designColumns.size(); ++i) {
+            header->resizeSection(int(i), int(std::lround(designColumns[i] * to)));
+            columns << header->sectionSize(int(i));
+        }
+        header->setProperty(DesignColumns, QVariant::fromValue(designColumns));
+        header->setProperty(ShownColumns, QVariant::fromValue(columns));
     }
 }
 
+// The application's style, with its marks measured at the zoom in force.
+class ZoomedStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int measure = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+            return int(std::lround(measure * zoom()));
+        default:
+            return measure;
+        }
+    }
+};
+
 } // namespace
+
+void drawMarksAtZoom()
+{
+    if (!dynamic_cast<const ZoomedStyle *>(QApplication::style()))
+        QApplication::setStyle(new ZoomedStyle);
+}
 
 double zoom()
 {

@@ -23,4 +23,9 @@ void setZoom(double zoom);
 enum class Rescale { Fonts, Geometry };
 void rescale(QWidget *window, double from, double to, Rescale what = Rescale::Geometry);
 
+// The marks the style draws by its own measure, radio buttons', check
+// boxes' and menus' check marks, grow with the zoom too. Once for the
+// application, before any theme's palette is given.
+void drawMarksAtZoom();
+
 } // namespace Zyntra

@@ -45,9 +45,9 @@ QString describe(const Failure &failure, const QString &fieldName, Wording say)
     case Failure::Cause::InvalidOperation:
         return words(u"The calculation has no real result for these values.");
     case Failure::Cause::NotAFigure:
-        return failure.text;
+        return words(failure.text);
     case Failure::Cause::NotAMeasurement:
-        return QStringLiteral("%1: %2").arg(fieldName, failure.text);
+        return QStringLiteral("%1: %2").arg(fieldName, words(failure.text));
     case Failure::Cause::PasteTooLong: {
         const QString field = fieldName.isEmpty() ? words(u"a value field") : fieldName;
         // A text short enough on its own is refused for what the field already holds.

@@ -340,4 +340,32 @@ QString formatDecimal(QStringView decimal, Pattern pattern, Precision precision)
     return formatSignificand(s, decimal.startsWith(u'-'), pattern, precision);
 }
 
+std::vector<Precision> precisionChoices()
+{
+    std::vector<Precision> choices{Precision::asDescribed()};
+    for (int n = 0; n <= Precision::MaxDecimals; ++n)
+        choices.push_back(Precision::decimals(n));
+    for (int n = Precision::MinSignificant; n <= Precision::MaxSignificant; ++n)
+        choices.push_back(Precision::significant(n));
+    return choices;
+}
+
+QString precisionCaption(Precision precision, QString (*say)(const char *english))
+{
+    if (!say)
+        say = [](const char *english) { return QString::fromLatin1(english); };
+    // Marked for the menu's catalogue; the words stay English unless said otherwise.
+    switch (precision.kind) {
+    case Precision::Kind::AsDescribed:
+        break;
+    case Precision::Kind::Decimals:
+        return precision.digits == 1
+                   ? say(QT_TRANSLATE_NOOP("Zyntra::MDIMain", "1 Decimal Place"))
+                   : say(QT_TRANSLATE_NOOP("Zyntra::MDIMain", "%1 Decimal Places")).arg(precision.digits);
+    case Precision::Kind::Significant:
+        return say(QT_TRANSLATE_NOOP("Zyntra::MDIMain", "%1 Significant Digits")).arg(precision.digits);
+    }
+    return say(QT_TRANSLATE_NOOP("Zyntra::MDIMain", "As Described"));
+}
+
 } // namespace Zyntra

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace Zyntra {
 
@@ -79,6 +80,12 @@ QString formatDecimal(QStringView decimal, Pattern pattern, Precision precision 
 // The value to at most `significant` digits, in the shape of its answer: as
 // described, the pattern's decimals with zeros for the digits dropped.
 QString formatCertain(double value, int significant, Pattern pattern, Precision precision);
+
+// Every precision the user can choose, in the order the menu lists them.
+std::vector<Precision> precisionChoices();
+// The precision as the menu names it and a record keeps it: "As Described",
+// "2 Decimal Places"; through `say`, in the language the menu speaks.
+QString precisionCaption(Precision precision, QString (*say)(const char *english) = nullptr);
 
 // The precision answers are shown in, program-wide; as described unless
 // the user chose another.

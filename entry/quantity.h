@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringView>
+
 #include <array>
+#include <span>
 
 namespace Zyntra {
 
@@ -51,6 +55,16 @@ constexpr Quantity sometimes(Quantity answer)
 constexpr Quantity angle(const char *letter, double most = 180)
 {
     return {.letter = letter, .kind = QuantityKind::Angle, .most = most};
+}
+
+// Where the value or answer of this letter stands among those declared (its
+// field's or its label's index); -1 where none has it.
+inline int letterIndex(std::span<const Quantity> declared, QStringView letter)
+{
+    for (size_t i = 0; i < declared.size(); ++i)
+        if (declared[i].letter && QString::fromUtf8(declared[i].letter) == letter)
+            return int(i);
+    return -1;
 }
 
 // The most value fields and answers a figure has: the triangle's six

@@ -206,7 +206,7 @@ QString workedNumber(double value)
     return fixedText(value < 0, digitsOf(buffer, written.ptr));
 }
 
-QString workingText(const QString &quantity, const Working &working, const QString &shown)
+QString workingText(const QString &quantity, const Working &working, const QString &shown, Wording say)
 {
     const QString answer = shown.isEmpty() ? shown : shown + working.unit;
     QStringList sides{quantity};
@@ -228,7 +228,8 @@ QString workingText(const QString &quantity, const Working &working, const QStri
     else if (working.exactSought)
         notes << QStringLiteral("no exact form");
     if (!notes.isEmpty())
-        text += QStringLiteral(" (%1)").arg(notes.join(QStringLiteral("; ")));
+        text +=
+            QStringLiteral(" (%1)").arg(say ? say(notes.join(QStringLiteral("; "))) : notes.join(QStringLiteral("; ")));
     return text;
 }
 

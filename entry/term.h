@@ -14,8 +14,9 @@ namespace Zyntra {
 class Exact;
 
 // "Area = a × b = 3 × 4 = 12.00"; the quantity is the answer's caption.
-// An angle's answer carries its degree sign here.
-QString workingText(const QString &quantity, const Working &working, const QString &answer);
+// An angle's answer carries its degree sign here. `say` puts the notes
+// into the window's language; the formula and its numbers stay.
+QString workingText(const QString &quantity, const Working &working, const QString &answer, Wording say = nullptr);
 
 // The typed constants and their exact values. Each figure uses the value
 // in force: the described one by default, the exact one when the user

@@ -272,6 +272,16 @@ QString withSymbol(const QString &number, const Unit &unit)
     return number + u' ' + QString::fromUtf8(unit.symbol);
 }
 
+QString shownValue(double value, const Unit *unit, Pattern pattern, Precision precision)
+{
+    return unit == Tape ? tapeReading(value, tapeDenominator()) : formatResult(value, pattern, precision);
+}
+
+QString unitSuffix(const Unit *unit)
+{
+    return unit && unit != Tape ? u' ' + QString::fromUtf8(unit->symbol) : QString();
+}
+
 QString spokenUnit(const Unit &unit, QStringView shownText)
 {
     return QString::fromUtf8(textToNumber(shownText) == 1.0 ? unit.singular : unit.plural);
@@ -296,8 +306,7 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
             if (measured && shown != measured && value != outcome.values.end()) {
                 // Checked, as every step is: a cubic mile in cubic millimetres overflows.
                 const Num converted = Num(value->second) * Num(conversionFactor(*measured, *shown));
-                text = shown == Tape ? tapeReading(converted.value(), tapeDenominator())
-                                     : formatResult(converted.value(), pattern(index), answerPrecision());
+                text = shownValue(converted.value(), shown, pattern(index), answerPrecision());
                 if (working != outcome.workings.end()) {
                     Working &worked = working->second;
                     worked.measured = withSymbol(workedNumber(value->second), *measured);
@@ -308,9 +317,8 @@ Outcome inChosenUnits(Outcome outcome, std::span<const Quantity> answers, const 
                     }
                 }
             }
-            // A tape reading carries its own marks.
             if (working != outcome.workings.end())
-                working->second.unit = shown == Tape ? QString() : u' ' + QString::fromUtf8(shown->symbol);
+                working->second.unit = unitSuffix(shown);
         }
         return outcome;
     });

@@ -94,6 +94,13 @@ QString spokenUnit(const Unit &unit, QStringView shownText);
 // A shown number with its unit, as a working writes it: "63.5 in", "12 ft²".
 QString withSymbol(const QString &number, const Unit &unit);
 
+// A value as an answer shows it in this unit: a tape reading under "ft and
+// in", else in the answer's pattern and the precision; and what follows it,
+// " cm²", empty without a unit and after a tape reading, which carries its
+// own marks.
+QString shownValue(double value, const Unit *unit, Pattern pattern, Precision precision);
+QString unitSuffix(const Unit *unit);
+
 // An outcome's answers in the chosen units, by the kinds `answers` declares:
 // each answer of a length, area or volume ends its working in its unit, and
 // one shown in another unit than the calculation's is converted once from

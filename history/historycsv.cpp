@@ -32,6 +32,17 @@ QByteArray line(const QStringList &row)
     return fields.join(',') + "\r\n";
 }
 
+// The headers of `count` values of a kind: "Given 1 letter", "Given 1 caption", "Given 1 value"...
+void appendHeaders(QStringList &header, const QString &kind, qsizetype count, bool exact = false)
+{
+    for (qsizetype i = 1; i <= count; ++i) {
+        const QString n = kind + u' ' + integerText(i);
+        header << n + QStringLiteral(" letter") << n + QStringLiteral(" caption") << n + QStringLiteral(" value");
+        if (exact)
+            header << n + QStringLiteral(" exact");
+    }
+}
+
 } // namespace
 
 QByteArray historyCsv(const QList<HistoryRecord> &records)
@@ -48,16 +59,8 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
     QStringList header{QStringLiteral("When (UTC)"), QStringLiteral("Figure"),    QStringLiteral("Figure id"),
                        QStringLiteral("Option"),     QStringLiteral("Constants"), QStringLiteral("Precision"),
                        QStringLiteral("Units")};
-    const auto numbered = [&header](const QString &kind, qsizetype count, bool exact = false) {
-        for (qsizetype i = 1; i <= count; ++i) {
-            const QString n = kind + u' ' + integerText(i);
-            header << n + QStringLiteral(" letter") << n + QStringLiteral(" caption") << n + QStringLiteral(" value");
-            if (exact)
-                header << n + QStringLiteral(" exact");
-        }
-    };
-    numbered(QStringLiteral("Given"), givens);
-    numbered(QStringLiteral("Answer"), answers, exact);
+    appendHeaders(header, QStringLiteral("Given"), givens);
+    appendHeaders(header, QStringLiteral("Answer"), answers, exact);
 
     QByteArray csv = line(header);
     for (const HistoryRecord &record : records) {
@@ -73,6 +76,32 @@ QByteArray historyCsv(const QList<HistoryRecord> &records)
         csv += line(row);
     }
     return csv;
+}
+
+QByteArray compositeCsv(const CompositeRecord &composite, const CompositeSums &sums)
+{
+    qsizetype givens = 0;
+    for (const CompositePart &part : composite.parts)
+        givens = std::max(givens, part.calculation.givens.size());
+    QStringList header{QStringLiteral("Sign"), QStringLiteral("Count"), QStringLiteral("Figure"),
+                       QStringLiteral("Figure id"), QStringLiteral("Option")};
+    appendHeaders(header, QStringLiteral("Given"), givens);
+    header << QStringLiteral("Quantity") << QStringLiteral("Quantity letter") << QStringLiteral("Part value")
+           << QStringLiteral("Contribution");
+
+    QByteArray csv = line(header);
+    for (qsizetype i = 0; i < composite.parts.size(); ++i) {
+        const CompositePart &part = composite.parts.at(i);
+        QStringList row{signText(part.sign), integerText(part.count), part.calculation.figureName,
+                        part.calculation.figureId, part.calculation.optionCaption};
+        appendValues(row, shown(part.calculation.givens), givens);
+        row << part.quantityCaption << part.quantity << sums.values.value(i) << sums.contributions.value(i);
+        csv += line(row);
+    }
+    QStringList total(header.size(), QString());
+    total[2] = QStringLiteral("Total");
+    total.last() = sums.total;
+    return csv + line(total);
 }
 
 } // namespace Zyntra

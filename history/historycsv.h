@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compositerecord.h"
 #include "historyrecord.h"
 
 #include <QByteArray>
@@ -13,5 +14,20 @@ namespace Zyntra {
 // are those shown, so decimals keep their full stops in every locale. Where
 // a record shows exact forms, each answer takes a fourth column, its form.
 QByteArray historyCsv(const QList<HistoryRecord> &records);
+
+// What a composite comes to, as its window shows it: each part's value and
+// its contribution to the total, in the total's unit ("−3.14 m²"), by part,
+// and the total. The composite's calculation works them out; the CSV and
+// the history write them as they are, so that all show the same digits.
+struct CompositeSums {
+    QStringList values;
+    QStringList contributions;
+    QString total;
+};
+
+// A composite's parts in the same way, one row each: its sign and count,
+// its figure, option and given values, the quantity it stands for, its
+// value and its contribution; then the total.
+QByteArray compositeCsv(const CompositeRecord &composite, const CompositeSums &sums);
 
 } // namespace Zyntra

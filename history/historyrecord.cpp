@@ -16,6 +16,16 @@ QList<HistoryValue> shown(const QList<HistoryGiven> &givens)
     return values;
 }
 
+QString constantsName(bool exact)
+{
+    return exact ? QStringLiteral("exact") : QStringLiteral("described");
+}
+
+bool namesExactConstants(const QString &constants)
+{
+    return constants == constantsName(true);
+}
+
 bool showsExactForms(const HistoryRecord &record)
 {
     return std::ranges::any_of(record.answers, [](const HistoryValue &answer) { return !answer.exact.isEmpty(); });

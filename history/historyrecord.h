@@ -54,6 +54,10 @@ struct HistoryRecord {
     bool operator==(const HistoryRecord &) const = default;
 };
 
+// How a record names the constants it was made with: "exact" or "described".
+QString constantsName(bool exact);
+bool namesExactConstants(const QString &constants);
+
 // Whether any answer was shown with its exact form.
 bool showsExactForms(const HistoryRecord &record);
 

@@ -38,9 +38,13 @@ constexpr int SqliteBusy = 5, SqliteLocked = 6, SqliteReadOnly = 8, SqliteIoErro
 // Marks a file whose schema is newer than this program knows.
 const QString NewerFile = QStringLiteral("newer");
 
-// The columns a record is read from; the search text is only looked through.
-const QString Columns = QStringLiteral("id, at, figure_id, figure_name, option_index, option_caption, givens, "
-                                       "answers, constants, precision, units");
+// The columns a record is kept in, and read from with its id; the search
+// text is only looked through. A composite's parts are kept in the same ones.
+const QString RecordColumns = QStringLiteral("at, figure_id, figure_name, option_index, option_caption, givens, "
+                                             "answers, constants, precision, units");
+const QString Columns = QStringLiteral("id, ") + RecordColumns;
+const QString CompositeColumns = QStringLiteral("id, at, name, constants, precision, units, exact_forms");
+const QString PartColumns = QStringLiteral("composite_id, quantity, quantity_caption, sign, count, ") + Columns;
 
 // A statement that failed, carried out to the public call that ran it.
 struct SqlFault {
@@ -121,6 +125,23 @@ QString placeholders(qsizetype count)
     return marks.join(u',');
 }
 
+// Runs work on the ids a statement at a time: "(?,?,?)" and their values.
+template <typename Work>
+void inChunks(const QList<qint64> &ids, Work work)
+{
+    for (qsizetype at = 0; at < ids.size(); at += IdsPerStatement) {
+        const QList<qint64> chunk = ids.mid(at, IdsPerStatement);
+        work(u'(' + placeholders(chunk.size()) + u')', QVariantList(chunk.begin(), chunk.end()));
+    }
+}
+
+// Where the search text holds every word, each one a value bound in its order.
+QString matching(const QStringList &words)
+{
+    const QStringList tests(words.size(), QStringLiteral("instr(search, ?) > 0"));
+    return words.isEmpty() ? QString() : QStringLiteral(" WHERE ") + tests.join(QStringLiteral(" AND "));
+}
+
 // Each value as [letter, caption, text], or [letter, caption, number] for
 // a given value: JSON writes a number with a full stop and reads it back
 // as the same double. A given value typed with its unit adds the text typed. An answer shown with its exact form adds
@@ -170,26 +191,46 @@ QList<Value> decode(const QByteArray &json)
     return values;
 }
 
+// A record from the columns of RecordColumns' order, its id the first.
+HistoryRecord readRecord(const QSqlQuery &query, int first)
+{
+    HistoryRecord record;
+    record.id = query.value(first).toLongLong();
+    record.when = QDateTime::fromString(query.value(first + 1).toString(), Qt::ISODateWithMs);
+    record.figureId = query.value(first + 2).toString();
+    record.figureName = query.value(first + 3).toString();
+    record.optionIndex = query.value(first + 4).toInt();
+    record.optionCaption = query.value(first + 5).toString();
+    record.givens = decode<HistoryGiven>(query.value(first + 6).toByteArray());
+    record.answers = decode<HistoryValue>(query.value(first + 7).toByteArray());
+    record.constants = query.value(first + 8).toString();
+    record.precision = query.value(first + 9).toString();
+    record.units = unitsFromIds(query.value(first + 10).toString());
+    return record;
+}
+
+// The values of RecordColumns, in their order.
+QVariantList recordValues(const HistoryRecord &record)
+{
+    return {record.when.toUTC().toString(Qt::ISODateWithMs),
+            text(record.figureId),
+            text(record.figureName),
+            record.optionIndex,
+            text(record.optionCaption),
+            encode(record.givens),
+            encode(record.answers),
+            text(record.constants),
+            text(record.precision),
+            text(unitsIds(record.units))};
+}
+
 QList<HistoryRecord> select(const QSqlDatabase &db, const QString &rest, const QVariantList &values = {})
 {
     QSqlQuery query =
         exec(db, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM calculation ") + rest, values);
     QList<HistoryRecord> records;
-    while (query.next()) {
-        HistoryRecord record;
-        record.id = query.value(0).toLongLong();
-        record.when = QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs);
-        record.figureId = query.value(2).toString();
-        record.figureName = query.value(3).toString();
-        record.optionIndex = query.value(4).toInt();
-        record.optionCaption = query.value(5).toString();
-        record.givens = decode<HistoryGiven>(query.value(6).toByteArray());
-        record.answers = decode<HistoryValue>(query.value(7).toByteArray());
-        record.constants = query.value(8).toString();
-        record.precision = query.value(9).toString();
-        record.units = unitsFromIds(query.value(10).toString());
-        records.append(std::move(record));
-    }
+    while (query.next())
+        records.append(readRecord(query, 0));
     return records;
 }
 
@@ -197,16 +238,55 @@ QList<HistoryRecord> select(const QSqlDatabase &db, const QString &rest, const Q
 QList<HistoryRecord> recordsOf(const QSqlDatabase &db, const QList<qint64> &ids)
 {
     QHash<qint64, HistoryRecord> byId;
-    for (qsizetype at = 0; at < ids.size(); at += IdsPerStatement) {
-        const QList<qint64> chunk = ids.mid(at, IdsPerStatement);
-        for (HistoryRecord &record : select(db, QStringLiteral("WHERE id IN (") + placeholders(chunk.size()) + u')',
-                                            QVariantList(chunk.begin(), chunk.end())))
+    inChunks(ids, [&](const QString &marks, const QVariantList &values) {
+        for (HistoryRecord &record : select(db, QStringLiteral("WHERE id IN ") + marks, values))
             byId.insert(record.id, std::move(record));
-    }
+    });
     QList<HistoryRecord> found;
     for (qint64 id : ids)
         if (byId.contains(id))
             found.append(byId.value(id));
+    return found;
+}
+
+// What the filter looks through for a composite: its name and its parts.
+QString searchText(const CompositeRecord &composite)
+{
+    QStringList texts{composite.name.toLower()};
+    for (const CompositePart &part : composite.parts)
+        texts << part.quantityCaption.toLower() << searchText(part.calculation);
+    return texts.join(u'\n');
+}
+
+// The composites a statement on their table finds, in its order, each with its parts.
+QList<CompositeRecord> compositesWhere(const QSqlDatabase &db, const QString &rest, const QVariantList &values = {})
+{
+    QList<CompositeRecord> found;
+    QHash<qint64, qsizetype> at;
+    for (QSqlQuery query =
+             exec(db, QStringLiteral("SELECT ") + CompositeColumns + QStringLiteral(" FROM composite ") + rest, values);
+         query.next();) {
+        at.insert(query.value(0).toLongLong(), found.size());
+        found.append({query.value(0).toLongLong(),
+                      QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs),
+                      query.value(2).toString(),
+                      {},
+                      query.value(3).toString(),
+                      query.value(4).toString(),
+                      unitsFromIds(query.value(5).toString()),
+                      query.value(6).toBool()});
+    }
+    inChunks(at.keys(), [&](const QString &marks, const QVariantList &ids) {
+        for (QSqlQuery query = exec(db,
+                                    QStringLiteral("SELECT ") + PartColumns
+                                        + QStringLiteral(" FROM composite_part WHERE composite_id IN ") + marks
+                                        + QStringLiteral(" ORDER BY composite_id, position"),
+                                    ids);
+             query.next();)
+            found[at.value(query.value(0).toLongLong())].parts.append({readRecord(query, 5), query.value(1).toString(),
+                                                                       query.value(2).toString(),
+                                                                       query.value(3).toInt(), query.value(4).toInt()});
+    });
     return found;
 }
 
@@ -253,6 +333,17 @@ void migrateStep(const QSqlDatabase &db, int version)
             exec(db, QStringLiteral("UPDATE calculation SET search = ? WHERE id = ?"), {searchText(record), record.id});
         break;
     }
+    case 4: // composite figures; each part a copy of its calculation in the columns a record is kept in
+        exec(db, QStringLiteral("CREATE TABLE composite (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, "
+                                "name TEXT NOT NULL, constants TEXT NOT NULL, precision TEXT NOT NULL, "
+                                "units TEXT NOT NULL, exact_forms INTEGER NOT NULL, search TEXT NOT NULL)"));
+        exec(db, QStringLiteral("CREATE TABLE composite_part (composite_id INTEGER NOT NULL, position INTEGER NOT "
+                                "NULL, quantity TEXT NOT NULL, quantity_caption TEXT NOT NULL, sign INTEGER NOT NULL, "
+                                "count INTEGER NOT NULL, id INTEGER NOT NULL, at TEXT NOT NULL, figure_id TEXT NOT "
+                                "NULL, figure_name TEXT NOT NULL, option_index INTEGER NOT NULL, option_caption TEXT "
+                                "NOT NULL, givens TEXT NOT NULL, answers TEXT NOT NULL, constants TEXT NOT NULL, "
+                                "precision TEXT NOT NULL, units TEXT NOT NULL, PRIMARY KEY (composite_id, position))"));
+        break;
     }
 }
 
@@ -267,6 +358,16 @@ QVariant scalar(const QSqlDatabase &db, const QString &sql)
 int userVersion(const QSqlDatabase &db)
 {
     return scalar(db, QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+// The file appears only once it is whole; a write that fails on the way
+// leaves whatever was there before. The reason when it failed.
+std::optional<QString> writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit())
+        return QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return std::nullopt;
 }
 
 // Why a file is no history at all, found before SQLite opens it: a file
@@ -467,13 +568,9 @@ HistoryStore::Recording HistoryStore::add(HistoryRecord record, HistoryRecord *a
                 if (!newest.isEmpty() && sameCalculation(newest.first(), record))
                     return Recording::Repeat;
                 exec(db,
-                     QStringLiteral("INSERT INTO calculation (at, figure_id, figure_name, option_index, "
-                                    "option_caption, givens, answers, constants, precision, units, search) "
-                                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {record.when.toUTC().toString(Qt::ISODateWithMs), text(record.figureId), text(record.figureName),
-                      record.optionIndex, text(record.optionCaption), encode(record.givens), encode(record.answers),
-                      text(record.constants), text(record.precision), text(unitsIds(record.units)),
-                      searchText(record)});
+                     QStringLiteral("INSERT INTO calculation (") + RecordColumns + QStringLiteral(", search) VALUES (")
+                         + placeholders(11) + u')',
+                     recordValues(record) << searchText(record));
                 if (added) {
                     *added = record;
                     added->id = scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
@@ -487,13 +584,12 @@ HistoryStore::Recording HistoryStore::add(HistoryRecord record, HistoryRecord *a
 QList<qint64> HistoryStore::ids(const QString &filter)
 {
     const QStringList words = filterWords(filter);
-    QStringList tests(words.size(), QStringLiteral("instr(search, ?) > 0"));
-    const QString where = words.isEmpty() ? QString() : QStringLiteral(" WHERE ") + tests.join(QStringLiteral(" AND "));
     return attempt(
         [&](const QSqlDatabase &db) {
-            QSqlQuery query =
-                exec(db, QStringLiteral("SELECT id FROM calculation") + where + QStringLiteral(" ORDER BY id DESC"),
-                     QVariantList(words.begin(), words.end()));
+            QSqlQuery query = exec(db,
+                                   QStringLiteral("SELECT id FROM calculation") + matching(words)
+                                       + QStringLiteral(" ORDER BY id DESC"),
+                                   QVariantList(words.begin(), words.end()));
             QList<qint64> found;
             while (query.next())
                 found.append(query.value(0).toLongLong());
@@ -512,12 +608,9 @@ bool HistoryStore::remove(const QList<qint64> &ids)
     return attempt(
         [&](const QSqlDatabase &db) {
             return writing(db, [&] {
-                for (qsizetype at = 0; at < ids.size(); at += IdsPerStatement) {
-                    const QList<qint64> chunk = ids.mid(at, IdsPerStatement);
-                    exec(db,
-                         QStringLiteral("DELETE FROM calculation WHERE id IN (") + placeholders(chunk.size()) + u')',
-                         QVariantList(chunk.begin(), chunk.end()));
-                }
+                inChunks(ids, [&](const QString &marks, const QVariantList &values) {
+                    exec(db, QStringLiteral("DELETE FROM calculation WHERE id IN ") + marks, values);
+                });
                 return true;
             });
         },
@@ -547,13 +640,86 @@ std::optional<QString> HistoryStore::exportCsv(const QString &path, const std::o
         std::optional<QList<HistoryRecord>>());
     if (!chosen)
         return QStringLiteral("The history could not be read.");
+    return writeWhole(path, historyCsv(*chosen));
+}
 
-    // The file appears only once it is whole; a write that fails on the way
-    // leaves whatever was there before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(historyCsv(*chosen)) < 0 || !file.commit())
-        return QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return std::nullopt;
+bool HistoryStore::saveComposite(CompositeRecord record, CompositeRecord *saved)
+{
+    if (!record.when.isValid())
+        record.when = QDateTime::currentDateTimeUtc();
+    // Another composite under the same name is kept beside it: saving never
+    // loses one, and the list tells them apart by their times. The same one
+    // saved again is kept once.
+    const auto same = [&record](CompositeRecord kept) {
+        kept.id = record.id;
+        kept.when = record.when;
+        return kept == record;
+    };
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return writing(db, [&] {
+                record.id = 0;
+                for (const CompositeRecord &kept :
+                     compositesWhere(db, QStringLiteral("WHERE name = ?"), {text(record.name)}))
+                    if (same(kept)) {
+                        if (saved)
+                            *saved = kept;
+                        return true;
+                    }
+                exec(db,
+                     QStringLiteral("INSERT INTO composite (at, name, constants, precision, units, exact_forms, "
+                                    "search) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                     {record.when.toUTC().toString(Qt::ISODateWithMs), text(record.name), text(record.constants),
+                      text(record.precision), text(unitsIds(record.units)), record.exactForms, searchText(record)});
+                record.id = scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+                for (qsizetype position = 0; position < record.parts.size(); ++position) {
+                    const CompositePart &part = record.parts.at(position);
+                    exec(db,
+                         QStringLiteral("INSERT INTO composite_part (composite_id, position, quantity, "
+                                        "quantity_caption, sign, count, id, ")
+                             + RecordColumns + QStringLiteral(") VALUES (") + placeholders(17) + u')',
+                         QVariantList{record.id, qint64(position), text(part.quantity), text(part.quantityCaption),
+                                      part.sign, part.count, part.calculation.id}
+                             + recordValues(part.calculation));
+                }
+                if (saved)
+                    *saved = record;
+                return true;
+            });
+        },
+        false);
+}
+
+QList<CompositeRecord> HistoryStore::composites(const QString &filter)
+{
+    const QStringList words = filterWords(filter);
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return compositesWhere(db, matching(words) + QStringLiteral(" ORDER BY id DESC"),
+                                   QVariantList(words.begin(), words.end()));
+        },
+        QList<CompositeRecord>());
+}
+
+bool HistoryStore::removeComposites(const QList<qint64> &ids)
+{
+    return attempt(
+        [&](const QSqlDatabase &db) {
+            return writing(db, [&] {
+                inChunks(ids, [&](const QString &marks, const QVariantList &values) {
+                    exec(db, QStringLiteral("DELETE FROM composite_part WHERE composite_id IN ") + marks, values);
+                    exec(db, QStringLiteral("DELETE FROM composite WHERE id IN ") + marks, values);
+                });
+                return true;
+            });
+        },
+        false);
+}
+
+std::optional<QString> HistoryStore::exportCompositeCsv(const CompositeRecord &composite, const CompositeSums &sums,
+                                                        const QString &path)
+{
+    return writeWhole(path, compositeCsv(composite, sums));
 }
 
 } // namespace Zyntra

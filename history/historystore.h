@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compositerecord.h"
 #include "historyrecord.h"
 
 #include <QList>
@@ -11,6 +12,8 @@
 class QSqlDatabase;
 
 namespace Zyntra {
+
+struct CompositeSums;
 
 // The history of calculations, kept in one SQLite file so that it outlives
 // the program, a crash of it and a second Zyntra writing at the same time.
@@ -27,7 +30,7 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
 
     QString filePath() const;
     bool isOff() const { return m_state == State::Off; }
@@ -50,6 +53,18 @@ public:
     // their order (none for an empty list), as CSV, whole or not at all;
     // the reason when it failed.
     std::optional<QString> exportCsv(const QString &path, const std::optional<QList<qint64>> &ids = std::nullopt);
+
+    // Keeps a composite under its name, stamped with the time now unless it
+    // has one; once kept, the record with its id goes to `saved` when one is
+    // given. False when it could not be kept.
+    bool saveComposite(CompositeRecord record, CompositeRecord *saved = nullptr);
+    // The kept composites whose name or parts hold every word of the filter, newest first.
+    QList<CompositeRecord> composites(const QString &filter = {});
+    bool removeComposites(const QList<qint64> &ids);
+    // Writes one composite's parts and what they come to as CSV, whole or
+    // not at all; the reason when it failed.
+    static std::optional<QString> exportCompositeCsv(const CompositeRecord &composite, const CompositeSums &sums,
+                                                     const QString &path);
 
     // What the user should hear once about the history, or nothing.
     QString takeNotice();

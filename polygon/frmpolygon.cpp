@@ -132,12 +132,13 @@ void frmPolygon::cmdClear_Click()
 
 QStringList frmPolygon::answerLines() const
 {
-    QStringList lines{QStringLiteral("Polygon\tNo. of Sides\tArea")};
+    QStringList lines{
+        QStringList{figureText(u"Polygon"), figureText(u"No. of Sides"), figureText(u"Area")}.join(u'\t')};
     for (size_t row = 0; row < m_answers.size(); ++row) {
         if (m_answers[row]->text().isEmpty())
             continue;
         lines << QStringLiteral("%1\t%2\t%3\t%4")
-                     .arg(QString::fromLatin1(RegularPolygons[row].name),
+                     .arg(figureText(QString::fromLatin1(RegularPolygons[row].name)),
                           QString::fromLatin1(RegularPolygons[row].sides),
                           m_answers[row]->text() + m_answers[row]->unitSuffix(), m_answers[row]->workingText());
     }

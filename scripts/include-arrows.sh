@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-declare -A rank=([main]=5 [shell]=4 [workbench]=3 [solids]=3 [circle]=3 [triangle]=3 [polygon]=3
+declare -A rank=([main]=5 [shell]=4 [workbench]=3 [solids]=3 [circle]=3 [triangle]=3 [polygon]=3 [composite]=3
                  [controls]=2 [sheet]=2 [entry]=1 [history]=1 [pictures]=0)
 
 edges=$(

@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "controls/figuretext.h"
 #include "controls/picture.h"
 #include "controls/systemcolours.h"
 #include "controls/twips.h"
@@ -38,7 +39,6 @@ frmAbout::frmAbout(QWidget *owner)
 
     auto *logo = new Picture(QStringLiteral(":/pictures/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setAccessibleName(QString::fromLatin1(Maker::Logo));
     logo->setGeometry(Twips{0, 240, 2145, 1620}.toPixels());
     m_label1 = addLabel(this, "Label1", {3240, 0, 1995, 375});
     QFont bold = m_label1->font();
@@ -61,6 +61,8 @@ frmAbout::frmAbout(QWidget *owner)
 void frmAbout::sayTexts()
 {
     setWindowTitle(tr("About Zyntra"));
+    if (auto *logo = findChild<Picture *>(QStringLiteral("Image1")))
+        logo->setAccessibleName(figureText(QString::fromLatin1(Maker::Logo)));
     if (auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK")))
         ok->setText(tr("OK"));
 }
@@ -84,7 +86,8 @@ void frmAbout::paintFace()
 
 void frmAbout::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // Its own face set, the round ends: the next change finds it in place.
+    if (event->type() == QEvent::PaletteChange && palette().color(QPalette::Window) != SystemColour::activeBorder())
         paintFace();
     if (event->type() == QEvent::LanguageChange)
         Form_Load();

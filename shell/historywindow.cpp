@@ -1,5 +1,9 @@
 #include "historywindow.h"
 
+#include "catalogue.h"
+#include "composite/frmcomposite.h"
+#include "controls/figuretext.h"
+#include "controls/listwindow.h"
 #include "entry/units.h"
 
 #include <QAction>
@@ -35,12 +39,68 @@ QString valuesText(const QList<HistoryValue> &values, const QList<HistoryValue> 
     for (const HistoryValue &value : values) {
         if (std::ranges::any_of(given, [&value](const HistoryValue &g) { return g.letter == value.letter; }))
             continue;
-        QString part = value.caption + QStringLiteral(" = ") + value.text;
+        QString part = figureText(value.caption) + QStringLiteral(" = ") + value.text;
         if (!value.exact.isEmpty())
             part += spoken ? QStringLiteral(", ") + value.exactSpoken : QStringLiteral(" (%1)").arg(value.exact);
         parts << part;
     }
     return parts.join(QStringLiteral(", "));
+}
+
+QString whenText(const QDateTime &when)
+{
+    return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString recordCell(const HistoryRecord &record, int column, bool spoken)
+{
+    switch (column) {
+    case HistoryModel::When:
+        return whenText(record.when);
+    case HistoryModel::Figure:
+        // An option that names the figure ("Sector of Circle") is the name already.
+        if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
+            return figureText(record.figureName) + QStringLiteral(" (") + figureText(record.optionCaption) + u')';
+        return figureText(record.figureName);
+    case HistoryModel::Given: {
+        // Given values were typed in the length unit, the first of the units recorded.
+        const QString given = valuesText(shown(record.givens));
+        const Unit *length = record.units.length;
+        return length && !given.isEmpty() ? given + QStringLiteral(" (%1)").arg(QString::fromUtf8(length->symbol))
+                                          : given;
+    }
+    case HistoryModel::Answers:
+        // The answers that echo a given value say nothing new.
+        return valuesText(record.answers, shown(record.givens), spoken);
+    }
+    return {};
+}
+
+// A composite's row: its name, each part's figure and given values, and
+// the total's working under the choices it was kept with: "Total = 20.00 +
+// 6.00 − 4 × 3.14 = 13.44 m²".
+QString compositeCell(const CompositeRecord &composite, int column)
+{
+    QStringList parts;
+    for (const CompositePart &part : composite.parts) {
+        const QString given = recordCell(part.calculation, HistoryModel::Given, false);
+        parts << signText(part.sign) + u' ' + countText(part.count)
+                     + recordCell(part.calculation, HistoryModel::Figure, false)
+                     + (given.isEmpty() ? QString() : QStringLiteral(": ") + given);
+    }
+    switch (column) {
+    case HistoryModel::When:
+        return whenText(composite.when);
+    case HistoryModel::Figure:
+        return HistoryModel::tr("Composite: %1").arg(composite.name);
+    case HistoryModel::Given:
+        return parts.join(QStringLiteral("; "));
+    case HistoryModel::Answers: {
+        const CompositeTotal total = evaluateComposite(composite.parts, figureById, choicesOf(composite));
+        return total.failure.isEmpty() ? total.working : total.failure;
+    }
+    }
+    return {};
 }
 
 } // namespace
@@ -62,7 +122,7 @@ void HistoryModel::insertNewest(const HistoryRecord &record)
 {
     if (!matchesFilter(record, m_filter))
         return;
-    beginInsertRows({}, 0, 0);
+    beginInsertRows({}, compositeCount(), compositeCount());
     m_ids.prepend(record.id);
     m_read.insert(record.id, record);
     endInsertRows();
@@ -71,13 +131,15 @@ void HistoryModel::insertNewest(const HistoryRecord &record)
 void HistoryModel::reload()
 {
     beginResetModel();
+    m_composites = m_store.composites(m_filter);
     m_ids = m_store.ids(m_filter);
     m_read.clear();
     endResetModel();
 }
 
-HistoryRecord HistoryModel::recordAt(int row) const
+HistoryRecord HistoryModel::recordAt(int tableRow) const
 {
+    const int row = tableRow - compositeCount();
     const qint64 id = m_ids.value(row);
     if (!m_read.contains(id)) {
         if (m_read.size() >= RecordsKept)
@@ -91,27 +153,7 @@ HistoryRecord HistoryModel::recordAt(int row) const
 
 QString HistoryModel::cell(int row, int column, bool spoken) const
 {
-    const HistoryRecord record = recordAt(row);
-    switch (column) {
-    case When:
-        return record.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case Figure:
-        // An option that names the figure ("Sector of Circle") is the name already.
-        if (!record.optionCaption.isEmpty() && record.optionCaption != record.figureName)
-            return record.figureName + QStringLiteral(" (") + record.optionCaption + u')';
-        return record.figureName;
-    case Given: {
-        // Given values were typed in the length unit, the first of the units recorded.
-        const QString given = valuesText(shown(record.givens));
-        const Unit *length = record.units.length;
-        return length && !given.isEmpty() ? given + QStringLiteral(" (%1)").arg(QString::fromUtf8(length->symbol))
-                                          : given;
-    }
-    case Answers:
-        // The answers that echo a given value say nothing new.
-        return valuesText(record.answers, shown(record.givens), spoken);
-    }
-    return {};
+    return isComposite(row) ? compositeCell(compositeAt(row), column) : recordCell(recordAt(row), column, spoken);
 }
 
 QStringList HistoryModel::cells(int row) const
@@ -124,7 +166,7 @@ QStringList HistoryModel::cells(int row) const
 
 int HistoryModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_ids.size());
+    return parent.isValid() ? 0 : compositeCount() + int(m_ids.size());
 }
 
 int HistoryModel::columnCount(const QModelIndex &parent) const
@@ -143,20 +185,24 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList titles{QStringLiteral("When"), QStringLiteral("Figure"), QStringLiteral("Given"),
-                                    QStringLiteral("Answers")};
-    return titles.value(section);
+    static const char *const Titles[] = {QT_TR_NOOP("When"), QT_TR_NOOP("Figure"), QT_TR_NOOP("Given"),
+                                         QT_TR_NOOP("Answers")};
+    return section >= 0 && section < Columns ? tr(Titles[section]) : QVariant();
+}
+
+void HistoryModel::sayAgain()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+    if (!m_ids.isEmpty())
+        emit dataChanged(index(0, 0), index(int(m_ids.size()) - 1, Columns - 1));
 }
 
 void tellAboutHistory(QWidget *parent, const QString &text)
 {
     if (text.isEmpty())
         return;
-    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("History"), text, QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("msgHistory"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    // The store words its notices in English; they are said in the program's language.
+    tellWithoutStopping(parent, QStringLiteral("msgHistory"), HistoryWindow::tr("History"), figureText(text));
 }
 
 HistoryWindow::HistoryWindow(HistoryStore &store, QWidget *owner)
@@ -167,58 +213,29 @@ HistoryWindow::HistoryWindow(HistoryStore &store, QWidget *owner)
     , m_table(new QTableView(this))
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("History"));
-    setAccessibleName(QStringLiteral("History"));
     resize(720, 420);
 
-    auto *filterCaption = new QLabel(QStringLiteral("&Filter:"), this);
+    auto *filterCaption = new QLabel(this);
     filterCaption->setObjectName(QStringLiteral("lblFilter"));
     filterCaption->setBuddy(m_filter);
     m_filter->setObjectName(QStringLiteral("txtFilter"));
-    m_filter->setAccessibleName(QStringLiteral("Filter"));
-    m_filter->setPlaceholderText(QStringLiteral("Figure, caption or number"));
     m_filter->setClearButtonEnabled(true);
 
-    m_table->setObjectName(QStringLiteral("tblHistory"));
-    m_table->setAccessibleName(QStringLiteral("Past calculations"));
+    setUpRowTable(m_table, QStringLiteral("tblHistory"), {});
     m_table->setModel(m_model);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setTabKeyNavigation(false);
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setColumnWidth(HistoryModel::When, 150);
     m_table->setColumnWidth(HistoryModel::Figure, 150);
     m_table->setColumnWidth(HistoryModel::Given, 180);
 
-    const auto addShortcut = [this](const char *name, const QString &text, QKeySequence keys, auto handler) {
-        auto *action = new QAction(text, m_table);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        m_table->addAction(action);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    addShortcut("mnuCopyHistory", QStringLiteral("Copy"), QKeySequence::Copy, &HistoryWindow::copySelected);
-    addShortcut("mnuDeleteHistory", QStringLiteral("Delete"), QKeySequence::Delete, &HistoryWindow::cmdDelete_Click);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Their words are said by sayTexts(), in the language in force.
+    addRowAction(m_table, this, "mnuCopyHistory", {}, QKeySequence::Copy, &HistoryWindow::copySelected);
+    addRowAction(m_table, this, "mnuDeleteHistory", {}, QKeySequence::Delete, &HistoryWindow::cmdDelete_Click);
 
-    const auto addButton = [this](const char *name, const QString &text, const QString &spoken, auto handler) {
-        auto *button = new QPushButton(text, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(spoken);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, handler);
-        return button;
-    };
-    auto *remove =
-        addButton("cmdDelete", QStringLiteral("&Delete"), QStringLiteral("Delete"), &HistoryWindow::cmdDelete_Click);
-    auto *exportCsv =
-        addButton("cmdExport", QStringLiteral("&Export…"), QStringLiteral("Export"), &HistoryWindow::cmdExport_Click);
-    auto *clear = addButton("cmdClearHistory", QStringLiteral("&Clear History"), QStringLiteral("Clear History"),
-                            &HistoryWindow::cmdClearHistory_Click);
+    auto *remove = addWindowButton(this, "cmdDelete", {}, {}, &HistoryWindow::cmdDelete_Click);
+    auto *exportCsv = addWindowButton(this, "cmdExport", {}, {}, &HistoryWindow::cmdExport_Click);
+    auto *clear = addWindowButton(this, "cmdClearHistory", {}, {}, &HistoryWindow::cmdClearHistory_Click);
 
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(filterCaption);
@@ -236,8 +253,35 @@ HistoryWindow::HistoryWindow(HistoryStore &store, QWidget *owner)
     connect(m_filter, &QLineEdit::textChanged, this, &HistoryWindow::txtFilter_Change);
     // Enter in the table and a double-click both activate a row.
     connect(m_table, &QTableView::activated, this, &HistoryWindow::tblHistory_Activated);
+    sayTexts();
     // Nothing is chosen until the user chooses: Export then writes every row shown.
     tellNotice();
+}
+
+void HistoryWindow::sayTexts()
+{
+    sayControlTexts(this, staticMetaObject.className(),
+                    {
+                        {"lblFilter", QT_TR_NOOP("&Filter:"), nullptr},
+                        {"txtFilter", nullptr, QT_TR_NOOP("Filter")},
+                        {"tblHistory", nullptr, QT_TR_NOOP("Past calculations")},
+                        {"mnuCopyHistory", QT_TR_NOOP("Copy"), nullptr},
+                        {"mnuDeleteHistory", QT_TR_NOOP("Delete"), nullptr},
+                        {"cmdDelete", QT_TR_NOOP("&Delete"), QT_TR_NOOP("Delete")},
+                        {"cmdExport", QT_TR_NOOP("&Export…"), QT_TR_NOOP("Export")},
+                        {"cmdClearHistory", QT_TR_NOOP("&Clear History"), QT_TR_NOOP("Clear History")},
+                    });
+    setWindowTitle(tr("History"));
+    setAccessibleName(tr("History"));
+    m_filter->setPlaceholderText(tr("Figure, composite, caption or number"));
+    m_model->sayAgain();
+}
+
+void HistoryWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        sayTexts();
+    QWidget::changeEvent(event);
 }
 
 void HistoryWindow::recorded(const HistoryRecord &record)
@@ -263,7 +307,11 @@ void HistoryWindow::txtFilter_Change(const QString &text)
 
 void HistoryWindow::tblHistory_Activated(const QModelIndex &index)
 {
-    if (index.isValid())
+    if (!index.isValid())
+        return;
+    if (m_model->isComposite(index.row()))
+        emit compositeReopenRequested(m_model->compositeAt(index.row()));
+    else
         emit reopenRequested(m_model->recordAt(index.row()));
 }
 
@@ -278,13 +326,20 @@ QList<int> HistoryWindow::selectedRows() const
 
 void HistoryWindow::cmdDelete_Click()
 {
-    QList<qint64> ids;
+    QList<qint64> ids, composites;
     const QList<int> rows = selectedRows();
-    for (int row : rows)
-        ids << m_model->idAt(row);
-    if (ids.isEmpty())
+    for (int row : rows) {
+        if (m_model->isComposite(row))
+            composites << m_model->compositeAt(row).id;
+        else
+            ids << m_model->idAt(row);
+    }
+    if (rows.isEmpty())
         return;
-    m_store.remove(ids);
+    if (!ids.isEmpty())
+        m_store.remove(ids);
+    if (!composites.isEmpty())
+        m_store.removeComposites(composites);
     refresh();
     // The row that took the place of the first one removed keeps the keyboard going.
     if (m_model->rowCount() > 0)
@@ -293,8 +348,8 @@ void HistoryWindow::cmdDelete_Click()
 
 void HistoryWindow::cmdClearHistory_Click()
 {
-    const auto answer = QMessageBox::question(this, QStringLiteral("Clear History"),
-                                              QStringLiteral("Remove every calculation from the history?"));
+    const auto answer =
+        QMessageBox::question(this, tr("Clear History"), tr("Remove every calculation from the history?"));
     if (answer != QMessageBox::Yes)
         return;
     m_store.clear();
@@ -303,23 +358,37 @@ void HistoryWindow::cmdClearHistory_Click()
 
 void HistoryWindow::cmdExport_Click()
 {
-    // The rows the user chose, else every row the filter shows.
+    // A composite chosen: its parts. Else the calculations chosen, else
+    // every calculation the filter shows.
     const QList<int> rows = selectedRows();
+    const auto isComposite = [this](int row) { return m_model->isComposite(row); };
+    const auto composites = std::ranges::count_if(rows, isComposite);
+    if (composites == 1)
+        return exportComposite(m_model->compositeAt(*std::ranges::find_if(rows, isComposite)));
+    if (composites > 1)
+        return tellAboutHistory(this, tr("Choose one composite to export its parts."));
     QList<qint64> ids;
     for (int row : rows)
         ids << m_model->idAt(row);
     if (rows.isEmpty())
         ids = m_model->ids();
-    const QString count = integerText(ids.size()) + (rows.isEmpty() ? QString() : QStringLiteral(" chosen"))
-                          + (ids.size() == 1 ? QStringLiteral(" row") : QStringLiteral(" rows"));
+    const char *const Counts[2][2] = {{QT_TR_NOOP("%1 row"), QT_TR_NOOP("%1 rows")},
+                                      {QT_TR_NOOP("%1 chosen row"), QT_TR_NOOP("%1 chosen rows")}};
+    const QString count = tr(Counts[rows.isEmpty() ? 0 : 1][ids.size() == 1 ? 0 : 1]).arg(integerText(ids.size()));
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export History (%1)").arg(count),
-                                     QStringLiteral("history.csv"), QStringLiteral("CSV files (*.csv);;All files (*)"));
+        QFileDialog::getSaveFileName(this, tr("Export History (%1)").arg(count), QStringLiteral("history.csv"),
+                                     tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     if (const auto failure = m_store.exportCsv(path, ids))
-        tellAboutHistory(this, QStringLiteral("The history could not be exported: ") + *failure);
+        tellAboutHistory(this, tr("The history could not be exported: %1").arg(*failure));
     tellNotice();
+}
+
+void HistoryWindow::exportComposite(const CompositeRecord &composite)
+{
+    if (const auto failure = exportCompositeCsv(this, composite, figureById))
+        tellAboutHistory(this, tr("The composite could not be exported: %1").arg(*failure));
 }
 
 void HistoryWindow::copySelected() const

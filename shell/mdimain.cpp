@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -37,35 +38,6 @@ namespace Zyntra {
 namespace {
 
 constexpr int PlacementMarginTwips = 1050;
-
-// How the history names the constants in force.
-const QString DescribedConstants = QStringLiteral("described");
-const QString ExactConstants = QStringLiteral("exact");
-
-// The choices of the Precision menu, in its order.
-std::vector<Precision> precisionChoices()
-{
-    std::vector<Precision> choices{Precision::asDescribed()};
-    for (int n = 0; n <= Precision::MaxDecimals; ++n)
-        choices.push_back(Precision::decimals(n));
-    for (int n = Precision::MinSignificant; n <= Precision::MaxSignificant; ++n)
-        choices.push_back(Precision::significant(n));
-    return choices;
-}
-
-QString precisionCaption(Precision precision)
-{
-    switch (precision.kind) {
-    case Precision::Kind::AsDescribed:
-        break;
-    case Precision::Kind::Decimals:
-        return precision.digits == 1 ? QStringLiteral("1 Decimal Place")
-                                     : QStringLiteral("%1 Decimal Places").arg(precision.digits);
-    case Precision::Kind::Significant:
-        return QStringLiteral("%1 Significant Digits").arg(precision.digits);
-    }
-    return QStringLiteral("As Described");
-}
 
 QString precisionItemName(Precision precision)
 {
@@ -167,8 +139,15 @@ constexpr MenuCaption MenuCaptions[] = {
     {"mnuExactForm", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Exact Form")},
     {"mnuCalculationSheet", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Calculation Sheet")},
     {"mnuPrecision", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Precision")},
+    {"mnuUnitsLengths", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Lengths")},
+    {"mnuUnitsAreas", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Areas")},
+    {"mnuUnitsVolumes", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Volumes")},
+    {"mnuLengthUnit(none)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "No Units")},
+    {"mnuAreaUnit(same)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Same as Lengths")},
+    {"mnuVolumeUnit(same)", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Same as Lengths")},
     {"mnuHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "History")},
     {"mnuKeepHistory", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Keep History")},
+    {"mnuComposite", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Composite")},
     {"mnuUnits", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Units")},
     {"mnuView", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "&View")},
     {"mnuTheme", QT_TRANSLATE_NOOP("Zyntra::MDIMain", "Theme")},
@@ -203,6 +182,7 @@ MDIMain::MDIMain(QWidget *splash)
     // The icon loads Qt's image plugins: after the window is on screen, so
     // that a start without the splash waits for nothing it need not.
     QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg"))); });
+    drawMarksAtZoom();
     if (UserSettings::theme() != theme())
         setTheme(UserSettings::theme());
     setZoom(UserSettings::zoom());
@@ -226,6 +206,7 @@ MDIMain::MDIMain(QWidget *splash)
     setUnitChoice(UserSettings::units());
     m_keepHistory = UserSettings::keepHistory();
     createMenus();
+    rescaleMenus(MinZoom, zoom());
     QRect designed = Twips{810, 720, 10185, 10740}.toPixels();
     if (zoom() > MinZoom)
         if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -294,6 +275,9 @@ void MDIMain::createMenus()
     keep->setCheckable(true);
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
+    QAction *composite = geometry->addAction(QStringLiteral("Composite"), this, &MDIMain::mnuComposite_Click);
+    composite->setObjectName(QStringLiteral("mnuComposite"));
+    composite->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     createUnitsMenu(geometry);
     createViewMenu();
 
@@ -390,12 +374,60 @@ void MDIMain::translateMenus()
     for (const FigureEntry *figure : figureCatalogue())
         if (auto *item = findChild<QAction *>(menuItemName(*figure)))
             item->setText(figureText(QString::fromLatin1(figure->caption)));
+    for (const Precision &precision : precisionChoices())
+        if (auto *item = findChild<QAction *>(precisionItemName(precision)))
+            item->setText(precisionCaption(precision, [](const char *english) { return tr(english); }));
+    for (const int denominator : TapeDenominators)
+        if (auto *item = findChild<QAction *>(arrayName(QStringLiteral("mnuPrecisionTape"), denominator)))
+            item->setText(tr("Nearest %1 in").arg(QStringLiteral("1/") + integerText(denominator)));
 }
 
 void MDIMain::chooseLanguage(Language chosen)
 {
+    const bool german = speaksGerman();
     setLanguage(chosen);
     UserSettings::setLanguage(chosen);
+    if (speaksGerman() != german)
+        openFigureAgain();
+}
+
+// A figure window says its texts as it is built: the same figure opens
+// afresh, with its option, the values it worked from and the answers they
+// give, which are no new calculation and go into no history; then the
+// values as the user left them.
+void MDIMain::openFigureAgain()
+{
+    const FigureWindow *window = m_client->figureWindows().value(0);
+    if (!window || !window->figure())
+        return;
+    const auto textsOf = [](const QWidget *window) {
+        QHash<QString, QString> texts;
+        for (const ValueField *field : window->findChildren<ValueField *>())
+            texts.insert(field->objectName(), field->text());
+        return texts;
+    };
+    const QHash<QString, QString> typed = textsOf(window);
+    const QHash<QString, QString> worked = window->calculatedTexts();
+    QString option;
+    for (const QRadioButton *button : window->findChildren<QRadioButton *>())
+        if (button->isChecked())
+            option = button->objectName();
+    const QScopedValueRollback quiet(m_keepHistory, false);
+    runFigureCommand(window->figure());
+    FigureWindow *fresh = m_client->figureWindows().value(0);
+    if (auto *button = fresh->findChild<QRadioButton *>(option); button && !button->isChecked())
+        button->click();
+    const auto type = [fresh](const QHash<QString, QString> &texts) {
+        for (ValueField *field : fresh->findChildren<ValueField *>())
+            if (texts.contains(field->objectName()) && field->text() != texts[field->objectName()])
+                field->setText(texts[field->objectName()]);
+    };
+    if (!worked.isEmpty()) {
+        type(worked);
+        if (auto *calculate = fresh->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
+            calculate->click();
+    }
+    type(typed);
 }
 
 void MDIMain::markViewMenu()
@@ -424,9 +456,10 @@ void MDIMain::zoomTo(double to)
         return;
     setZoom(to);
     UserSettings::setZoom(to);
-    for (QWidget *window : std::initializer_list<QWidget *>{m_about, m_sheet, m_historyWindow})
+    for (QWidget *window : std::initializer_list<QWidget *>{m_about, m_sheet, m_historyWindow, m_composite})
         if (window)
             rescale(window, from, to);
+    rescaleMenus(from, to);
     // The main window grows with its figure window, as far as the screen lets it.
     QSize size = QSizeF(this->size() * (to / from)).toSize();
     if (const QScreen *screen = this->screen())
@@ -441,6 +474,13 @@ void MDIMain::zoomTo(double to)
     markViewMenu();
 }
 
+void MDIMain::rescaleMenus(double from, double to)
+{
+    rescale(menuBar(), from, to, Rescale::Fonts);
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        rescale(menu, from, to, Rescale::Fonts);
+}
+
 void MDIMain::mnuShowSplash_Click(bool show)
 {
     UserSettings::setShowSplash(show);
@@ -450,8 +490,9 @@ void MDIMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         translateMenus();
-    // Following the desktop, the client area changes with it.
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // A new theme, or the desktop's when following it, reaches the window as
+    // a change of its palette; the client area changes with it.
+    if (event->type() == QEvent::PaletteChange)
         m_client->setBackground(SystemColour::activeBorder());
     QMainWindow::changeEvent(event);
 }
@@ -529,6 +570,8 @@ void MDIMain::recalculateFigures()
 {
     for (FigureWindow *window : m_client->figureWindows())
         window->recalculate();
+    if (m_composite)
+        m_composite->recalculate();
 }
 
 void MDIMain::mnuCalculationSheet_Click()
@@ -562,6 +605,7 @@ void MDIMain::mnuHistory_Click()
             if (reopen(record))
                 activateWindow();
         });
+        connect(m_historyWindow, &HistoryWindow::compositeReopenRequested, this, &MDIMain::openComposite);
         // Below the calculation sheet's place, so that both can be open.
         m_historyWindow->move(frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2));
         rescale(m_historyWindow, MinZoom, zoom());
@@ -577,11 +621,11 @@ void MDIMain::mnuKeepHistory_Click(bool keep)
     UserSettings::setKeepHistory(keep);
 }
 
-void MDIMain::recordCalculation(const FigureWindow *window)
+std::optional<HistoryRecord> MDIMain::calculationRecord(const FigureWindow *window) const
 {
     const std::optional<FigureValues> values = window->values();
-    if (!m_keepHistory || !values || !values->figure || values->option >= values->figure->options())
-        return;
+    if (!values || !values->figure || values->option >= values->figure->options())
+        return std::nullopt;
     const FigureEntry &figure = *values->figure;
     const char *optionFigure = figure.quantities[size_t(values->option)].figure;
     HistoryRecord record;
@@ -593,7 +637,7 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     // any desktop; an answer as shown, with its unit.
     for (const FigureValue &value : values->given) {
         if (!std::isfinite(value.value))
-            return; // a text no calculation read: nothing to reopen
+            return std::nullopt; // a text no calculation read: nothing to reopen
         // One typed with a unit of its own keeps its text, which reopens as the same value.
         record.givens << HistoryGiven{value.letter, value.caption, value.value,
                                       textToNumber(value.text) ? QString() : value.text};
@@ -601,38 +645,108 @@ void MDIMain::recordCalculation(const FigureWindow *window)
     for (const FigureValue &value : values->answers)
         record.answers << HistoryValue{value.letter, value.caption, value.text + value.unit, value.working.exact,
                                        value.working.exactSpoken};
-    record.constants = exactConstants() ? ExactConstants : DescribedConstants;
+    record.constants = constantsName(exactConstants());
     record.precision = precisionCaption(answerPrecision());
     record.units = unitChoice();
-    const HistoryStore::Recording recording = history().add(record, &record);
+    return record;
+}
+
+void MDIMain::recordCalculation(const FigureWindow *window)
+{
+    std::optional<HistoryRecord> record = m_keepHistory ? calculationRecord(window) : std::nullopt;
+    if (!record)
+        return;
+    const HistoryStore::Recording recording = history().add(*record, &*record);
     const QString notice = history().takeNotice();
     if (recording == HistoryStore::Recording::Added && m_historyWindow) {
         // A file set aside on the way leaves the rows shown behind: they are read again.
         if (notice.isEmpty())
-            m_historyWindow->recorded(record);
+            m_historyWindow->recorded(*record);
         else
             m_historyWindow->refresh();
     }
     tellAboutHistory(this, notice);
 }
 
+void MDIMain::mnuComposite_Click()
+{
+    if (!m_composite) {
+        m_composite = new frmComposite(history(), figureById, this);
+        m_composite->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_composite, &frmComposite::reopenRequested, this, [this](const HistoryRecord &record) {
+            if (reopen(record))
+                activateWindow();
+        });
+        connect(m_composite, &frmComposite::updateRequested, this, [this](int row) {
+            const auto windows = m_client->figureWindows();
+            m_composite->updatePart(row, windows.isEmpty() ? std::nullopt : calculationRecord(windows.first()));
+        });
+        // A composite just kept shows in the history at once.
+        connect(m_composite, &frmComposite::saved, this, [this] {
+            if (m_historyWindow)
+                m_historyWindow->refresh();
+        });
+        connect(m_composite, &frmComposite::sheetRequested, this, [this] {
+            mnuCalculationSheet_Click();
+            m_sheet->follow(m_composite);
+        });
+        // Beside the history's place, so that all three can be open.
+        m_composite->move(frameGeometry().topLeft()
+                          + QPoint(frameGeometry().width() / 4, frameGeometry().height() / 2));
+        rescale(m_composite, MinZoom, zoom());
+    }
+    m_composite->show();
+    m_composite->raise();
+    m_composite->activateWindow();
+}
+
+void MDIMain::addToComposite(const FigureWindow *window, int answer, int sign)
+{
+    const std::optional<HistoryRecord> record = calculationRecord(window);
+    const std::optional<FigureValues> values = window->values();
+    if (!record || !values)
+        return;
+    const auto shown = std::ranges::find(values->answers, answer, &FigureValue::index);
+    if (shown == values->answers.end())
+        return;
+    // The composite opens beside the figure, which keeps the keyboard.
+    if (!m_composite) {
+        mnuComposite_Click();
+        activateWindow();
+    }
+    m_composite->show();
+    m_composite->addPart(CompositePart{*record, shown->letter, shown->caption, sign, 1});
+}
+
+void MDIMain::openComposite(const CompositeRecord &record)
+{
+    applyChoices(record.constants, record.exactForms, record.units, record.precision);
+    mnuComposite_Click();
+    m_composite->load(record);
+}
+
 void MDIMain::applyChoices(const HistoryRecord &record)
+{
+    // Answers shown with exact forms show them again; a record without any
+    // leaves the choice alone, since its answers may simply have had none.
+    applyChoices(record.constants, showsExactForms(record), record.units, record.precision);
+}
+
+void MDIMain::applyChoices(const QString &constants, bool forms, const UnitChoice &units, const QString &precision)
 {
     // As if chosen from the menu: its check marks follow, and the choices
     // stay until the user makes others, so that what is shown is what the
     // menu says.
     if (auto *exact = findChild<QAction *>(QStringLiteral("mnuExactConstants")))
-        exact->setChecked(record.constants == ExactConstants);
-    // Answers shown with exact forms show them again; a record without any
-    // leaves the choice alone, since its answers may simply have had none.
-    if (showsExactForms(record) && !exactForms())
-        if (auto *forms = findChild<QAction *>(QStringLiteral("mnuExactForm")))
-            forms->setChecked(true);
-    if (!(record.units == unitChoice()))
-        chooseUnits(record.units);
-    for (const Precision &precision : precisionChoices())
-        if (precisionCaption(precision) == record.precision && !(precision == answerPrecision()))
-            if (auto *item = findChild<QAction *>(precisionItemName(precision)))
+        exact->setChecked(namesExactConstants(constants));
+    if (forms && !exactForms())
+        if (auto *item = findChild<QAction *>(QStringLiteral("mnuExactForm")))
+            item->setChecked(true);
+    if (!(units == unitChoice()))
+        chooseUnits(units);
+    for (const Precision &choice : precisionChoices())
+        if (precisionCaption(choice) == precision && !(choice == answerPrecision()))
+            if (auto *item = findChild<QAction *>(precisionItemName(choice)))
                 item->trigger();
 }
 
@@ -658,12 +772,9 @@ bool MDIMain::reopen(const HistoryRecord &record)
             option->click();
     const OptionQuantities &declared = figure->quantities[size_t(record.optionIndex)];
     for (const HistoryGiven &given : record.givens) {
-        const auto quantity = std::ranges::find_if(declared.given, [&given](const Quantity &q) {
-            return q.letter && QString::fromUtf8(q.letter) == given.letter;
-        });
-        const int index = int(quantity - declared.given.begin());
+        const int index = letterIndex(declared.given, given.letter);
         for (ValueField *field : window->findChildren<ValueField *>())
-            if (quantity != declared.given.end() && inArray(field, index))
+            if (index >= 0 && inArray(field, index))
                 field->setText(given.typed.isEmpty() ? fullNumber(given.value) : given.typed);
     }
     if (auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
@@ -715,6 +826,8 @@ void MDIMain::runFigureCommand(const FigureEntry *figure)
     connect(window, &FigureWindow::workingRequested, this, &MDIMain::mnuCalculationSheet_Click);
     connect(window, &FigureWindow::unitsRequested, this, &MDIMain::chooseUnits);
     connect(window, &FigureWindow::calculated, this, [this, window] { recordCalculation(window); });
+    connect(window, &FigureWindow::compositePartRequested, this,
+            [this, window](int answer, int sign) { addToComposite(window, answer, sign); });
     if (m_sheet)
         m_sheet->follow(window, figure);
 }
@@ -747,6 +860,8 @@ void MDIMain::closeEvent(QCloseEvent *event)
         m_sheet->close();
     if (m_historyWindow)
         m_historyWindow->close();
+    if (m_composite)
+        m_composite->close();
     if (m_splash)
         m_splash->hide();
     QCoreApplication::quit();

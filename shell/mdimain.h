@@ -1,5 +1,6 @@
 #pragma once
 
+#include "composite/frmcomposite.h"
 #include "controls/figureentry.h"
 #include "controls/theme.h"
 #include "entry/numericentry.h"
@@ -48,6 +49,10 @@ public:
     void mnuCalculationSheet_Click();
     // Opens the history of calculations beside the main window.
     void mnuHistory_Click();
+    // Opens the composite figure beside the main window.
+    void mnuComposite_Click();
+    // Opens a kept composite under the choices it was kept with.
+    void openComposite(const CompositeRecord &record);
     // Whether calculations are recorded; kept for the next run.
     void mnuKeepHistory_Click(bool keep);
     // Opens the recorded figure under the choices it was made with, gives
@@ -66,6 +71,7 @@ public:
     frmAbout *aboutWindow() const { return m_about; }
     SheetWindow *sheetWindow() const { return m_sheet; }
     HistoryWindow *historyWindow() const { return m_historyWindow; }
+    frmComposite *compositeWindow() const { return m_composite; }
     // Opened at its first use, so that start-up never waits for it.
     HistoryStore &history();
 
@@ -82,15 +88,24 @@ private:
     void createUnitsMenu(QMenu *geometry);
     void createViewMenu();
     void markViewMenu();
+    void rescaleMenus(double from, double to);
     // The menus' captions in the language in force.
     void translateMenus();
+    // The open figure window again, in the language now spoken.
+    void openFigureAgain();
     void markUnitsMenu();
     void recalculateFigures();
     void runFigureCommand(const FigureEntry *figure);
     void placeAndShow(FigureWindow *window);
     QRect placementOf(const FigureWindow *window) const;
+    // The calculation a figure window shows, as the history keeps it; none
+    // while it shows no answers or one of its given values was never read.
+    std::optional<HistoryRecord> calculationRecord(const FigureWindow *window) const;
     void recordCalculation(const FigureWindow *window);
+    // The answer of the window's calculation, added to the composite or cut out of it.
+    void addToComposite(const FigureWindow *window, int answer, int sign);
     void applyChoices(const HistoryRecord &record);
+    void applyChoices(const QString &constants, bool exactForms, const UnitChoice &units, const QString &precision);
 
     QWidget *m_splash;
     ClientArea *m_client;
@@ -98,6 +113,7 @@ private:
     QPointer<SheetWindow> m_sheet;
     std::unique_ptr<HistoryStore> m_history;
     QPointer<HistoryWindow> m_historyWindow;
+    QPointer<frmComposite> m_composite;
     bool m_keepHistory = true;
     int m_wheelTurned = 0;                 // eighths of a degree towards the next zoom step
     const FigureEntry *m_figure = nullptr; // of the open figure window

@@ -3,6 +3,8 @@
 #include "controls/theme.h"
 #include "controls/twips.h"
 
+#include "catalogue.h"
+#include "controls/figuretext.h"
 #include "controls/figurewindow.h"
 #include "entry/term.h"
 #include "entry/units.h"
@@ -32,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace Zyntra {
 
@@ -41,9 +44,32 @@ namespace {
 // label distances are given in them.
 constexpr int ScreenDpi = 96;
 
-const QString NothingYet =
-    QStringLiteral("Nothing to show yet: type the given values of the figure and press CALCULATE.");
-const QString NoFigure = QStringLiteral("Nothing to show yet: choose a figure from the Geometry menu.");
+QString nothingYet()
+{
+    return SheetWindow::tr("Nothing to show yet: type the given values of the figure and press CALCULATE.");
+}
+
+// The drawing's words, its notes and its own table in the language the
+// program speaks, for the screen, the page and the files alike.
+SheetFigure spoken(SheetFigure figure)
+{
+    figure.description = figureText(figure.description);
+    // Labels keep their letters and numbers; their words ("Diagonal") are said.
+    for (SheetShape &shape : figure.shapes)
+        std::visit(
+            [](auto &drawn) {
+                using Drawn = std::decay_t<decltype(drawn)>;
+                if constexpr (std::is_same_v<Drawn, SheetNote> || std::is_same_v<Drawn, SheetText>)
+                    drawn.text = figureText(drawn.text);
+                else if constexpr (std::is_same_v<Drawn, SheetDimension> || std::is_same_v<Drawn, SheetAngle>)
+                    drawn.label = figureText(drawn.label);
+            },
+            shape);
+    figure.table.caption = figureText(figure.table.caption);
+    for (QString &column : figure.table.columns)
+        column = figureText(column);
+    return figure;
+}
 
 // The values a drawing is made from, each letter once: an answer's, as
 // shown, before the given value it repeats ("5.00" for "5").
@@ -106,7 +132,8 @@ QList<SheetRow> sheetRows(const FigureValues &values)
                 steps << step;
         if (!working.measured.isEmpty())
             steps << working.measured;
-        SheetRow row{answer->caption, working.formula, steps, answer->text + answer->unit, false, working.notes()};
+        SheetRow row{
+            answer->caption, working.formula, steps, answer->text + answer->unit, false, figureText(working.notes())};
         row.exact = working.exact;
         row.exactSpoken = working.exactSpoken;
         worked << row;
@@ -123,23 +150,85 @@ QString unbroken(const QString &text)
     return text.toHtmlEscaped().replace(u' ', QChar(0x00A0));
 }
 
+// The outlines' extent, in the figure's own units.
+QRectF outlineExtent(const SheetFigure &figure)
+{
+    QRectF extent;
+    for (const SheetShape &shape : figure.shapes)
+        if (const auto *outline = std::get_if<SheetOutline>(&shape))
+            extent |= outline->path.boundingRect();
+    return extent;
+}
+
 } // namespace
 
 SheetPicture::SheetPicture(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picSheet"));
-    setAccessibleName(QStringLiteral("Drawing of the figure"));
     setMinimumSize(480, 320);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void SheetPicture::setFigure(const std::optional<SheetFigure> &figure, const QString &message)
 {
-    m_figure = figure;
+    setParts(figure ? QList{SheetPart{QString(), *figure}} : QList<SheetPart>{}, message);
+}
+
+void SheetPicture::setParts(const QList<SheetPart> &parts, const QString &message)
+{
+    m_parts = parts;
+    m_figure = parts.size() == 1 && parts.first().sign.isEmpty() ? std::optional(parts.first().figure) : std::nullopt;
     m_message = message;
-    setAccessibleDescription(figure ? figure->description : message);
+    QStringList described;
+    for (const SheetPart &part : parts)
+        described << (part.sign.isEmpty() ? QString() : part.sign + u' ') + part.figure.description;
+    setAccessibleDescription(parts.isEmpty() ? message : described.join(QStringLiteral("; ")));
     update();
+}
+
+// Side by side, each under its sign, in a cell as wide and as high as its
+// figure is at one scale for all, so that a larger part is drawn larger;
+// but never so small that its labels cannot be read.
+void SheetPicture::paintParts(QPainter &painter, const QRectF &area, const SheetPaper &colours) const
+{
+    qreal widths = 0;
+    qreal highest = 0;
+    for (const SheetPart &part : m_parts) {
+        const QRectF extent = outlineExtent(part.figure);
+        widths += extent.width();
+        highest = std::max(highest, extent.height());
+    }
+    const bool alike = m_parts.size() == 1 || !(widths > 0 && highest > 0);
+    QFont signFont = painter.font();
+    signFont.setPointSizeF(signFont.pointSizeF() * 1.6);
+    signFont.setBold(true);
+    const qreal signHeight = QFontMetricsF(signFont).lineSpacing() * 1.2;
+    const bool hasSigns = std::ranges::any_of(m_parts, [](const SheetPart &part) { return !part.sign.isEmpty(); });
+    const QRectF room = area.adjusted(0, hasSigns ? signHeight : 0, 0, 0);
+    const qreal scale = alike ? 0 : std::min(room.width() / widths, room.height() / highest);
+    const qreal narrowest = room.width() / qreal(2 * m_parts.size());
+    QList<qreal> cells;
+    for (const SheetPart &part : m_parts)
+        cells << (alike ? area.width() / qreal(m_parts.size())
+                        : std::max(outlineExtent(part.figure).width() * scale, narrowest));
+    const qreal fit = std::min<qreal>(1, area.width() / std::accumulate(cells.begin(), cells.end(), qreal(0)));
+    qreal left = area.left();
+    for (qsizetype i = 0; i < m_parts.size(); ++i) {
+        const SheetPart &part = m_parts[i];
+        const QRectF extent = outlineExtent(part.figure);
+        const qreal width = cells[i] * fit;
+        const qreal height = alike ? room.height() : std::max(extent.height() * scale, room.height() / 4);
+        if (!part.sign.isEmpty()) {
+            painter.save();
+            painter.setFont(signFont);
+            painter.setPen(colours.ink);
+            painter.drawText(QRectF(left, area.top(), width, signHeight), Qt::AlignCenter, part.sign);
+            painter.restore();
+        }
+        paintSheetFigure(painter, part.figure, QRectF(left, room.top(), width, height).adjusted(4, 0, -4, 0), colours);
+        left += width;
+    }
 }
 
 void SheetPicture::paintEvent(QPaintEvent *)
@@ -148,15 +237,15 @@ void SheetPicture::paintEvent(QPaintEvent *)
     const SheetColours colours = sheetColours();
     painter.fillRect(rect(), colours.paper);
     painter.setPen(colours.ink);
-    if (!m_figure) {
+    if (m_parts.isEmpty()) {
         painter.drawText(rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap, m_message);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     // Zoomed, the labels and lines grow with the window's text.
     painter.scale(zoom(), zoom());
-    paintSheetFigure(painter, *m_figure, QRectF(QPointF(), QSizeF(size()) / zoom()).adjusted(8, 8, -8, -8),
-                     {colours.paper, colours.ink});
+    paintParts(painter, QRectF(QPointF(), QSizeF(size()) / zoom()).adjusted(8, 8, -8, -8),
+               {colours.paper, colours.ink});
 }
 
 SheetWindow::SheetWindow(QWidget *parent)
@@ -165,12 +254,10 @@ SheetWindow::SheetWindow(QWidget *parent)
     , m_option(new QLabel)
     , m_picture(new SheetPicture)
     , m_text(new QTextBrowser)
-    , m_stepCaption(new QLabel(QStringLiteral("&Table steps:")))
+    , m_stepCaption(new QLabel)
     , m_step(new QComboBox)
 {
     setObjectName(QStringLiteral("frmSheet"));
-    setWindowTitle(QStringLiteral("Calculation Sheet - Zyntra"));
-    setAccessibleName(QStringLiteral("Calculation Sheet"));
     m_title->setObjectName(QStringLiteral("lblSheetTitle"));
     markAsHeading(m_title);
     QFont titleFont = m_title->font();
@@ -183,20 +270,18 @@ SheetWindow::SheetWindow(QWidget *parent)
     m_text->setWordWrapMode(QTextOption::WordWrap);
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->viewport()->setAutoFillBackground(false);
-    m_text->setAccessibleName(QStringLiteral("Values and answers"));
 
-    const auto addCommand = [this](const char *name, const QString &text, QKeySequence::StandardKey key,
+    const auto addCommand = [this](const char *name, const char *text, QKeySequence::StandardKey key,
                                    void (SheetWindow::*run)()) {
-        auto *action = new QAction(text, this);
+        auto *action = new QAction(this);
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, run);
         addAction(action);
-        auto *button = new QPushButton(QString(text).remove(QStringLiteral("...")));
+        auto *button = new QPushButton;
         button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'),
-                                                         action->shortcut().toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        m_commands << Command{action, button, text};
         return button;
     };
     m_step->setObjectName(QStringLiteral("cboSheetStep"));
@@ -206,10 +291,9 @@ SheetWindow::SheetWindow(QWidget *parent)
     buttons->addWidget(m_stepCaption);
     buttons->addWidget(m_step);
     buttons->addStretch();
-    buttons->addWidget(addCommand("cmdSheetCopy", QStringLiteral("&Copy"), QKeySequence::Copy, &SheetWindow::copy));
-    buttons->addWidget(addCommand("cmdSheetSave", QStringLiteral("&Save..."), QKeySequence::Save, &SheetWindow::save));
-    buttons->addWidget(
-        addCommand("cmdSheetPrint", QStringLiteral("&Print..."), QKeySequence::Print, &SheetWindow::print));
+    buttons->addWidget(addCommand("cmdSheetCopy", QT_TR_NOOP("&Copy"), QKeySequence::Copy, &SheetWindow::copy));
+    buttons->addWidget(addCommand("cmdSheetSave", QT_TR_NOOP("&Save..."), QKeySequence::Save, &SheetWindow::save));
+    buttons->addWidget(addCommand("cmdSheetPrint", QT_TR_NOOP("&Print..."), QKeySequence::Print, &SheetWindow::print));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_title);
@@ -218,13 +302,42 @@ SheetWindow::SheetWindow(QWidget *parent)
     layout->addWidget(m_text, 2);
     layout->addLayout(buttons);
     resize(840, 760);
+    sayTexts();
     refresh();
+}
+
+void SheetWindow::sayTexts()
+{
+    setWindowTitle(tr("Calculation Sheet - Zyntra"));
+    setAccessibleName(tr("Calculation Sheet"));
+    m_picture->setAccessibleName(tr("Drawing of the figure"));
+    m_text->setAccessibleName(tr("Values and answers"));
+    m_stepCaption->setText(tr("&Table steps:"));
+    for (const auto &[action, button, english] : std::as_const(m_commands)) {
+        const QString text = tr(english);
+        action->setText(text);
+        button->setText(QString(text).remove(QStringLiteral("...")));
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'),
+                                                         action->shortcut().toString(QKeySequence::NativeText)));
+    }
+}
+
+void SheetWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        sayTexts();
+        refresh();
+    }
+    QWidget::changeEvent(event);
 }
 
 void SheetWindow::follow(FigureWindow *window, const FigureEntry *figure)
 {
     if (m_window)
         disconnect(m_window, nullptr, this, nullptr);
+    if (m_composite)
+        disconnect(m_composite, nullptr, this, nullptr);
+    m_composite = nullptr;
     m_window = window;
     m_figure = figure;
     if (window)
@@ -232,15 +345,67 @@ void SheetWindow::follow(FigureWindow *window, const FigureEntry *figure)
     refresh();
 }
 
+void SheetWindow::follow(frmComposite *composite)
+{
+    follow(nullptr, nullptr);
+    m_composite = composite;
+    if (composite)
+        connect(composite, &frmComposite::totalChanged, this, &SheetWindow::refresh);
+    refresh();
+}
+
+void SheetWindow::showComposite()
+{
+    const CompositeTotal &total = m_composite->total();
+    const QList<CompositePart> parts = m_composite->parts();
+    m_title->setText(m_composite->windowTitle());
+    m_option->setText(parts.isEmpty() || !total.failure.isEmpty() ? total.failure
+                                                                  : tr("Total = %1").arg(total.text + total.unit));
+    m_option->setVisible(!m_option->text().isEmpty());
+    m_exactColumn = exactForms();
+    QList<SheetPart> drawn;
+    for (qsizetype i = 0; i < parts.size() && i < total.parts.size(); ++i) {
+        const CompositePart &part = parts[i];
+        const PartValue &value = total.parts[i];
+        const QString sign =
+            signText(part.sign) + (part.count == 1 ? QString() : u' ' + countText(part.count).trimmed());
+        if (const std::optional<FigureValues> values = partValues(part, figureById))
+            drawn << SheetPart{sign, spoken(drawSheetFigure(sheetInput(*values)))};
+        SheetRow row{sign + u' ' + partDescription(part) + QStringLiteral(", ") + figureText(part.quantityCaption),
+                     value.working.formula,
+                     value.working.steps,
+                     value.text + total.unit,
+                     false,
+                     value.failure};
+        row.exact = value.working.exact;
+        row.exactSpoken = value.working.exactSpoken;
+        m_rows << row;
+    }
+    if (!parts.isEmpty() && total.failure.isEmpty()) {
+        SheetRow row{tr("Total"), {}, {total.working.section(QStringLiteral(" = "), 1, 1)}, total.text + total.unit,
+                     false,       {}};
+        row.exact = total.exact;
+        row.exactSpoken = total.exactSpoken;
+        m_rows << row;
+    }
+    m_picture->setParts(drawn, tr("Nothing to show yet: add a figure's answer to the composite."));
+    m_text->setHtml(tableHtml());
+    describeRows();
+}
+
 void SheetWindow::refresh()
 {
     m_rows.clear();
     m_stepCaption->hide();
     m_step->hide();
+    if (m_composite) {
+        showComposite();
+        return;
+    }
     if (!m_window || !m_figure) {
-        m_title->setText(QStringLiteral("Calculation Sheet"));
+        m_title->setText(tr("Calculation Sheet"));
         m_option->clear();
-        m_picture->setFigure(std::nullopt, NoFigure);
+        m_picture->setFigure(std::nullopt, tr("Nothing to show yet: choose a figure from the Geometry menu."));
         m_text->clear();
         m_text->setAccessibleDescription(QString());
         return;
@@ -251,14 +416,14 @@ void SheetWindow::refresh()
     const char *named = shot.optionIndex >= 0 && shot.optionIndex < m_figure->options()
                             ? m_figure->quantities[size_t(shot.optionIndex)].figure
                             : nullptr;
-    m_title->setText(QString::fromLatin1(named ? named : m_figure->caption));
-    m_option->setText(shot.option.isEmpty() || named ? QString() : QStringLiteral("Given: ") + shot.option);
+    m_title->setText(figureText(QString::fromLatin1(named ? named : m_figure->caption)));
+    m_option->setText(shot.option.isEmpty() || named ? QString() : figureText(u"Given: %1").arg(shot.option));
     m_option->setVisible(!m_option->text().isEmpty());
     const std::optional<FigureValues> values = m_window->values();
     if (!values) {
-        m_picture->setFigure(std::nullopt, NothingYet);
-        m_text->setPlainText(NothingYet);
-        m_text->setAccessibleDescription(NothingYet);
+        m_picture->setFigure(std::nullopt, nothingYet());
+        m_text->setPlainText(nothingYet());
+        m_text->setAccessibleDescription(nothingYet());
         return;
     }
     m_rows = sheetRows(*values);
@@ -267,17 +432,22 @@ void SheetWindow::refresh()
     SheetInput input = sheetInput(*values);
     input.tableStep = m_step->currentData().toDouble();
     input.tableStepCaption = m_step->currentText();
-    const SheetFigure figure = drawSheetFigure(input);
+    const SheetFigure figure = spoken(drawSheetFigure(input));
     m_stepCaption->setVisible(!figure.table.isEmpty());
     m_step->setVisible(!figure.table.isEmpty());
     m_picture->setFigure(figure, QString());
     m_text->setHtml(tableHtml());
+    describeRows();
+}
+
+void SheetWindow::describeRows()
+{
     // A screen reader hears the table a row at a time, as a working is read.
     QStringList spoken;
     for (const SheetRow &row : std::as_const(m_rows)) {
         if (row.given) {
-            spoken << row.quantity + QStringLiteral(", given, ")
-                          + (row.steps + QStringList{row.value}).join(QStringLiteral(" = "));
+            spoken << tr("%1, given, %2")
+                          .arg(row.quantity, (row.steps + QStringList{row.value}).join(QStringLiteral(" = ")));
             continue;
         }
         QStringList sides = QStringList{row.quantity, row.formula} + row.steps + QStringList{row.value};
@@ -292,15 +462,15 @@ QString SheetWindow::tableHtml() const
 {
     // The formula and its numbers share a column, the numbers below, so that
     // the longest formula and the longest step need not stand side by side.
-    QString html =
-        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
-                       "<tr><th align=\"left\">Quantity</th><th align=\"left\">Formula, with the numbers</th>"
-                       "<th align=\"left\">Value</th>%1</tr>")
-            .arg(m_exactColumn ? QStringLiteral("<th align=\"left\">Exact</th>") : QString());
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                                  "<tr><th align=\"left\">%1</th><th align=\"left\">%2</th>"
+                                  "<th align=\"left\">%3</th>%4</tr>")
+                       .arg(tr("Quantity"), tr("Formula, with the numbers"), tr("Value"),
+                            m_exactColumn ? QStringLiteral("<th align=\"left\">%1</th>").arg(tr("Exact")) : QString());
     for (const SheetRow &row : m_rows) {
         QString working;
         if (row.given) {
-            working = QStringLiteral("<i>given</i>");
+            working = QStringLiteral("<i>%1</i>").arg(figureText(u"given"));
             if (!row.steps.isEmpty())
                 working += u' ' + unbroken(row.steps.join(QStringLiteral(" = ")));
         } else {
@@ -337,10 +507,10 @@ void SheetWindow::offerTableSteps()
     const Unit *length = unitChoice().length;
     // Metric steps for metric lengths, inches and feet for the others.
     const bool metric = length && QString::fromLatin1(length->id).endsWith(u'm');
-    QList<std::pair<QString, double>> steps{{QStringLiteral("10 steps of the height"), 0}};
+    QList<std::pair<QString, double>> steps{{tr("10 steps of the height"), 0}};
     const auto every = [&](const char *text, const char *unit, double count) {
         const Unit *of = findUnit(QString::fromLatin1(unit));
-        steps << std::pair(QStringLiteral("every %1").arg(QString::fromLatin1(text)),
+        steps << std::pair(tr("every %1").arg(QString::fromLatin1(text)),
                            length && of ? double(of->size / length->size) * count : count);
     };
     if (!length) {
@@ -363,6 +533,15 @@ void SheetWindow::offerTableSteps()
         wanted << text;
     if (offered == wanted)
         return;
+    // The same steps in another language keep the one chosen.
+    bool sameSteps = offered.size() == wanted.size();
+    for (int i = 0; sameSteps && i < m_step->count(); ++i)
+        sameSteps = steps[i].second == m_step->itemData(i).toDouble();
+    if (sameSteps) {
+        for (int i = 0; i < m_step->count(); ++i)
+            m_step->setItemText(i, wanted[i]);
+        return;
+    }
     m_step->clear();
     for (const auto &[text, step] : steps)
         m_step->addItem(text, step);
@@ -375,13 +554,15 @@ QString SheetWindow::sheetText() const
     QStringList lines{m_title->text()};
     if (!m_option->text().isEmpty())
         lines << m_option->text();
-    lines << QStringLiteral("Quantity\tFormula\tWith the numbers\tValue")
-                 + (m_exactColumn ? QStringLiteral("\tExact") : QString());
+    QStringList headings{tr("Quantity"), tr("Formula"), tr("With the numbers"), tr("Value")};
+    if (m_exactColumn)
+        headings << tr("Exact");
+    lines << headings.join(u'\t');
     for (const SheetRow &row : m_rows) {
         QString numbers = row.steps.join(QStringLiteral(" = "));
         if (!row.note.isEmpty())
             numbers += (numbers.isEmpty() ? QStringLiteral("(%1)") : QStringLiteral(" (%1)")).arg(row.note);
-        QStringList cells{row.quantity, row.given ? QStringLiteral("given") : row.formula, numbers, row.value};
+        QStringList cells{row.quantity, row.given ? figureText(u"given") : row.formula, numbers, row.value};
         if (m_exactColumn)
             cells << row.exact;
         lines << cells.join(u'\t');
@@ -440,9 +621,9 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
     painter.drawText(at, Qt::AlignLeft | Qt::AlignVCenter, m_option->text());
 
     const QRectF drawing(page.left(), at.bottom() + line * 0.5, page.width(), page.height() * 0.5);
-    if (const auto &figure = m_picture->figure()) {
+    if (!m_picture->isEmpty()) {
         painter.setRenderHint(QPainter::Antialiasing);
-        paintSheetFigure(painter, *figure, drawing);
+        m_picture->paintParts(painter, drawing, {});
     }
 
     // The table takes the rest of the page, in a size that lets it fit.
@@ -455,7 +636,7 @@ void SheetWindow::renderSheet(QPainter &painter, const QRectF &page) const
     table.setDocumentMargin(0);
     table.setTextWidth(text.width());
     if (m_rows.isEmpty())
-        table.setPlainText(NothingYet);
+        table.setPlainText(nothingYet());
     else
         table.setHtml(tableHtml());
     for (qreal size = 11; size >= 5; size -= 0.5) {
@@ -474,12 +655,12 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
     const QString kind = QFileInfo(path).suffix().toLower();
     const SheetTable *own = m_picture->figure() ? &m_picture->figure()->table : nullptr;
     if (kind == QLatin1String("csv") && (!own || own->isEmpty())) {
-        *error = QStringLiteral("This sheet has no table of its own to save as .csv.");
+        *error = tr("This sheet has no table of its own to save as .csv.");
         return false;
     }
     if (kind != QLatin1String("pdf") && kind != QLatin1String("svg") && kind != QLatin1String("png")
         && kind != QLatin1String("csv")) {
-        *error = QStringLiteral("Zyntra saves a sheet as .pdf, .svg or .png, not as \"%1\".").arg(kind);
+        *error = tr("Zyntra saves a sheet as .pdf, .svg or .png, not as \"%1\".").arg(kind);
         return false;
     }
     // Written aside and put in place only when whole, so that a failure
@@ -512,8 +693,7 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
         painted = painter.isActive();
         if (painted) {
             painter.fillRect(QRect(0, 0, 800, 600), Qt::white);
-            if (const auto &figure = m_picture->figure())
-                paintSheetFigure(painter, *figure, QRectF(16, 16, 768, 568));
+            m_picture->paintParts(painter, QRectF(16, 16, 768, 568), {});
         }
     } else if (kind == QLatin1String("csv")) {
         painted = file.write(own->csv().toUtf8()) >= 0;
@@ -522,7 +702,7 @@ bool SheetWindow::saveTo(const QString &path, QString *error)
     }
     if (!painted) {
         file.cancelWriting();
-        *error = QStringLiteral("The sheet could not be drawn into the file.");
+        *error = tr("The sheet could not be drawn into the file.");
         return false;
     }
     if (!file.commit()) {
@@ -536,8 +716,8 @@ void SheetWindow::save()
 {
     // The dialog asks before an existing file is replaced.
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Calculation Sheet"), m_title->text() + QStringLiteral(".pdf"),
-        QStringLiteral("PDF document (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png);;The table alone, CSV (*.csv)"));
+        this, tr("Save Calculation Sheet"), m_title->text() + QStringLiteral(".pdf"),
+        tr("PDF document (*.pdf);;SVG drawing (*.svg);;PNG picture (*.png);;The table alone, CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -549,7 +729,7 @@ void SheetWindow::save()
         m_warning->setAttribute(Qt::WA_DeleteOnClose);
         m_warning->setWindowModality(Qt::NonModal);
     }
-    m_warning->setText(QStringLiteral("The sheet was not saved to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    m_warning->setText(tr("The sheet was not saved to %1: %2").arg(QDir::toNativeSeparators(path), error));
     m_warning->show();
 }
 

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "composite/frmcomposite.h"
 #include "controls/figureentry.h"
 #include "sheet/sheetfigure.h"
+#include "sheet/sheetpainter.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <QMessageBox>
 
+class QAction;
 class QComboBox;
+class QPushButton;
 class QImage;
 class QLabel;
 class QPainter;
@@ -30,19 +34,32 @@ struct SheetRow {
     QString exactSpoken = {}; // "25 pi"
 };
 
-// The drawing of the user's figure to scale (`picSheet`).
+// One figure of the drawing, with the sign a composite's part stands under
+// ("+", "− 2 ×"); empty for a figure alone.
+struct SheetPart {
+    QString sign;
+    SheetFigure figure;
+};
+
+// The drawing of the user's figure to scale (`picSheet`), or of a
+// composite's parts side by side, each to its own scale.
 class SheetPicture : public QWidget {
     Q_OBJECT
 public:
     explicit SheetPicture(QWidget *parent = nullptr);
     // Nothing to draw while the figure is empty; `message` says why.
     void setFigure(const std::optional<SheetFigure> &figure, const QString &message);
+    void setParts(const QList<SheetPart> &parts, const QString &message);
+    // The figure alone; none for a composite's parts.
     const std::optional<SheetFigure> &figure() const { return m_figure; }
+    bool isEmpty() const { return m_parts.isEmpty(); }
+    void paintParts(QPainter &painter, const QRectF &area, const SheetPaper &colours) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QList<SheetPart> m_parts;
     std::optional<SheetFigure> m_figure;
     QString m_message;
 };
@@ -59,6 +76,8 @@ public:
     // The figure window to follow, the figure it shows and the caption of
     // the menu command that opened it; nullptr for none.
     void follow(FigureWindow *window, const FigureEntry *figure);
+    // The composite figure to follow instead: its parts and its total.
+    void follow(frmComposite *composite);
     void refresh();
 
     // The title, the option given and the table, a tab between columns;
@@ -82,13 +101,22 @@ public:
 
     QMessageBox *warning() const { return m_warning; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The window's fixed texts, in the language the program speaks.
+    void sayTexts();
     // The table as the window, the page and the picture show it.
     QString tableHtml() const;
+    void showComposite();
+    // What a screen reader hears of the table, a row at a time.
+    void describeRows();
     // The steps a figure's own table may go by, in the length unit in force.
     void offerTableSteps();
 
     QPointer<FigureWindow> m_window;
+    QPointer<frmComposite> m_composite;
     const FigureEntry *m_figure = nullptr;
     QLabel *m_title;
     QLabel *m_option;
@@ -99,6 +127,13 @@ private:
     QList<SheetRow> m_rows;
     bool m_exactColumn = false;
     QPointer<QMessageBox> m_warning;
+    // Copy, Save and Print: each a shortcut and a button, captioned alike.
+    struct Command {
+        QAction *action;
+        QPushButton *button;
+        const char *english;
+    };
+    QList<Command> m_commands;
 };
 
 } // namespace Zyntra

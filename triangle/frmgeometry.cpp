@@ -169,7 +169,7 @@ frmGeometry::frmGeometry()
 
 void frmGeometry::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange)
         for (ValueField *field : m_inputs)
             setFieldState(field, field->isEnabled());
     FigureWindow::changeEvent(event);

@@ -206,8 +206,8 @@ Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         if (given == 0) {
-            const Term a = typedLength(fields, 0, "a", "Side a");
-            const Term theta = typedAngle(fields, 1, "θ", "Angle Theta");
+            const Term a = typedLength(fields, 0, Rhombus::a, "Side a");
+            const Term theta = typedAngle(fields, 1, Rhombus::theta, "Angle Theta");
             const Term turned = radians(theta, fullPi());
             const Term half = turned / 2;
             const Term p = a * 2 * cos(half);
@@ -216,11 +216,11 @@ Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
             return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, power(a, 2) * sin(turned)}, {5, a * 4}, {6, h}});
         }
         if (given == 1) {
-            const Term p = typedLength(fields, 0, "p", "Diagonal p");
-            const Term q = typedLength(fields, 1, "q", "Diagonal q");
-            const Term a = sqrt(power(p / 2, 2) + power(q / 2, 2)).named(QStringLiteral("a"));
+            const Term p = typedLength(fields, 0, Rhombus::p, "Diagonal p");
+            const Term q = typedLength(fields, 1, Rhombus::q, "Diagonal q");
+            const Term a = sqrt(power(p / 2, 2) + power(q / 2, 2)).named(Rhombus::a);
             const Term theta = degrees(atan(q / p) * 2, fullPi());
-            const Term area = (p * q / 2).named(QStringLiteral("Area"));
+            const Term area = (p * q / 2).named(Rhombus::Area);
             return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, area}, {5, a * 4}, {6, area / a}});
         }
         return Outcome{};
@@ -232,19 +232,19 @@ Outcome calculateKite(const QStringList &fieldTexts, qint16 given)
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         if (given == 0) {
-            const Term p = typedLength(fields, 0, "p", "Diagonal p");
-            const Term q = typedLength(fields, 1, "q", "Diagonal q");
+            const Term p = typedLength(fields, 0, Kite::p, "Diagonal p");
+            const Term q = typedLength(fields, 1, Kite::q, "Diagonal q");
             return answers({{0, p}, {1, q}, {2, p * q / 2}});
         }
         if (given == 1) {
             // Equal sides make a rhombus, which is a kite too.
-            const Term a = typedLength(fields, 0, "a", "Side a");
-            const Term b = typedLength(fields, 1, "b", "Side b");
-            const Term theta = typedAngle(fields, 2, "θ", "Angle Theta");
+            const Term a = typedLength(fields, 0, Kite::a, "Side a");
+            const Term b = typedLength(fields, 1, Kite::b, "Side b");
+            const Term theta = typedAngle(fields, 2, Kite::theta, "Angle Theta");
             const Term turned = radians(theta, fullPi());
             // Each half of the kite is the triangle a, b, p, with θ between a and b.
-            const Term p = sqrt(power(a, 2) + power(b, 2) - a * b * 2 * cos(turned)).named(QStringLiteral("p"));
-            const Term area = (a * b * sin(turned)).named(QStringLiteral("Area"));
+            const Term p = sqrt(power(a, 2) + power(b, 2) - a * b * 2 * cos(turned)).named(Kite::p);
+            const Term area = (a * b * sin(turned)).named(Kite::Area);
             return answers({{0, a}, {1, b}, {2, theta}, {3, p}, {4, area * 2 / p}, {5, area}, {6, (a + b) * 2}});
         }
         return Outcome{};

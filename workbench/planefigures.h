@@ -16,12 +16,22 @@ Outcome calculateQuadrilateral(const QStringList &fieldTexts, qint16 given);
 Outcome calculateAnnulus(const QStringList &fieldTexts, qint16 given);
 Outcome calculateTrapezium(const QStringList &fieldTexts, qint16 given);
 Outcome calculateEqTriangle(const QStringList &fieldTexts, qint16 given);
+
+// The figures after the separator name each value by a letter constant,
+// in their declarations, sheets and calculations alike.
+
 // Option 0 side a and angle θ, option 1 the diagonals p and q; p joins
 // the corners of θ. A value that fits no rhombus warns, naming its field.
+namespace Rhombus {
+constexpr const char *a = "a", *theta = "θ", *p = "p", *q = "q", *Area = "Area", *Perimeter = "Perimeter", *h = "h";
+}
 Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given);
 // Option 0 the diagonals p and q alone, option 1 the sides a and b and the
 // angle θ between them; p is the axis, from the corner between the two
 // sides a to the corner between the two sides b, and q crosses it.
+namespace Kite {
+constexpr const char *p = "p", *q = "q", *a = "a", *b = "b", *theta = "θ", *Area = "Area", *Perimeter = "Perimeter";
+}
 Outcome calculateKite(const QStringList &fieldTexts, qint16 given);
 
 } // namespace Zyntra

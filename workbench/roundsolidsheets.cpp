@@ -1,5 +1,6 @@
 #include "roundsolidsheets.h"
 
+#include "roundsolids.h"
 #include "sheet/sheetbuilder.h"
 
 #include <algorithm>
@@ -36,9 +37,9 @@ QPainterPath outlineOf(View view, const std::function<Point3(Point3 w)> &furthes
 void coneFrustumSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Frustum of a right cone"));
-    const double R = sheet.value(u"R");
-    const double r = sheet.value(u"r");
-    const double h = sheet.value(u"h");
+    const double R = sheet.value(ConeFrustum::R);
+    const double r = sheet.value(ConeFrustum::r);
+    const double h = sheet.value(ConeFrustum::h);
     // A top of no radius is the cone itself, and as drawable.
     sheet.fits({std::max(R, r), h}, std::min(R, r) >= 0);
     const std::array<double, 3> drawn = sheet.drawn<3>({R, r, h}, {2, 1.2, 2.5});
@@ -67,19 +68,20 @@ void coneFrustumSheet(Sheet &sheet)
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
     sheet.outline(line({0, 0}, {0, height}), SheetLine::Guide);
-    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.4);
-    sheet.dimension({0, 0}, {base, 0}, SheetSide::On, sheet.label(QStringLiteral("R"), R));
-    sheet.dimension({0, height}, {top, height}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
-    sheet.dimension({base, 0}, {top, height}, SheetSide::Right, sheet.label(QStringLiteral("k"), sheet.value(u"k")));
+    sheet.dimension({0, 0}, {0, height}, SheetSide::On, sheet.label(ConeFrustum::h, h), 0.4);
+    sheet.dimension({0, 0}, {base, 0}, SheetSide::On, sheet.label(ConeFrustum::R, R));
+    sheet.dimension({0, height}, {top, height}, SheetSide::On, sheet.label(ConeFrustum::r, r));
+    sheet.dimension({base, 0}, {top, height}, SheetSide::Right,
+                    sheet.label(ConeFrustum::k, sheet.value(ConeFrustum::k)));
 }
 
 // Lying along x, its open end at x = h facing the viewer.
 void hollowCylinderSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Hollow cylinder"));
-    const double R = sheet.value(u"R");
-    const double r = sheet.value(u"r");
-    const double h = sheet.value(u"h");
+    const double R = sheet.value(HollowCylinder::R);
+    const double r = sheet.value(HollowCylinder::r);
+    const double h = sheet.value(HollowCylinder::h);
     // A wall too thin beside the rest is drawn as a sketch.
     sheet.fits({R - r, R, h}, r >= 0);
     const auto [outer, inner, length] = sheet.drawn<3>({R, r, h}, {1.2, 0.8, 4});
@@ -102,9 +104,9 @@ void hollowCylinderSheet(Sheet &sheet)
     sheet.outline(bore);
     sheet.outline(farBore, SheetLine::Hidden);
     sheet.outline(line({-outer / 2, 0}, {length + outer / 2, 0}), SheetLine::Guide);
-    sheet.dimension({0, -outer}, {length, -outer}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
-    sheet.dimension({length, 0}, {length, outer}, SheetSide::On, sheet.label(QStringLiteral("R"), R));
-    sheet.dimension({length, 0}, {length, -inner}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
+    sheet.dimension({0, -outer}, {length, -outer}, SheetSide::Right, sheet.label(HollowCylinder::h, h));
+    sheet.dimension({length, 0}, {length, outer}, SheetSide::On, sheet.label(HollowCylinder::R, R));
+    sheet.dimension({length, 0}, {length, -inner}, SheetSide::On, sheet.label(HollowCylinder::r, r));
 }
 
 // Its semi-axes a across, b up and c in the depth: its outline, and its
@@ -112,9 +114,9 @@ void hollowCylinderSheet(Sheet &sheet)
 void ellipsoidSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Ellipsoid"));
-    const double a = sheet.value(u"a");
-    const double b = sheet.value(u"b");
-    const double c = sheet.value(u"c");
+    const double a = sheet.value(Ellipsoid::a);
+    const double b = sheet.value(Ellipsoid::b);
+    const double c = sheet.value(Ellipsoid::c);
     sheet.fits({a, b, c});
     const std::array<double, 3> drawn = sheet.drawn<3>({a, b, c}, {2.5, 1.6, 1.2});
     const double x = drawn[0];
@@ -138,18 +140,18 @@ void ellipsoidSheet(Sheet &sheet)
     sheet.outline(outline);
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
-    sheet.dimension({0, 0}, {x, 0}, SheetSide::On, sheet.label(QStringLiteral("a"), a));
-    sheet.dimension({0, 0}, {0, y}, SheetSide::On, sheet.label(QStringLiteral("b"), b));
+    sheet.dimension({0, 0}, {x, 0}, SheetSide::On, sheet.label(Ellipsoid::a, a));
+    sheet.dimension({0, 0}, {0, y}, SheetSide::On, sheet.label(Ellipsoid::b, b));
     // c towards the viewer, clear of a and b.
-    sheet.dimension({0, 0}, Cabinet({0, 0, -z}), SheetSide::On, sheet.label(QStringLiteral("c"), c));
+    sheet.dimension({0, 0}, Cabinet({0, 0, -z}), SheetSide::On, sheet.label(Ellipsoid::c, c));
 }
 
 // Lying along x: its cylinder from 0 to h, a half ball of radius r on each end.
 void capsuleSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Capsule"));
-    const double r = sheet.value(u"r");
-    const double h = sheet.value(u"h");
+    const double r = sheet.value(Capsule::r);
+    const double h = sheet.value(Capsule::h);
     // Without a cylinder it is a ball, and as drawable.
     sheet.fits({r, h + 2 * r}, h >= 0);
     const std::array<double, 2> drawn = sheet.drawn<2>({r, h}, {1.2, 3});
@@ -170,10 +172,10 @@ void capsuleSheet(Sheet &sheet)
     sheet.outline(seen);
     sheet.outline(hidden, SheetLine::Hidden);
     sheet.outline(line({-1.5 * radius, 0}, {length + 1.5 * radius, 0}), SheetLine::Guide);
-    sheet.dimension({0, -radius}, {length, -radius}, SheetSide::Right, sheet.label(QStringLiteral("h"), h));
-    sheet.dimension({length, 0}, {length + radius, 0}, SheetSide::On, sheet.label(QStringLiteral("r"), r));
+    sheet.dimension({0, -radius}, {length, -radius}, SheetSide::Right, sheet.label(Capsule::h, h));
+    sheet.dimension({length, 0}, {length + radius, 0}, SheetSide::On, sheet.label(Capsule::r, r));
     sheet.dimension({-radius, radius}, {length + radius, radius}, SheetSide::Left,
-                    sheet.label(QStringLiteral("Length"), sheet.value(u"Length")));
+                    sheet.label(Capsule::Length, sheet.value(Capsule::Length)));
 }
 
 } // namespace Zyntra

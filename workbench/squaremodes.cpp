@@ -3,11 +3,11 @@
 #include "controls/globalsubs.h"
 #include "frmsquare.h"
 #include "planefigures.h"
+#include "roundsolids.h"
 #include "roundsolidsheets.h"
 #include "sheet/sheetbuilder.h"
-#include "solids/roundsolids.h"
-#include "solids/solidfigures.h"
-#include "solids/sphericalcap.h"
+#include "solidfigures.h"
+#include "sphericalcap.h"
 #include "workbenchsheets.h"
 
 #include <algorithm>
@@ -431,13 +431,15 @@ constexpr FigureEntry afterSeparator(FigureEntry figure)
     return figure;
 }
 
-// The figures after the separators, each declared once: its letters, which
-// its inverses and its sheet use by name so that a misspelt one does not
-// compile, then its menu item, calculation, drawing, sheet and the ways of
-// giving it, each value with its kind and each field with its captions.
+} // namespace
+
+// The figures after the separators, each declared once in the namespace of
+// its letters (beside its calculation, which names its values by them, as
+// its sheet and its inverses do, so that a misspelt one does not compile):
+// its menu item, calculation, drawing, sheet and the ways of giving it,
+// each value with its kind and each field with its captions.
 // clang-format off
 namespace Rhombus {
-constexpr const char *a = "a", *theta = "θ", *p = "p", *q = "q", *Area = "Area", *Perimeter = "Perimeter", *h = "h";
 constexpr std::array<Quantity, ResultRows> Answers{length(a), angle(theta), length(p), length(q), area(Area),
                                                    length(Perimeter), length(h)};
 LaterFigure figure()
@@ -457,7 +459,6 @@ LaterFigure figure()
 } // namespace Rhombus
 
 namespace Kite {
-constexpr const char *p = "p", *q = "q", *a = "a", *b = "b", *theta = "θ", *Area = "Area", *Perimeter = "Perimeter";
 LaterFigure figure()
 {
     return {
@@ -478,8 +479,6 @@ LaterFigure figure()
 } // namespace Kite
 
 namespace ConeFrustum {
-constexpr const char *R = "R", *r = "r", *h = "h", *k = "k", *Volume = "Volume", *LateralArea = "Lateral Area",
-                     *SurfaceArea = "Surface Area";
 LaterFigure figure()
 {
     return {
@@ -497,8 +496,6 @@ LaterFigure figure()
 } // namespace ConeFrustum
 
 namespace SphericalCap {
-constexpr const char *R = "R", *a = "a", *h = "h", *Volume = "Volume", *CurvedSurface = "Curved Surface",
-                     *TotalSurface = "Total Surface";
 constexpr std::array<Quantity, ResultRows> Answers{length(R), length(a), length(h), volume(Volume),
                                                    area(CurvedSurface), area(TotalSurface)};
 LaterFigure figure()
@@ -518,8 +515,6 @@ LaterFigure figure()
 } // namespace SphericalCap
 
 namespace HollowCylinder {
-constexpr const char *R = "R", *r = "r", *h = "h", *t = "t", *Volume = "Volume", *OuterArea = "Outer Area",
-                     *InnerArea = "Inner Area", *SurfaceArea = "Surface Area";
 LaterFigure figure()
 {
     return {
@@ -537,7 +532,6 @@ LaterFigure figure()
 } // namespace HollowCylinder
 
 namespace Ellipsoid {
-constexpr const char *a = "a", *b = "b", *c = "c", *Volume = "Volume", *SurfaceArea = "Surface Area";
 LaterFigure figure()
 {
     return {
@@ -554,7 +548,6 @@ LaterFigure figure()
 } // namespace Ellipsoid
 
 namespace Capsule {
-constexpr const char *r = "r", *h = "h", *Volume = "Volume", *SurfaceArea = "Surface Area", *Length = "Length";
 LaterFigure figure()
 {
     return {
@@ -571,6 +564,8 @@ LaterFigure figure()
 }
 } // namespace Capsule
 // clang-format on
+
+namespace {
 
 // In the order of their intSquareModes, after the described figures'.
 const std::vector<LaterFigure> &laterFigures()

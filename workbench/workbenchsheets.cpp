@@ -1,6 +1,8 @@
 #include "workbenchsheets.h"
 
+#include "planefigures.h"
 #include "sheet/sheetbuilder.h"
+#include "sphericalcap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -334,23 +336,22 @@ void circularRingSheet(Sheet &sheet)
 void rhombusSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Rhombus"));
-    const double a = sheet.value(u"a");
-    const double theta = sheet.value(Theta);
-    const double p = sheet.value(u"p");
-    const double q = sheet.value(u"q");
+    const double a = sheet.value(Rhombus::a);
+    const double theta = sheet.value(Rhombus::theta);
+    const double p = sheet.value(Rhombus::p);
+    const double q = sheet.value(Rhombus::q);
     const bool fits = sheet.fits({a, p, q}, inOpenRange(theta, 0, 180));
     const double side = fits ? a : 3;
     const double angle = fits ? theta : 60;
     const QPointF slant = polar(side, angle);
     const QPointF far = QPointF(side, 0) + slant;
     sheet.outline(polygon({{0, 0}, {side, 0}, far, slant}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(QStringLiteral("a"), a));
-    sheet.dimension({0, 0}, far, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
-    sheet.dimension({side, 0}, slant, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.3);
+    sheet.dimension({0, 0}, {side, 0}, SheetSide::Right, sheet.label(Rhombus::a, a));
+    sheet.dimension({0, 0}, far, SheetSide::On, sheet.label(Rhombus::p, p), 0.7);
+    sheet.dimension({side, 0}, slant, SheetSide::On, sheet.label(Rhombus::q, q), 0.3);
     const double right = std::max(side, far.x());
-    sheet.dimension({right, 0}, {right, far.y()}, SheetSide::Right,
-                    sheet.label(QStringLiteral("h"), sheet.value(u"h")));
-    sheet.angle({0, 0}, 0, angle, sheet.label(Theta, theta, true));
+    sheet.dimension({right, 0}, {right, far.y()}, SheetSide::Right, sheet.label(Rhombus::h, sheet.value(Rhombus::h)));
+    sheet.angle({0, 0}, 0, angle, sheet.label(Rhombus::theta, theta, true));
 }
 
 // Its axis p along x, from the corner between the sides a at the origin to
@@ -358,8 +359,8 @@ void rhombusSheet(Sheet &sheet)
 void kiteSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Kite"));
-    const double p = sheet.value(u"p");
-    const double q = sheet.value(u"q");
+    const double p = sheet.value(Kite::p);
+    const double q = sheet.value(Kite::q);
     if (sheet.option() == 0) {
         // The diagonals alone leave open where q crosses p: a third of the way along reads as a kite.
         sheet.fits({p, q});
@@ -367,13 +368,13 @@ void kiteSheet(Sheet &sheet)
         const QPointF top(axis / 3, across / 2);
         const QPointF bottom(axis / 3, -across / 2);
         sheet.outline(polygon({{0, 0}, bottom, {axis, 0}, top}), SheetLine::Solid, true);
-        sheet.dimension({0, 0}, {axis, 0}, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
-        sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.25);
+        sheet.dimension({0, 0}, {axis, 0}, SheetSide::On, sheet.label(Kite::p, p), 0.7);
+        sheet.dimension(bottom, top, SheetSide::On, sheet.label(Kite::q, q), 0.25);
         return;
     }
-    const double a = sheet.value(u"a");
-    const double b = sheet.value(u"b");
-    const double theta = sheet.value(Theta);
+    const double a = sheet.value(Kite::a);
+    const double b = sheet.value(Kite::b);
+    const double theta = sheet.value(Kite::theta);
     const bool fits = sheet.fits({a, b, p, q}, inOpenRange(theta, 0, 180));
     const auto [sideA, sideB] = sheet.drawn<2>({a, b}, {2.2, 3.6});
     const double angle = fits ? theta : 90;
@@ -385,11 +386,11 @@ void kiteSheet(Sheet &sheet)
     const QPointF bottom(top.x(), -top.y());
     const QPointF tail(axis, 0);
     sheet.outline(polygon({{0, 0}, bottom, tail, top}), SheetLine::Solid, true);
-    sheet.dimension({0, 0}, top, SheetSide::Left, sheet.label(QStringLiteral("a"), a));
-    sheet.dimension(top, tail, SheetSide::Left, sheet.label(QStringLiteral("b"), b));
-    sheet.dimension({0, 0}, tail, SheetSide::On, sheet.label(QStringLiteral("p"), p), 0.7);
-    sheet.dimension(bottom, top, SheetSide::On, sheet.label(QStringLiteral("q"), q), 0.25);
-    sheet.angle(top, 180 + atOrigin, angle, sheet.label(Theta, theta, true));
+    sheet.dimension({0, 0}, top, SheetSide::Left, sheet.label(Kite::a, a));
+    sheet.dimension(top, tail, SheetSide::Left, sheet.label(Kite::b, b));
+    sheet.dimension({0, 0}, tail, SheetSide::On, sheet.label(Kite::p, p), 0.7);
+    sheet.dimension(bottom, top, SheetSide::On, sheet.label(Kite::q, q), 0.25);
+    sheet.angle(top, 180 + atOrigin, angle, sheet.label(Kite::theta, theta, true));
 }
 
 // The sphere of radius R, centred at the origin and cut level at h below
@@ -398,8 +399,8 @@ void kiteSheet(Sheet &sheet)
 void sphericalCapSheet(Sheet &sheet)
 {
     sheet.setName(QStringLiteral("Spherical cap"));
-    const double R = sheet.value(u"R");
-    const double h = sheet.value(u"h");
+    const double R = sheet.value(SphericalCap::R);
+    const double h = sheet.value(SphericalCap::h);
     sheet.fits({R, h}, h <= 2 * R);
     const auto [radius, height] = sheet.drawn<2>({R, h}, {2, 1.4});
     const double cut = radius - height;
@@ -413,9 +414,9 @@ void sphericalCapSheet(Sheet &sheet)
     arcTo(rest, {0, 0}, radius, 180 - from, 180 + 2 * from);
     sheet.outline(rest, SheetLine::Guide);
     levelCircle(sheet, cut, base);
-    sheet.dimension({0, cut}, {0, radius}, SheetSide::On, sheet.label(QStringLiteral("h"), h), 0.6);
-    sheet.dimension({0, cut}, {base, cut}, SheetSide::On, sheet.label(QStringLiteral("a"), sheet.value(u"a")));
-    sheet.dimension({0, 0}, polar(radius, 210), SheetSide::On, sheet.label(QStringLiteral("R"), R));
+    sheet.dimension({0, cut}, {0, radius}, SheetSide::On, sheet.label(SphericalCap::h, h), 0.6);
+    sheet.dimension({0, cut}, {base, cut}, SheetSide::On, sheet.label(SphericalCap::a, sheet.value(SphericalCap::a)));
+    sheet.dimension({0, 0}, polar(radius, 210), SheetSide::On, sheet.label(SphericalCap::R, R));
 }
 
 } // namespace Zyntra

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "controls/valuefield.h"
 #include "shell/catalogue.h"
 #include "shell/windowview.h"
+#include "working/typedvalues.h"
 
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 // Every figure command of the Geometry menu, by its menu item.
@@ -17,9 +20,46 @@ inline QStringList everyFigureCommand()
     return items;
 }
 
+// A control array in the order of its indexes ("txtInput(3)"); a window's
+// controls without an index keep the order they were made in.
+template <typename Control>
+QList<Control *> byIndex(const QWidget *window)
+{
+    QList<Control *> controls = window->findChildren<Control *>();
+    std::ranges::stable_sort(controls, {}, [](const QObject *control) {
+        const QString name = control->objectName();
+        const qsizetype open = name.indexOf(u'(');
+        return open < 0 ? 0 : name.mid(open + 1).chopped(1).toInt();
+    });
+    return controls;
+}
+
 inline void clickOption(QRadioButton *option)
 {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// A row for each figure of the catalogue, named by its caption, its id in "id".
+inline void addFigureRows()
+{
+    QTest::addColumn<QString>("id");
+    for (const Zyntra::FigureEntry *figure : Zyntra::figureCatalogue())
+        QTest::newRow(figure->caption) << QString::fromLatin1(figure->id);
+}
+
+// Chooses an option of an open figure window by its index, where the window
+// shows options, types values that option takes as a user does, and
+// presses CALCULATE.
+inline void calculateOption(Zyntra::FigureWindow *window, const Zyntra::FigureEntry &figure, int option,
+                            QRandomGenerator &random)
+{
+    if (const auto options = byIndex<QRadioButton>(window); option < options.size() && options[option]->isVisible())
+        clickOption(options[option]);
+    const QList<Zyntra::ValueField *> fields = byIndex<Zyntra::ValueField>(window);
+    const QStringList typed = randomFields(random, figure, option);
+    for (qsizetype i = 0; i < typed.size(); ++i)
+        QTest::keyClicks(fields[i], typed[i]);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
 }
 
 // Opens a figure window through its menu item and visits it as loaded and

@@ -1,5 +1,11 @@
 #include "everywindow.h"
 
+#include "composite/frmcomposite.h"
+#include "controls/answerlabel.h"
+#include "controls/figuretext.h"
+#include "controls/valuefield.h"
+#include "shell/frmsplash.h"
+
 #include "controls/twips.h"
 #include "controls/zoom.h"
 #include "shell/captionsfit.h"
@@ -7,12 +13,15 @@
 #include "shell/usersettings.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
@@ -26,20 +35,38 @@ using namespace Zyntra;
 namespace {
 
 // Every window a user can open: the figure windows, the About window, the
-// calculation sheet and the history.
+// calculation sheet, the history and the composite.
 QStringList everyWindowItem()
 {
     return everyFigureCommand() << QStringLiteral("mnuHelpItem(1)") << QStringLiteral("mnuCalculationSheet")
-                                << QStringLiteral("mnuHistory");
+                                << QStringLiteral("mnuHistory") << QStringLiteral("mnuComposite");
+}
+
+// A composite of two parts, both cut out of nothing, so that the warning
+// shows too: the circle's area, put in twice by its key.
+void buildComposite(const ShellFixture &program)
+{
+    auto *figure = program.open<FigureWindow>(everyFigureCommand().first());
+    auto *field = figure->findChild<QLineEdit *>();
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("2.5"));
+    figure->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+    auto *area = figure->findChild<QLabel *>(QStringLiteral("lblAnswer(3)"));
+    area->setFocus();
+    for (int part = 0; part < 2; ++part)
+        QTest::keyClick(area, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 QWidget *openWindow(const ShellFixture &program, const QString &item)
 {
+    if (item == QLatin1String("mnuComposite"))
+        buildComposite(program);
     program.choose(item);
     MDIMain *main = program.main();
     QWidget *window = item == QLatin1String("mnuHelpItem(1)")        ? static_cast<QWidget *>(main->aboutWindow())
                       : item == QLatin1String("mnuCalculationSheet") ? main->sheetWindow()
                       : item == QLatin1String("mnuHistory")          ? static_cast<QWidget *>(main->historyWindow())
+                      : item == QLatin1String("mnuComposite")        ? static_cast<QWidget *>(main->compositeWindow())
                                                                      : program.figureWindows().value(0);
     QApplication::processEvents(); // a new palette or size arrives through the event loop
     return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
@@ -122,6 +149,10 @@ private slots:
     void choicesAreKeptForTheNextRun();
     void germanCatalogueIsWhole();
     void menusSpeakTheChosenLanguage();
+    void everyWindowSpeaksGerman_data();
+    void everyWindowSpeaksGerman();
+    void anOpenFigureFollowsTheLanguage_data();
+    void anOpenFigureFollowsTheLanguage();
 };
 
 void TestView::cleanup()
@@ -133,6 +164,10 @@ void TestView::cleanup()
     UserSettings::setShowSplash(true);
     setTheme(Theme::FollowDesktop);
     setZoom(MinZoom);
+    UserSettings::setExactForms(false);
+    UserSettings::setUnits({});
+    setExactForms(false);
+    setUnitChoice({});
 }
 
 void TestView::everyTextIsReadableUnderEachTheme_data()
@@ -148,24 +183,28 @@ void TestView::everyTextIsReadableUnderEachTheme_data()
 }
 
 // Each text against the ground it is grabbed on: 4.5:1 at least, 7:1 under
-// High Contrast. The answer boxes keep their red on black (5.25:1).
+// High Contrast, the red answers on their black ground included.
 void TestView::everyTextIsReadableUnderEachTheme()
 {
     QFETCH(QString, item);
     QFETCH(int, theme);
     QFETCH(double, least);
     ShellFixture program;
-    program.choose(arrayName(QStringLiteral("mnuTheme"), theme));
     QWidget *window = openWindow(program, item);
     QVERIFY(window);
+    // CALCULATE on empty fields writes the zeros, so the answers are read too.
+    if (auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate")))
+        QTest::mouseClick(calculate, Qt::LeftButton);
+    // Chosen while the window is open, as a user does.
+    program.choose(arrayName(QStringLiteral("mnuTheme"), theme));
+    QApplication::processEvents();
     const QImage grabbed = window->grab().toImage();
     QStringList faint;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         const auto *label = qobject_cast<QLabel *>(widget);
         const auto *field = qobject_cast<QLineEdit *>(widget);
         const auto *button = qobject_cast<QAbstractButton *>(widget);
-        if (!widget->isVisible() || (!label && !field && !button) || (label && label->text().isEmpty())
-            || (label && label->palette().color(QPalette::WindowText) == Qt::red))
+        if (!widget->isVisible() || (!label && !field && !button) || (label && label->text().isEmpty()))
             continue;
         const QPalette::ColorRole role = field ? QPalette::Text : widget->foregroundRole();
         const QColor text = widget->palette().color(widget->isEnabled() ? QPalette::Active : QPalette::Disabled, role);
@@ -200,6 +239,15 @@ void TestView::everyWindowFitsAtEveryZoom()
         return names;
     };
     const QStringList cutAtActualSize = cutNames(0);
+    // The width of each column of each table but the last, which takes the room left.
+    const auto columns = [window] {
+        QList<int> widths;
+        for (const QTableView *table : window->findChildren<QTableView *>())
+            for (int column = 0; column + 1 < table->horizontalHeader()->count(); ++column)
+                widths << table->columnWidth(column);
+        return widths;
+    };
+    const QList<int> columnsAtActualSize = columns();
     for (double zoom = MinZoom + ZoomStep; zoom <= MaxZoom; zoom += ZoomStep) {
         program.main()->zoomTo(zoom);
         QApplication::processEvents();
@@ -216,6 +264,9 @@ void TestView::everyWindowFitsAtEveryZoom()
         for (const QWidget *widget : zoomed.pokingOut)
             if (!designed.pokingOut.contains(widget))
                 wrong << nameOf(widget) + QStringLiteral(" is cut by its frame");
+        for (qsizetype column = 0; column < columnsAtActualSize.size(); ++column)
+            if (columns().value(column) < std::floor(columnsAtActualSize[column] * zoom))
+                wrong << QStringLiteral("column %1 narrower than its text").arg(column);
         for (const QAbstractItemView *view : window->findChildren<QAbstractItemView *>())
             if (auto *table = qobject_cast<const QTableView *>(view);
                 table && table->verticalHeader()->defaultSectionSize() < QFontMetrics(table->font()).height())
@@ -227,6 +278,9 @@ void TestView::everyWindowFitsAtEveryZoom()
     const auto *heading = window->findChild<QLabel *>(QStringLiteral("lblTitle"));
     if (heading && qobject_cast<FigureWindow *>(window))
         QCOMPARE(heading->font().pointSizeF(), 13.5 * MaxZoom);
+    // And back, with no drift.
+    program.main()->zoomTo(MinZoom);
+    QCOMPARE(columns(), columnsAtActualSize);
 }
 
 void TestView::zoomFollowsItsKeys_data()
@@ -251,6 +305,9 @@ void TestView::zoomFollowsItsKeys()
     auto *window = program.open<FigureWindow>(everyFigureCommand().first());
     const QWidget *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
     const QRect actual = calculate->geometry();
+    const auto *menu = program.main()->menuBar()->findChild<QMenu *>();
+    const double menuPoints = menu->font().pointSizeF();
+    const int radioMark = window->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
     program.main()->zoomTo(from);
     program.main()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(program.main()));
@@ -263,6 +320,9 @@ void TestView::zoomFollowsItsKeys()
         (calculate->geometry().topLeft() - expected.topLeft()).manhattanLength() <= 2
             && std::abs(calculate->width() - expected.width()) <= 1,
         qPrintable(QStringLiteral("%1,%2 %3 wide").arg(calculate->x()).arg(calculate->y()).arg(calculate->width())));
+    // So do the menus and the marks the style draws.
+    QCOMPARE(menu->font().pointSizeF(), menuPoints * to);
+    QCOMPARE(window->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), int(std::lround(radioMark * to)));
 }
 
 void TestView::zoomKeysWorkInEveryWindow_data()
@@ -389,12 +449,172 @@ void TestView::menusSpeakTheChosenLanguage()
     QVERIFY(window->warning());
     QVERIFY2(window->warning()->text().startsWith(field->accessibleName() + QStringLiteral(": „..“ ist keine Zahl. ")),
              qPrintable(window->warning()->text()));
+    // So do values that make no figure, the names in the reason too.
+    auto *triangle = program.open<FigureWindow>(menuItemName(*figureById(QStringLiteral("right-triangle"))));
+    QTest::keyClicks(triangle->findChild<QLineEdit *>(QStringLiteral("txtInput(0)")), QStringLiteral("5"));
+    QTest::keyClicks(triangle->findChild<QLineEdit *>(QStringLiteral("txtInput(2)")), QStringLiteral("4"));
+    triangle->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+    QVERIFY(triangle->warning());
+    QCOMPARE(triangle->warning()->text(), QStringLiteral("Seite a muss kürzer sein als die Hypotenuse c."));
+    // Exact forms and tape readings are heard in German words, their numbers as they are.
+    program.choose(QStringLiteral("mnuExactForm"));
+    program.choose(QStringLiteral("mnuLengthUnit(ft and in)"));
+    auto *circle = program.open<FigureWindow>(QStringLiteral("mnuGeometryItem(0)"));
+    auto *radius = circle->findChild<QLineEdit *>();
+    QTest::keyClicks(radius, QStringLiteral("2' 3 1/2\""));
+    circle->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+    const auto heard = [](QWidget *control, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(control)->text(what);
+    };
+    QCOMPARE(heard(radius, QAccessible::Description), QStringLiteral("2 Fuß 3 und ein halb Zoll"));
+    QCOMPARE(spokenValue(QStringLiteral("minus an eighth of an inch")), QStringLiteral("minus ein Achtel Zoll"));
+    const QString diameter = heard(circle->findChild<QLabel *>(QStringLiteral("lblAnswer(1)")), QAccessible::Name);
+    const QString area = heard(circle->findChild<QLabel *>(QStringLiteral("lblAnswer(3)")), QAccessible::Name);
+    QVERIFY2(diameter.contains(QStringLiteral(" Fuß ")) && diameter.endsWith(QStringLiteral(" Zoll")),
+             qPrintable(diameter));
+    QVERIFY2(area.contains(QStringLiteral(" Pi")) && !area.contains(QStringLiteral(" pi")), qPrintable(area));
     QCOMPARE(UserSettings::language(), Language::German);
     program.choose(arrayName(QStringLiteral("mnuLanguage"), int(Language::English)));
     QApplication::processEvents();
     QCOMPARE(menuBar(), (QStringList{"&File", "&Geometry", "&View", "&Help"}));
     QCOMPARE(program.main()->aboutWindow()->windowTitle(), QStringLiteral("About Zyntra"));
     QCOMPARE(program.menuItem(QStringLiteral("mnuExactConstants"))->text(), QStringLiteral("Exact Constants"));
+}
+
+void TestView::everyWindowSpeaksGerman_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("whileOpen");
+    for (const char *item : {"mnuHelpItem(1)", "mnuCalculationSheet", "mnuHistory", "mnuComposite"})
+        for (const bool whileOpen : {false, true})
+            QTest::addRow("%s%s", item, whileOpen ? " while open" : "") << QString::fromLatin1(item) << whileOpen;
+}
+
+// Under Deutsch the windows beside the figures speak German too, with a
+// calculation to show; the figure windows are checked with their captions.
+// Chosen while a window is open, it says its texts again, with the same
+// numbers, and English again brings back exactly the texts of before.
+void TestView::everyWindowSpeaksGerman()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, whileOpen);
+    ShellFixture program;
+    const auto choose = [&program](Language language) {
+        program.choose(arrayName(QStringLiteral("mnuLanguage"), int(language)));
+        // The change is posted, and each layout it moves follows in a posting of its own.
+        for (int posting = 0; posting < 3; ++posting)
+            QApplication::processEvents();
+    };
+    if (!whileOpen)
+        choose(Language::German);
+    auto *figure = program.open<FigureWindow>(everyFigureCommand().first());
+    QTest::keyClicks(figure->findChild<QLineEdit *>(), QStringLiteral("2.5"));
+    figure->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click();
+    QWidget *window = openWindow(program, item);
+    QVERIFY(window);
+    auto *composite = qobject_cast<frmComposite *>(window);
+    // The composite's solve row shows too.
+    if (composite)
+        QTest::keyClick(composite->findChild<QLabel *>(QStringLiteral("lblTotal")), Qt::Key_F2);
+    const auto shown = [window] {
+        QStringList texts;
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if (control->window() == window)
+                texts << (qobject_cast<QLabel *>(control) ? qobject_cast<QLabel *>(control)->text() : QString())
+                      << control->accessibleName() << control->accessibleDescription();
+        return texts;
+    };
+    const auto numbers = [](const QStringList &texts) {
+        static const QRegularExpression Number(QStringLiteral("\\d+(?:[.,]\\d+)*"));
+        QStringList found;
+        for (const QRegularExpressionMatch &match : Number.globalMatch(texts.join(u'\n')))
+            found << match.captured();
+        return found;
+    };
+    const QStringList before = shown();
+    if (whileOpen)
+        choose(Language::German);
+    QStringList english;
+    // A length is refused among the composite's areas, naming both kinds.
+    if (composite) {
+        auto *length = program.figureWindows().value(0)->findChild<QLabel *>(QStringLiteral("lblAnswer(2)"));
+        length->setFocus();
+        QTest::keyClick(length, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(composite->message());
+        english << englishIn(composite->message()->text(), QStringLiteral("refusal"));
+        // Its sheet speaks German too.
+        composite->findChild<QPushButton *>(QStringLiteral("cmdCompositeSheet"))->click();
+        english << englishLeft(program.main()->sheetWindow());
+    }
+    // The maker's name and address are names, the same in every language.
+    const QSet<QString> names =
+        wordsOf(QString::fromLatin1(Maker::Name)) + wordsOf(QString::fromLatin1(Maker::WebAddress));
+    english += englishLeft(window, names) + cutCaptions(window);
+    // A row as it is shown, heard and explained.
+    if (auto *table = window->findChild<QTableView *>()) {
+        QVERIFY(table->model()->rowCount() > 0);
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            const QString heading = table->model()->headerData(column, Qt::Horizontal).toString();
+            english << englishIn(heading, QStringLiteral("heading"));
+            if (table->columnWidth(column) < table->horizontalHeader()->sectionSizeHint(column))
+                english << heading + QStringLiteral(" is cut");
+            for (const int role :
+                 {Qt::DisplayRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole, Qt::ToolTipRole})
+                english << englishIn(table->model()->index(0, column).data(role).toString(), QStringLiteral("row"));
+        }
+    }
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral("; "))));
+    if (whileOpen) {
+        QCOMPARE(numbers(shown()), numbers(before));
+        choose(Language::English);
+        QCOMPARE(shown(), before);
+    }
+}
+
+void TestView::anOpenFigureFollowsTheLanguage_data()
+{
+    addFigureRows();
+}
+
+// A figure window open while the language changes speaks the new one at
+// once, its option, typed values and answers as they were, and nothing
+// goes into the history for it.
+void TestView::anOpenFigureFollowsTheLanguage()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    ShellFixture program;
+    auto *window = program.open<FigureWindow>(menuItemName(figure));
+    QRandomGenerator random(3);
+    calculateOption(window, figure, figure.options() - 1, random);
+    const QList<ValueField *> fields = byIndex<ValueField>(window);
+    // An edit after CALCULATE stays an edit: the answers shown are still those of before.
+    const auto editable =
+        std::ranges::find_if(fields, [](const ValueField *f) { return f->isEnabled() && f->isVisible(); });
+    QVERIFY(editable != fields.end());
+    QTest::keyClicks(*editable, QStringLiteral("1"));
+    const auto shown = [&program] {
+        QStringList texts;
+        FigureWindow *open = program.figureWindows().value(0);
+        for (const QLineEdit *field : byIndex<ValueField>(open))
+            texts << field->text();
+        for (const QLabel *answer : byIndex<AnswerLabel>(open))
+            texts << answer->text();
+        // The values the answers came from, as the sheet and the copy read them.
+        for (const FigureValue &value : open->values().value_or(FigureValues{}).given)
+            texts << value.text;
+        return texts;
+    };
+    const QStringList before = shown();
+    const qsizetype recorded = program.main()->history().ids().size();
+    QVERIFY(recorded > 0);
+    for (const Language language : {Language::German, Language::English}) {
+        program.choose(arrayName(QStringLiteral("mnuLanguage"), int(language)));
+        QCOMPARE(shown(), before);
+        QCOMPARE(program.figureWindows().value(0)->findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->text(),
+                 language == Language::German ? QStringLiteral("BERECHNEN") : QStringLiteral("CALCULATE"));
+    }
+    QCOMPARE(program.main()->history().ids().size(), recorded);
 }
 
 QTEST_MAIN(TestView)

@@ -112,8 +112,8 @@ QMenu *TestWorking::answerMenuOf(AnswerLabel *answer, const QString &choose)
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), answer->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(answer, &event);
     if (items
-        != QStringList{"Copy", "Copy with working", "Show working", "Solve From This Answer…", "Show In",
-                       "Copy calculation"})
+        != QStringList{"Copy", "Copy with working", "Show working", "Solve From This Answer…", "Add to Composite",
+                       "Cut Out of Composite", "Show In", "Copy calculation"})
         return nullptr;
     return seen;
 }

@@ -1,4 +1,6 @@
+#include "entry/numericentry.h"
 #include "history/historystore.h"
+#include "history/parsecsv.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -31,27 +33,51 @@ HistoryRecord sample(double given = 10)
 }
 // clang-format on
 
-// RFC 4180: quoted fields, doubled quotes, CRLF line ends.
-QList<QStringList> parseCsv(const QString &text)
+// Twice the calculation, named "Room".
+CompositeRecord room(const HistoryRecord &calculation)
 {
-    QList<QStringList> rows{{}};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
-        if (text[i] == u'"' && quoted && next == u'"')
-            field += text[++i];
-        else if (text[i] == u'"')
-            quoted = !quoted;
-        else if (!quoted && (text[i] == u',' || (text[i] == u'\r' && next == u'\n')))
-            rows.last() << std::exchange(field, {});
-        else if (!quoted && text[i] == u'\n')
-            rows << QStringList();
-        else
-            field += text[i];
+    return {0, {}, "Room", {{calculation, "A", "Area", 1, 2}}, "typed", "#.00#", {}, false};
+}
+
+// A composite of random parts, each a random calculation as a user may have made it.
+CompositeRecord randomComposite(QRandomGenerator &random)
+{
+    const auto pick = [&random](const QStringList &texts) { return texts.at(random.bounded(int(texts.size()))); };
+    const auto when = [&random] {
+        return QDateTime::fromMSecsSinceEpoch(random.bounded(2'000'000'000'000LL), Qt::UTC);
+    };
+    const auto units = [&random] {
+        UnitChoice choice;
+        for (const QuantityKind kind : {QuantityKind::Length, QuantityKind::Area, QuantityKind::Volume}) {
+            const std::vector<const Unit *> offered = unitsOf(kind);
+            const int chosen = random.bounded(int(offered.size()) + 1); // one past the end: none
+            choice = choice.with(kind, chosen < int(offered.size()) ? offered[size_t(chosen)] : nullptr);
+        }
+        return choice;
+    };
+    const QStringList words{"Room", "L-shaped", "lawn, \"pond\"", "Fläche\r\nθ", "washer", ""};
+    CompositeRecord composite{0,
+                              random.bounded(2) ? when() : QDateTime(),
+                              pick(words) + u' ' + pick(words),
+                              {},
+                              pick({"typed", "exact"}),
+                              pick({"#.00#", "4 Decimal Places"}),
+                              units(),
+                              random.bounded(2) == 1};
+    for (int p = random.bounded(6); p >= 0; --p) {
+        HistoryRecord calculation = sample(random.generateDouble() * 1e6);
+        calculation.id = random.bounded(1000);
+        calculation.when = when();
+        calculation.figureId = pick({"rectangle", "circle", "sphere"});
+        calculation.optionIndex = random.bounded(4);
+        calculation.givens.append({"r", pick(words), -random.generateDouble() / 3, pick({"", "5' 3 1/2\""})});
+        if (random.bounded(2))
+            calculation.answers.append({"C", "Circumference", "31.42", "10π", "10 pi"});
+        calculation.units = units();
+        composite.parts.append(
+            {calculation, pick({"A", "Volume", "a"}), pick(words), random.bounded(2) ? 1 : -1, 1 + random.bounded(9)});
     }
-    rows.removeLast();
-    return rows;
+    return composite;
 }
 
 QStringList sqlAnswers(const QString &path, const QStringList &statements)
@@ -176,6 +202,31 @@ private slots:
         QCOMPARE(rows.at(1), expected);
     }
 
+    void compositesRoundTrip()
+    {
+        QRandomGenerator random(QRandomGenerator::global()->generate());
+        QList<CompositeRecord> saved;
+        for (int i = 0; i < 40; ++i) {
+            CompositeRecord kept;
+            QVERIFY(m_store->saveComposite(randomComposite(random), &kept));
+            saved.prepend(kept);
+        }
+        QVERIFY(m_store->composites() == saved);
+        for (const CompositeRecord &composite : saved)
+            QVERIFY(m_store->composites(composite.name).contains(composite));
+        QCOMPARE(m_store->composites(saved.first().parts.first().calculation.figureName).size(), saved.size());
+
+        // The same composite saved again is kept once; another of its name is kept beside it.
+        CompositeRecord again, other = saved.last();
+        QVERIFY(m_store->saveComposite(saved.last(), &again) && again == saved.last());
+        other.parts.first().count += 1;
+        QVERIFY(m_store->saveComposite(other));
+        QCOMPARE(m_store->composites().size(), saved.size() + 1);
+        QVERIFY(m_store->removeComposites({saved.first().id, saved.last().id}));
+        QCOMPARE(m_store->composites().size(), saved.size() - 1);
+        QVERIFY(!m_store->composites().contains(saved.last()));
+    }
+
     void repeatIsRecordedOnce_data()
     {
         QTest::addColumn<HistoryRecord>("next");
@@ -272,6 +323,7 @@ private slots:
         QVERIFY(m_store->takeNotice().contains(QStringLiteral("history-set-aside-")));
         QVERIFY(m_store->takeNotice().isEmpty()); // told once
         QCOMPARE(m_store->add(sample()), HistoryStore::Recording::Added);
+        QVERIFY(m_store->saveComposite(room(sample())) && m_store->composites().size() == 1);
         const QStringList kept = QDir(m_dir->path()).entryList({QStringLiteral("history-set-aside-*.sqlite")});
         QCOMPARE(kept.size(), 1);
         QFile keptFile(m_dir->filePath(kept.first())), before(m_dir->filePath(QStringLiteral("before")));
@@ -308,6 +360,31 @@ private slots:
                  QStringList{integerText(HistoryStore::SchemaVersion)});
     }
 
+    void migratesThirdVersion()
+    {
+        // A history of the third version, frozen here as it was written.
+        sqlAnswers(
+            m_store->filePath(),
+            {"CREATE TABLE calculation (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL, figure_id TEXT "
+             "NOT NULL, figure_name TEXT NOT NULL, option_index INTEGER NOT NULL, option_caption TEXT NOT NULL, "
+             "givens TEXT NOT NULL, answers TEXT NOT NULL, constants TEXT NOT NULL, precision TEXT NOT NULL, "
+             "units TEXT NOT NULL, search TEXT NOT NULL DEFAULT '')",
+             "INSERT INTO calculation VALUES (7, '2026-12-07T18:30:15.250Z', 'rectangle', 'Rectangle', 0, 'a/b', "
+             "'[[\"a\",\"Side a\",2.5],[\"b\",\"Side b\",6]]', '[[\"A\",\"Area\",\"60.00\"]]', 'typed', "
+             "'#.00#', 'cm same l', 'rectangle\na/b\nside a\n2.5')",
+             "PRAGMA user_version = 3"});
+        HistoryRecord kept = sample(2.5);
+        kept.id = 7;
+        QVERIFY(m_store->records({7}) == QList<HistoryRecord>{kept});
+        QCOMPARE(m_store->ids(QStringLiteral("2.5")), QList<qint64>{7});
+        QVERIFY(m_store->composites().isEmpty());
+        QVERIFY(m_store->saveComposite(room(kept)));
+        QCOMPARE(m_store->composites().value(0).parts.value(0).calculation, kept);
+        QVERIFY(m_store->takeNotice().isEmpty());
+        QCOMPARE(sqlAnswers(m_store->filePath(), {"PRAGMA user_version"}),
+                 QStringList{integerText(HistoryStore::SchemaVersion)});
+    }
+
     void unwritableFolderTurnsHistoryOff()
     {
         // The tests run as root, which writes where permissions forbid; but
@@ -319,6 +396,7 @@ private slots:
         QVERIFY(store.isOff() && store.takeNotice().contains(QStringLiteral("history is off")));
         QCOMPARE(store.add(sample()), HistoryStore::Recording::Failed);
         QVERIFY(store.takeNotice().isEmpty()); // told once
+        QVERIFY(!store.saveComposite(room(sample())) && store.composites().isEmpty());
 
         m_store->add(sample());
         const std::optional<QString> why = m_store->exportCsv(plain.fileName() + QStringLiteral("/out.csv"));

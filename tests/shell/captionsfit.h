@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -16,10 +22,14 @@ inline QStringList cutCaptions(QWidget *window, double shrinking = 0)
         if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
             continue;
         const QFontMetrics metrics(label->font());
+        // A caption with a buddy draws its "&" as the underline of the key after it.
+        const QString text = label->buddy()
+                                 ? QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")))
+                                 : label->text();
         const bool shrinks = label->inherits("Zyntra::CaptionLabel");
-        const int needed = int(metrics.horizontalAdvance(label->text()) * (shrinks ? 1 - shrinking : 1));
+        const int needed = int(metrics.horizontalAdvance(text) * (shrinks ? 1 - shrinking : 1));
         // Descenders too: a heading must not run into what lies below it.
-        const QRect ink = metrics.boundingRect(label->contentsRect(), int(label->alignment()), label->text());
+        const QRect ink = metrics.boundingRect(label->contentsRect(), int(label->alignment()), text);
         QRect room = label->contentsRect().translated(label->mapTo(window, QPoint()));
         for (QWidget *other : window->findChildren<QWidget *>())
             if (other->isVisible() && other != label && !other->isAncestorOf(label) && !label->isAncestorOf(other)
@@ -33,4 +43,61 @@ inline QStringList cutCaptions(QWidget *window, double shrinking = 0)
                        .arg(label->width());
     }
     return cut;
+}
+
+// The words of a text, three letters or more: a letter or a unit is no word.
+inline QSet<QString> wordsOf(const QString &text)
+{
+    static const QRegularExpression Word(QStringLiteral("\\p{L}{3,}"));
+    QSet<QString> words;
+    for (const QRegularExpressionMatch &match : Word.globalMatch(text))
+        words << match.captured();
+    return words;
+}
+
+// The words of the German catalogue's translations.
+inline const QSet<QString> &germanWords()
+{
+    static const QSet<QString> words = [] {
+        QSet<QString> all;
+        QFile file(QStringLiteral(ZYNTRA_GERMAN_CATALOGUE));
+        if (!file.open(QIODevice::ReadOnly))
+            return all;
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                all |= wordsOf(xml.readElementText());
+        return all;
+    }();
+    return words;
+}
+
+// A text with a word the German catalogue does not hold: English left
+// untranslated. `where` names it. A formula's names and functions
+// ("Area ÷ a", "sin") are its letters, and stay in every language: `symbols`.
+inline QStringList englishIn(const QString &text, const QString &where, const QSet<QString> &symbols = {})
+{
+    if (germanWords().contains(wordsOf(text) - symbols))
+        return {};
+    return {QStringLiteral("%1 \"%2\" is English").arg(where, text)};
+}
+
+// The texts a window shows or speaks that hold English.
+inline QStringList englishLeft(QWidget *window, const QSet<QString> &symbols = {})
+{
+    QStringList left;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisible())
+            continue;
+        QString shown;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            shown = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            shown = button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            shown = frame->title();
+        for (const QString &text : {shown, control->accessibleName(), control->accessibleDescription()})
+            left << englishIn(text, control->objectName(), symbols);
+    }
+    return left;
 }

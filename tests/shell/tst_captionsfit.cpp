@@ -1,17 +1,13 @@
+#include "desktop/everywindow.h"
 #include "shell/captionsfit.h"
-#include "shell/shellfixture.h"
 
-#include "shell/catalogue.h"
+#include "controls/valuefield.h"
 #include "shell/language.h"
+#include "shell/sheetwindow.h"
 #include "shell/usersettings.h"
 
-#include <QAbstractButton>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
+#include <QApplication>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
 
 using namespace Zyntra;
 
@@ -25,60 +21,9 @@ private slots:
     void cleanup();
     void everyCaptionFitsItsBox_data();
     void everyCaptionFitsItsBox();
+    void calculatedInGermanNothingIsEnglish_data();
+    void calculatedInGermanNothingIsEnglish();
 };
-
-namespace {
-
-const QRegularExpression Word(QStringLiteral("\\p{L}{3,}"));
-
-QSet<QString> wordsOf(const QString &text)
-{
-    QSet<QString> words;
-    for (const QRegularExpressionMatch &match : Word.globalMatch(text))
-        words << match.captured();
-    return words;
-}
-
-// The words of the German catalogue's translations.
-const QSet<QString> &germanWords()
-{
-    static const QSet<QString> words = [] {
-        QSet<QString> all;
-        QFile file(QStringLiteral(ZYNTRA_GERMAN_CATALOGUE));
-        if (!file.open(QIODevice::ReadOnly))
-            return all;
-        QXmlStreamReader xml(&file);
-        while (!xml.atEnd())
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
-                all |= wordsOf(xml.readElementText());
-        return all;
-    }();
-    return words;
-}
-
-// The words a window shows or speaks that the German catalogue does not
-// hold: English left untranslated.
-QStringList englishLeft(QWidget *window)
-{
-    QStringList left;
-    for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!control->isVisible())
-            continue;
-        QString shown;
-        if (auto *label = qobject_cast<QLabel *>(control))
-            shown = label->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(control))
-            shown = button->text();
-        else if (auto *frame = qobject_cast<QGroupBox *>(control))
-            shown = frame->title();
-        for (const QString &text : {shown, control->accessibleName(), control->accessibleDescription()})
-            if (!germanWords().contains(wordsOf(text)))
-                left << QStringLiteral("%1 \"%2\" is English").arg(control->objectName(), text);
-    }
-    return left;
-}
-
-} // namespace
 
 void TestCaptionsFit::cleanup()
 {
@@ -123,6 +68,62 @@ void TestCaptionsFit::everyCaptionFitsItsBox()
     }
     cut.removeDuplicates();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void TestCaptionsFit::calculatedInGermanNothingIsEnglish_data()
+{
+    addFigureRows();
+}
+
+// Under Deutsch, each option calculated: its answers and their workings,
+// the copy, the sheet, and the warning where the values make no figure
+// speak German, and stay whole.
+void TestCaptionsFit::calculatedInGermanNothingIsEnglish()
+{
+    QFETCH(QString, id);
+    const FigureEntry &figure = *figureById(id);
+    ShellFixture program;
+    program.choose(arrayName(QStringLiteral("mnuLanguage"), int(Language::German)));
+    FigureWindow *window = program.open<FigureWindow>(menuItemName(figure));
+    program.choose(QStringLiteral("mnuCalculationSheet"));
+    SheetWindow *sheet = program.main()->sheetWindow();
+    QVERIFY(window && sheet);
+    auto *calculate = window->findChild<QPushButton *>(QStringLiteral("cmdCalculate"));
+    QRandomGenerator random(5);
+    QStringList english;
+    for (int option = 0; option < figure.options(); ++option) {
+        calculateOption(window, figure, option, random);
+        QApplication::processEvents(); // the sheet follows through the event loop
+        QSet<QString> symbols{QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("tan"),
+                              QStringLiteral("acos"), QStringLiteral("atan")};
+        for (const FigureValue &answer : window->values().value_or(FigureValues{}).answers)
+            symbols |= wordsOf(answer.working.formula);
+        english << englishLeft(window, symbols) << englishLeft(sheet, symbols) << cutCaptions(window)
+                << englishIn(window->calculationText(), QStringLiteral("the copy"), symbols)
+                << englishIn(sheet->sheetText(), QStringLiteral("the sheet"), symbols);
+        // and the words written on the drawing.
+        if (const auto &drawn = sheet->findChild<SheetPicture *>()->figure())
+            for (const SheetShape &shape : drawn->shapes)
+                std::visit(
+                    [&](const auto &shown) {
+                        if constexpr (requires { shown.label; })
+                            english << englishIn(shown.label, QStringLiteral("the drawing"), symbols);
+                        else if constexpr (requires { shown.text; })
+                            english << englishIn(shown.text, QStringLiteral("the drawing"), symbols);
+                    },
+                    shape);
+        // Below zero: a value no length or angle takes.
+        for (ValueField *field : byIndex<ValueField>(window))
+            if (field->isVisible() && field->isEnabled()) {
+                field->clear();
+                QTest::keyClicks(field, QStringLiteral("-1"));
+            }
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        if (window->warning())
+            english << englishIn(window->warning()->text(), QStringLiteral("the warning"));
+    }
+    english.removeDuplicates();
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestCaptionsFit)

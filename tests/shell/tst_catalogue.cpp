@@ -34,20 +34,6 @@ private slots:
 
 namespace {
 
-// A control array in the order of its indexes ("txtInput(3)"); a window's
-// controls without an index keep the order they were made in.
-template <typename Control>
-QList<Control *> byIndex(const QWidget *window)
-{
-    QList<Control *> controls = window->findChildren<Control *>();
-    std::ranges::stable_sort(controls, {}, [](const QObject *control) {
-        const QString name = control->objectName();
-        const qsizetype open = name.indexOf(u'(');
-        return open < 0 ? 0 : name.mid(open + 1).chopped(1).toInt();
-    });
-    return controls;
-}
-
 // The indexes where a declaration names a quantity; with `always`, only
 // those that every calculation answers.
 template <size_t N>
@@ -96,21 +82,6 @@ int indexOf(const std::array<Quantity, N> &quantities, const char *letter)
         if (quantities[i].letter && qstrcmp(quantities[i].letter, letter) == 0)
             return int(i);
     return -1;
-}
-
-// What the sheet window hands the builder: each letter once, an answer before a given value.
-SheetValues sheetValues(const OptionQuantities &declared, const QStringList &fields, const Outcome &outcome)
-{
-    SheetValues values;
-    for (const auto &[index, value] : outcome.values)
-        values << SheetValue{QString::fromUtf8(declared.answers[size_t(index)].letter), value};
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString letter = QString::fromUtf8(declared.given[size_t(i)].letter);
-        if (!fields[i].isEmpty()
-            && std::ranges::none_of(values, [&](const SheetValue &v) { return v.letter == letter; }))
-            values << SheetValue{letter, *textToNumber(fields[i])};
-    }
-    return values;
 }
 
 QString rowsText(const QList<int> &rows)

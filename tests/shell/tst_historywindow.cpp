@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -36,6 +37,7 @@ private slots:
     void nothingIsRecordedWithKeepHistoryOff();
     void exactFormsAreKeptFoundAndReopened_data();
     void exactFormsAreKeptFoundAndReopened();
+    void savedCompositeIsFoundReopenedExportedAndDeleted();
 
 private:
     // Opens the figure, clicks the option and types each text into the field of its index.
@@ -65,7 +67,12 @@ QStringList answersOf(const FigureWindow *window)
 void TestHistoryWindow::init()
 {
     startActiveProgram();
-    QVERIFY(m_program->main()->history().clear());
+    HistoryStore &store = m_program->main()->history();
+    QVERIFY(store.clear());
+    QList<qint64> composites;
+    for (const CompositeRecord &composite : store.composites())
+        composites << composite.id;
+    QVERIFY(store.removeComposites(composites));
 }
 
 void TestHistoryWindow::cleanup()
@@ -376,6 +383,52 @@ void TestHistoryWindow::exactFormsAreKeptFoundAndReopened()
     const auto reopened = m_program->figureWindows().value(0)->values();
     QVERIFY(reopened && reopened->find(u"Area"));
     QCOMPARE(reopened->find(u"Area")->working.exact, "25π");
+}
+
+// An L-shaped room saved from two rectangles, the second counted twice.
+void TestHistoryWindow::savedCompositeIsFoundReopenedExportedAndDeleted()
+{
+    calculate("mnuGeometryItem(2)", 0, {"5", "4"});
+    calculate("mnuGeometryItem(2)", 0, {"3", "2"});
+    HistoryStore &store = m_program->main()->history();
+    QList<CompositePart> parts;
+    for (const HistoryRecord &record : store.records(store.ids()))
+        for (const HistoryValue &answer : record.answers)
+            if (answer.caption == "Area")
+                parts.prepend({record, answer.letter, answer.caption, 1, parts.isEmpty() ? 2 : 1});
+    CompositeRecord saved;
+    QVERIFY(store.saveComposite({0, {}, "L-shaped room", parts, "described", "As Described", {}, false}, &saved));
+    HistoryWindow *history = openHistory();
+    QVERIFY(history);
+    QCOMPARE(table()->model()->rowCount(), 3);
+    QList<CompositeRecord> reopened;
+    connect(history, &HistoryWindow::compositeReopenRequested, [&](const CompositeRecord &c) { reopened << c; });
+
+    auto *filter = history->findChild<QLineEdit *>("txtFilter");
+    QTest::keyClicks(filter, "L-SHAPED");
+    QCOMPARE(table()->model()->rowCount(), 1);
+    QAccessibleTableInterface *cells = QAccessible::queryAccessibleInterface(table())->tableInterface();
+    QCOMPARE(cells->cellAt(0, HistoryModel::Figure)->text(QAccessible::Name), "Composite: L-shaped room");
+    QCOMPARE(cells->cellAt(0, HistoryModel::Answers)->text(QAccessible::Name), "Total = 20.00 + 2 × 6.00 = 32.00");
+    QTest::keyClick(filter, Qt::Key_Tab);
+    QTest::keyClick(table(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(table(), Qt::Key_Return);
+    QCOMPARE(reopened, QList<CompositeRecord>{saved});
+    // and the composite window shows it with the same total.
+    const auto *shown = m_program->main()->findChild<QLabel *>(QStringLiteral("lblTotal"));
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(shown->text(), "Total = 32.00");
+
+    QTest::keyClick(table(), Qt::Key_Space); // chosen: Export writes its parts and the total
+    QString title;
+    const QStringList lines = exportLines(&title);
+    QCOMPARE(title, "Export Composite (L-shaped room)");
+    QCOMPARE(lines.size(), 1 + 2 + 1);
+    const QStringList header = lines.first().split(u','), total = lines.last().split(u',');
+    QCOMPARE(total.value(header.indexOf("Figure")) + total.value(header.indexOf("Contribution")), "Total32.00");
+    QTest::mouseClick(history->findChild<QPushButton *>("cmdDelete"), Qt::LeftButton); // the row still chosen
+    QVERIFY(store.composites().isEmpty());
+    QCOMPARE(store.ids().size(), 2);
 }
 
 QTEST_MAIN(TestHistoryWindow)

@@ -117,8 +117,9 @@ void TestShell::menuBarHasFileGeometryHelp()
     QStringList submenus;
     for (QAction *action : geometry->actions())
         submenus << action->text();
-    QCOMPARE(submenus, (QStringList{"2D Objects", "3D Objects", "", "Exact Constants", "Exact Form",
-                                    "Calculation Sheet", "Precision", "History", "Keep History", "Units"}));
+    QCOMPARE(submenus,
+             (QStringList{"2D Objects", "3D Objects", "", "Exact Constants", "Exact Form", "Calculation Sheet",
+                          "Precision", "History", "Keep History", "Composite", "Units"}));
     // One choice of precision at a time, the described one first.
     QStringList precisions;
     for (QAction *action : geometry->findChild<QMenu *>(QStringLiteral("mnuPrecision"))->actions())

@@ -86,22 +86,6 @@ void TestSolidModes::modeLayout_data()
                                    << "picCircularRing" << QStringList{"r/R"}
                                    << QStringList{"r =|Section radius r", "R =|Ring radius R"}
                                    << QStringList{"r", "R", "Volume", "Surface Area"} << 12;
-    QTest::newRow("Frustum of Right Cone") << ConeFrustum << "Frustum of Right Cone Calculations"
-                                           << "picConeFrustum" << QStringList{"R/r/h"}
-                                           << QStringList{"R =|Base radius R", "r =|Top radius r", "h =|Height h"}
-                                           << QStringList{"k", "Volume", "Lateral Area", "Surface Area"} << 15;
-    QTest::newRow("Hollow Cylinder") << HollowCylinder << "Hollow Cylinder Calculations"
-                                     << "picHollowCyl" << QStringList{"R/r/h"}
-                                     << QStringList{"R =|Outer radius R", "r =|Inner radius r", "h =|Height h"}
-                                     << QStringList{"t", "Volume", "Outer Area", "Inner Area", "Surface Area"} << 17;
-    QTest::newRow("Ellipsoid") << Ellipsoid << "Ellipsoid Calculations"
-                               << "picEllipsoid" << QStringList{"a/b/c"}
-                               << QStringList{"a =|Semi-axis a", "b =|Semi-axis b", "c =|Semi-axis c"}
-                               << QStringList{"a", "b", "c", "Volume", "Surface Area"} << 18;
-    QTest::newRow("Capsule") << Capsule << "Capsule Calculations"
-                             << "picCapsule" << QStringList{"r/h"}
-                             << QStringList{"r =|Radius r", "h =|Cylinder length h"}
-                             << QStringList{"r", "h", "Volume", "Surface Area", "Length"} << 19;
 }
 
 void TestSolidModes::modeLayout()

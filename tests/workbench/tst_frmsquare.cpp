@@ -1,6 +1,7 @@
 #include "workbench/workbenchview.h"
 
 #include "entry/numericentry.h"
+#include "shell/catalogue.h"
 
 #include <QGroupBox>
 #include <QMessageBox>
@@ -28,6 +29,8 @@ private slots:
     void modeLayout();
     void optionLayout_data();
     void optionLayout();
+    void laterFiguresShowTheirDeclarations_data();
+    void laterFiguresShowTheirDeclarations();
     void calculateShowsEveryQuantity_data();
     void calculateShowsEveryQuantity();
     void emptyFieldsShowZeros_data();
@@ -190,14 +193,6 @@ void TestFrmSquare::optionLayout_data()
         << "mnuGeometryItem(4)" << 0 << QStringList{"a = ", "b = ", "h = "} << QStringList{"a", "b", "h", "Area"} << 0;
     QTest::newRow("Equilateral only clears")
         << "mnuGeometryItem(8)" << 0 << QStringList{"a = "} << QStringList{"a", "h", "Area"} << 0;
-    QTest::newRow("Rhombus p/q") << "mnuGeometryItem(13)" << 1 << QStringList{"p = ", "q = "}
-                                 << QStringList{"a", "θ", "p", "q", "Area", "Perimeter", "h"} << 1;
-    QTest::newRow("Rhombus a/θ") << "mnuGeometryItem(13)" << 0 << QStringList{"a = ", "θ = "}
-                                 << QStringList{"a", "θ", "p", "q", "Area", "Perimeter", "h"} << 0;
-    QTest::newRow("Kite a/b/θ") << "mnuGeometryItem(14)" << 1 << QStringList{"a = ", "b = ", "θ = "}
-                                << QStringList{"a", "b", "θ", "p", "q", "Area", "Perimeter"} << 1;
-    QTest::newRow("Kite p/q") << "mnuGeometryItem(14)" << 0 << QStringList{"p = ", "q = "}
-                              << QStringList{"p", "q", "Area"} << 0;
 }
 
 void TestFrmSquare::optionLayout()
@@ -222,6 +217,55 @@ void TestFrmSquare::optionLayout()
     QCOMPARE(heading(), headingBefore);
     QCOMPARE(shownPictures(), picturesBefore);
     QCOMPARE(shownOptions(), optionsBefore);
+}
+
+void TestFrmSquare::laterFiguresShowTheirDeclarations_data()
+{
+    QTest::addColumn<qint16>("mode");
+    for (const SquareMode &mode : squareModes())
+        if (mode.figure.section == MenuSection::More)
+            QTest::newRow(mode.figure.id) << mode.figure.mode;
+}
+
+// A figure after the separator shows what it declares: its heading and
+// drawing, its options, and for each option its fields with their spoken
+// names and a row for each answer, which a screen reader names by its letter.
+void TestFrmSquare::laterFiguresShowTheirDeclarations()
+{
+    QFETCH(qint16, mode);
+    const SquareMode &declared = *squareMode(mode);
+    QVERIFY(open(menuItemName(declared.figure)));
+    QCOMPARE(intSquareMode, mode);
+    QCOMPARE(heading(), QString::fromUtf8(declared.figure.caption) + QStringLiteral(" Calculations"));
+    QCOMPARE(shownPictures(), QStringList{QString::fromLatin1(declared.figure.drawings.front().name)});
+    QCOMPARE(m_window->screenInitialized(), qint16(-1));
+    QStringList options;
+    for (const Slot &slot : declared.layout.options)
+        if (slot.shown != Shown::No)
+            options << QString::fromUtf8(slot.caption);
+    QCOMPARE(shownOptions(), options);
+    for (int index = 0; index < declared.figure.options(); ++index) {
+        if (index > 0)
+            click(option(index));
+        QVERIFY(option(index)->isChecked());
+        QCOMPARE(m_window->given(), qint16(index));
+        QVERIFY(std::ranges::all_of(fieldTexts(), &QString::isEmpty)
+                && std::ranges::all_of(answers(), &QString::isEmpty));
+        const Layout &layout = declared.optionLayouts[size_t(index)].value_or(declared.layout);
+        QStringList fields;
+        for (const Slot &slot : layout.fields)
+            if (slot.shown == Shown::Yes)
+                fields << QString::fromUtf8(slot.caption) + u'|' + QString::fromUtf8(slot.spoken);
+        QCOMPARE(shownFieldsAndNames(), fields);
+        QStringList rows;
+        for (const Quantity &answer : declared.figure.quantities[size_t(index)].answers)
+            if (answer.letter) {
+                QCOMPARE(label("lblAnswer", int(rows.size()))->accessibleDescription(),
+                         QString::fromUtf8(answer.letter));
+                rows << QString::fromUtf8(answer.letter);
+            }
+        QCOMPARE(shownRows(), rows);
+    }
 }
 
 void TestFrmSquare::calculateShowsEveryQuantity_data()

@@ -10,13 +10,13 @@
 #include "entry/units.h"
 #include "fuzz/figuretable.h"
 #include "polygon/polygonareas.h"
-#include "solids/roundsolids.h"
-#include "solids/solidfigures.h"
 #include "solids/spherevalues.h"
-#include "solids/sphericalcap.h"
 #include "triangle/anytriangle.h"
 #include "triangle/rttriangle.h"
 #include "workbench/planefigures.h"
+#include "workbench/roundsolids.h"
+#include "workbench/solidfigures.h"
+#include "workbench/sphericalcap.h"
 #include "working/typedvalues.h"
 
 #include <QRandomGenerator>

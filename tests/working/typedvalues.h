@@ -3,6 +3,8 @@
 // Values a user may type for a figure, as its catalogue entry declares what
 // each option takes.
 #include "controls/figureentry.h"
+#include "entry/numericentry.h"
+#include "sheet/sheetfigure.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -94,4 +96,20 @@ inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEn
             fields[emptied[i]].clear();
     }
     return fields;
+}
+
+// What the sheet window hands the builder: each letter once, an answer before a given value.
+inline Zyntra::SheetValues sheetValues(const Zyntra::OptionQuantities &declared, const QStringList &fields,
+                                       const Zyntra::Outcome &outcome)
+{
+    Zyntra::SheetValues values;
+    for (const auto &[index, value] : outcome.values)
+        values << Zyntra::SheetValue{QString::fromUtf8(declared.answers[size_t(index)].letter), value};
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const QString letter = QString::fromUtf8(declared.given[size_t(i)].letter);
+        if (!fields[i].isEmpty()
+            && std::ranges::none_of(values, [&](const Zyntra::SheetValue &v) { return v.letter == letter; }))
+            values << Zyntra::SheetValue{letter, *Zyntra::textToNumber(fields[i])};
+    }
+    return values;
 }

@@ -1,7 +1,7 @@
 #include "roundsolids.h"
 
-#include "ellipticintegrals.h"
 #include "entry/term.h"
+#include "solids/ellipticintegrals.h"
 
 #include <cmath>
 
@@ -31,12 +31,12 @@ Outcome calculateConeFrustum(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = givenLength(fields, 0, "R", "Base radius R");
-        const Term r = givenLength(fields, 1, "r", "Top radius r");
-        const Term h = givenLength(fields, 2, "h", "Height h");
-        const Term k = sqrt(power(R - r, 2) + power(h, 2)).named(QStringLiteral("k"));
+        const Term R = givenLength(fields, 0, ConeFrustum::R, "Base radius R");
+        const Term r = givenLength(fields, 1, ConeFrustum::r, "Top radius r");
+        const Term h = givenLength(fields, 2, ConeFrustum::h, "Height h");
+        const Term k = sqrt(power(R - r, 2) + power(h, 2)).named(ConeFrustum::k);
         const Term V = ((pi() * h) * ((power(R, 2) + R * r) + power(r, 2))) / 3;
-        const Term L = ((pi() * (R + r)) * k).named(QStringLiteral("Lateral Area"));
+        const Term L = ((pi() * (R + r)) * k).named(ConeFrustum::LateralArea);
         // The side and both round ends.
         const Term S = (L + pi() * power(R, 2)) + pi() * power(r, 2);
         return answers({{0, k}, {1, V}, {2, L}, {3, S}}, Pattern::TwoOrThreeDecimals);
@@ -47,17 +47,17 @@ Outcome calculateHollowCylinder(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = givenLength(fields, 0, "R", "Outer radius R");
-        const Term r = givenLength(fields, 1, "r", "Inner radius r");
-        const Term h = givenLength(fields, 2, "h", "Height h");
+        const Term R = givenLength(fields, 0, HollowCylinder::R, "Outer radius R");
+        const Term r = givenLength(fields, 1, HollowCylinder::r, "Inner radius r");
+        const Term h = givenLength(fields, 2, HollowCylinder::h, "Height h");
         if (r >= R)
             throw Failure{Failure::Cause::NotAFigure, 1,
                           QStringLiteral("Inner radius r must be less than the outer radius R.")};
         const Term t = R - r;
         const Term ring = power(R, 2) - power(r, 2);
         const Term V = (pi() * ring) * h;
-        const Term outer = ((twoPi() * R) * h).named(QStringLiteral("Outer Area"));
-        const Term inner = ((twoPi() * r) * h).named(QStringLiteral("Inner Area"));
+        const Term outer = ((twoPi() * R) * h).named(HollowCylinder::OuterArea);
+        const Term inner = ((twoPi() * r) * h).named(HollowCylinder::InnerArea);
         // Both walls and the two rings at the ends.
         const Term S = (outer + inner) + twoPi() * ring;
         return answers({{0, t}, {1, V}, {2, outer}, {3, inner}, {4, S}}, Pattern::TwoOrThreeDecimals);
@@ -68,9 +68,9 @@ Outcome calculateEllipsoid(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term a = givenLength(fields, 0, "a", "Semi-axis a");
-        const Term b = givenLength(fields, 1, "b", "Semi-axis b");
-        const Term c = givenLength(fields, 2, "c", "Semi-axis c");
+        const Term a = givenLength(fields, 0, Ellipsoid::a, "Semi-axis a");
+        const Term b = givenLength(fields, 1, Ellipsoid::b, "Semi-axis b");
+        const Term c = givenLength(fields, 2, Ellipsoid::c, "Semi-axis c");
         const Term V = ((((Term(4) * pi()) * a) * b) * c) / 3;
         // S = 4π·a·b·c·R_G(a⁻², b⁻², c⁻²), with a·b·c taken into the integral
         // (R_G grows as the root of its arguments), so that a flat ellipsoid,
@@ -95,8 +95,8 @@ Outcome calculateCapsule(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term r = givenLength(fields, 0, "r", "Radius r");
-        const Term h = givenLength(fields, 1, "h", "Cylinder length h");
+        const Term r = givenLength(fields, 0, Capsule::r, "Radius r");
+        const Term h = givenLength(fields, 1, Capsule::h, "Cylinder length h");
         // The cylinder, and its two half balls that make one ball.
         const Term V = (pi() * power(r, 2)) * h + ((Term(4) * pi()) * power(r, 3)) / 3;
         const Term S = (twoPi() * r) * h + (Term(4) * pi()) * power(r, 2);

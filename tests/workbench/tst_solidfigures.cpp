@@ -1,8 +1,8 @@
 #include "entry/term.h"
 #include "solids/ellipticintegrals.h"
-#include "solids/roundsolids.h"
-#include "solids/solidfigures.h"
-#include "solids/sphericalcap.h"
+#include "workbench/roundsolids.h"
+#include "workbench/solidfigures.h"
+#include "workbench/sphericalcap.h"
 
 #include <QTest>
 
