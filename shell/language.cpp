@@ -1,8 +1,12 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
+
+#include <memory>
+#include <vector>
 
 namespace Zyntra {
 
@@ -11,12 +15,21 @@ namespace {
 Language chosen = Language::FollowDesktop;
 bool german = false;
 
-QTranslator &germanCatalogue()
+// Every room's German catalogue compiled in: the shell's and those of the
+// rooms that keep their figures' words beside them.
+const std::vector<std::unique_ptr<QTranslator>> &germanCatalogues()
 {
-    static QTranslator catalogue;
-    static const bool loaded = catalogue.load(QStringLiteral(":/translations/zyntra_de.qm"));
-    Q_UNUSED(loaded);
-    return catalogue;
+    static const std::vector<std::unique_ptr<QTranslator>> catalogues = [] {
+        std::vector<std::unique_ptr<QTranslator>> all;
+        const QDir folder(QStringLiteral(":/translations"));
+        for (const QString &name : folder.entryList({QStringLiteral("*_de.qm")}, QDir::Files)) {
+            auto catalogue = std::make_unique<QTranslator>();
+            if (catalogue->load(folder.filePath(name)))
+                all.push_back(std::move(catalogue));
+        }
+        return all;
+    }();
+    return catalogues;
 }
 
 // The desktop's first language for messages (LANGUAGE, then LC_MESSAGES and LANG).
@@ -40,10 +53,12 @@ void setLanguage(Language language)
     if (wanted == german)
         return;
     german = wanted;
-    if (german)
-        QCoreApplication::installTranslator(&germanCatalogue());
-    else
-        QCoreApplication::removeTranslator(&germanCatalogue());
+    for (const auto &catalogue : germanCatalogues()) {
+        if (german)
+            QCoreApplication::installTranslator(catalogue.get());
+        else
+            QCoreApplication::removeTranslator(catalogue.get());
+    }
 }
 
 bool speaksGerman()

@@ -29,7 +29,7 @@ Term angle(const Fields &fields, int index)
 {
     const Term theta = typed(fields, index, "θ").inDegrees();
     if (theta.value() >= 180)
-        notAFigure(index, QStringLiteral("Angle Theta must be less than 180°."));
+        notAFigure(index, QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Angle Theta must be less than 180°.")));
     return theta;
 }
 
@@ -206,7 +206,7 @@ Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         if (given == 0) {
-            const Term a = typedLength(fields, 0, Rhombus::a, "Side a");
+            const Term a = typedLength(fields, 0, Rhombus::a, Rhombus::Spoken::a);
             const Term theta = typedAngle(fields, 1, Rhombus::theta, "Angle Theta");
             const Term turned = radians(theta, fullPi());
             const Term half = turned / 2;
@@ -216,8 +216,8 @@ Outcome calculateRhombus(const QStringList &fieldTexts, qint16 given)
             return answers({{0, a}, {1, theta}, {2, p}, {3, q}, {4, power(a, 2) * sin(turned)}, {5, a * 4}, {6, h}});
         }
         if (given == 1) {
-            const Term p = typedLength(fields, 0, Rhombus::p, "Diagonal p");
-            const Term q = typedLength(fields, 1, Rhombus::q, "Diagonal q");
+            const Term p = typedLength(fields, 0, Rhombus::p, Rhombus::Spoken::p);
+            const Term q = typedLength(fields, 1, Rhombus::q, Rhombus::Spoken::q);
             const Term a = sqrt(power(p / 2, 2) + power(q / 2, 2)).named(Rhombus::a);
             const Term theta = degrees(atan(q / p) * 2, fullPi());
             const Term area = (p * q / 2).named(Rhombus::Area);
@@ -232,14 +232,14 @@ Outcome calculateKite(const QStringList &fieldTexts, qint16 given)
     return runCalculation([&] {
         const Fields fields(fieldTexts);
         if (given == 0) {
-            const Term p = typedLength(fields, 0, Kite::p, "Diagonal p");
-            const Term q = typedLength(fields, 1, Kite::q, "Diagonal q");
+            const Term p = typedLength(fields, 0, Kite::p, Kite::Spoken::p);
+            const Term q = typedLength(fields, 1, Kite::q, Kite::Spoken::q);
             return answers({{0, p}, {1, q}, {2, p * q / 2}});
         }
         if (given == 1) {
             // Equal sides make a rhombus, which is a kite too.
-            const Term a = typedLength(fields, 0, Kite::a, "Side a");
-            const Term b = typedLength(fields, 1, Kite::b, "Side b");
+            const Term a = typedLength(fields, 0, Kite::a, Kite::Spoken::a);
+            const Term b = typedLength(fields, 1, Kite::b, Kite::Spoken::b);
             const Term theta = typedAngle(fields, 2, Kite::theta, "Angle Theta");
             const Term turned = radians(theta, fullPi());
             // Each half of the kite is the triangle a, b, p, with θ between a and b.

@@ -31,9 +31,9 @@ Outcome calculateConeFrustum(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = givenLength(fields, 0, ConeFrustum::R, "Base radius R");
-        const Term r = givenLength(fields, 1, ConeFrustum::r, "Top radius r");
-        const Term h = givenLength(fields, 2, ConeFrustum::h, "Height h");
+        const Term R = givenLength(fields, 0, ConeFrustum::R, ConeFrustum::Spoken::R);
+        const Term r = givenLength(fields, 1, ConeFrustum::r, ConeFrustum::Spoken::r);
+        const Term h = givenLength(fields, 2, ConeFrustum::h, ConeFrustum::Spoken::h);
         const Term k = sqrt(power(R - r, 2) + power(h, 2)).named(ConeFrustum::k);
         const Term V = ((pi() * h) * ((power(R, 2) + R * r) + power(r, 2))) / 3;
         const Term L = ((pi() * (R + r)) * k).named(ConeFrustum::LateralArea);
@@ -47,12 +47,13 @@ Outcome calculateHollowCylinder(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term R = givenLength(fields, 0, HollowCylinder::R, "Outer radius R");
-        const Term r = givenLength(fields, 1, HollowCylinder::r, "Inner radius r");
-        const Term h = givenLength(fields, 2, HollowCylinder::h, "Height h");
+        const Term R = givenLength(fields, 0, HollowCylinder::R, HollowCylinder::Spoken::R);
+        const Term r = givenLength(fields, 1, HollowCylinder::r, HollowCylinder::Spoken::r);
+        const Term h = givenLength(fields, 2, HollowCylinder::h, HollowCylinder::Spoken::h);
         if (r >= R)
-            throw Failure{Failure::Cause::NotAFigure, 1,
-                          QStringLiteral("Inner radius r must be less than the outer radius R.")};
+            throw Failure{
+                Failure::Cause::NotAFigure, 1,
+                QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Inner radius r must be less than the outer radius R."))};
         const Term t = R - r;
         const Term ring = power(R, 2) - power(r, 2);
         const Term V = (pi() * ring) * h;
@@ -68,9 +69,9 @@ Outcome calculateEllipsoid(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term a = givenLength(fields, 0, Ellipsoid::a, "Semi-axis a");
-        const Term b = givenLength(fields, 1, Ellipsoid::b, "Semi-axis b");
-        const Term c = givenLength(fields, 2, Ellipsoid::c, "Semi-axis c");
+        const Term a = givenLength(fields, 0, Ellipsoid::a, Ellipsoid::Spoken::a);
+        const Term b = givenLength(fields, 1, Ellipsoid::b, Ellipsoid::Spoken::b);
+        const Term c = givenLength(fields, 2, Ellipsoid::c, Ellipsoid::Spoken::c);
         const Term V = ((((Term(4) * pi()) * a) * b) * c) / 3;
         // S = 4π·a·b·c·R_G(a⁻², b⁻², c⁻²), with a·b·c taken into the integral
         // (R_G grows as the root of its arguments), so that a flat ellipsoid,
@@ -95,8 +96,8 @@ Outcome calculateCapsule(const QStringList &fieldTexts, qint16)
 {
     return runCalculation([&] {
         const Fields fields(fieldTexts);
-        const Term r = givenLength(fields, 0, Capsule::r, "Radius r");
-        const Term h = givenLength(fields, 1, Capsule::h, "Cylinder length h");
+        const Term r = givenLength(fields, 0, Capsule::r, Capsule::Spoken::r);
+        const Term h = givenLength(fields, 1, Capsule::h, Capsule::Spoken::h);
         // The cylinder, and its two half balls that make one ball.
         const Term V = (pi() * power(r, 2)) * h + ((Term(4) * pi()) * power(r, 3)) / 3;
         const Term S = (twoPi() * r) * h + (Term(4) * pi()) * power(r, 2);

@@ -36,7 +36,7 @@ QPainterPath outlineOf(View view, const std::function<Point3(Point3 w)> &furthes
 // Standing on its base of radius R, its top of radius r at the height h.
 void coneFrustumSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Frustum of a right cone"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Frustum of a right cone")));
     const double R = sheet.value(ConeFrustum::R);
     const double r = sheet.value(ConeFrustum::r);
     const double h = sheet.value(ConeFrustum::h);
@@ -78,7 +78,7 @@ void coneFrustumSheet(Sheet &sheet)
 // Lying along x, its open end at x = h facing the viewer.
 void hollowCylinderSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Hollow cylinder"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Hollow cylinder")));
     const double R = sheet.value(HollowCylinder::R);
     const double r = sheet.value(HollowCylinder::r);
     const double h = sheet.value(HollowCylinder::h);
@@ -113,7 +113,7 @@ void hollowCylinderSheet(Sheet &sheet)
 // equator through a and c.
 void ellipsoidSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Ellipsoid"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Ellipsoid")));
     const double a = sheet.value(Ellipsoid::a);
     const double b = sheet.value(Ellipsoid::b);
     const double c = sheet.value(Ellipsoid::c);
@@ -149,7 +149,7 @@ void ellipsoidSheet(Sheet &sheet)
 // Lying along x: its cylinder from 0 to h, a half ball of radius r on each end.
 void capsuleSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Capsule"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Capsule")));
     const double r = sheet.value(Capsule::r);
     const double h = sheet.value(Capsule::h);
     // Without a cylinder it is a ball, and as drawable.

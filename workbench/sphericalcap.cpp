@@ -12,16 +12,17 @@ Outcome calculateSphericalCap(const QStringList &fieldTexts, qint16 given)
         Term a;
         Term h;
         if (given == 0) {
-            R = typedLength(fields, 0, SphericalCap::R, "Sphere radius R");
-            h = typedLength(fields, 1, SphericalCap::h, "Cap height h");
+            R = typedLength(fields, 0, SphericalCap::R, SphericalCap::Spoken::R);
+            h = typedLength(fields, 1, SphericalCap::h, SphericalCap::Spoken::h);
             // At h = 2R the cap is the whole sphere, its base a point.
             if (h > R * 2)
                 throw Failure{Failure::Cause::NotAFigure, 1,
-                              QStringLiteral("Cap height h must not be more than the sphere's diameter 2R.")};
+                              QStringLiteral(QT_TRANSLATE_NOOP(
+                                  "Figures", "Cap height h must not be more than the sphere's diameter 2R."))};
             a = sqrt(h * (R * 2 - h)).named(SphericalCap::a);
         } else if (given == 1) {
-            a = typedLength(fields, 0, SphericalCap::a, "Base radius a");
-            h = typedLength(fields, 1, SphericalCap::h, "Cap height h");
+            a = typedLength(fields, 0, SphericalCap::a, SphericalCap::Spoken::a);
+            h = typedLength(fields, 1, SphericalCap::h, SphericalCap::Spoken::h);
             R = ((power(a, 2) + power(h, 2)) / (h * 2)).named(SphericalCap::R);
         } else {
             return Outcome{};

@@ -445,14 +445,15 @@ constexpr std::array<Quantity, ResultRows> Answers{length(a), angle(theta), leng
 LaterFigure figure()
 {
     return {
-        .id = "rhombus", .menu = FigureMenu::Plane, .index = 13, .caption = "Rhombus",
+        .id = "rhombus", .menu = FigureMenu::Plane, .index = 13, .caption = QT_TRANSLATE_NOOP("Figures", "Rhombus"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Rhombus Calculations"),
         .calculate = calculateRhombus,
         .drawings = {{"picRhombus", ":/pictures/picRhombus.svg",
-                      "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h"}},
+                      QT_TRANSLATE_NOOP("Figures", "Rhombus with side a, the angle theta between two sides, diagonals p and q and height h")}},
         .sheet = rhombusSheet,
         .ways = {
-            {"a/θ", {{{length(a), "a = ", "Side a"}, {angle(theta), "θ = ", "Angle Theta"}}}, Answers},
-            {"p/q", {{{length(p), "p = ", "Diagonal p"}, {length(q), "q = ", "Diagonal q"}}}, Answers},
+            {"a/θ", {{{length(a), "a = ", Spoken::a}, {angle(theta), "θ = ", Spoken::theta}}}, Answers},
+            {"p/q", {{{length(p), "p = ", Spoken::p}, {length(q), "q = ", Spoken::q}}}, Answers},
         },
     };
 }
@@ -462,16 +463,17 @@ namespace Kite {
 LaterFigure figure()
 {
     return {
-        .id = "kite", .menu = FigureMenu::Plane, .index = 14, .caption = "Kite",
+        .id = "kite", .menu = FigureMenu::Plane, .index = 14, .caption = QT_TRANSLATE_NOOP("Figures", "Kite"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Kite Calculations"),
         .calculate = calculateKite,
         .drawings = {{"picKite", ":/pictures/picKite.svg",
-                      "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the "
-                      "corner between the sides a to the corner between the sides b, and the diagonal q across it"}},
+                      QT_TRANSLATE_NOOP("Figures", "Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the "
+                      "corner between the sides a to the corner between the sides b, and the diagonal q across it")}},
         .sheet = kiteSheet,
         .ways = {
-            {"p/q", {{{length(p), "p = ", "Diagonal p"}, {length(q), "q = ", "Diagonal q"}}},
+            {"p/q", {{{length(p), "p = ", Spoken::p}, {length(q), "q = ", Spoken::q}}},
              {length(p), length(q), area(Area)}},
-            {"a/b/θ", {{{length(a), "a = ", "Side a"}, {length(b), "b = ", "Side b"}, {angle(theta), "θ = ", "Angle Theta"}}},
+            {"a/b/θ", {{{length(a), "a = ", Spoken::a}, {length(b), "b = ", Spoken::b}, {angle(theta), "θ = ", Spoken::theta}}},
              {length(a), length(b), angle(theta), length(p), length(q), area(Area), length(Perimeter)}},
         },
     };
@@ -482,13 +484,14 @@ namespace ConeFrustum {
 LaterFigure figure()
 {
     return {
-        .id = "cone-frustum", .menu = FigureMenu::Solid, .index = 7, .caption = "Frustum of Right Cone",
+        .id = "cone-frustum", .menu = FigureMenu::Solid, .index = 7, .caption = QT_TRANSLATE_NOOP("Figures", "Frustum of Right Cone"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Frustum of Right Cone Calculations"),
         .calculate = calculateConeFrustum,
         .drawings = {{"picConeFrustum", ":/pictures/picConeFrustum.svg",
-                      "Frustum of a right cone with its base radius R, top radius r, height h and slant side k"}},
+                      QT_TRANSLATE_NOOP("Figures", "Frustum of a right cone with its base radius R, top radius r, height h and slant side k")}},
         .sheet = coneFrustumSheet,
         .ways = {
-            {"R/r/h", {{{length(R), "R =", "Base radius R"}, {length(r), "r =", "Top radius r"}, {length(h), "h =", "Height h"}}},
+            {"R/r/h", {{{length(R), "R =", Spoken::R}, {length(r), "r =", Spoken::r}, {length(h), "h =", Spoken::h}}},
              {length(k), volume(Volume), area(LateralArea), area(SurfaceArea)}},
         },
     };
@@ -501,14 +504,15 @@ constexpr std::array<Quantity, ResultRows> Answers{length(R), length(a), length(
 LaterFigure figure()
 {
     return {
-        .id = "spherical-cap", .menu = FigureMenu::Solid, .index = 8, .caption = "Spherical Cap",
+        .id = "spherical-cap", .menu = FigureMenu::Solid, .index = 8, .caption = QT_TRANSLATE_NOOP("Figures", "Spherical Cap"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Spherical Cap Calculations"),
         .calculate = calculateSphericalCap,
         .drawings = {{"picSphericalCap", ":/pictures/picSphericalCap.svg",
-                      "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a"}},
+                      QT_TRANSLATE_NOOP("Figures", "Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a")}},
         .sheet = sphericalCapSheet,
         .ways = {
-            {"R/h", {{{length(R), "R =", "Sphere radius R"}, {length(h, 0, 2), "h =", "Cap height h"}}}, Answers},
-            {"a/h", {{{length(a), "a =", "Base radius a"}, {length(h), "h =", "Cap height h"}}}, Answers},
+            {"R/h", {{{length(R), "R =", Spoken::R}, {length(h, 0, 2), "h =", Spoken::h}}}, Answers},
+            {"a/h", {{{length(a), "a =", Spoken::a}, {length(h), "h =", Spoken::h}}}, Answers},
         },
     };
 }
@@ -518,13 +522,14 @@ namespace HollowCylinder {
 LaterFigure figure()
 {
     return {
-        .id = "hollow-cylinder", .menu = FigureMenu::Solid, .index = 9, .caption = "Hollow Cylinder",
+        .id = "hollow-cylinder", .menu = FigureMenu::Solid, .index = 9, .caption = QT_TRANSLATE_NOOP("Figures", "Hollow Cylinder"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Hollow Cylinder Calculations"),
         .calculate = calculateHollowCylinder,
         .drawings = {{"picHollowCyl", ":/pictures/picHollowCyl.svg",
-                      "Hollow cylinder lying on its side with its outer radius R, inner radius r and length h"}},
+                      QT_TRANSLATE_NOOP("Figures", "Hollow cylinder lying on its side with its outer radius R, inner radius r and length h")}},
         .sheet = hollowCylinderSheet,
         .ways = {
-            {"R/r/h", {{{length(R), "R =", "Outer radius R"}, {length(r, 0), "r =", "Inner radius r"}, {length(h), "h =", "Height h"}}},
+            {"R/r/h", {{{length(R), "R =", Spoken::R}, {length(r, 0), "r =", Spoken::r}, {length(h), "h =", Spoken::h}}},
              {length(t), volume(Volume), area(OuterArea), area(InnerArea), area(SurfaceArea)}},
         },
     };
@@ -535,12 +540,13 @@ namespace Ellipsoid {
 LaterFigure figure()
 {
     return {
-        .id = "ellipsoid", .menu = FigureMenu::Solid, .index = 10, .caption = "Ellipsoid",
+        .id = "ellipsoid", .menu = FigureMenu::Solid, .index = 10, .caption = QT_TRANSLATE_NOOP("Figures", "Ellipsoid"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Ellipsoid Calculations"),
         .calculate = calculateEllipsoid,
-        .drawings = {{"picEllipsoid", ":/pictures/picEllipsoid.svg", "Ellipsoid with its semi-axes a, b and c"}},
+        .drawings = {{"picEllipsoid", ":/pictures/picEllipsoid.svg", QT_TRANSLATE_NOOP("Figures", "Ellipsoid with its semi-axes a, b and c")}},
         .sheet = ellipsoidSheet,
         .ways = {
-            {"a/b/c", {{{length(a), "a =", "Semi-axis a"}, {length(b), "b =", "Semi-axis b"}, {length(c), "c =", "Semi-axis c"}}},
+            {"a/b/c", {{{length(a), "a =", Spoken::a}, {length(b), "b =", Spoken::b}, {length(c), "c =", Spoken::c}}},
              {length(a), length(b), length(c), volume(Volume), area(SurfaceArea)}},
         },
     };
@@ -551,13 +557,14 @@ namespace Capsule {
 LaterFigure figure()
 {
     return {
-        .id = "capsule", .menu = FigureMenu::Solid, .index = 11, .caption = "Capsule",
+        .id = "capsule", .menu = FigureMenu::Solid, .index = 11, .caption = QT_TRANSLATE_NOOP("Figures", "Capsule"),
+        .heading = QT_TRANSLATE_NOOP("Figures", "Capsule Calculations"),
         .calculate = calculateCapsule,
         .drawings = {{"picCapsule", ":/pictures/picCapsule.svg",
-                      "Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked"}},
+                      QT_TRANSLATE_NOOP("Figures", "Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked")}},
         .sheet = capsuleSheet,
         .ways = {
-            {"r/h", {{{length(r), "r =", "Radius r"}, {length(h), "h =", "Cylinder length h"}}},
+            {"r/h", {{{length(r), "r =", Spoken::r}, {length(h), "h =", Spoken::h}}},
              {length(r), length(h), volume(Volume), area(SurfaceArea), length(Length)}},
         },
     };
@@ -581,7 +588,6 @@ const std::vector<LaterFigure> &laterFigures()
 // loads with (option 0's), one per option where it has several, and the
 // quantities of each option.
 struct LaterMode {
-    std::string heading;
     std::vector<OptionQuantities> quantities;
 };
 
@@ -599,7 +605,6 @@ Layout optionLayout(const GivenWay &way)
 
 SquareMode laterMode(const LaterFigure &declared, qint16 mode, LaterMode &made)
 {
-    made.heading = std::string(declared.caption) + " Calculations";
     for (const GivenWay &way : declared.ways) {
         OptionQuantities quantities{};
         quantities.figure = way.figure;
@@ -614,7 +619,7 @@ SquareMode laterMode(const LaterFigure &declared, qint16 mode, LaterMode &made)
         .layout = optionLayout(declared.ways.front()),
         .optionLayouts = {},
     };
-    square.layout.heading = made.heading.c_str();
+    square.layout.heading = declared.heading;
     square.layout.picture = declared.drawings.front().name;
     for (size_t i = 0; i < square.layout.options.size(); ++i)
         square.layout.options[i] = i < declared.ways.size() ? named(declared.ways[i].caption) : hide;

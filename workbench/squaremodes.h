@@ -58,14 +58,17 @@ struct GivenWay {
 };
 
 // A figure after its submenu's separator, declared once: its menu item,
-// heading ("<caption> Calculations"), fields, answer rows, the options and
-// the quantities they declare all come from this. Its intSquareMode is the
+// heading, fields, answer rows, the options and the quantities they
+// declare all come from this. Its words are marked where they are written
+// (QT_TRANSLATE_NOOP in the context "Figures"), so that lupdate gathers
+// them into the workbench's German catalogue. Its intSquareMode is the
 // next after the figure declared before it.
 struct LaterFigure {
     const char *id;
     FigureMenu menu;
     qint16 index; // its item's index in the menu
     const char *caption;
+    const char *heading; // "<caption> Calculations"
     FigureCalculation calculate;
     std::vector<FigureDrawing> drawings; // the first is the one shown
     SheetBuilder sheet;

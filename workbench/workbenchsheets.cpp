@@ -335,7 +335,7 @@ void circularRingSheet(Sheet &sheet)
 // starts; q joins the other two corners.
 void rhombusSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Rhombus"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Rhombus")));
     const double a = sheet.value(Rhombus::a);
     const double theta = sheet.value(Rhombus::theta);
     const double p = sheet.value(Rhombus::p);
@@ -358,7 +358,7 @@ void rhombusSheet(Sheet &sheet)
 // the corner between the sides b; q crosses it upright.
 void kiteSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Kite"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Kite")));
     const double p = sheet.value(Kite::p);
     const double q = sheet.value(Kite::q);
     if (sheet.option() == 0) {
@@ -398,7 +398,7 @@ void kiteSheet(Sheet &sheet)
 // little from above.
 void sphericalCapSheet(Sheet &sheet)
 {
-    sheet.setName(QStringLiteral("Spherical cap"));
+    sheet.setName(QStringLiteral(QT_TRANSLATE_NOOP("Figures", "Spherical cap")));
     const double R = sheet.value(SphericalCap::R);
     const double h = sheet.value(SphericalCap::h);
     sheet.fits({R, h}, h <= 2 * R);

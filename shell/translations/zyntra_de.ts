@@ -211,14 +211,6 @@
         <translation>Grundumfang P</translation>
     </message>
     <message>
-        <source>Base radius R</source>
-        <translation>Grundradius R</translation>
-    </message>
-    <message>
-        <source>Base radius a</source>
-        <translation>Grundradius a</translation>
-    </message>
-    <message>
         <source>Box tank of length l, width w and height H, liquid to the depth d from its bottom</source>
         <translation>Quaderförmiger Tank der Länge l, Breite w und Höhe H, Flüssigkeit bis zur Tiefe d über dem Boden</translation>
     </message>
@@ -233,22 +225,6 @@
     <message>
         <source>CLEAR</source>
         <translation>LÖSCHEN</translation>
-    </message>
-    <message>
-        <source>Cap height h</source>
-        <translation>Kappenhöhe h</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>Kapsel</translation>
-    </message>
-    <message>
-        <source>Capsule Calculations</source>
-        <translation>Kapselberechnungen</translation>
-    </message>
-    <message>
-        <source>Capsule: a cylinder of radius r and length h with a half ball at each end, its whole length marked</source>
-        <translation>Kapsel: ein Zylinder mit Radius r und Länge h mit einer Halbkugel an jedem Ende, ihre ganze Länge markiert</translation>
     </message>
     <message>
         <source>Circle</source>
@@ -303,14 +279,6 @@
         <translation>Würfel-/Quaderberechnungen</translation>
     </message>
     <message>
-        <source>Curved Surface</source>
-        <translation>Mantelfläche</translation>
-    </message>
-    <message>
-        <source>Cylinder length h</source>
-        <translation>Zylinderlänge h</translation>
-    </message>
-    <message>
         <source>Decagon</source>
         <translation>Zehneck</translation>
     </message>
@@ -349,14 +317,6 @@
     <message>
         <source>Diagonal d2</source>
         <translation>Diagonale d2</translation>
-    </message>
-    <message>
-        <source>Diagonal p</source>
-        <translation>Diagonale p</translation>
-    </message>
-    <message>
-        <source>Diagonal q</source>
-        <translation>Diagonale q</translation>
     </message>
     <message>
         <source>Diameter</source>
@@ -399,18 +359,6 @@
         <translation>Ellipse mit waagrechter Halbachse a und senkrechter Halbachse b</translation>
     </message>
     <message>
-        <source>Ellipsoid</source>
-        <translation>Ellipsoid</translation>
-    </message>
-    <message>
-        <source>Ellipsoid Calculations</source>
-        <translation>Ellipsoidberechnungen</translation>
-    </message>
-    <message>
-        <source>Ellipsoid with its semi-axes a, b and c</source>
-        <translation>Ellipsoid mit den Halbachsen a, b und c</translation>
-    </message>
-    <message>
         <source>Empty Volume</source>
         <translation>Leervolumen</translation>
     </message>
@@ -447,20 +395,8 @@
         <translation>Füllvolumen =</translation>
     </message>
     <message>
-        <source>Frustum of Right Cone</source>
-        <translation>Kegelstumpf</translation>
-    </message>
-    <message>
-        <source>Frustum of Right Cone Calculations</source>
-        <translation>Kegelstumpfberechnungen</translation>
-    </message>
-    <message>
         <source>Frustum of Right Cylinder</source>
         <translation>Schief abgeschnittener Zylinder</translation>
-    </message>
-    <message>
-        <source>Frustum of a right cone with its base radius R, top radius r, height h and slant side k</source>
-        <translation>Gerader Kegelstumpf mit Grundradius R, Deckradius r, Höhe h und Mantellinie k</translation>
     </message>
     <message>
         <source>Frustum of a right cylinder with its radius r, long side h and short side k</source>
@@ -527,18 +463,6 @@
         <translation>Kreisringausschnitt</translation>
     </message>
     <message>
-        <source>Hollow Cylinder</source>
-        <translation>Hohlzylinder</translation>
-    </message>
-    <message>
-        <source>Hollow Cylinder Calculations</source>
-        <translation>Hohlzylinderberechnungen</translation>
-    </message>
-    <message>
-        <source>Hollow cylinder lying on its side with its outer radius R, inner radius r and length h</source>
-        <translation>Liegender Hohlzylinder mit Außenradius R, Innenradius r und Länge h</translation>
-    </message>
-    <message>
         <source>Hollow sector ABCD with outer radius r1, inner radius r2 and angle θ</source>
         <translation>Kreisringausschnitt ABCD mit Außenradius r1, Innenradius r2 und Winkel θ</translation>
     </message>
@@ -571,16 +495,8 @@
         <translation>Hypotenuse c</translation>
     </message>
     <message>
-        <source>Inner Area</source>
-        <translation>Innenfläche</translation>
-    </message>
-    <message>
         <source>Inner diameter f</source>
         <translation>Innendurchmesser f</translation>
-    </message>
-    <message>
-        <source>Inner radius r</source>
-        <translation>Innenradius r</translation>
     </message>
     <message>
         <source>Inner radius r1</source>
@@ -595,32 +511,12 @@
         <translation>Inkreisradius r</translation>
     </message>
     <message>
-        <source>Kite</source>
-        <translation>Drachenviereck</translation>
-    </message>
-    <message>
-        <source>Kite Calculations</source>
-        <translation>Drachenberechnungen</translation>
-    </message>
-    <message>
-        <source>Kite with two sides a and two sides b, the angle theta between a and b, its axis p from the corner between the sides a to the corner between the sides b, and the diagonal q across it</source>
-        <translation>Drachenviereck mit zwei Seiten a und zwei Seiten b, dem Winkel Theta zwischen a und b, seiner Achse p von der Ecke zwischen den Seiten a zur Ecke zwischen den Seiten b und der Diagonale q quer dazu</translation>
-    </message>
-    <message>
-        <source>Lateral Area</source>
-        <translation>Mantelfläche</translation>
-    </message>
-    <message>
         <source>Leg a</source>
         <translation>Kathete a</translation>
     </message>
     <message>
         <source>Leg c</source>
         <translation>Kathete c</translation>
-    </message>
-    <message>
-        <source>Length</source>
-        <translation>Länge</translation>
     </message>
     <message>
         <source>Length L</source>
@@ -663,16 +559,8 @@
         <translation>Achteck</translation>
     </message>
     <message>
-        <source>Outer Area</source>
-        <translation>Außenfläche</translation>
-    </message>
-    <message>
         <source>Outer diameter d</source>
         <translation>Außendurchmesser d</translation>
-    </message>
-    <message>
-        <source>Outer radius R</source>
-        <translation>Außenradius R</translation>
     </message>
     <message>
         <source>Outer radius r1</source>
@@ -783,18 +671,6 @@
         <translation>Ergebnisse:</translation>
     </message>
     <message>
-        <source>Rhombus</source>
-        <translation>Raute</translation>
-    </message>
-    <message>
-        <source>Rhombus Calculations</source>
-        <translation>Rautenberechnungen</translation>
-    </message>
-    <message>
-        <source>Rhombus with side a, the angle theta between two sides, diagonals p and q and height h</source>
-        <translation>Raute mit Seite a, dem Winkel Theta zwischen zwei Seiten, den Diagonalen p und q und der Höhe h</translation>
-    </message>
-    <message>
         <source>Right Cone</source>
         <translation>Gerader Kegel</translation>
     </message>
@@ -887,10 +763,6 @@
         <translation>Halbachse b</translation>
     </message>
     <message>
-        <source>Semi-axis c</source>
-        <translation>Halbachse c</translation>
-    </message>
-    <message>
         <source>Short side k</source>
         <translation>Kurze Seite k</translation>
     </message>
@@ -913,22 +785,6 @@
     <message>
         <source>Sphere</source>
         <translation>Kugel</translation>
-    </message>
-    <message>
-        <source>Sphere radius R</source>
-        <translation>Kugelradius R</translation>
-    </message>
-    <message>
-        <source>Spherical Cap</source>
-        <translation>Kugelkappe</translation>
-    </message>
-    <message>
-        <source>Spherical Cap Calculations</source>
-        <translation>Kugelkappenberechnungen</translation>
-    </message>
-    <message>
-        <source>Spherical cap of height h cut from a sphere of radius R, its base a circle of radius a</source>
-        <translation>Kugelkappe der Höhe h, von einer Kugel mit Radius R abgeschnitten, ihre Grundfläche ein Kreis mit Radius a</translation>
     </message>
     <message>
         <source>Spherical tank of diameter D, liquid to the depth d from its lowest point</source>
@@ -981,14 +837,6 @@
     <message>
         <source>Theta = </source>
         <translation>Theta = </translation>
-    </message>
-    <message>
-        <source>Top radius r</source>
-        <translation>Deckradius r</translation>
-    </message>
-    <message>
-        <source>Total Surface</source>
-        <translation>Gesamtfläche</translation>
     </message>
     <message>
         <source>Total Volume</source>
@@ -1339,14 +1187,6 @@
         <translation>Eine Seite wird ebenfalls gebraucht: Winkel legen die Form eines Dreiecks fest, nie seine Größe.</translation>
     </message>
     <message>
-        <source>Angle Theta must be less than 180°.</source>
-        <translation>Winkel Theta muss kleiner als 180° sein.</translation>
-    </message>
-    <message>
-        <source>Cap height h must not be more than the sphere&apos;s diameter 2R.</source>
-        <translation>Kappenhöhe h darf nicht größer sein als der Kugeldurchmesser 2R.</translation>
-    </message>
-    <message>
         <source>Circle sector</source>
         <translation>Kreissektor</translation>
     </message>
@@ -1383,10 +1223,6 @@
         <translation>Gefülltes Volumen (%1)</translation>
     </message>
     <message>
-        <source>Frustum of a right cone</source>
-        <translation>Gerader Kegelstumpf</translation>
-    </message>
-    <message>
         <source>Frustum of a right cylinder</source>
         <translation>Schief abgeschnittener gerader Zylinder</translation>
     </message>
@@ -1401,14 +1237,6 @@
     <message>
         <source>Hollow circle sector</source>
         <translation>Hohler Kreissektor</translation>
-    </message>
-    <message>
-        <source>Hollow cylinder</source>
-        <translation>Hohlzylinder</translation>
-    </message>
-    <message>
-        <source>Inner radius r must be less than the outer radius R.</source>
-        <translation>Innenradius r muss kleiner sein als der Außenradius R.</translation>
     </message>
     <message>
         <source>No %1 gives a figure with %2 = %3.</source>
@@ -1445,10 +1273,6 @@
     <message>
         <source>Right pyramid</source>
         <translation>Gerade Pyramide</translation>
-    </message>
-    <message>
-        <source>Spherical cap</source>
-        <translation>Kugelkappe</translation>
     </message>
     <message>
         <source>The angle θ must be 360° or less: no part of a circle turns further.</source>
@@ -2059,7 +1883,7 @@
     </message>
     <message>
         <source>Composite: %1</source>
-        <translation>Zusammengesetzt: %1</translation>
+        <translation>Zusammengesetzte Figur: %1</translation>
     </message>
 </context>
 <context>
@@ -2142,15 +1966,15 @@
     </message>
     <message>
         <source>Figure, composite, caption or number</source>
-        <translation>Figur, Zusammensetzung, Beschriftung oder Zahl</translation>
+        <translation>Figur, zusammengesetzte Figur, Beschriftung oder Zahl</translation>
     </message>
     <message>
         <source>Choose one composite to export its parts.</source>
-        <translation>Wählen Sie eine Zusammensetzung, um ihre Teile zu exportieren.</translation>
+        <translation>Wählen Sie eine zusammengesetzte Figur, um ihre Teile zu exportieren.</translation>
     </message>
     <message>
         <source>The composite could not be exported: %1</source>
-        <translation>Die Zusammensetzung konnte nicht exportiert werden: %1</translation>
+        <translation>Die zusammengesetzte Figur konnte nicht exportiert werden: %1</translation>
     </message>
 </context>
 <context>

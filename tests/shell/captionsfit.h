@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QList>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
@@ -55,18 +56,48 @@ inline QSet<QString> wordsOf(const QString &text)
     return words;
 }
 
-// The words of the German catalogue's translations.
+// A message of a German catalogue: its source, its translation, and
+// whether it is finished (lupdate marks a new or changed one unfinished).
+struct GermanMessage {
+    QString catalogue;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+// The messages of every room's German catalogue; empty where one cannot be read.
+inline QList<GermanMessage> germanMessages()
+{
+    QList<GermanMessage> messages;
+    for (const QString &path : QStringLiteral(ZYNTRA_GERMAN_CATALOGUES).split(u'|')) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QXmlStreamReader xml(&file);
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                messages.append({path, source, xml.readElementText(), finished});
+            }
+        }
+        if (xml.hasError())
+            return {};
+    }
+    return messages;
+}
+
+// The words of the German catalogues' translations.
 inline const QSet<QString> &germanWords()
 {
     static const QSet<QString> words = [] {
         QSet<QString> all;
-        QFile file(QStringLiteral(ZYNTRA_GERMAN_CATALOGUE));
-        if (!file.open(QIODevice::ReadOnly))
-            return all;
-        QXmlStreamReader xml(&file);
-        while (!xml.atEnd())
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
-                all |= wordsOf(xml.readElementText());
+        for (const GermanMessage &message : germanMessages())
+            all |= wordsOf(message.translation);
         return all;
     }();
     return words;
