@@ -8,7 +8,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-sqlite
     qt6-tools-dev qt6-l10n-tools
-    libbenchmark-dev libgmp-dev locales clang-format git
+    libbenchmark-dev libgmp-dev libfontconfig-dev locales clang-format git
     fonts-dejavu-core fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file

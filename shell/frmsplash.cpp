@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 namespace Zyntra {
 
 namespace {
@@ -33,7 +35,14 @@ void readDecimalSeparator()
 
 } // namespace
 
-std::unique_ptr<QWidget> startProgram()
+std::jthread readFontConfigurationAhead()
+{
+    // Qt's own first call finds the configuration read (fontconfig keeps
+    // one for the process, set atomically), or reads it alike if it comes first.
+    return std::jthread([] { FcInit(); });
+}
+
+std::unique_ptr<QWidget> startProgram(std::jthread fontsRead)
 {
     std::unique_ptr<QWidget> first;
     if (UserSettings::showSplash()) {
@@ -42,6 +51,9 @@ std::unique_ptr<QWidget> startProgram()
         readDecimalSeparator();
         first = std::make_unique<MDIMain>(nullptr);
     }
+    // Its first text waits for the configuration rather than reading it twice at once.
+    if (fontsRead.joinable())
+        fontsRead.join();
     first->show();
     return first;
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <thread>
 
 class QLabel;
 class QTimer;
@@ -35,10 +36,16 @@ private:
     std::unique_ptr<MDIMain> m_main;
 };
 
+// Reads the desktop's font configuration on a thread of its own, begun
+// before the application is made: reading it takes longer than making the
+// main window, and the window's first text would otherwise wait for it.
+// Keep the thread until the program ends.
+std::jthread readFontConfigurationAhead();
+
 // Starts the program as the user chose: the splash for its three seconds,
 // or without it the main window at once, with nothing built that it does
 // not show. Returns the window it opened.
-std::unique_ptr<QWidget> startProgram();
+std::unique_ptr<QWidget> startProgram(std::jthread fontsRead = {});
 
 // The maker's words, shared by the splash and the About window.
 namespace Maker {
