@@ -53,8 +53,6 @@ private slots:
     void arrowKeysChooseAnOptionLikeAClick();
     void workedValuesThroughKeysAndClicks_data();
     void workedValuesThroughKeysAndClicks();
-    void keysThatTypeNoAcceptedCharacterChangeNothing_data();
-    void keysThatTypeNoAcceptedCharacterChangeNothing();
     void editingKeysReachTheField();
     void failuresWarnAndLeaveAnswersAndFields_data();
     void failuresWarnAndLeaveAnswersAndFields();
@@ -350,41 +348,6 @@ void TestFrmCircle::workedValuesThroughKeysAndClicks()
     QCOMPARE(answers(), shown);
     QCOMPARE(fieldTexts().mid(0, fields.size()), fields);
     QVERIFY(!m_window->warning());
-}
-
-void TestFrmCircle::keysThatTypeNoAcceptedCharacterChangeNothing_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("given");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("circle: letter") << 0 << 0 << 0 << int(Qt::Key_A) << 0;
-    QTest::newRow("circle: minus") << 0 << 3 << 0 << int(Qt::Key_Minus) << 0;
-    QTest::newRow("sector angle: space") << 1 << 0 << 1 << int(Qt::Key_Space) << 0;
-    QTest::newRow("segment radius: exponent e") << 1 << 1 << 0 << int(Qt::Key_E) << 0;
-    QTest::newRow("hollow angle: comma") << 1 << 2 << 2 << int(Qt::Key_Comma) << 0;
-    QTest::newRow("hollow inner radius: plus") << 1 << 2 << 1 << int(Qt::Key_Plus) << int(Qt::ShiftModifier);
-    QTest::newRow("ellipse b: escape") << 2 << 0 << 1 << int(Qt::Key_Escape) << 0;
-    QTest::newRow("ellipse a: capital E") << 2 << 0 << 0 << int(Qt::Key_E) << int(Qt::ShiftModifier);
-}
-
-void TestFrmCircle::keysThatTypeNoAcceptedCharacterChangeNothing()
-{
-    QFETCH(int, mode);
-    QFETCH(int, given);
-    QFETCH(int, index);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QVERIFY(open(mode));
-    if (given != 0)
-        choose(given);
-    type(index, QStringLiteral("12"));
-    QTest::keyClick(field(index), Qt::Key_Left);
-    QTest::keyClick(field(index), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(field(index)->text(), QStringLiteral("12"));
-    QCOMPARE(field(index)->cursorPosition(), 1);
-    QVERIFY(m_window->isVisible());
 }
 
 void TestFrmCircle::editingKeysReachTheField()

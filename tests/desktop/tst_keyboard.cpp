@@ -86,6 +86,8 @@ private slots:
     void mendedValueClosesTheWarning();
     void answersAreTabStopsWhileTheyShowAValue_data();
     void answersAreTabStopsWhileTheyShowAValue();
+    void keysThatTypeNoAcceptedCharacterChangeNothing_data() { addFigureRows(); }
+    void keysThatTypeNoAcceptedCharacterChangeNothing();
     void keypadDecimalKeyTypesAFullStop_data();
     void keypadDecimalKeyTypesAFullStop();
     void commaIsReadAsTheDesktopWritesIt_data();
@@ -500,6 +502,41 @@ void TestKeyboard::answersAreTabStopsWhileTheyShowAValue()
         QTest::mouseClick(clear, Qt::LeftButton);
         check("cleared");
     }
+}
+
+// In every value field of every layout of every figure, a key that types no
+// character the field takes changes neither its text nor where the caret is,
+// and the window stays open.
+void TestKeyboard::keysThatTypeNoAcceptedCharacterChangeNothing()
+{
+    QFETCH(QString, id);
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers = {};
+    };
+    // On a comma desktop the comma is the decimal point; elsewhere it is dropped.
+    QList<Key> refused{{Qt::Key_A},     {Qt::Key_E},     {Qt::Key_E, Qt::ShiftModifier},
+                       {Qt::Key_Space}, {Qt::Key_Minus}, {Qt::Key_Plus, Qt::ShiftModifier},
+                       {Qt::Key_Escape}};
+    if (!commaDesktop())
+        refused.append(Key{Qt::Key_Comma});
+    forEachLayout(*m_program, menuItemName(*figureById(id)), [&refused](FigureWindow *window, const QString &where) {
+        int tried = 0;
+        for (ValueField *field : byIndex<ValueField>(window)) {
+            if (!field->isVisible() || !field->isEnabled())
+                continue;
+            ++tried;
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("12"));
+            QTest::keyClick(field, Qt::Key_Left);
+            for (const Key &key : refused)
+                QTest::keyClick(field, key.key, key.modifiers);
+            const QString seen = where + QLatin1Char(' ') + field->objectName();
+            QVERIFY2(field->text() == QLatin1String("12") && field->cursorPosition() == 1, qPrintable(seen));
+            QVERIFY2(window->isVisible(), qPrintable(seen));
+        }
+        QVERIFY2(tried > 0, qPrintable(where));
+    });
 }
 
 void TestKeyboard::keypadDecimalKeyTypesAFullStop_data()

@@ -25,8 +25,6 @@ private slots:
     void tableHasItsCaptions();
     void calculateFillsTheTenAreas_data();
     void calculateFillsTheTenAreas();
-    void keysThatTypeNoAcceptedCharacterChangeNothing_data();
-    void keysThatTypeNoAcceptedCharacterChangeNothing();
     void editingKeysReachTheField();
     void badSideWarnsAndLeavesEveryCell_data();
     void badSideWarnsAndLeavesEveryCell();
@@ -128,31 +126,6 @@ void TestFrmPolygon::calculateFillsTheTenAreas()
     calculate();
     QCOMPARE(cells(), expected);
     QVERIFY(!m_window->warning());
-}
-
-void TestFrmPolygon::keysThatTypeNoAcceptedCharacterChangeNothing_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("letter") << int(Qt::Key_A) << 0;
-    QTest::newRow("exponent E") << int(Qt::Key_E) << int(Qt::ShiftModifier);
-    QTest::newRow("space") << int(Qt::Key_Space) << 0;
-    QTest::newRow("minus") << int(Qt::Key_Minus) << 0;
-    QTest::newRow("plus") << int(Qt::Key_Plus) << int(Qt::ShiftModifier);
-    QTest::newRow("comma") << int(Qt::Key_Comma) << 0;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << 0;
-}
-
-void TestFrmPolygon::keysThatTypeNoAcceptedCharacterChangeNothing()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    typeSide(QStringLiteral("12"));
-    QTest::keyClick(side(), Qt::Key_Left);
-    QTest::keyClick(side(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(side()->text(), QStringLiteral("12"));
-    QCOMPARE(side()->cursorPosition(), 1);
-    QVERIFY(m_window->isVisible());
 }
 
 void TestFrmPolygon::editingKeysReachTheField()

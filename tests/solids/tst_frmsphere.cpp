@@ -32,8 +32,6 @@ private slots:
     void calculateShowsTheFiveQuantities();
     void optionClickAfterACalculationEmptiesFieldAndAnswers();
     void clearKeepsOptionPromptAndGiven();
-    void keysThatTypeNoAcceptedCharacterChangeNothing_data();
-    void keysThatTypeNoAcceptedCharacterChangeNothing();
     void arrowKeysChooseTheGivenQuantity();
     void badTextWarnsAndChangesNoAnswer_data();
     void badTextWarnsAndChangesNoAnswer();
@@ -213,31 +211,6 @@ void TestFrmSphere::clearKeepsOptionPromptAndGiven()
     type(QStringLiteral("10"));
     calculate();
     QCOMPARE(answer(1)->text(), QStringLiteral("3.183"));
-}
-
-void TestFrmSphere::keysThatTypeNoAcceptedCharacterChangeNothing_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("letter") << int(Qt::Key_A) << 0;
-    QTest::newRow("exponent E") << int(Qt::Key_E) << int(Qt::ShiftModifier);
-    QTest::newRow("space") << int(Qt::Key_Space) << 0;
-    QTest::newRow("minus") << int(Qt::Key_Minus) << 0;
-    QTest::newRow("plus") << int(Qt::Key_Plus) << int(Qt::ShiftModifier);
-    QTest::newRow("comma") << int(Qt::Key_Comma) << 0;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << 0;
-}
-
-void TestFrmSphere::keysThatTypeNoAcceptedCharacterChangeNothing()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    type(QStringLiteral("1.5"));
-    QTest::keyClick(field(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(field()->text(), QStringLiteral("1.5"));
-    QTest::keyClick(field(), Qt::Key_Backspace);
-    QCOMPARE(field()->text(), QStringLiteral("1."));
-    QVERIFY(m_window->isVisible());
 }
 
 void TestFrmSphere::arrowKeysChooseTheGivenQuantity()

@@ -27,8 +27,6 @@ private slots:
     void init();
     void cleanup();
 
-    void modeLayout_data();
-    void modeLayout();
     void calculateShowsEveryQuantity_data();
     void calculateShowsEveryQuantity();
     void anyEmptyTestedFieldShowsZeros_data();
@@ -50,68 +48,6 @@ void TestSolidModes::init()
 void TestSolidModes::cleanup()
 {
     closeProgram();
-}
-
-void TestSolidModes::modeLayout_data()
-{
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<int>("mode");
-
-    QTest::newRow("Cube") << Cube << "Cube/Parallelopiped Calculations"
-                          << "picCube" << QStringList{"Cube", "Parallelopiped"} << QStringList{"a =|Edge a"}
-                          << QStringList{"a", "Volume", "Surface Area"} << 7;
-    QTest::newRow("Right Prism") << Prism << "Right Prism Calculations"
-                                 << "picPrism" << QStringList{"a/c/h"}
-                                 << QStringList{"a =|Leg a", "c =|Leg c", "h =|Length h"}
-                                 << QStringList{"Volume", "Surface Area"} << 8;
-    QTest::newRow("Right Cylinder") << Cylinder << "Right Cylinder Calculations"
-                                    << "picRightCyl" << QStringList{"Right Cylinder", "Frustum of Right Cylinder"}
-                                    << QStringList{"r =|Radius r", "h =|Height h"}
-                                    << QStringList{"r", "h", "Volume", "Surface Area"} << 9;
-    QTest::newRow("Right Cone") << Cone << "Right Cone Calculations"
-                                << "picRightCone" << QStringList{"r/h"} << QStringList{"r =|Radius r", "h =|Height h"}
-                                << QStringList{"r", "h", "k", "Volume", "Surface Area"} << 10;
-    QTest::newRow("Right Pyramid") << Pyramid << "Right Pyramid Calculations"
-                                   << "picPyramid" << QStringList{"A/h/k"}
-                                   << QStringList{"A(Area of base) =|Base area A",
-                                                  "P (Perimeter of base) =|Base perimeter P", "h =|Height h",
-                                                  "k =|Slant height k"}
-                                   << QStringList{"Volume", "Surface Area"} << 11;
-    QTest::newRow("Circular Ring") << Ring << "Circular Ring Calculations"
-                                   << "picCircularRing" << QStringList{"r/R"}
-                                   << QStringList{"r =|Section radius r", "R =|Ring radius R"}
-                                   << QStringList{"r", "R", "Volume", "Surface Area"} << 12;
-}
-
-void TestSolidModes::modeLayout()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, heading);
-    QFETCH(QString, picture);
-    QFETCH(QStringList, options);
-    QFETCH(QStringList, fields);
-    QFETCH(QStringList, rows);
-    QFETCH(int, mode);
-    QVERIFY(open(menuItem));
-    QCOMPARE(intSquareMode, qint16(mode));
-    QCOMPARE(intCurrentForm, FormCode::Square);
-    QCOMPARE(this->heading(), heading);
-    QCOMPARE(shownPictures(), QStringList{picture});
-    QCOMPARE(shownOptions(), options);
-    QCOMPARE(shownFieldsAndNames(), fields);
-    QCOMPARE(shownRows(), rows);
-    QVERIFY(option(0)->isChecked());
-    QCOMPARE(m_window->given(), qint16(0));
-    QCOMPARE(m_window->screenInitialized(), qint16(-1));
-    QCOMPARE(fieldTexts(), QStringList(5));
-    QCOMPARE(answers(), QStringList(5));
-    for (int i = 0; i < rows.size(); ++i) // a screen reader names each answer by its row
-        QCOMPARE(label("lblAnswer", i)->accessibleDescription(), rows[i]);
 }
 
 void TestSolidModes::calculateShowsEveryQuantity_data()

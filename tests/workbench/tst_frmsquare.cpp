@@ -112,38 +112,70 @@ void TestFrmSquare::modeLayout_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("mode");
 
     QTest::newRow("Rectangle") << "mnuGeometryItem(2)"
                                << "Rectangle Calculations"
                                << "picSquare" << QStringList{"a/b", "a/Area", "b/Area"} << QStringList{"a=", "b ="}
-                               << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"};
+                               << QStringList{"a", "b", "Area", "Perimeter", "Diagonal"} << 0;
     QTest::newRow("Parallelogram") << "mnuGeometryItem(3)"
                                    << "Parallelogram Calculations"
                                    << "picParallel" << QStringList{"a/b/Theta", "a/h"}
                                    << QStringList{"a = ", "b = ", "Theta = "}
-                                   << QStringList{"a", "b", "Theta", "Area", "Perimeter"};
+                                   << QStringList{"a", "b", "Theta", "Area", "Perimeter"} << 1;
     QTest::newRow("Trapezoid") << "mnuGeometryItem(4)"
                                << "Trapezoid Calculations"
                                << "picTrapezoid" << QStringList{"a/b/h"} << QStringList{"a = ", "b = ", "h = "}
-                               << QStringList{"a", "b", "h", "Area"};
+                               << QStringList{"a", "b", "h", "Area"} << 2;
     QTest::newRow("Quadrilateral") << "mnuGeometryItem(5)"
                                    << "Quadrilateral Calculations"
                                    << "picQuad" << QStringList{"d1/d2/Theta"}
                                    << QStringList{"d1 = ", "d2 = ", "Theta = "}
-                                   << QStringList{"d1", "d2", "Theta", "Area"};
+                                   << QStringList{"d1", "d2", "Theta", "Area"} << 3;
     QTest::newRow("Annulus") << "mnuGeometryItem(6)"
                              << "Annulus Calculations"
                              << "picAnnulus" << QStringList{"r1/r2", "f/d"} << QStringList{"r1 = ", "r2 = "}
-                             << QStringList{"r1", "r2", "Area"};
+                             << QStringList{"r1", "r2", "Area"} << 4;
     QTest::newRow("Trapezium") << "mnuGeometryItem(7)"
                                << "Trapezium Calculations"
                                << "picTrapezium" << QStringList{"h/k/e/g/f"}
                                << QStringList{"h = ", "k = ", "e = ", "g = ", "f = "}
-                               << QStringList{"Perimeter", "Area"};
+                               << QStringList{"Perimeter", "Area"} << 5;
     QTest::newRow("Triangle (Equilateral)")
         << "mnuGeometryItem(8)"
         << "Equilateral Triangle Calculations"
-        << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "} << QStringList{"a", "h", "Area"};
+        << "picEqTriangle" << QStringList{"a"} << QStringList{"a = "} << QStringList{"a", "h", "Area"} << 6;
+    // The solids before the separator of "3D Objects", with their fields' spoken names.
+    QTest::newRow("Cube") << "mnu3dGeometryItem(1)"
+                          << "Cube/Parallelopiped Calculations"
+                          << "picCube" << QStringList{"Cube", "Parallelopiped"} << QStringList{"a =|Edge a"}
+                          << QStringList{"a", "Volume", "Surface Area"} << 7;
+    QTest::newRow("Right Prism") << "mnu3dGeometryItem(2)"
+                                 << "Right Prism Calculations"
+                                 << "picPrism" << QStringList{"a/c/h"}
+                                 << QStringList{"a =|Leg a", "c =|Leg c", "h =|Length h"}
+                                 << QStringList{"Volume", "Surface Area"} << 8;
+    QTest::newRow("Right Cylinder") << "mnu3dGeometryItem(3)"
+                                    << "Right Cylinder Calculations"
+                                    << "picRightCyl" << QStringList{"Right Cylinder", "Frustum of Right Cylinder"}
+                                    << QStringList{"r =|Radius r", "h =|Height h"}
+                                    << QStringList{"r", "h", "Volume", "Surface Area"} << 9;
+    QTest::newRow("Right Cone") << "mnu3dGeometryItem(4)"
+                                << "Right Cone Calculations"
+                                << "picRightCone" << QStringList{"r/h"} << QStringList{"r =|Radius r", "h =|Height h"}
+                                << QStringList{"r", "h", "k", "Volume", "Surface Area"} << 10;
+    QTest::newRow("Right Pyramid") << "mnu3dGeometryItem(5)"
+                                   << "Right Pyramid Calculations"
+                                   << "picPyramid" << QStringList{"A/h/k"}
+                                   << QStringList{"A(Area of base) =|Base area A",
+                                                  "P (Perimeter of base) =|Base perimeter P", "h =|Height h",
+                                                  "k =|Slant height k"}
+                                   << QStringList{"Volume", "Surface Area"} << 11;
+    QTest::newRow("Circular Ring") << "mnu3dGeometryItem(6)"
+                                   << "Circular Ring Calculations"
+                                   << "picCircularRing" << QStringList{"r/R"}
+                                   << QStringList{"r =|Section radius r", "R =|Ring radius R"}
+                                   << QStringList{"r", "R", "Volume", "Surface Area"} << 12;
 }
 
 void TestFrmSquare::modeLayout()
@@ -154,17 +186,26 @@ void TestFrmSquare::modeLayout()
     QFETCH(QStringList, options);
     QFETCH(QStringList, fields);
     QFETCH(QStringList, rows);
+    QFETCH(int, mode);
     QVERIFY(open(menuItem));
+    QCOMPARE(intSquareMode, qint16(mode));
+    QCOMPARE(intCurrentForm, FormCode::Square);
     QCOMPARE(this->heading(), heading);
     QCOMPARE(shownPictures(), QStringList{picture});
     QCOMPARE(shownOptions(), options);
-    QCOMPARE(shownFields(), fields);
+    // "a =|Edge a": a row that gives the spoken names is held to them too.
+    QCOMPARE(fields.first().contains(u'|') ? shownFieldsAndNames() : shownFields(), fields);
     QCOMPARE(shownRows(), rows);
     QVERIFY(option(0)->isChecked());
     QCOMPARE(m_window->given(), qint16(0));
     QCOMPARE(m_window->screenInitialized(), qint16(-1));
     QCOMPARE(fieldTexts(), QStringList(5));
     QCOMPARE(answers(), QStringList(5));
+    QStringList heard; // a screen reader names each answer shown by its row
+    for (int i = 0; i < ResultRows; ++i)
+        if (label("lblAnswer", i)->isVisible())
+            heard << label("lblAnswer", i)->accessibleDescription();
+    QCOMPARE(heard, rows);
 }
 
 void TestFrmSquare::optionLayout_data()
