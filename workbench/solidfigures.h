@@ -6,8 +6,9 @@ namespace Zyntra {
 
 // The calculation phases of the workbench's six solid modes: the texts of
 // the value fields txtGivenValue(0) to (4) and the option in force in, the
-// answers by lblAnswer index out, all "#.00#". A solid shows plain zeros
-// (ZeroAnswer) as soon as any one of the fields it tests is empty.
+// answers by lblAnswer index out, all "#.00#". These six show plain zeros
+// (ZeroAnswer) as soon as any one of the fields they test is empty; a solid
+// after the separator refuses an empty field instead, naming it.
 
 // Mode 7: option 0 the cube from a, option 1 the parallelepiped from a, b, c.
 Outcome calculateCube(const QStringList &fieldTexts, qint16 given);

@@ -103,7 +103,12 @@ void TestCatalogue::menusCountTheirItemsFromZero()
         QVERIFY(!items.empty());
         for (qint16 index = 0; index < qint16(items.size()); ++index) {
             const FigureEntry &figure = *items[size_t(index)];
-            QCOMPARE(figure.index, index);
+            QVERIFY2(figure.index == index,
+                     qPrintable(QStringLiteral("%1 takes the index %2, where the menu's item %3 "
+                                               "stands; two figures share an index or one is missing")
+                                    .arg(QLatin1String(figure.id))
+                                    .arg(figure.index)
+                                    .arg(index)));
             // One separator: the later figures never come between the first ones.
             QVERIFY2(index == 0 || figure.section >= items[size_t(index - 1)]->section, figure.id);
             QVERIFY2(!ids.contains(QLatin1String(figure.id)), figure.id);
