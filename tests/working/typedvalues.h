@@ -19,8 +19,13 @@
 // asked), as a user types it.
 inline QString typedNumber(QRandomGenerator &random, double low, double high, int mostDecimals = 3)
 {
-    const int decimals = int(random.bounded(mostDecimals + 1));
-    const double scale = std::pow(10.0, decimals);
+    int decimals = int(random.bounded(mostDecimals + 1));
+    double scale = std::pow(10.0, decimals);
+    // A narrow range may hold no number of so few decimals: more are typed then.
+    while (decimals < 12 && std::ceil(low * scale) > std::floor(high * scale)) {
+        ++decimals;
+        scale *= 10;
+    }
     const auto lowest = quint32(std::ceil(low * scale));
     return QString::number((lowest + random.bounded(quint32(high * scale) - lowest + 1)) / scale, 'f', decimals);
 }
@@ -85,7 +90,9 @@ inline QStringList randomFields(QRandomGenerator &random, const Zyntra::FigureEn
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (const int bound = given[size_t(i)].below; bound >= 0) {
             const double most = fields[bound].toDouble() * given[size_t(i)].times;
-            fields[i] = typedNumber(random, std::max(0.1, most * 0.05), most * 0.95, mostDecimals);
+            // Beneath a bound of 0.1 or so, the usual floor of 0.1 would lie above it.
+            const double floor = std::max(0.1, most * 0.05);
+            fields[i] = typedNumber(random, floor < most * 0.95 ? floor : most * 0.05, most * 0.95, mostDecimals);
         }
     }
     if (figure.givenFields > 0) {
