@@ -55,16 +55,14 @@ QString precisionItemName(Precision precision)
 // The Units menu's groups, each a submenu of one kind.
 struct UnitGroup {
     QuantityKind kind;
-    const char *caption;
     const char *menuName;
     const char *itemName; // with the unit's symbol, or the default's word, in brackets
-    const char *byDefault;
     const char *defaultWord;
 };
 constexpr UnitGroup UnitGroups[] = {
-    {QuantityKind::Length, "Lengths", "mnuUnitsLengths", "mnuLengthUnit", "No Units", "none"},
-    {QuantityKind::Area, "Areas", "mnuUnitsAreas", "mnuAreaUnit", "Same as Lengths", "same"},
-    {QuantityKind::Volume, "Volumes", "mnuUnitsVolumes", "mnuVolumeUnit", "Same as Lengths", "same"},
+    {QuantityKind::Length, "mnuUnitsLengths", "mnuLengthUnit", "none"},
+    {QuantityKind::Area, "mnuUnitsAreas", "mnuAreaUnit", "same"},
+    {QuantityKind::Volume, "mnuUnitsVolumes", "mnuVolumeUnit", "same"},
 };
 
 QString unitItemName(const UnitGroup &group, const Unit *unit)
@@ -73,16 +71,14 @@ QString unitItemName(const UnitGroup &group, const Unit *unit)
                                         QString::fromUtf8(unit ? unit->symbol : group.defaultWord));
 }
 
-// The Theme menu's items, in the order of Theme.
-// An item of a menu of exclusive choices.
+// An item of a menu of exclusive choices: its caption is the one
+// MenuCaptions gives its name, unless it is a word no language changes.
 template <typename Value>
 struct MenuChoice {
     Value value;
-    const char *caption;
+    const char *ownName = nullptr;
 };
 
-// A submenu of exclusive choices, the current one checked; each item is
-// called by the menu's name and its value ("mnuTheme(2)").
 // A checkable item of an exclusive group, named for the tests and the
 // screen reader; `chosen` runs when the user picks it.
 QAction *addExclusiveItem(QMenu *menu, QActionGroup *group, const QString &caption, const QString &name, bool checked,
@@ -97,34 +93,39 @@ QAction *addExclusiveItem(QMenu *menu, QActionGroup *group, const QString &capti
     return item;
 }
 
+// A submenu of exclusive choices, the current one checked; each item is
+// called by the menu's name and its value ("mnuTheme(2)").
 template <typename Value, size_t N>
-void addChoiceMenu(QMenu *parent, const QString &name, const char *title, const MenuChoice<Value> (&choices)[N],
-                   Value current, const std::function<void(Value)> &choose)
+void addChoiceMenu(QMenu *parent, const QString &name, const MenuChoice<Value> (&choices)[N], Value current,
+                   const std::function<void(Value)> &choose)
 {
-    QMenu *menu = parent->addMenu(QString::fromLatin1(title));
+    QMenu *menu = parent->addMenu(QString());
     menu->setObjectName(name);
     auto *group = new QActionGroup(menu);
-    for (const auto &[value, caption] : choices)
-        addExclusiveItem(menu, group, QString::fromUtf8(caption), arrayName(name, int(value)), value == current,
+    for (const auto &[value, ownName] : choices)
+        addExclusiveItem(menu, group, QString::fromUtf8(ownName), arrayName(name, int(value)), value == current,
                          [choose, chosen = value] { choose(chosen); });
 }
 
+// The Theme menu's items, in the order of Theme.
 constexpr MenuChoice<Theme> ThemeChoices[] = {
-    {Theme::FollowDesktop, "Follow Desktop"},
-    {Theme::Light, "Light"},
-    {Theme::Dark, "Dark"},
-    {Theme::HighContrast, "High Contrast"},
+    {Theme::FollowDesktop},
+    {Theme::Light},
+    {Theme::Dark},
+    {Theme::HighContrast},
 };
 
 // The languages of the Language menu, each named in its own words.
 constexpr MenuChoice<Language> LanguageChoices[] = {
-    {Language::FollowDesktop, "Follow Desktop"},
+    {Language::FollowDesktop},
     {Language::English, "English"},
     {Language::German, "Deutsch"},
 };
 
 // The shell's menu captions by item, in the words the German catalogue
-// translates; menus are built in English and told their captions here.
+// translates: the one place they are written. Menus are built without
+// them and told them here, in the language in force, and again when it
+// changes.
 struct MenuCaption {
     const char *item;
     const char *text;
@@ -223,14 +224,15 @@ void MDIMain::MDIForm_Load()
         m_splash->hide();
 }
 
+// Every item by its name; translateMenus() gives each its caption at the end.
 void MDIMain::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(QString());
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("&Exit"), this, [this] { mnuFileItem_Click(1); });
+    QAction *exit = file->addAction(QString(), this, [this] { mnuFileItem_Click(1); });
     exit->setObjectName(arrayName(QStringLiteral("mnuFileItem"), 1));
 
-    QMenu *geometry = menuBar()->addMenu(QStringLiteral("&Geometry"));
+    QMenu *geometry = menuBar()->addMenu(QString());
     geometry->setObjectName(QStringLiteral("mnuGeometry"));
     const auto addItems = [this](QMenu *menu, FigureMenu figures, void (MDIMain::*handler)(qint16)) {
         MenuSection section = MenuSection::First;
@@ -244,53 +246,52 @@ void MDIMain::createMenus()
             item->setObjectName(menuItemName(*figure));
         }
     };
-    QMenu *plane = geometry->addMenu(QStringLiteral("2D Objects"));
+    QMenu *plane = geometry->addMenu(QString());
     plane->setObjectName(arrayName(QStringLiteral("mnuDim"), 0));
     addItems(plane, FigureMenu::Plane, &MDIMain::mnuGeometryItem_Click);
-    QMenu *solid = geometry->addMenu(QStringLiteral("3D Objects"));
+    QMenu *solid = geometry->addMenu(QString());
     solid->setObjectName(arrayName(QStringLiteral("mnuDim"), 1));
     addItems(solid, FigureMenu::Solid, &MDIMain::mnu3dGeometryItem_Click);
     geometry->addSeparator();
-    QAction *exact = geometry->addAction(QStringLiteral("Exact Constants"));
+    QAction *exact = geometry->addAction(QString());
     exact->setObjectName(QStringLiteral("mnuExactConstants"));
     exact->setCheckable(true);
     exact->setChecked(exactConstants());
     connect(exact, &QAction::toggled, this, &MDIMain::mnuExactConstants_Click);
-    QAction *form = geometry->addAction(QStringLiteral("Exact Form"));
+    QAction *form = geometry->addAction(QString());
     form->setObjectName(QStringLiteral("mnuExactForm"));
     form->setCheckable(true);
     form->setChecked(exactForms());
     connect(form, &QAction::toggled, this, &MDIMain::mnuExactForm_Click);
-    QAction *sheet =
-        geometry->addAction(QStringLiteral("Calculation Sheet"), this, &MDIMain::mnuCalculationSheet_Click);
+    QAction *sheet = geometry->addAction(QString(), this, &MDIMain::mnuCalculationSheet_Click);
     sheet->setObjectName(QStringLiteral("mnuCalculationSheet"));
     // Ctrl+Shift+K is free in the common desktops and programs.
     sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     createPrecisionMenu(geometry);
-    QAction *history = geometry->addAction(QStringLiteral("History"), this, &MDIMain::mnuHistory_Click);
+    QAction *history = geometry->addAction(QString(), this, &MDIMain::mnuHistory_Click);
     history->setObjectName(QStringLiteral("mnuHistory"));
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    QAction *keep = geometry->addAction(QStringLiteral("Keep History"));
+    QAction *keep = geometry->addAction(QString());
     keep->setObjectName(QStringLiteral("mnuKeepHistory"));
     keep->setCheckable(true);
     keep->setChecked(m_keepHistory);
     connect(keep, &QAction::toggled, this, &MDIMain::mnuKeepHistory_Click);
-    QAction *composite = geometry->addAction(QStringLiteral("Composite"), this, &MDIMain::mnuComposite_Click);
+    QAction *composite = geometry->addAction(QString(), this, &MDIMain::mnuComposite_Click);
     composite->setObjectName(QStringLiteral("mnuComposite"));
     composite->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     createUnitsMenu(geometry);
     createViewMenu();
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *about = help->addAction(QStringLiteral("About"), this, [this] { mnuHelpItem_Click(1); });
+    QAction *about = help->addAction(QString(), this, [this] { mnuHelpItem_Click(1); });
     about->setObjectName(arrayName(QStringLiteral("mnuHelpItem"), 1));
     translateMenus();
 }
 
 void MDIMain::createPrecisionMenu(QMenu *geometry)
 {
-    QMenu *menu = geometry->addMenu(QStringLiteral("Precision"));
+    QMenu *menu = geometry->addMenu(QString());
     menu->setObjectName(QStringLiteral("mnuPrecision"));
     auto *group = new QActionGroup(menu);
     group->setExclusive(true);
@@ -314,17 +315,17 @@ void MDIMain::createPrecisionMenu(QMenu *geometry)
 
 void MDIMain::createUnitsMenu(QMenu *geometry)
 {
-    QMenu *units = geometry->addMenu(QStringLiteral("Units"));
+    QMenu *units = geometry->addMenu(QString());
     units->setObjectName(QStringLiteral("mnuUnits"));
     for (const UnitGroup &group : UnitGroups) {
-        QMenu *menu = units->addMenu(QString::fromLatin1(group.caption));
+        QMenu *menu = units->addMenu(QString());
         menu->setObjectName(QString::fromLatin1(group.menuName));
         auto *exclusive = new QActionGroup(menu);
         std::vector<const Unit *> choices = unitsOf(group.kind);
         choices.insert(choices.begin(), nullptr);
         // Checked by markUnitsMenu, which follows every change of units.
         for (const Unit *unit : choices)
-            addExclusiveItem(menu, exclusive, QString::fromUtf8(unit ? unit->symbol : group.byDefault),
+            addExclusiveItem(menu, exclusive, unit ? QString::fromUtf8(unit->symbol) : QString(),
                              unitItemName(group, unit), false,
                              [this, kind = group.kind, unit] { chooseUnits(unitChoice().with(kind, unit)); });
     }
@@ -333,31 +334,31 @@ void MDIMain::createUnitsMenu(QMenu *geometry)
 
 void MDIMain::createViewMenu()
 {
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(QString());
     view->setObjectName(QStringLiteral("mnuView"));
-    addChoiceMenu<Theme>(view, QStringLiteral("mnuTheme"), "Theme", ThemeChoices, theme(),
+    addChoiceMenu<Theme>(view, QStringLiteral("mnuTheme"), ThemeChoices, theme(),
                          [this](Theme chosen) { chooseTheme(chosen); });
     view->addSeparator();
-    QAction *in = view->addAction(QStringLiteral("Zoom In"), this, [this] { zoomTo(zoom() + ZoomStep); });
+    QAction *in = view->addAction(QString(), this, [this] { zoomTo(zoom() + ZoomStep); });
     in->setObjectName(QStringLiteral("mnuZoomIn"));
     // Ctrl+= too: the plus sign needs Shift on many keyboards.
     in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction *out = view->addAction(QStringLiteral("Zoom Out"), this, [this] { zoomTo(zoom() - ZoomStep); });
+    QAction *out = view->addAction(QString(), this, [this] { zoomTo(zoom() - ZoomStep); });
     out->setObjectName(QStringLiteral("mnuZoomOut"));
     out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    QAction *actual = view->addAction(QStringLiteral("Actual Size"), this, [this] { zoomTo(MinZoom); });
+    QAction *actual = view->addAction(QString(), this, [this] { zoomTo(MinZoom); });
     actual->setObjectName(QStringLiteral("mnuActualSize"));
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     // From the sheet and the history too, which are windows of their own.
     for (QAction *action : {in, out, actual})
         action->setShortcutContext(Qt::ApplicationShortcut);
     view->addSeparator();
-    QAction *splash = view->addAction(QStringLiteral("Show Splash at Start-up"));
+    QAction *splash = view->addAction(QString());
     splash->setObjectName(QStringLiteral("mnuShowSplash"));
     splash->setCheckable(true);
     splash->setChecked(UserSettings::showSplash());
     connect(splash, &QAction::toggled, this, &MDIMain::mnuShowSplash_Click);
-    addChoiceMenu<Language>(view, QStringLiteral("mnuLanguage"), "Language", LanguageChoices, language(),
+    addChoiceMenu<Language>(view, QStringLiteral("mnuLanguage"), LanguageChoices, language(),
                             [this](Language chosen) { chooseLanguage(chosen); });
     markViewMenu();
 }
