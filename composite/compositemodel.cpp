@@ -57,6 +57,15 @@ Outcome shownOutcome(const PartProblem &problem, const HistoryRecord &made, bool
         made.units);
 }
 
+// Why the part's calculation failed, naming its field by the letter the
+// figure gives it, as the part's description does.
+QString failureOf(const Failure &failure, const OptionQuantities &declared)
+{
+    const int field = failure.field;
+    const char *letter = field >= 0 && field < MostFields ? declared.given[size_t(field)].letter : nullptr;
+    return describe(failure, letter ? QString::fromUtf8(letter) : QString(), figureText);
+}
+
 // "4 × 1.50": a part's contribution as the total's working writes it, after its sign.
 QString contribution(const CompositePart &part, const PartValue &value)
 {
@@ -92,10 +101,7 @@ PartProblem partProblem(const CompositePart &part, const FigureLookup &lookup)
     }
     const ProgramValues read = inProgramUnits(texts, declared.given, made.units);
     if (read.failure) {
-        const int field = read.failure->field;
-        const Quantity *quantity = field >= 0 && field < MostFields ? &declared.given[size_t(field)] : nullptr;
-        problem.failure = describe(
-            *read.failure, quantity && quantity->letter ? QString::fromUtf8(quantity->letter) : QString(), figureText);
+        problem.failure = failureOf(*read.failure, declared);
         return problem;
     }
     problem.fieldTexts = read.texts;
@@ -162,10 +168,7 @@ PartValue evaluatePart(const CompositePart &part, const FigureLookup &lookup, co
     }
     const auto found = outcome.values.find(problem.answer);
     if (outcome.kind == Outcome::Kind::Failed) {
-        const int field = outcome.failure.field;
-        const auto &given = figure.quantities[size_t(made.optionIndex)].given;
-        const char *letter = field >= 0 && field < MostFields ? given[size_t(field)].letter : nullptr;
-        value.failure = describe(outcome.failure, letter ? QString::fromUtf8(letter) : QString(), figureText);
+        value.failure = failureOf(outcome.failure, figure.quantities[size_t(made.optionIndex)]);
         return value;
     }
     if (outcome.kind != Outcome::Kind::Answers || found == outcome.values.end()) {
@@ -258,9 +261,8 @@ CompositeTotal evaluateComposite(const QList<CompositePart> &parts, const Figure
 CompositeChoices choicesOf(const CompositeRecord &composite)
 {
     CompositeChoices choices{.units = composite.units, .exactForms = composite.exactForms};
-    for (const Precision &choice : precisionChoices())
-        if (precisionCaption(choice) == composite.precision)
-            choices.precision = choice;
+    if (const std::optional<Precision> choice = precisionNamed(composite.precision))
+        choices.precision = *choice;
     return choices;
 }
 

@@ -368,4 +368,12 @@ QString precisionCaption(Precision precision, QString (*say)(const char *english
     return say(QT_TRANSLATE_NOOP("Zyntra::MDIMain", "As Described"));
 }
 
+std::optional<Precision> precisionNamed(const QString &caption)
+{
+    for (const Precision &choice : precisionChoices())
+        if (precisionCaption(choice) == caption)
+            return choice;
+    return std::nullopt;
+}
+
 } // namespace Zyntra

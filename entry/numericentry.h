@@ -86,6 +86,8 @@ std::vector<Precision> precisionChoices();
 // The precision as the menu names it and a record keeps it: "As Described",
 // "2 Decimal Places"; through `say`, in the language the menu speaks.
 QString precisionCaption(Precision precision, QString (*say)(const char *english) = nullptr);
+// The choice a record names by its English caption; none for a caption no choice has.
+std::optional<Precision> precisionNamed(const QString &caption);
 
 // The precision answers are shown in, program-wide; as described unless
 // the user chose another.

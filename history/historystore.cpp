@@ -135,6 +135,19 @@ void inChunks(const QList<qint64> &ids, Work work)
     }
 }
 
+// Deletes the rows of the ids in one transaction, each statement ("DELETE
+// FROM t WHERE id IN ") run in turn on every chunk of them.
+bool deleteIds(const QSqlDatabase &db, const QList<qint64> &ids, const QStringList &statements)
+{
+    return writing(db, [&] {
+        inChunks(ids, [&](const QString &marks, const QVariantList &values) {
+            for (const QString &statement : statements)
+                exec(db, statement + marks, values);
+        });
+        return true;
+    });
+}
+
 // Where the search text holds every word, each one a value bound in its order.
 QString matching(const QStringList &words)
 {
@@ -607,12 +620,7 @@ bool HistoryStore::remove(const QList<qint64> &ids)
 {
     return attempt(
         [&](const QSqlDatabase &db) {
-            return writing(db, [&] {
-                inChunks(ids, [&](const QString &marks, const QVariantList &values) {
-                    exec(db, QStringLiteral("DELETE FROM calculation WHERE id IN ") + marks, values);
-                });
-                return true;
-            });
+            return deleteIds(db, ids, {QStringLiteral("DELETE FROM calculation WHERE id IN ")});
         },
         false);
 }
@@ -705,13 +713,9 @@ bool HistoryStore::removeComposites(const QList<qint64> &ids)
 {
     return attempt(
         [&](const QSqlDatabase &db) {
-            return writing(db, [&] {
-                inChunks(ids, [&](const QString &marks, const QVariantList &values) {
-                    exec(db, QStringLiteral("DELETE FROM composite_part WHERE composite_id IN ") + marks, values);
-                    exec(db, QStringLiteral("DELETE FROM composite WHERE id IN ") + marks, values);
-                });
-                return true;
-            });
+            return deleteIds(db, ids,
+                             {QStringLiteral("DELETE FROM composite_part WHERE composite_id IN "),
+                              QStringLiteral("DELETE FROM composite WHERE id IN ")});
         },
         false);
 }

@@ -745,10 +745,9 @@ void MDIMain::applyChoices(const QString &constants, bool forms, const UnitChoic
             item->setChecked(true);
     if (!(units == unitChoice()))
         chooseUnits(units);
-    for (const Precision &choice : precisionChoices())
-        if (precisionCaption(choice) == precision && !(choice == answerPrecision()))
-            if (auto *item = findChild<QAction *>(precisionItemName(choice)))
-                item->trigger();
+    if (const std::optional<Precision> choice = precisionNamed(precision); choice && !(*choice == answerPrecision()))
+        if (auto *item = findChild<QAction *>(precisionItemName(*choice)))
+            item->trigger();
 }
 
 bool MDIMain::reopen(const HistoryRecord &record)
