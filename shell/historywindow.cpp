@@ -82,12 +82,8 @@ QString recordCell(const HistoryRecord &record, int column, bool spoken)
 QString compositeCell(const CompositeRecord &composite, int column)
 {
     QStringList parts;
-    for (const CompositePart &part : composite.parts) {
-        const QString given = recordCell(part.calculation, HistoryModel::Given, false);
-        parts << signText(part.sign) + u' ' + countText(part.count)
-                     + recordCell(part.calculation, HistoryModel::Figure, false)
-                     + (given.isEmpty() ? QString() : QStringLiteral(": ") + given);
-    }
+    for (const CompositePart &part : composite.parts)
+        parts << signText(part.sign) + u' ' + countText(part.count) + partDescription(part);
     switch (column) {
     case HistoryModel::When:
         return whenText(composite.when);
